@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# wine-run.sh [--console|--desktop] [--session STATEFILE] [--timeout SECONDS] [--gtest-xml FILE] PROGRAM [ARGS...]
+# Runs a Windows program under the project's Wine prefix, always with a timeout.
+#  --desktop   run it inside a Wine virtual desktop, so that Wine (not an X window manager) draws frames.
+#  --session   use the Xvfb/wineserver that wine-session.sh started; without it a private one is
+#              started and stopped around this run.
+#  --gtest-xml the program is a GoogleTest program: it is asked for an XML report, and the result
+#              is taken from that report (`wine explorer /desktop` returns 0 whatever its program does).
+# Exit status: 0 when the program (or its report) says it passed, else non-zero.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine-env.sh"
+
+mode=console; session=; tmo=300; xml=
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --console) mode=console; shift ;;
+    --desktop) mode=desktop; shift ;;
+    --session) session=$2; shift 2 ;;
+    --timeout) tmo=$2; shift 2 ;;
+    --gtest-xml) xml=$2; shift 2 ;;
+    --) shift; break ;;
+    *) break ;;
+  esac
+done
+prog=${1:?program}; shift
+
+own_state=
+if [ -n "$session" ] && [ -f "$session" ]; then
+  . "$session"
+else
+  own_state=$(mktemp /tmp/vt-wine-session.XXXXXX)
+  "$here/wine-session.sh" start "$own_state" >/dev/null || exit 1
+  . "$own_state"
+fi
+export DISPLAY=$VT_DISPLAY
+cleanup() { [ -n "$own_state" ] && "$here/wine-session.sh" stop "$own_state"; }
+trap cleanup EXIT
+
+to_win() { printf 'Z:%s' "$(readlink -f "$1" | sed 's|/|\\|g')"; }
+
+args=("$@")
+if [ -n "$xml" ]; then
+  rm -f "$xml"
+  args+=("--gtest_output=xml:$(to_win "$(dirname "$xml")")\\$(basename "$xml")")
+fi
+
+if [ "$mode" = desktop ]; then
+  timeout -k 10 "$tmo" wine explorer "/desktop=vt$$,1024x768" "$prog" "${args[@]}"
+else
+  timeout -k 10 "$tmo" wine "$prog" "${args[@]}"
+fi
+rc=$?
+[ $rc -eq 124 ] && echo "wine-run: $(basename "$prog") timed out after ${tmo}s" >&2
+
+if [ -n "$xml" ]; then
+  if [ ! -s "$xml" ]; then
+    echo "wine-run: $(basename "$prog") wrote no test report (crashed or hung?)" >&2
+    exit 1
+  fi
+  python3 - "$xml" <<'PY'
+import sys, xml.etree.ElementTree as ET
+root = ET.parse(sys.argv[1]).getroot()
+tests = int(root.get("tests", 0)); fails = int(root.get("failures", 0)); errs = int(root.get("errors", 0))
+for case in root.iter("testcase"):
+    for f in case.findall("failure"):
+        print("FAILED %s.%s: %s" % (case.get("classname"), case.get("name"), (f.get("message") or "").splitlines()[0:3]))
+print("%d passed, %d failed" % (tests - fails - errs, fails + errs))
+sys.exit(0 if tests > 0 and fails == 0 and errs == 0 else 1)
+PY
+  exit $?
+fi
+exit $rc

@@ -1,0 +1,65 @@
+#pragma once
+// The drawing layer's bitmap: a 24-bit device-independent image held as plain pixels, with a
+// transparency switch and a transparent colour. BMP and XPM readers fill it; the Win32 side
+// draws it.
+#include <cstdint>
+#include <vector>
+
+namespace vt {
+
+// A colour in the COLORREF layout 0x00BBGGRR; 0x80000000 + n stands for system colour n.
+using Colour = std::uint32_t;
+
+constexpr Colour MakeColour(unsigned r, unsigned g, unsigned b) {
+    return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16);
+}
+constexpr unsigned RedOf(Colour c) { return c & 0xFF; }
+constexpr unsigned GreenOf(Colour c) { return (c >> 8) & 0xFF; }
+constexpr unsigned BlueOf(Colour c) { return (c >> 16) & 0xFF; }
+
+class Bitmap {
+public:
+    // Largest side and pixel count accepted from any file: far above any frame piece, far below
+    // an allocation that could hurt the host process.
+    static constexpr int kMaxSide = 16384;
+    static constexpr std::int64_t kMaxPixels = 16 * 1024 * 1024;
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Empty() const { return width_ == 0 || height_ == 0; }
+
+    // Resizes to w x h; every pixel becomes black. Sizes must be checked by the caller against
+    // kMaxSide / kMaxPixels (SetSize clamps negative sizes to 0 and throws std::length_error
+    // past the limits rather than allocate).
+    void SetSize(int w, int h);
+
+    // Pixels outside the bitmap are ignored when set and read as black.
+    void SetPixel(int x, int y, Colour c) {
+        if (x >= 0 && y >= 0 && x < width_ && y < height_) pixels_[std::size_t(y) * width_ + x] = c & 0xFFFFFF;
+    }
+    Colour GetPixel(int x, int y) const {
+        return (x >= 0 && y >= 0 && x < width_ && y < height_) ? pixels_[std::size_t(y) * width_ + x] : 0;
+    }
+    // Row-major, top row first, one 0x00BBGGRR value per pixel.
+    const std::vector<Colour>& Pixels() const { return pixels_; }
+
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool on) { transparent_ = on; }
+    // The colour left out when drawing transparently. Until one is set it is the colour of the
+    // bottom-left pixel (the usual automatic choice for bitmaps), black for an empty bitmap.
+    Colour TransparentColor() const;
+    void SetTransparentColor(Colour c) { transparentColour_ = c & 0xFFFFFF; hasTransparentColour_ = true; }
+
+    // Copies another bitmap's content and settings.
+    void Assign(const Bitmap& other) { *this = other; }
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<Colour> pixels_;
+    bool transparent_ = false;
+    bool hasTransparentColour_ = false;
+    Colour transparentColour_ = 0;
+};
+
+}  // namespace vt
