@@ -58,6 +58,8 @@ function(vt_add_gtest name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  # Test data lives in the source tree (tests/data, tests/<subsystem>/data).
+  target_compile_definitions(${name} PRIVATE VT_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
