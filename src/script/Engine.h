@@ -1,12 +1,22 @@
 #pragma once
 // The script engine's interface to the rest of the system. There is one engine per process;
-// all operations act on it.
+// all operations act on it. It is not thread-safe: one thread at a time.
+#include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <utility>
+
+#include "script/EngineState.h"
+#include "script/Limits.h"
+#include "script/Value.h"
 
 namespace vt {
 
 class TDefinition;
+class TForthObject;
+class TForth;
+class TCompiler;
 
 // Carries an engine error (compiler, word or value error) out of Interpret and word runs.
 class ScriptError : public std::runtime_error {
@@ -21,5 +31,69 @@ void Interpret(const std::string& text);          // one line; throws ScriptErro
 TDefinition* FindWord(const std::string& name);   // newest word of exactly that name, or nullptr
 void ExecuteWord(TDefinition* word);              // runs a word (event words); throws ScriptError
 void ClearStacks();
+
+// The step budget of later top-level runs (kStepBudget unless changed; tests and benchmarks
+// change it). StartEngine does not reset it.
+void SetStepBudget(std::int64_t steps);
+std::int64_t StepBudget();
+
+// The current engine's parts (nullptr when no engine runs).
+TForth* Forth();
+TCompiler* Compiler();
+TDefinition* Latest();
+
+// The compiler's Error: abandons the line and any definition, throws ScriptError(message).
+[[noreturn]] void Error(const std::string& message);
+// The compiler's Warn: a "T-Forth" warning notice; goes on.
+void Warn(const std::string& message);
+
+// Data stack. While the error flag is set, Push does nothing and Pop of an empty stack returns
+// Empty; otherwise Pop of an empty stack fails with "Stack underflow!".
+inline void Push(Value v) {
+    detail::EngineState& e = detail::engine;
+    if (e.errorFlag) return;
+    if (e.dataStack.Size() >= kMaxStackDepth) detail::StackOverflow();
+    e.dataStack.Push(std::move(v));
+}
+
+inline Value Pop() {
+    detail::EngineState& e = detail::engine;
+    if (e.dataStack.Empty()) return detail::PopFromEmptyStack();
+    return e.dataStack.Pop();
+}
+
+// Return stack: always pushes; popping an empty one fails with "Return stack underflow!".
+inline void PushReturn(Value v) {
+    detail::EngineState& e = detail::engine;
+    if (e.returnStack.Size() >= kMaxStackDepth) detail::ReturnStackOverflow();
+    e.returnStack.Push(std::move(v));
+}
+
+inline Value PopReturn() {
+    detail::EngineState& e = detail::engine;
+    if (e.returnStack.Empty()) detail::ReturnStackUnderflow();
+    return e.returnStack.Pop();
+}
+
+// Read-only views of the stacks (index 0 is the bottom).
+const ValueStack& DataStack();
+const ValueStack& ReturnStack();
+
+// Makes `word` the newest word of the dictionary, named `name` with `flags` (TDefinition's
+// Immediate / CompileOnly bits). The engine owns it from then on.
+void LinkWord(TDefinition* word, const std::string& name, std::uint8_t flags);
+
+// Creates a word of class TWord (a TDefinition whose Execute is the native action) and links
+// it: RegisterWord<TMyWord>("MYWORD", 0). No check for an existing name is made here.
+template <class TWord>
+TWord* RegisterWord(const std::string& name, std::uint8_t flags = 0) {
+    TWord* word = new TWord();
+    LinkWord(word, name, flags);
+    return word;
+}
+
+// Adds `element` (taking ownership) at the end of the newest word's body; branches waiting
+// for the next compiled element land on it.
+void Append(TForthObject* element);
 
 }  // namespace vt

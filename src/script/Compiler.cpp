@@ -1,0 +1,124 @@
+#include "script/Compiler.h"
+
+#include <cstring>
+
+#include "common/Notice.h"
+#include "script/Branches.h"
+#include "script/Definition.h"
+#include "script/Engine.h"
+
+namespace vt {
+namespace {
+
+const char* const kCompileOnlyMessage = "Attempt to execute a compile only\r word in interpret mode!";
+
+}  // namespace
+
+void TCompiler::Error(const std::string& message) {
+    input.clear();
+    state = CompilerState::Interpreting;
+    pendingBranches.clear();
+    detail::engine.errorFlag = true;
+    throw ScriptError(message);
+}
+
+void TCompiler::Warn(const std::string& message) { ShowNotice("T-Forth", message, kNoticeWarning); }
+
+void TCompiler::Interpret(const std::string& text) {
+    input = text;
+    detail::engine.errorFlag = false;
+    try {
+        while (!input.empty()) {
+            std::string next = NextToken();
+            if (next.empty()) continue;
+            token = std::move(next);
+            InterpretToken();
+        }
+    } catch (...) {
+        // Value errors bypass Error; the line is over for them too, so that a later CREATE
+        // outside Interpret finds no leftover name.
+        input.clear();
+        throw;
+    }
+}
+
+std::string TCompiler::NextToken() {
+    std::size_t start = input.find_first_not_of(' ');
+    if (start == std::string::npos) {
+        input.clear();
+        return std::string();
+    }
+    std::size_t end = input.find(' ', start);
+    if (end == std::string::npos) end = input.size();
+    std::string result = input.substr(start, end - start);
+    input.erase(0, end);
+    return result;
+}
+
+void TCompiler::InterpretToken() {
+    TDefinition* word = FindWord(token);
+    if (state == CompilerState::AwaitingName) {
+        if (word) Warn(token + " is beging redefined!");
+        RegisterWord<TDefinition>(token, 0);
+        state = CompilerState::Compiling;
+        return;
+    }
+    if (word) {
+        if (word->IsImmediate()) {
+            if (word->IsCompileOnly() && state == CompilerState::Interpreting) Error(kCompileOnlyMessage);
+        } else if (state == CompilerState::Compiling) {
+            Append(new TDefElement(word));
+            return;
+        } else if (word->IsCompileOnly()) {
+            Error(kCompileOnlyMessage);
+        }
+        detail::RunTopLevel(word);
+        return;
+    }
+
+    for (char& c : token) {
+        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    }
+    Value literal = token == "\"" ? TakeStringLiteral() : ConvertNumber();
+    if (state == CompilerState::Compiling) {
+        Append(new TLiteral(std::move(literal)));
+    } else {
+        Push(std::move(literal));
+    }
+}
+
+Value TCompiler::TakeStringLiteral() {
+    if (!input.empty()) input.erase(0, 1);   // the space that ended the quote token
+    std::size_t close = input.find('"');
+    std::string text = input.substr(0, close);
+    input.erase(0, close == std::string::npos ? close : close + 1);
+    return Value::FromString(text);
+}
+
+Value TCompiler::ConvertNumber() {
+    static const char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < token.size() && token[i] == '-') {
+        negative = true;
+        ++i;
+    }
+    if (i < token.size() && token[i] == '$') {
+        base = 16;
+        ++i;
+    } else {
+        base = 10;
+    }
+    // Value arithmetic, so that a number past the 32-bit range becomes a Real.
+    Value number = Value::FromInt(0);
+    const Value radix = Value::FromInt(base);
+    for (; i < token.size(); ++i) {
+        const void* found = std::memchr(kDigits, token[i], 36);
+        int digit = found ? int(static_cast<const char*>(found) - kDigits) : -1;
+        if (digit < 0 || digit >= base) Error("Unknown WORD " + token);
+        number = Add(Multiply(number, radix), Value::FromInt(digit));
+    }
+    return negative ? Negate(number) : number;
+}
+
+}  // namespace vt

@@ -1,0 +1,46 @@
+#pragma once
+// The outer interpreter: splits a line into tokens and runs them (interpret state) or compiles
+// them into the newest word (compile state). Its state lasts between lines, so a definition may
+// run over several. All engine errors leave through Error.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "script/ForthObject.h"
+
+namespace vt {
+
+class TBranch;
+
+enum class CompilerState : std::uint8_t {
+    Interpreting = 0,   // tokens are run
+    AwaitingName = 1,   // the next token names a new colon definition
+    Compiling = 2,      // tokens are compiled into the body of the newest word
+};
+
+class TCompiler : public TForthObject {
+public:
+    // Drops the rest of the line, abandons a definition being compiled (it stays in the
+    // dictionary as compiled so far), sets the error flag and throws ScriptError(message).
+    [[noreturn]] virtual void Error(const std::string& message);
+    // Shows a warning box captioned "T-Forth" and goes on.
+    virtual void Warn(const std::string& message);
+
+    // Handles one line of source.
+    void Interpret(const std::string& text);
+    // The next space-separated token of `input`; empty when only spaces are left.
+    std::string NextToken();
+
+    CompilerState state = CompilerState::Interpreting;
+    std::string token;
+    std::string input;
+    std::uint8_t base = 10;
+    std::vector<TBranch*> pendingBranches;   // to land on the next element compiled
+
+private:
+    void InterpretToken();
+    Value TakeStringLiteral();
+    Value ConvertNumber();
+};
+
+}  // namespace vt

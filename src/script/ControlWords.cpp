@@ -1,0 +1,93 @@
+#include "script/ControlWords.h"
+
+#include <memory>
+
+#include "script/Branches.h"
+#include "script/Compiler.h"
+#include "script/Engine.h"
+
+namespace vt {
+namespace {
+
+// Compiles `element` and leaves it open on the return stack for its partner.
+template <class TElement>
+TElement* AppendOpen(std::unique_ptr<TElement> element) {
+    TElement* raw = element.release();
+    Append(raw);   // the body owns it from here, whatever happens next
+    PushReturn(Value::FromReference(raw));
+    return raw;
+}
+
+// Pops the structure a closing word closes; refuses anything its partner did not leave there
+// (another structure, or a value put on the return stack by >R).
+template <class TElement, class Accept>
+TElement* PopOpen(const char* mismatch, Accept accept) {
+    Value entry = PopReturn();
+    TElement* element = entry.IsReference() ? dynamic_cast<TElement*>(entry.element()) : nullptr;
+    if (!element || !accept(*element)) Error(mismatch);
+    return element;
+}
+
+bool AnyBranch(const TBranch&) { return true; }
+bool IfBranch(const TBranch& b) { return dynamic_cast<const TIfBranch*>(&b) != nullptr; }
+bool DoMarker(const TMarker& m) { return m.isDo; }
+bool BeginMarker(const TMarker& m) { return !m.isDo; }
+
+}  // namespace
+
+TForthObject* TIF::Execute() {
+    AppendOpen(std::make_unique<TIfBranch>());
+    return nullptr;
+}
+
+TForthObject* TELSE::Execute() {
+    TBranch* ifBranch = PopOpen<TBranch>("ELSE without a matching IF!", IfBranch);
+    AppendOpen(std::make_unique<TBranch>());
+    Compiler()->pendingBranches.push_back(ifBranch);
+    return nullptr;
+}
+
+TForthObject* TTHEN::Execute() {
+    TBranch* branch = PopOpen<TBranch>("THEN without a matching IF or ELSE!", AnyBranch);
+    Compiler()->pendingBranches.push_back(branch);
+    return nullptr;
+}
+
+TForthObject* TDO::Execute() {
+    Append(new TToR());
+    AppendOpen(std::make_unique<TMarker>(true));
+    return nullptr;
+}
+
+TForthObject* TLOOP::Execute() {
+    TMarker* marker = PopOpen<TMarker>("LOOP without a matching DO!", DoMarker);
+    Append(new TLoopBranch(marker));
+    return nullptr;
+}
+
+TForthObject* TI::Execute() {
+    // Copies the top of the return stack (the same as popping it and pushing it back).
+    const ValueStack& returns = ReturnStack();
+    if (returns.Empty()) detail::ReturnStackUnderflow();
+    Push(returns.Top());
+    return nullptr;
+}
+
+TForthObject* TBEGIN::Execute() {
+    AppendOpen(std::make_unique<TMarker>(false));
+    return nullptr;
+}
+
+TForthObject* TAGAIN::Execute() {
+    TMarker* marker = PopOpen<TMarker>("AGAIN without a matching BEGIN!", BeginMarker);
+    Append(new TAGAINBranch(marker));
+    return nullptr;
+}
+
+TForthObject* TUNTIL::Execute() {
+    TMarker* marker = PopOpen<TMarker>("UNTIL without a matching BEGIN!", BeginMarker);
+    Append(new TUNTILBranch(marker));
+    return nullptr;
+}
+
+}  // namespace vt

@@ -1,0 +1,50 @@
+#include "script/Definition.h"
+
+#include "script/Engine.h"
+
+namespace vt {
+
+TDefinition::~TDefinition() {
+    // Iteratively: a long body must not recurse once per element.
+    TForthObject* element = target;
+    while (element) {
+        TForthObject* following = element->next;
+        delete element;
+        element = following;
+    }
+}
+
+TForthObject* TDefinition::Execute() {
+    detail::EngineState& e = detail::engine;
+    if (e.activeRuns == 0) {
+        // Called directly from outside the engine: run inside a RunScope so that the bounds
+        // hold. (Kept out of line to keep this frame small.)
+        detail::RunTopLevel(this);
+        return nullptr;
+    }
+    // Nesting is native recursion (a reference element runs its word inside its own Execute),
+    // so the depth is bounded before the thread's stack is.
+    if (++e.depth > kMaxNesting) detail::NestingTooDeep();
+    e.errorFlag = false;
+    TForthObject* element = target;
+    while (element && !e.errorFlag) {
+        if (--e.stepsLeft < 0) detail::StepBudgetExceeded();
+        element = element->Execute();
+    }
+    --e.depth;
+    return nullptr;
+}
+
+void TDefinition::AppendToBody(TForthObject* element) noexcept {
+    if (!target) {
+        target = element;
+    } else {
+        if (!last_) last_ = target;
+        while (last_->next) last_ = last_->next;
+        last_->next = element;
+    }
+    last_ = element;
+    while (last_->next) last_ = last_->next;
+}
+
+}  // namespace vt

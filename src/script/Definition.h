@@ -1,0 +1,42 @@
+#pragma once
+// A word of the dictionary. A word defined from source runs its body; a built-in word is a
+// subclass whose Execute is its native action (it pops its operands, the top first, and pushes
+// its results). `next` links to the word created before this one.
+#include <cstdint>
+#include <string>
+
+#include "script/ForthObject.h"
+
+namespace vt {
+
+class TDefinition : public TDefElement {
+public:
+    // Bits of `flags`.
+    static constexpr std::uint8_t Immediate = 0x1;     // runs even while compiling
+    static constexpr std::uint8_t CompileOnly = 0x2;   // refused in interpret state
+
+    TDefinition() = default;
+    ~TDefinition() override;  // destroys every element of the body
+
+    // Runs the body; returns nullptr.
+    TForthObject* Execute() override;
+
+    bool IsImmediate() const noexcept { return (flags & Immediate) != 0; }
+    bool IsCompileOnly() const noexcept { return (flags & CompileOnly) != 0; }
+
+    // The body is the `target` inherited from TDefElement: its first element, or nullptr.
+    TForthObject* body() const noexcept { return target; }
+    // Takes ownership of `element` and links it after the last element of the body.
+    void AppendToBody(TForthObject* element) noexcept;
+
+    // The word created just before this one (the dictionary chain).
+    TDefinition* previous() const noexcept { return static_cast<TDefinition*>(next); }
+
+    std::string name;
+
+private:
+    // Last element of the body, so that compiling a long word does not walk it each time.
+    TForthObject* last_ = nullptr;
+};
+
+}  // namespace vt

@@ -1,0 +1,65 @@
+#pragma once
+// The engine's module-wide state. Kept in one record so that the hot paths (Push, Pop, running
+// a body) reach it without a call; everything else goes through the functions of Engine.h.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "script/Limits.h"
+#include "script/ValueStack.h"
+
+namespace vt {
+
+class TForth;
+class TCompiler;
+class TDefinition;
+class TMarker;
+
+namespace detail {
+
+struct EngineState {
+    TForth* forth = nullptr;
+    TCompiler* compiler = nullptr;
+    ValueStack dataStack;
+    ValueStack returnStack;       // also the control-flow stack while compiling
+    TDefinition* latest = nullptr;
+    bool errorFlag = false;
+
+    // Bounds of the current top-level run (see RunScope).
+    int depth = 0;                // word runs nested inside one another
+    std::int64_t stepsLeft = 0;   // elements the run may still execute
+    std::int64_t stepBudget = kStepBudget; // what each top-level run starts with
+    int activeRuns = 0;
+    std::vector<TMarker*> takenMarkers;   // DO loops running now
+};
+
+extern EngineState engine;
+
+[[noreturn]] void StackOverflow();
+[[noreturn]] void ReturnStackOverflow();
+Value PopFromEmptyStack();        // "Stack underflow!", or Empty while the error flag is set
+[[noreturn]] void ReturnStackUnderflow();
+[[noreturn]] void StepBudgetExceeded();
+[[noreturn]] void NestingTooDeep();
+void RunTopLevel(TDefinition* word);   // runs `word` inside a RunScope
+
+// Brackets one run of a word from outside the engine (a token of Interpret, ExecuteWord).
+// The outermost run gets a fresh step budget; a run nested in another one (an event word run
+// from inside a drawing word's window message) shares the budget and the nesting depth of the
+// outer one, since it also shares its thread's stack. When a run leaves through an error, the
+// DO loops it left running are reset, so that the word runs normally the next time.
+class RunScope {
+public:
+    RunScope() noexcept;
+    ~RunScope();
+    RunScope(const RunScope&) = delete;
+    RunScope& operator=(const RunScope&) = delete;
+
+private:
+    int savedDepth_;
+    std::size_t markerMark_;
+    int uncaught_;
+};
+
+}  // namespace detail
+}  // namespace vt

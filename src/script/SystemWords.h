@@ -1,0 +1,25 @@
+#pragma once
+// The words that reach outside the engine: a tone, a message box, random numbers.
+#include "script/Definition.h"
+
+namespace vt {
+
+// ( -- ) a 1000 Hz tone for 100 ms.
+class TBEEP : public TDefinition {
+public:
+    TForthObject* Execute() override;
+};
+
+// ( v -- ) shows v's text in a box captioned "Tarnforth".
+class TDISP : public TDefinition {
+public:
+    TForthObject* Execute() override;
+};
+
+// ( n -- r ) 0 <= r < n for n > 0.
+class TRand : public TDefinition {
+public:
+    TForthObject* Execute() override;
+};
+
+}  // namespace vt
