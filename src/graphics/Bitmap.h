@@ -3,6 +3,7 @@
 // transparency switch and a transparent colour. BMP and XPM readers fill it; the Win32 side
 // draws it.
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace vt {
@@ -42,6 +43,18 @@ public:
     }
     // Row-major, top row first, one 0x00BBGGRR value per pixel.
     const std::vector<Colour>& Pixels() const { return pixels_; }
+    // Row y (0 <= y < Height()) for decoders that fill whole rows; values must stay within
+    // 0x00FFFFFF.
+    Colour* Row(int y) { return pixels_.data() + std::size_t(y) * width_; }
+
+    // Exchanges size and pixels (not the transparency settings) with another bitmap: readers
+    // decode into a scratch bitmap and swap it in only when the whole image was read, so a
+    // failed read leaves the caller's bitmap as it was.
+    void SwapPixels(Bitmap& other) noexcept {
+        std::swap(width_, other.width_);
+        std::swap(height_, other.height_);
+        pixels_.swap(other.pixels_);
+    }
 
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool on) { transparent_ = on; }
