@@ -1,0 +1,29 @@
+#pragma once
+// Makes a folder the current directory for one scope and returns to the previous one on every
+// way out, errors included. Theme readers rely on it so that relative image names resolve
+// against the theme's own folder.
+#include <string>
+
+namespace vt {
+
+class CurrentDirectoryGuard {
+public:
+    // An empty folder leaves the current directory as it is. Throws ThemeError when the
+    // current directory cannot be read or the folder cannot be made current.
+    explicit CurrentDirectoryGuard(const std::string& folder);
+    ~CurrentDirectoryGuard();
+    CurrentDirectoryGuard(const CurrentDirectoryGuard&) = delete;
+    CurrentDirectoryGuard& operator=(const CurrentDirectoryGuard&) = delete;
+
+private:
+    std::string previous_;
+    bool changed_ = false;
+};
+
+std::string CurrentDirectory();  // throws ThemeError when it cannot be read
+
+// The folder part of a path (before its last slash or backslash); empty when there is none.
+// A root stays a root ("/", "C:\").
+std::string FolderOf(const std::string& path);
+
+}  // namespace vt

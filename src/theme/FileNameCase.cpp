@@ -1,0 +1,59 @@
+#include "theme/FileNameCase.h"
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#ifndef _WIN32
+#include <filesystem>
+#include <system_error>
+#endif
+
+#include "theme/ThemeText.h"
+
+namespace vt {
+
+bool FileExists(const std::string& name) {
+    if (name.empty()) return false;
+#ifdef _WIN32
+    struct _stat info;
+    return _stat(name.c_str(), &info) == 0 && (info.st_mode & _S_IFMT) == _S_IFREG;
+#else
+    struct stat info;
+    return stat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+#endif
+}
+
+std::string FindExistingFile(const std::string& name) {
+    if (FileExists(name)) return name;
+#ifdef _WIN32
+    return {};  // the file system already ignores case
+#else
+    // Theme files written on Windows may separate folders with backslashes.
+    std::string path = name;
+    for (char& c : path)
+        if (c == '\\') c = '/';
+    if (path != name && FileExists(path)) return path;
+    std::size_t slash = path.rfind('/');
+    std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    std::string leaf = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (leaf.empty()) return {};
+    std::string best;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string candidate = it->path().filename().string();
+        if (!SameText(candidate, leaf)) continue;
+        std::string full = slash == std::string::npos ? candidate : path.substr(0, slash + 1) + candidate;
+        // Several spellings of one name: take the smallest, so the choice does not depend on
+        // the order the directory lists its entries in.
+        if (FileExists(full) && (best.empty() || full < best)) best = full;
+    }
+    return best;
+#endif
+}
+
+std::string ExistingFileName(const std::string& name) {
+    std::string found = FindExistingFile(name);
+    return found.empty() ? name : found;
+}
+
+}  // namespace vt

@@ -1,0 +1,262 @@
+#include "theme/KwmImporter.h"
+
+#include <array>
+#include <cstdlib>
+
+#include "theme/ElementCodes.h"
+#include "theme/FileNameCase.h"
+#include "theme/ThemeText.h"
+#include "theme/XpmReader.h"
+
+namespace vt {
+namespace {
+
+constexpr std::uint32_t kThickFrameStyle = 0x00040000;
+constexpr std::uint32_t kCaptionStyle = 0x00C00000;
+constexpr std::uint32_t kAnyStyle = 0xFFFFFFFF;
+
+// A value of the themerc with the 1-based line it came from (0: absent, or a default).
+struct KwmValue {
+    std::string text;
+    int line = 0;
+};
+
+// The themerc as a key=value list: keys ignore case and section headers play no part; the first
+// line whose text before its first "=" equals the key gives the value. Nothing is trimmed, so
+// "Key = value" does not define Key.
+class KwmValues {
+public:
+    explicit KwmValues(const std::vector<std::string>& lines) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            std::size_t equals = lines[i].find('=');
+            if (equals == std::string::npos) continue;
+            entries_.push_back({UpperCase(lines[i].substr(0, equals)), {lines[i].substr(equals + 1), int(i + 1)}});
+        }
+    }
+
+    KwmValue Find(const std::string& key) const {
+        std::string wanted = UpperCase(key);
+        for (const auto& entry : entries_)
+            if (entry.key == wanted) return entry.value;
+        return {};
+    }
+
+    // The value, or the default when it is empty.
+    KwmValue FindOr(const std::string& key, const std::string& fallback) const {
+        KwmValue value = Find(key);
+        return value.text.empty() ? KwmValue{fallback, 0} : value;
+    }
+
+private:
+    struct Entry {
+        std::string key;
+        KwmValue value;
+    };
+    std::vector<Entry> entries_;
+};
+
+struct ButtonKind {
+    const char* kind;         // the upper-cased value of ButtonA .. ButtonF
+    const char* imageKey;
+    const char* defaultImage;
+    const char* downKey;
+    const char* kdeDownKey;   // KDE 1 themes spell the pressed image this way; downKey wins
+    std::int32_t hitCode;
+};
+
+// Sticky buttons and Off slots are not among these: they make no element and take no room.
+constexpr std::array<ButtonKind, 4> kButtonKinds = {{
+    {"MENU", "MenuButton", "MENU.XPM", "MenuButtonDown", "MenuDownButton", 3},
+    {"MAXIMIZE", "MaximizeButton", "MAXIMIZE.XPM", "MaximizeButtonDown", "MaximizeDownButton", 258},
+    {"ICONIFY", "MinimizeButton", "ICONIFY.XPM", "MinimizeButtonDown", "MinimizeDownButton", 257},
+    {"CLOSE", "CloseButton", "CLOSE.XPM", "CloseButtonDown", "CloseDownButton", 256},
+}};
+
+// The corners of a W x H box that sits in the window corner named by the anchor.
+struct CornerBox {
+    CornerPoint corner1;
+    CornerPoint corner2;
+};
+
+CornerBox BoxInCorner(std::uint8_t anchor, int w, int h) {
+    switch (anchor) {
+    case kAnchorTopRight: return {{-w, 0}, {0, h}};
+    case kAnchorBottomRight: return {{-w, -h}, {0, 0}};
+    case kAnchorBottomLeft: return {{0, -h}, {w, 0}};
+    default: return {{0, 0}, {w, h}};  // top left
+    }
+}
+
+int WidthOf(const Bitmap* bitmap) { return bitmap ? bitmap->Width() : 0; }
+int HeightOf(const Bitmap* bitmap) { return bitmap ? bitmap->Height() : 0; }
+
+class KwmImport {
+public:
+    KwmImport(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink)
+        : values_(lines), state_(state), sink_(sink) {}
+
+    void Run();
+
+private:
+    Bitmap* ImageEntry(const KwmValue& file);
+    TUIElement& ElementFromImages(const KwmValue& normal, const KwmValue& pressed, const KwmValue& inactive,
+                                  std::uint8_t anchor1, std::uint8_t anchor2, std::int32_t hitCode,
+                                  std::uint32_t style, std::uint8_t mode);
+    TUIElement* MakeButton(const std::string& slotKey);
+    TUIElement& FramePiece(const char* key, const char* fallback, std::uint8_t anchor1, std::uint8_t anchor2,
+                           std::int32_t hitCode, std::uint8_t mode);
+
+    KwmValues values_;
+    ThemeState& state_;
+    const ThemeErrorSink& sink_;
+};
+
+Bitmap* KwmImport::ImageEntry(const KwmValue& file) {
+    if (file.text.empty()) return nullptr;
+    std::string path = FindExistingFile(file.text);
+    if (path.empty()) return nullptr;
+    TThemeItem& item = state_.Theme->Items().Add();
+    std::size_t slash = file.text.find_last_of("/\\");
+    std::string name = slash == std::string::npos ? file.text : file.text.substr(slash + 1);
+    item.SetName(name.substr(0, name.find('.')));
+    item.SetFileName(file.text);
+    // One unreadable image costs its own picture, not the whole frame: the entry stays, empty,
+    // and the layout is still built around it.
+    if (!GuardThemeLine(file.line, sink_, [&] { ReadXpmFile(path, item.Bitmap()); })) item.Bitmap() = Bitmap{};
+    return &item.Bitmap();
+}
+
+TUIElement& KwmImport::ElementFromImages(const KwmValue& normal, const KwmValue& pressed, const KwmValue& inactive,
+                                         std::uint8_t anchor1, std::uint8_t anchor2, std::int32_t hitCode,
+                                         std::uint32_t style, std::uint8_t mode) {
+    TUIElement& element = state_.Elements->Append();
+    element.HitCode = hitCode;
+    element.StyleMask = style;
+    element.NormalBitmap = ImageEntry(normal);
+    element.DownBitmap = ImageEntry(pressed);
+    element.InactiveBitmap = ImageEntry(inactive);
+    if (!element.DownBitmap) element.DownBitmap = element.NormalBitmap;
+    if (!element.InactiveBitmap) element.InactiveBitmap = element.NormalBitmap;
+    element.Anchor1 = std::uint8_t(anchor1 | mode);
+    element.Anchor2 = anchor2;
+    if (!element.NormalBitmap) return element;
+    int w = element.NormalBitmap->Width();
+    int h = element.NormalBitmap->Height();
+    element.Corner1 = BoxInCorner(anchor1, w, h).corner1;
+    element.Corner2 = BoxInCorner(anchor2, w, h).corner2;
+    return element;
+}
+
+TUIElement& KwmImport::FramePiece(const char* key, const char* fallback, std::uint8_t anchor1, std::uint8_t anchor2,
+                                  std::int32_t hitCode, std::uint8_t mode) {
+    return ElementFromImages(values_.FindOr(key, fallback), {}, {}, anchor1, anchor2, hitCode, kThickFrameStyle, mode);
+}
+
+TUIElement* KwmImport::MakeButton(const std::string& slotKey) {
+    std::string kind = UpperCase(values_.Find(slotKey).text);
+    for (const ButtonKind& button : kButtonKinds) {
+        if (kind != button.kind) continue;
+        KwmValue pressed = values_.Find(button.downKey);
+        if (pressed.text.empty()) pressed = values_.Find(button.kdeDownKey);
+        std::uint32_t style = ElementCodeRow(FindElementCodeByHitCode(button.hitCode)).Style;
+        return &ElementFromImages(values_.FindOr(button.imageKey, button.defaultImage), pressed, {}, kAnchorTopLeft,
+                                  kAnchorTopLeft, button.hitCode, style, 0);
+    }
+    return nullptr;
+}
+
+void KwmImport::Run() {
+    state_.AutoExclude = true;
+    state_.ThemeLoaded = true;
+
+    TUIElement& topLeft = FramePiece("shapePixmapTopLeft", "wm_topleft.xpm", kAnchorTopLeft, kAnchorTopLeft, 13, 0);
+    TUIElement& top = FramePiece("shapePixmapTop", "wm_top.xpm", kAnchorTopLeft, kAnchorTopRight, 12, kAnchorStretch);
+    TUIElement& topRight =
+        FramePiece("shapePixmapTopRight", "wm_topright.xpm", kAnchorTopRight, kAnchorTopRight, 14, 0);
+    TUIElement& right =
+        FramePiece("shapePixmapRight", "wm_right.xpm", kAnchorTopRight, kAnchorBottomRight, 11, kAnchorStretch);
+    TUIElement& bottomRight =
+        FramePiece("shapePixmapBottomRight", "wm_bottomright.xpm", kAnchorBottomRight, kAnchorBottomRight, 17, 0);
+    TUIElement& bottom =
+        FramePiece("shapePixmapBottom", "wm_bottom.xpm", kAnchorBottomLeft, kAnchorBottomRight, 15, kAnchorStretch);
+    TUIElement& bottomLeft =
+        FramePiece("shapePixmapBottomLeft", "wm_bottomleft.xpm", kAnchorBottomLeft, kAnchorBottomLeft, 16, 0);
+    TUIElement& left = FramePiece("shapePixmapLeft", "wm_left.xpm", kAnchorTopLeft, kAnchorBottomLeft, 10, kAnchorStretch);
+    TUIElement& title = ElementFromImages(values_.FindOr("TitlebarPixmapActive", "activetitlebar.xpm"), {},
+                                          values_.FindOr("TitlebarPixmapInactive", "inactivetitlebar.xpm"),
+                                          kAnchorTopLeft, kAnchorTopRight, 266, kCaptionStyle, kAnchorFill);
+    TUIElement& caption = ElementFromImages({}, {}, {}, kAnchorTopLeft, kAnchorTopRight, 2, kCaptionStyle, 0);
+    caption.NoImage = true;
+    TUIElement& client = ElementFromImages({}, {}, {}, kAnchorTopLeft, kAnchorBottomRight, 1, kAnyStyle, 0);
+    client.NoImage = true;
+
+    // The edges run between the corner pieces.
+    top.Corner1.x = topLeft.Corner2.x;
+    top.Corner2.x = topRight.Corner1.x;
+    right.Corner1.y = topRight.Corner2.y;
+    right.Corner2.y = bottomRight.Corner1.y;
+    bottom.Corner1.x = bottomLeft.Corner2.x;
+    bottom.Corner2.x = bottomRight.Corner1.x;
+    left.Corner1.y = topLeft.Corner2.y;
+    left.Corner2.y = bottomLeft.Corner1.y;
+    OffsetElement(left, -1, 0);
+    OffsetElement(right, 1, 0);
+    OffsetElement(bottom, 0, 1);
+
+    // The title bar sits inside the frame, under the top edge.
+    title.Corner1 = {left.Corner2.x, top.Corner2.y};
+    title.Corner2.x = right.Corner1.x;
+    title.Corner2.y += top.Corner2.y;
+    int titleHeight = title.Corner2.y - title.Corner1.y;
+    int tallestButton = 0;
+
+    std::array<TUIElement*, 6> buttons{};
+    int leftOffset = 0;
+    const char* leftKeys[] = {"ButtonA", "ButtonB", "ButtonC"};
+    for (int i = 0; i < 3; ++i) {
+        TUIElement* button = buttons[std::size_t(i)] = MakeButton(leftKeys[i]);
+        if (!button) continue;
+        int w = WidthOf(button->NormalBitmap), h = HeightOf(button->NormalBitmap);
+        button->Corner1 = {left.Corner2.x + leftOffset, top.Corner2.y};
+        button->Corner2 = {button->Corner1.x + w, button->Corner1.y + h};
+        leftOffset += w;
+        if (button->NormalBitmap && h > tallestButton) tallestButton = h;
+    }
+    int rightOffset = 0;
+    const char* rightKeys[] = {"ButtonD", "ButtonE", "ButtonF"};
+    for (int i = 0; i < 3; ++i) {
+        TUIElement* button = buttons[std::size_t(3 + i)] = MakeButton(rightKeys[i]);
+        if (!button) continue;
+        int w = WidthOf(button->NormalBitmap), h = HeightOf(button->NormalBitmap);
+        button->Anchor1 = button->Anchor2 = kAnchorTopRight;
+        button->Corner1 = {right.Corner1.x + rightOffset - w, top.Corner2.y};
+        button->Corner2 = {right.Corner1.x + rightOffset, h + top.Corner2.y};
+        rightOffset -= w;
+        if (button->NormalBitmap && h > tallestButton) tallestButton = h;
+    }
+    // Buttons lower than the title bar are centred in it; taller ones keep their place.
+    if (tallestButton > 0 && tallestButton < titleHeight) {
+        for (TUIElement* button : buttons) {
+            if (!button) continue;
+            int d = (titleHeight - (button->Corner2.y - button->Corner1.y)) / 2;
+            OffsetElement(*button, 0, d);
+        }
+    }
+
+    caption.Corner1 = {title.Corner1.x + leftOffset, title.Corner1.y};
+    caption.Corner2 = {title.Corner2.x + rightOffset, title.Corner2.y};
+    client.Corner1 = {left.Corner2.x, title.Corner2.y};
+    client.Corner2 = {right.Corner1.x, bottom.Corner1.y};
+
+    state_.WidthFixup = std::abs(right.Corner1.x) + left.Corner2.x + 4;
+    state_.HeightFixup = std::abs(bottom.Corner1.y) + title.Corner2.y + 4;
+}
+
+}  // namespace
+
+void ImportKwmTheme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink) {
+    if (!state.Elements || !state.Theme) return;
+    KwmImport(lines, state, sink).Run();
+}
+
+}  // namespace vt

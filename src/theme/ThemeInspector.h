@@ -1,0 +1,50 @@
+#pragma once
+// Loads a theme the way the module does, but collects the load errors instead of showing them,
+// and describes the result in the stable text formats of the vttheme tool (theme authors' scripts
+// read them). The check format is one line per error, PATH:LINE: MESSAGE, with the message's
+// carriage returns written as \r; the dump format lists bitmaps, elements, settings, fonts, the
+// themed button, the [INFO] lines and then the errors, one record per line.
+#include <string>
+#include <vector>
+
+#include "theme/ThemeErrors.h"
+#include "theme/ThemeState.h"
+#include "theme/TvtButton.h"
+
+namespace vt {
+
+// Registers a set of script words into the running engine (the drawing words, once a tool can
+// offer them).
+using WordRegistration = void (*)();
+
+// The model part of the dump (every record but the errors).
+std::string DumpThemeState(const ThemeState& state, const TvtButton& button);
+// One PATH:LINE: MESSAGE line per error.
+std::string FormatCheckReport(const std::string& path, const std::vector<ThemeLoadError>& errors);
+
+class ThemeInspector {
+public:
+    explicit ThemeInspector(ThemeState& state = CurrentTheme());
+    // Releases the loaded theme and stops the script engine.
+    ~ThemeInspector();
+    ThemeInspector(const ThemeInspector&) = delete;
+    ThemeInspector& operator=(const ThemeInspector&) = delete;
+
+    // Resets the settings, restarts the engine with its core words and then extraWords, creates
+    // the empty structures and loads the file (native or kwm by the path). A failure of the load
+    // as a whole is recorded as an error of line 0.
+    void Load(const std::string& path, const std::vector<WordRegistration>& extraWords = {});
+
+    const std::vector<ThemeLoadError>& Errors() const { return errors_; }
+    const TvtButton& Button() const { return button_; }
+    std::string CheckReport() const;
+    std::string Dump() const;
+
+private:
+    ThemeState& state_;
+    TvtButton button_;  // receives the [BUTTON] section, as the module's button does
+    std::string path_;
+    std::vector<ThemeLoadError> errors_;
+};
+
+}  // namespace vt

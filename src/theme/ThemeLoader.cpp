@@ -1,0 +1,26 @@
+#include "theme/ThemeLoader.h"
+
+#include "theme/ControlList.h"
+#include "theme/CurrentDirectoryGuard.h"
+#include "theme/KwmImporter.h"
+#include "theme/TextLines.h"
+#include "theme/ThemeParser.h"
+#include "theme/ThemeText.h"
+
+namespace vt {
+
+bool IsKwmThemePath(const std::string& path) {
+    return ContainsText(path, "KWMRC") || ContainsText(path, "THEMERC");
+}
+
+void LoadThemeFile(const std::string& path, ThemeState& state, const ThemeErrorSink& sink) {
+    ResetAllControls();
+    // Read before the directory changes, so that a path relative to the caller's directory
+    // still names the file.
+    std::vector<std::string> lines = ReadTextLines(path);
+    CurrentDirectoryGuard inThemeFolder(FolderOf(path));
+    if (IsKwmThemePath(path)) ImportKwmTheme(lines, state, sink);
+    else ParseTheme(lines, state, sink);
+}
+
+}  // namespace vt

@@ -1,0 +1,22 @@
+#pragma once
+// Loads one theme file into the state: the themed controls forget their bitmaps, the file is
+// read as lines, its folder becomes the current directory while the lines are read (so that
+// relative image names resolve there), and the lines go to the kwm importer when the path names
+// a themerc or kwmrc, else to the native reader. The previous current directory is restored on
+// every way out.
+#include <string>
+
+#include "theme/ThemeErrors.h"
+#include "theme/ThemeState.h"
+
+namespace vt {
+
+// Errors of single lines and images go to the sink (null: one box each). Failures of the load
+// itself (the file cannot be read, its folder cannot be made current) are thrown as ThemeError.
+// The caller has reset the settings, started the script engine and created the structures.
+void LoadThemeFile(const std::string& path, ThemeState& state, const ThemeErrorSink& sink = {});
+
+// Whether the path, folders included and in any letter case, names a kwm theme.
+bool IsKwmThemePath(const std::string& path);
+
+}  // namespace vt

@@ -1,0 +1,40 @@
+#include "theme/ThemeState.h"
+
+namespace vt {
+
+ThemeState& CurrentTheme() {
+    static ThemeState state;
+    return state;
+}
+
+void ResetThemeSettings(ThemeState& state) {
+    state.ShrinkElement.reset();
+    state.TitleColor = 0xFFFFFF;
+    state.InactiveColor = 0xFFFFFF;
+    state.Elements.reset();
+    state.CenterCaption = false;
+    state.SolidCaption = false;
+    state.TileMenu = false;
+    state.WidthFixup = 0;
+    state.HeightFixup = 0;
+    state.ThemeLoaded = false;
+}
+
+void CreateThemeStructures(ThemeState& state) {
+    state.Elements = std::make_unique<ElementList>();
+    state.TitleFont = Font{};
+    state.MenuFont = Font{};
+    state.InactiveFont = Font{};
+    state.Theme = std::make_unique<TTheme>();
+}
+
+void ReleaseThemeStructures(ThemeState& state) {
+    state.Elements.reset();
+    state.ShrinkElement.reset();
+    state.TitleFont = Font{};
+    state.MenuFont = Font{};
+    state.InactiveFont = Font{};
+    state.Theme.reset();
+}
+
+}  // namespace vt

@@ -1,0 +1,59 @@
+#pragma once
+// Everything one process knows about its active theme: the elements, the named bitmaps, the
+// fonts and the theme-wide settings. There is one per process (CurrentTheme()); the readers
+// fill it, the frame engine, the menu bar and the drawing words read it. The readers take it
+// as a parameter so that tests and tools can load into a state of their own.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "graphics/Bitmap.h"
+#include "graphics/Font.h"
+#include "theme/ElementList.h"
+#include "theme/TTheme.h"
+#include "theme/TUIElement.h"
+
+namespace vt {
+
+struct ThemeState {
+    // Null while no theme structures exist; the native reader then does nothing.
+    std::unique_ptr<ElementList> Elements;
+    std::unique_ptr<TTheme> Theme;  // the named bitmaps; null while none exist
+    std::unique_ptr<TUIElement> ShrinkElement;  // SHRINKRECT; only its corners are used
+
+    Font TitleFont;
+    Font MenuFont;
+    Font InactiveFont;
+    Colour TitleColor = 0xFFFFFF;     // caption background when SolidCaption, active windows
+    Colour InactiveColor = 0xFFFFFF;  // the same for inactive windows
+    bool CenterCaption = false;
+    bool SolidCaption = false;
+
+    // The [MISC] keys of the same names in upper case.
+    std::int32_t WidthFixup = 0;
+    std::int32_t HeightFixup = 0;
+    std::int32_t MenuFixup = 0;    // not reset between loads
+    bool TileMenu = false;
+    bool AutoExclude = false;      // not reset between loads
+    bool WindowZoom = false;       // not reset between loads
+
+    bool ThemeLoaded = false;
+    std::vector<std::string> ThemeInfo;  // the [INFO] lines; cleared only by a parse
+};
+
+// The process's one theme state.
+ThemeState& CurrentTheme();
+
+// What a load starts from: the shrink element forgotten, the caption colours white, no element
+// list, CenterCaption, SolidCaption and TileMenu off, the width and height fix-ups 0 and
+// ThemeLoaded off. MenuFixup, AutoExclude and WindowZoom keep the previous theme's values, and
+// ThemeInfo keeps its lines until the next parse.
+void ResetThemeSettings(ThemeState& state);
+// The empty structures a load fills: element list, bitmap collection, default fonts.
+void CreateThemeStructures(ThemeState& state);
+// Releases what a load built: elements (before the bitmaps they point at), shrink element,
+// fonts and the bitmap collection.
+void ReleaseThemeStructures(ThemeState& state);
+
+}  // namespace vt
