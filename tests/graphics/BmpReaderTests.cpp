@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -333,6 +334,53 @@ TEST(BmpReader, MalformedCorpus) {
         }
     }
     EXPECT_GE(seen, expected.size()) << "malformed corpus incomplete: run tests/graphics/data/make_malformed_images.py";
+}
+
+}  // namespace
+}  // namespace vt
+
+namespace vt {
+namespace {
+
+// Damaged copies of the peer images (bytes of the headers, palettes and run-length data
+// changed, files cut short) are read or rejected with an ImageError, nothing else.
+TEST(BmpReader, DamagedFilesFailCleanly) {
+    const char* files[] = {"info-8", "info-rle4", "info-rle8-delta", "core-4", "v5-565", "info-32-101010"};
+    std::uint32_t seed = 12345;
+    auto random = [&seed](std::uint32_t below) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % below;
+    };
+    int rejected = 0, read = 0;
+    for (const char* name : files) {
+        const std::string path = std::string(VT_SOURCE_DIR) + "/tests/graphics/data/peer/" + name + ".bmp";
+        std::FILE* f = std::fopen(path.c_str(), "rb");
+        ASSERT_NE(f, nullptr) << path;
+        Bytes original(1 << 16);
+        original.resize(std::fread(original.data(), 1, original.size(), f));
+        std::fclose(f);
+        for (int round = 0; round < 400; ++round) {
+            Bytes damaged = original;
+            const int changes = 1 + int(random(4));
+            for (int i = 0; i < changes; ++i) {
+                // Mostly the headers and palette, where sizes and offsets live; sometimes anywhere.
+                std::uint32_t at = random(4) ? random(std::uint32_t(std::min<std::size_t>(damaged.size(), 160)))
+                                             : random(std::uint32_t(damaged.size()));
+                damaged[at] = std::uint8_t(random(4) ? random(256) : (random(2) ? 0xFF : 0));
+            }
+            if (random(4) == 0) damaged.resize(random(std::uint32_t(damaged.size())));
+            Bitmap b;
+            try {
+                ReadBmp(damaged.data(), damaged.size(), b, "damaged.bmp");
+                ++read;
+            } catch (const ImageError& e) {
+                ++rejected;
+                EXPECT_EQ(std::string(e.what()).rfind("damaged.bmp: ", 0), 0u) << e.what();
+            }
+        }
+    }
+    EXPECT_GT(rejected, 0);
+    EXPECT_GT(read, 0);
 }
 
 }  // namespace

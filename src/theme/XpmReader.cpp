@@ -1,0 +1,290 @@
+#include "theme/XpmReader.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <unordered_map>
+
+#include "graphics/ImageFile.h"
+#include "theme/X11Colours.h"
+
+// A line reader for the XPM 3 subset that kwm themes use: a declaration line, a values line
+// ("width height colours chars-per-pixel"), one line per colour, one line per pixel row, each a
+// C string on a line of its own. Comment lines and blank lines between them are skipped.
+
+namespace vt {
+namespace {
+
+constexpr Colour kTransparentColour = 0xFF00FF;  // magenta
+constexpr Colour kUnknownKey = 0xFFFF00;         // pixels whose key no colour line defines
+constexpr Colour kNoEntry = 0xFF000000u;          // never a real colour (those stay below 0x1000000)
+// Real images use 1 to 3; 8 lets a key be packed into one 64-bit word for the lookup.
+constexpr int kMaxCharsPerPixel = 8;
+// A text image of the largest bitmap at 8 characters per pixel, with room to spare.
+constexpr std::int64_t kMaxFileSize = 64 << 20;
+
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+std::string_view TrimLeft(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    return s;
+}
+
+// The C string of a line: the text between its first double quote and the next. A line whose
+// string is not closed falls back to the plain rule: drop the opening quote and the two closing
+// characters ("," and the quote), or three when the line ends in ";" (the last row followed by
+// "};").
+std::string_view StringOf(std::string_view line) {
+    const std::size_t open = line.find('"');
+    if (open != std::string_view::npos) {
+        const std::size_t close = line.find('"', open + 1);
+        if (close != std::string_view::npos) return line.substr(open + 1, close - open - 1);
+    }
+    const std::size_t drop = !line.empty() && line.back() == ';' ? 3 : 2;
+    if (line.size() <= 1 + drop) return {};
+    return line.substr(1, line.size() - 1 - drop);
+}
+
+// Keys of up to kMaxCharsPerPixel characters as one number; a key cut short at the end of a row
+// is padded with zero bytes, so it matches only a colour key equally short.
+std::uint64_t PackKey(std::string_view key) {
+    std::uint64_t packed = 0;
+    for (std::size_t i = 0; i < key.size(); ++i) packed |= std::uint64_t(static_cast<unsigned char>(key[i])) << (8 * i);
+    return packed;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+class XpmParser {
+public:
+    XpmParser(const std::vector<std::string>& lines, const std::string& name)
+        : lines_(lines), name_(name.empty() ? "XPM image" : name) {
+        for (Colour& c : singleKeys_) c = kNoEntry;
+    }
+
+    void Read(Bitmap& out) {
+        std::string_view line;
+        if (!NextContentLine(line)) Fail("no XPM data");  // the declaration line
+        if (!NextContentLine(line)) Fail("no values line");
+        ReadValues(line);
+        ReadColours();
+        Bitmap image;
+        image.SetSize(width_, height_);  // checked against the limits in ReadValues
+        ReadRows(image);
+        out.SwapPixels(image);
+        if (transparent_) {
+            out.SetTransparent(true);
+            out.SetTransparentColor(kTransparentColour);
+        }
+    }
+
+private:
+    [[noreturn]] void Fail(const std::string& what) const {
+        if (current_ == 0) throw ImageError(name_ + ": " + what);
+        throw ImageError(name_ + ": line " + std::to_string(current_) + ": " + what);
+    }
+
+    // The next line that is neither blank nor a comment starting with "/" (the XPM marker and C
+    // comments on lines of their own); false at the end of the lines.
+    bool NextContentLine(std::string_view& line) {
+        while (next_ < lines_.size()) {
+            std::string_view candidate = lines_[next_++];
+            if (!candidate.empty() && candidate.back() == '\r') candidate.remove_suffix(1);  // CR LF files
+            current_ = next_;
+            std::string_view trimmed = TrimLeft(candidate);
+            if (!trimmed.empty() && trimmed.front() != '/') {
+                line = candidate;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // One number of the values line: leading quotes and blanks are skipped, digits make the
+    // number, a blank or tab ends it, anything else is dropped.
+    int NextNumber(std::string_view& rest, const char* what) {
+        while (!rest.empty() && (rest.front() == '"' || IsBlank(rest.front()))) rest.remove_prefix(1);
+        std::int64_t value = 0;
+        int digits = 0;
+        while (!rest.empty() && rest.front() != ' ' && rest.front() != '\t') {
+            const char c = rest.front();
+            rest.remove_prefix(1);
+            if (c < '0' || c > '9') continue;
+            if (++digits > 9) Fail(std::string("the ") + what + " is too large");
+            value = value * 10 + (c - '0');
+        }
+        if (digits == 0) Fail(std::string("the values line has no ") + what);
+        return int(value);
+    }
+
+    void ReadValues(std::string_view line) {
+        width_ = NextNumber(line, "width");
+        height_ = NextNumber(line, "height");
+        colourCount_ = NextNumber(line, "number of colours");
+        charsPerPixel_ = NextNumber(line, "number of characters per pixel");
+        // Further values (a hot spot, "XPMEXT") are of no use to us.
+        const std::string size = std::to_string(width_) + "x" + std::to_string(height_);
+        if (width_ == 0 || height_ == 0) Fail("empty image size " + size);
+        if (width_ > Bitmap::kMaxSide || height_ > Bitmap::kMaxSide ||
+            std::int64_t(width_) * height_ > Bitmap::kMaxPixels)
+            Fail("image size " + size + " is too large (limit " + std::to_string(Bitmap::kMaxSide) + " per side, " +
+                 std::to_string(Bitmap::kMaxPixels) + " pixels)");
+        if (charsPerPixel_ < 1 || charsPerPixel_ > kMaxCharsPerPixel)
+            Fail(std::to_string(charsPerPixel_) + " characters per pixel (1 to " + std::to_string(kMaxCharsPerPixel) +
+                 " are read)");
+        if (std::size_t(colourCount_) > lines_.size() - next_)
+            Fail(std::to_string(colourCount_) + " colours declared, but only " + std::to_string(lines_.size() - next_) +
+                 " lines follow");
+    }
+
+    void ReadColours() {
+        if (charsPerPixel_ > 1) keys_.reserve(std::size_t(colourCount_));
+        for (int i = 0; i < colourCount_; ++i) {
+            std::string_view line;
+            if (!NextContentLine(line))
+                Fail(std::to_string(colourCount_) + " colours declared, but the file ends after " + std::to_string(i));
+            std::string_view text = StringOf(line);
+            const std::string_view key = text.substr(0, std::size_t(charsPerPixel_));
+            text.remove_prefix(key.size());
+            const Colour colour = ParseColour(ChooseContext(text));
+            // The first line that defines a key wins.
+            if (charsPerPixel_ == 1) {
+                Colour& slot = singleKeys_[key.empty() ? 0 : static_cast<unsigned char>(key[0])];
+                if (!key.empty() && slot == kNoEntry) slot = colour;
+            } else {
+                keys_.emplace(PackKey(key), colour);
+            }
+        }
+    }
+
+    // A colour line holds pairs of context and value ("c #29351e s active_color_2",
+    // "m white c #FFFFFF", "s None c None"). The colour is the c value, else g, else g4, else m;
+    // an s value is a symbolic name, never a colour. A first word that is no context keyword
+    // is taken as c, so that lines with an unusual letter read as they always did. Values may be
+    // several words ("dark slate gray").
+    static std::string ChooseContext(std::string_view text) {
+        enum { kC, kG, kG4, kM, kS, kCount };
+        std::string values[kCount];
+        bool seen[kCount] = {};
+        int current = -1;
+        bool first = true;
+        for (;;) {
+            text = TrimLeft(text);
+            if (text.empty()) break;
+            std::size_t end = 0;
+            while (end < text.size() && !IsBlank(text[end])) ++end;
+            const std::string_view word = text.substr(0, end);
+            text.remove_prefix(end);
+            int context = word == "c" ? kC : word == "g" ? kG : word == "g4" ? kG4 : word == "m" ? kM : word == "s" ? kS : -1;
+            if (context < 0 && first) context = kC;
+            first = false;
+            if (context >= 0) {
+                // A context given twice keeps its first value.
+                current = seen[context] ? -1 : context;
+                seen[context] = true;
+                continue;
+            }
+            if (current < 0) continue;
+            if (!values[current].empty()) values[current] += ' ';
+            values[current] += word;
+        }
+        for (int c : {kC, kG, kG4, kM})
+            if (seen[c]) return values[c];
+        return {};
+    }
+
+    Colour ParseColour(const std::string& spec) {
+        if (spec.empty()) return 0;
+        if (spec[0] == '#') return ParseHex(spec);
+        if (spec.size() == 4 && std::toupper(static_cast<unsigned char>(spec[0])) == 'N' &&
+            std::toupper(static_cast<unsigned char>(spec[1])) == 'O' &&
+            std::toupper(static_cast<unsigned char>(spec[2])) == 'N' &&
+            std::toupper(static_cast<unsigned char>(spec[3])) == 'E') {
+            transparent_ = true;
+            return kTransparentColour;
+        }
+        return FindX11Colour(spec).value_or(0);  // unknown names stay black
+    }
+
+    // #RGB, #RRGGBB, #RRRGGGBBB or #RRRRGGGGBBBB: each component at its width, of which the high
+    // 8 bits are kept (#F00 is 0xF0 red, as X reads it).
+    Colour ParseHex(const std::string& spec) {
+        const std::size_t digits = spec.size() - 1;
+        if (digits == 0 || digits % 3 != 0 || digits > 12) Fail("malformed colour " + spec);
+        const std::size_t width = digits / 3;
+        unsigned component[3];
+        for (int c = 0; c < 3; ++c) {
+            std::uint32_t v = 0;
+            for (std::size_t i = 0; i < width; ++i) {
+                const int d = HexDigit(spec[1 + c * width + i]);
+                if (d < 0) Fail("malformed colour " + spec);
+                v = v << 4 | unsigned(d);
+            }
+            const int bits = int(width) * 4;
+            component[c] = bits >= 8 ? v >> (bits - 8) : v << (8 - bits);
+        }
+        return MakeColour(component[0], component[1], component[2]);
+    }
+
+    // Rows shorter than the width leave the rest black, longer ones are clipped, rows past the
+    // height are not read, and a file that ends early leaves the missing rows black.
+    void ReadRows(Bitmap& image) {
+        const std::size_t step = std::size_t(charsPerPixel_);
+        std::string_view line;
+        for (int y = 0; y < height_ && NextContentLine(line); ++y) {
+            const std::string_view text = StringOf(line);
+            Colour* row = image.Row(y);
+            const std::size_t pixels = std::min((text.size() + step - 1) / step, std::size_t(width_));
+            if (step == 1) {
+                for (std::size_t x = 0; x < pixels; ++x) {
+                    const Colour c = singleKeys_[static_cast<unsigned char>(text[x])];
+                    row[x] = c == kNoEntry ? kUnknownKey : c;
+                }
+            } else {
+                for (std::size_t x = 0; x < pixels; ++x) {
+                    auto found = keys_.find(PackKey(text.substr(x * step, step)));
+                    row[x] = found == keys_.end() ? kUnknownKey : found->second;
+                }
+            }
+        }
+    }
+
+    const std::vector<std::string>& lines_;
+    std::string name_;
+    std::size_t next_ = 0;     // index of the next line to read
+    std::size_t current_ = 0;  // 1-based number of the line read last, for messages
+    int width_ = 0;
+    int height_ = 0;
+    int colourCount_ = 0;
+    int charsPerPixel_ = 1;
+    bool transparent_ = false;
+    Colour singleKeys_[256];
+    std::unordered_map<std::uint64_t, Colour> keys_;
+};
+
+}  // namespace
+
+void ReadXpmLines(const std::vector<std::string>& lines, Bitmap& out, const std::string& name) {
+    XpmParser(lines, name).Read(out);
+}
+
+void ReadXpmFile(const std::string& path, Bitmap& out) {
+    const std::vector<std::uint8_t> bytes = ReadImageFile(path, kMaxFileSize);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= bytes.size(); ++i) {
+        if (i == bytes.size() || bytes[i] == '\n') {
+            if (i == bytes.size() && i == start) break;  // no empty line after the last newline
+            lines.emplace_back(reinterpret_cast<const char*>(bytes.data()) + start, i - start);
+            start = i + 1;
+        }
+    }
+    ReadXpmLines(lines, out, path);
+}
+
+}  // namespace vt
