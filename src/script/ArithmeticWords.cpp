@@ -1,81 +1,108 @@
 #include "script/ArithmeticWords.h"
 
 #include "script/Engine.h"
+#include "script/StackFastPaths.h"
 
 namespace vt {
+namespace {
 
-TForthObject* TAdd::Execute() {
+using Operation = Value (*)(const Value& left, const Value& right);
+
+// ( a b -- op(b, a) ): the words whose left operand is the top.
+VT_NOINLINE void TopFirst(Operation op) {
     Value b = Pop();
     Value a = Pop();
-    Push(Add(b, a));
+    Push(op(b, a));
+}
+
+// ( a b -- op(a, b) )
+VT_NOINLINE void SecondFirst(Operation op) {
+    Value b = Pop();
+    Value a = Pop();
+    Push(op(a, b));
+}
+
+// ( a -- op(a) )
+VT_NOINLINE void Unary(Value (*op)(const Value&)) { Push(op(Pop())); }
+
+Value AddValues(const Value& left, const Value& right) { return Add(left, right); }
+Value Increment(const Value& v) { return Add(v, Value::FromInt(1)); }
+Value Decrement(const Value& v) { return Subtract(v, Value::FromInt(1)); }
+
+}  // namespace
+
+TForthObject* TAdd::Execute() {
+    if (!detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b + a; })) TopFirst(AddValues);
     return nullptr;
 }
 
 TForthObject* TSub::Execute() {
-    Value b = Pop();
-    Value a = Pop();
-    Push(Subtract(a, b));
+    if (!detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return a - b; })) SecondFirst(Subtract);
     return nullptr;
 }
 
 TForthObject* TMult::Execute() {
-    Value b = Pop();
-    Value a = Pop();
-    Push(Multiply(b, a));
+    if (!detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b * a; })) TopFirst(Multiply);
     return nullptr;
 }
 
 TForthObject* TDiv::Execute() {
-    Value b = Pop();
-    Value a = Pop();
-    Push(Divide(a, b));
+    SecondFirst(Divide);
     return nullptr;
 }
 
 TForthObject* TInc::Execute() {
-    Push(Add(Pop(), Value::FromInt(1)));
+    if (!detail::IntegerUnary([](std::int64_t a) { return a + 1; })) Unary(Increment);
     return nullptr;
 }
 
 TForthObject* TDec::Execute() {
-    Push(Subtract(Pop(), Value::FromInt(1)));
+    if (!detail::IntegerUnary([](std::int64_t a) { return a - 1; })) Unary(Decrement);
     return nullptr;
 }
 
 TForthObject* T2Mult::Execute() {
-    Push(ShiftLeftOne(Pop()));
+    Unary(ShiftLeftOne);
     return nullptr;
 }
 
 TForthObject* T2Div::Execute() {
-    Push(ShiftRightOne(Pop()));
+    Unary(ShiftRightOne);
     return nullptr;
 }
 
 TForthObject* TAnd::Execute() {
-    Value b = Pop();
-    Value a = Pop();
-    Push(BitAnd(b, a));
+    if (!detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b & a; })) TopFirst(BitAnd);
     return nullptr;
 }
 
 TForthObject* TOr::Execute() {
-    Value b = Pop();
-    Value a = Pop();
-    Push(BitOr(b, a));
+    if (!detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b | a; })) TopFirst(BitOr);
     return nullptr;
 }
 
 TForthObject* TXor::Execute() {
-    Value b = Pop();
-    Value a = Pop();
-    Push(BitXor(b, a));
+    if (!detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b ^ a; })) TopFirst(BitXor);
     return nullptr;
 }
 
 TForthObject* Tnot::Execute() {
-    Push(Not(Pop()));
+    Unary(Not);
     return nullptr;
 }
+
+// References compiled into bodies, instantiated here so that the actions above inline.
+template class TNativeReference<TAdd>;
+template class TNativeReference<TSub>;
+template class TNativeReference<TMult>;
+template class TNativeReference<TDiv>;
+template class TNativeReference<TInc>;
+template class TNativeReference<TDec>;
+template class TNativeReference<T2Mult>;
+template class TNativeReference<T2Div>;
+template class TNativeReference<TAnd>;
+template class TNativeReference<TOr>;
+template class TNativeReference<TXor>;
+template class TNativeReference<Tnot>;
 
 }  // namespace vt

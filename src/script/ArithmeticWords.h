@@ -1,79 +1,93 @@
 #pragma once
 // Arithmetic and logic words. Stack effects name the first value popped (the top) b.
 #include "script/Definition.h"
+#include "script/NativeReference.h"
 
 namespace vt {
 
 // ( a b -- b+a ) Two Strings join as b's text followed by a's.
-class TAdd : public TDefinition {
+class TAdd final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
 
 // ( a b -- a-b )
-class TSub : public TDefinition {
+class TSub final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
 
 // ( a b -- b*a )
-class TMult : public TDefinition {
+class TMult final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
 
 // ( a b -- a/b ) Integer quotient, truncated toward zero.
-class TDiv : public TDefinition {
+class TDiv final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
 
 // ( a -- a+1 )
-class TInc : public TDefinition {
+class TInc final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
 
 // ( a -- a-1 )
-class TDec : public TDefinition {
+class TDec final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
 
 // ( a -- n ) Shifted left one bit within 32 bits.
-class T2Mult : public TDefinition {
+class T2Mult final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
 
 // ( a -- n ) Shifted right one bit as an unsigned pattern.
-class T2Div : public TDefinition {
+class T2Div final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
 
 // ( a b -- b&a ) Bitwise, or logical for two Booleans or a Boolean and a String.
-class TAnd : public TDefinition {
+class TAnd final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
 
 // ( a b -- b|a )
-class TOr : public TDefinition {
+class TOr final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
 
 // ( a b -- b^a )
-class TXor : public TDefinition {
+class TXor final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
 
 // ( a -- ~a ) Logical for a Boolean, all 32 bits inverted otherwise.
-class Tnot : public TDefinition {
+class Tnot final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
+
+extern template class TNativeReference<TAdd>;
+extern template class TNativeReference<TSub>;
+extern template class TNativeReference<TMult>;
+extern template class TNativeReference<TDiv>;
+extern template class TNativeReference<TInc>;
+extern template class TNativeReference<TDec>;
+extern template class TNativeReference<T2Mult>;
+extern template class TNativeReference<T2Div>;
+extern template class TNativeReference<TAnd>;
+extern template class TNativeReference<TOr>;
+extern template class TNativeReference<TXor>;
+extern template class TNativeReference<Tnot>;
 
 }  // namespace vt

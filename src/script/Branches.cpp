@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "script/Engine.h"
+#include "script/StackFastPaths.h"
 
 namespace vt {
 namespace {
@@ -15,9 +16,30 @@ void ForgetRunningLoop(TMarker* marker) {
     if (found != taken.rend()) taken.erase(std::next(found).base());
 }
 
+VT_NOINLINE void TakeLimit(TMarker* marker) {
+    marker->limit = Pop().ToInteger();
+    marker->limitTaken = true;
+    detail::engine.takenMarkers.push_back(marker);
+}
+
+// The general step of a DO loop; returns whether the loop goes on.
+VT_NOINLINE bool StepLoop(TLoopBranch* branch) {
+    TMarker* marker = branch->target;
+    Value current = PopReturn();
+    std::int32_t index = Add(current, Value::FromInt(1)).ToInteger();
+    if (index == marker->limit) {
+        marker->limitTaken = false;
+        ForgetRunningLoop(marker);
+        return false;
+    }
+    PushReturn(Value::FromInt(index));
+    detail::ChargeSteps(branch->loopSteps);
+    return true;
+}
+
 }  // namespace
 
-TForthObject* TIfBranch::Execute() { return Pop().IsTrue() ? next : target; }
+TForthObject* TIfBranch::Execute() { return detail::PopTruth() ? next : target; }
 
 TForthObject* TToR::Execute() {
     PushReturn(Pop());
@@ -25,31 +47,36 @@ TForthObject* TToR::Execute() {
 }
 
 TForthObject* TMarker::Execute() {
-    if (isDo && !limitTaken) {
-        limit = Pop().ToInteger();
-        limitTaken = true;
-        detail::engine.takenMarkers.push_back(this);
-    }
+    if (isDo && !limitTaken) TakeLimit(this);
     return next;
 }
 
 TForthObject* TLoopBranch::Execute() {
-    Value current = PopReturn();
-    std::int32_t index;
-    if (current.IsInteger() && current.integer() != std::numeric_limits<std::int32_t>::max()) {
-        index = current.integer() + 1;
-    } else {
-        index = Add(current, Value::FromInt(1)).ToInteger();
+    ValueStack& returns = detail::engine.returnStack;
+    if (!returns.Empty()) {
+        // The index is updated where it lies; the loop is left by dropping it.
+        Value& top = returns.FromTop(0);
+        if (top.IsInteger() && top.integer() != std::numeric_limits<std::int32_t>::max()) {
+            std::int32_t index = top.integer() + 1;
+            if (index != target->limit) {
+                top.SetInteger(index);
+                detail::ChargeSteps(loopSteps);
+                return target;
+            }
+        }
     }
-    if (index == target->limit) {
-        target->limitTaken = false;
-        ForgetRunningLoop(target);
-        return next;
-    }
-    PushReturn(Value::FromInt(index));
+    return StepLoop(this) ? target : next;
+}
+
+TForthObject* TAGAINBranch::Execute() {
+    detail::ChargeSteps(loopSteps);
     return target;
 }
 
-TForthObject* TUNTILBranch::Execute() { return Pop().IsTrue() ? next : target; }
+TForthObject* TUNTILBranch::Execute() {
+    if (detail::PopTruth()) return next;
+    detail::ChargeSteps(loopSteps);
+    return target;
+}
 
 }  // namespace vt

@@ -46,13 +46,16 @@ public:
     TForthObject* Execute() override;
 
     TMarker* target;
+    // What a jump back costs from the run's step budget: the elements from the marker to this
+    // branch (set when the branch is compiled).
+    std::int32_t loopSteps = 1;
 };
 
 // Always back to the BEGIN marker.
 class TAGAINBranch : public TLoopBranch {
 public:
     using TLoopBranch::TLoopBranch;
-    TForthObject* Execute() override { return target; }
+    TForthObject* Execute() override;
 };
 
 // ( flag -- ) Back to the BEGIN marker while the flag is false.

@@ -1,47 +1,68 @@
 #include "script/ComparisonWords.h"
 
 #include "script/Engine.h"
+#include "script/StackFastPaths.h"
 
 namespace vt {
 namespace {
 
-// Pops b, then a; returns the order of a against b.
-int PopAndCompare() {
+// ( a b -- flag ) with flag = accept(order of a against b).
+VT_NOINLINE void CompareAny(bool (*accept)(int order)) {
     Value b = Pop();
     Value a = Pop();
-    return Compare(a, b);
+    Push(Value::FromBool(accept(Compare(a, b))));
 }
 
 }  // namespace
 
 TForthObject* TGreater::Execute() {
-    Push(Value::FromBool(PopAndCompare() > 0));
+    if (!detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a > b; })) {
+        CompareAny([](int order) { return order > 0; });
+    }
     return nullptr;
 }
 
 TForthObject* TLess::Execute() {
-    Push(Value::FromBool(PopAndCompare() < 0));
+    if (!detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a < b; })) {
+        CompareAny([](int order) { return order < 0; });
+    }
     return nullptr;
 }
 
 TForthObject* TEqual::Execute() {
-    Push(Value::FromBool(PopAndCompare() == 0));
+    if (!detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a == b; })) {
+        CompareAny([](int order) { return order == 0; });
+    }
     return nullptr;
 }
 
 TForthObject* TGreaterEqual::Execute() {
-    Push(Value::FromBool(PopAndCompare() >= 0));
+    if (!detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a >= b; })) {
+        CompareAny([](int order) { return order >= 0; });
+    }
     return nullptr;
 }
 
 TForthObject* TLessEqual::Execute() {
-    Push(Value::FromBool(PopAndCompare() <= 0));
+    if (!detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a <= b; })) {
+        CompareAny([](int order) { return order <= 0; });
+    }
     return nullptr;
 }
 
 TForthObject* TNotEqual::Execute() {
-    Push(Value::FromBool(PopAndCompare() != 0));
+    if (!detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a != b; })) {
+        CompareAny([](int order) { return order != 0; });
+    }
     return nullptr;
 }
+
+// References compiled into bodies, instantiated here so that the actions above inline.
+template class TNativeReference<TGreater>;
+template class TNativeReference<TLess>;
+template class TNativeReference<TEqual>;
+template class TNativeReference<TGreaterEqual>;
+template class TNativeReference<TLessEqual>;
+template class TNativeReference<TNotEqual>;
 
 }  // namespace vt

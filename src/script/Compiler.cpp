@@ -67,7 +67,7 @@ void TCompiler::InterpretToken() {
         if (word->IsImmediate()) {
             if (word->IsCompileOnly() && state == CompilerState::Interpreting) Error(kCompileOnlyMessage);
         } else if (state == CompilerState::Compiling) {
-            Append(new TDefElement(word));
+            Append(word->NewReference());
             return;
         } else if (word->IsCompileOnly()) {
             Error(kCompileOnlyMessage);

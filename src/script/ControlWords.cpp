@@ -28,6 +28,19 @@ TElement* PopOpen(const char* mismatch, Accept accept) {
     return element;
 }
 
+// Compiles the branch that closes the loop of `marker`, with what a jump back costs: the
+// elements from the marker to the branch, or to the end of the marker's body when the branch
+// landed in another word (a word created inside the loop takes what is compiled after it).
+void AppendLoopBranch(TLoopBranch* branch) {
+    Append(branch);
+    std::int32_t steps = 0;
+    for (TForthObject* e = branch->target; e; e = e->next) {
+        ++steps;
+        if (e == branch) break;
+    }
+    branch->loopSteps = steps;
+}
+
 bool AnyBranch(const TBranch&) { return true; }
 bool IfBranch(const TBranch& b) { return dynamic_cast<const TIfBranch*>(&b) != nullptr; }
 bool DoMarker(const TMarker& m) { return m.isDo; }
@@ -61,13 +74,13 @@ TForthObject* TDO::Execute() {
 
 TForthObject* TLOOP::Execute() {
     TMarker* marker = PopOpen<TMarker>("LOOP without a matching DO!", DoMarker);
-    Append(new TLoopBranch(marker));
+    AppendLoopBranch(new TLoopBranch(marker));
     return nullptr;
 }
 
 TForthObject* TI::Execute() {
     // Copies the top of the return stack (the same as popping it and pushing it back).
-    const ValueStack& returns = ReturnStack();
+    const ValueStack& returns = detail::engine.returnStack;
     if (returns.Empty()) detail::ReturnStackUnderflow();
     Push(returns.Top());
     return nullptr;
@@ -80,14 +93,25 @@ TForthObject* TBEGIN::Execute() {
 
 TForthObject* TAGAIN::Execute() {
     TMarker* marker = PopOpen<TMarker>("AGAIN without a matching BEGIN!", BeginMarker);
-    Append(new TAGAINBranch(marker));
+    AppendLoopBranch(new TAGAINBranch(marker));
     return nullptr;
 }
 
 TForthObject* TUNTIL::Execute() {
     TMarker* marker = PopOpen<TMarker>("UNTIL without a matching BEGIN!", BeginMarker);
-    Append(new TUNTILBranch(marker));
+    AppendLoopBranch(new TUNTILBranch(marker));
     return nullptr;
 }
+
+// References compiled into bodies, instantiated here so that the actions above inline.
+template class TNativeReference<TIF>;
+template class TNativeReference<TELSE>;
+template class TNativeReference<TTHEN>;
+template class TNativeReference<TDO>;
+template class TNativeReference<TLOOP>;
+template class TNativeReference<TI>;
+template class TNativeReference<TBEGIN>;
+template class TNativeReference<TAGAIN>;
+template class TNativeReference<TUNTIL>;
 
 }  // namespace vt

@@ -49,4 +49,12 @@ TForthObject* TImmediate::Execute() {
     return nullptr;
 }
 
+// References compiled into bodies, instantiated here so that the actions above inline.
+template class TNativeReference<TColon>;
+template class TNativeReference<TSemi>;
+template class TNativeReference<TCREATE>;
+template class TNativeReference<TDoes>;
+template class TNativeReference<TLIT>;
+template class TNativeReference<TImmediate>;
+
 }  // namespace vt

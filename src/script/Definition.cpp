@@ -25,12 +25,12 @@ TForthObject* TDefinition::Execute() {
     // Nesting is native recursion (a reference element runs its word inside its own Execute),
     // so the depth is bounded before the thread's stack is.
     if (++e.depth > kMaxNesting) detail::NestingTooDeep();
+    // One pass over the body runs each element at most once, since only loop branches lead
+    // back: the pass is paid for here, each jump back by its branch.
+    detail::ChargeSteps(length_ + 1);
     e.errorFlag = false;
     TForthObject* element = target;
-    while (element && !e.errorFlag) {
-        if (--e.stepsLeft < 0) detail::StepBudgetExceeded();
-        element = element->Execute();
-    }
+    while (element && !e.errorFlag) element = element->Execute();
     --e.depth;
     return nullptr;
 }
@@ -44,7 +44,11 @@ void TDefinition::AppendToBody(TForthObject* element) noexcept {
         last_->next = element;
     }
     last_ = element;
-    while (last_->next) last_ = last_->next;
+    ++length_;
+    while (last_->next) {
+        last_ = last_->next;
+        ++length_;
+    }
 }
 
 }  // namespace vt

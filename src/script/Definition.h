@@ -26,8 +26,16 @@ public:
 
     // The body is the `target` inherited from TDefElement: its first element, or nullptr.
     TForthObject* body() const noexcept { return target; }
-    // Takes ownership of `element` and links it after the last element of the body.
+    // Takes ownership of `element` (and of any elements already linked after it) and links it
+    // after the last element of the body.
     void AppendToBody(TForthObject* element) noexcept;
+    // Elements in the body.
+    std::int32_t length() const noexcept { return length_; }
+
+    // The element that refers to this word from a compiled body: a TDefElement whose target
+    // is this word (built-in words hand out one that reaches their action directly).
+    TDefElement* NewReference() { return referenceFactory ? referenceFactory(this) : new TDefElement(this); }
+    TDefElement* (*referenceFactory)(TDefinition* word) = nullptr;
 
     // The word created just before this one (the dictionary chain).
     TDefinition* previous() const noexcept { return static_cast<TDefinition*>(next); }
@@ -37,6 +45,7 @@ public:
 private:
     // Last element of the body, so that compiling a long word does not walk it each time.
     TForthObject* last_ = nullptr;
+    std::int32_t length_ = 0;
 };
 
 }  // namespace vt

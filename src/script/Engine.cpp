@@ -1,4 +1,5 @@
 #include "script/Engine.h"
+#include "script/StackFastPaths.h"
 
 #include <exception>
 #include <memory>
@@ -22,6 +23,8 @@ Value PopFromEmptyStack() {
     if (!engine.errorFlag) Error("Stack underflow!");
     return Value();
 }
+
+Value PopAny() { return Pop(); }
 
 void ReturnStackUnderflow() { Error("Return stack underflow!"); }
 

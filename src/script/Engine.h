@@ -7,8 +7,11 @@
 #include <string>
 #include <utility>
 
+#include <type_traits>
+
 #include "script/EngineState.h"
 #include "script/Limits.h"
+#include "script/NativeReference.h"
 #include "script/Value.h"
 
 namespace vt {
@@ -49,11 +52,16 @@ void Warn(const std::string& message);
 
 // Data stack. While the error flag is set, Push does nothing and Pop of an empty stack returns
 // Empty; otherwise Pop of an empty stack fails with "Stack underflow!".
-inline void Push(Value v) {
+inline void Push(const Value& v) {
     detail::EngineState& e = detail::engine;
     if (e.errorFlag) return;
-    if (e.dataStack.Size() >= kMaxStackDepth) detail::StackOverflow();
-    e.dataStack.Push(std::move(v));
+    if (!e.dataStack.Push(v)) detail::StackOverflow();
+}
+
+inline void Push(Value&& v) {
+    detail::EngineState& e = detail::engine;
+    if (e.errorFlag) return;
+    if (!e.dataStack.Push(std::move(v))) detail::StackOverflow();
 }
 
 inline Value Pop() {
@@ -63,10 +71,14 @@ inline Value Pop() {
 }
 
 // Return stack: always pushes; popping an empty one fails with "Return stack underflow!".
-inline void PushReturn(Value v) {
+inline void PushReturn(const Value& v) {
     detail::EngineState& e = detail::engine;
-    if (e.returnStack.Size() >= kMaxStackDepth) detail::ReturnStackOverflow();
-    e.returnStack.Push(std::move(v));
+    if (!e.returnStack.Push(v)) detail::ReturnStackOverflow();
+}
+
+inline void PushReturn(Value&& v) {
+    detail::EngineState& e = detail::engine;
+    if (!e.returnStack.Push(std::move(v))) detail::ReturnStackOverflow();
 }
 
 inline Value PopReturn() {
@@ -88,6 +100,7 @@ void LinkWord(TDefinition* word, const std::string& name, std::uint8_t flags);
 template <class TWord>
 TWord* RegisterWord(const std::string& name, std::uint8_t flags = 0) {
     TWord* word = new TWord();
+    if constexpr (!std::is_same_v<TWord, TDefinition>) word->referenceFactory = &NewNativeReference<TWord>;
     LinkWord(word, name, flags);
     return word;
 }

@@ -20,14 +20,14 @@ namespace detail {
 struct EngineState {
     TForth* forth = nullptr;
     TCompiler* compiler = nullptr;
-    ValueStack dataStack;
-    ValueStack returnStack;       // also the control-flow stack while compiling
+    ValueStack dataStack{kMaxStackDepth};
+    ValueStack returnStack{kMaxStackDepth};   // also the control-flow stack while compiling
     TDefinition* latest = nullptr;
     bool errorFlag = false;
 
     // Bounds of the current top-level run (see RunScope).
     int depth = 0;                // word runs nested inside one another
-    std::int64_t stepsLeft = 0;   // elements the run may still execute
+    std::int64_t stepsLeft = 0;   // elements the run may still execute (see ChargeSteps)
     std::int64_t stepBudget = kStepBudget; // what each top-level run starts with
     int activeRuns = 0;
     std::vector<TMarker*> takenMarkers;   // DO loops running now
@@ -42,6 +42,13 @@ Value PopFromEmptyStack();        // "Stack underflow!", or Empty while the erro
 [[noreturn]] void StepBudgetExceeded();
 [[noreturn]] void NestingTooDeep();
 void RunTopLevel(TDefinition* word);   // runs `word` inside a RunScope
+
+// Takes `steps` elements from the run's budget. The budget is paid per pass over a body and
+// per jump back of a loop (its elements), not per element: an upper bound on the elements
+// run, at a fraction of the cost.
+inline void ChargeSteps(std::int64_t steps) {
+    if ((engine.stepsLeft -= steps) < 0) StepBudgetExceeded();
+}
 
 // Brackets one run of a word from outside the engine (a token of Interpret, ExecuteWord).
 // The outermost run gets a fresh step budget; a run nested in another one (an event word run

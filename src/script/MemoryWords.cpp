@@ -48,4 +48,10 @@ TForthObject* TStore::Execute() {
     return nullptr;
 }
 
+// References compiled into bodies, instantiated here so that the actions above inline.
+template class TNativeReference<THere>;
+template class TNativeReference<TALLOT>;
+template class TNativeReference<TFetch>;
+template class TNativeReference<TStore>;
+
 }  // namespace vt

@@ -1,37 +1,44 @@
 #pragma once
 // Stack shuffling and return-stack transfer.
 #include "script/Definition.h"
+#include "script/NativeReference.h"
 
 namespace vt {
 
 // ( a -- a a )
-class TDUP : public TDefinition {
+class TDUP final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
 
 // ( a -- )
-class TDROP : public TDefinition {
+class TDROP final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
 
 // ( a b -- b a )
-class TSWAP : public TDefinition {
+class TSWAP final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
 
 // ( a -- ) R: ( -- a )
-class TRPush : public TDefinition {
+class TRPush final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
 
 // ( -- a ) R: ( a -- )
-class TRPop : public TDefinition {
+class TRPop final : public TDefinition {
 public:
     TForthObject* Execute() override;
 };
+
+extern template class TNativeReference<TDUP>;
+extern template class TNativeReference<TDROP>;
+extern template class TNativeReference<TSWAP>;
+extern template class TNativeReference<TRPush>;
+extern template class TNativeReference<TRPop>;
 
 }  // namespace vt

@@ -22,4 +22,9 @@ TForthObject* TRand::Execute() {
     return nullptr;
 }
 
+// References compiled into bodies, instantiated here so that the actions above inline.
+template class TNativeReference<TBEEP>;
+template class TNativeReference<TDISP>;
+template class TNativeReference<TRand>;
+
 }  // namespace vt

@@ -25,6 +25,9 @@ public:
     }
 
     Value(const Value& other) noexcept : kind_(other.kind_), u_(other.u_) { Retain(); }
+    // A copy for the stacks' fast paths; only for values that are not Strings.
+    struct PlainCopy {};
+    Value(PlainCopy, const Value& other) noexcept : kind_(other.kind_), u_(other.u_) {}
     Value(Value&& other) noexcept : kind_(other.kind_), u_(other.u_) { other.kind_ = Kind::Empty; }
     Value& operator=(const Value& other) noexcept {
         if (this != &other) { Value copy(other); Swap(copy); }
@@ -59,6 +62,10 @@ public:
 
     // False exactly when the value compares equal to the Integer 0.
     bool IsTrue() const;
+
+    // Replaces the value in place (the loop words update stack entries without a pop and push).
+    void SetInteger(std::int32_t n) noexcept { Release(); kind_ = Kind::Integer; u_.integer = n; }
+    void SetBoolean(bool b) noexcept { Release(); kind_ = Kind::Boolean; u_.boolean = b; }
 
     void Swap(Value& other) noexcept {
         Kind k = kind_; kind_ = other.kind_; other.kind_ = k;

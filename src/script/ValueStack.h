@@ -1,9 +1,10 @@
 #pragma once
-// A stack of values in one contiguous block: a push or pop of an Integer touches no allocator
-// once the block has grown to the program's working depth.
+// A stack of values in one contiguous block that grows on demand up to a fixed depth: a push
+// or pop of an Integer is a store or load and a pointer step, with no allocator involved once
+// the block has reached the program's working depth.
 #include <cstddef>
+#include <new>
 #include <utility>
-#include <vector>
 
 #include "script/Value.h"
 
@@ -11,24 +12,49 @@ namespace vt {
 
 class ValueStack {
 public:
-    bool Empty() const noexcept { return items_.empty(); }
-    std::size_t Size() const noexcept { return items_.size(); }
-    // Bottom is 0.
-    const Value& At(std::size_t index) const { return items_[index]; }
-    const Value& Top() const { return items_.back(); }
+    explicit ValueStack(std::size_t maxDepth) : maxDepth_(maxDepth) {}
+    ~ValueStack();
+    ValueStack(const ValueStack&) = delete;
+    ValueStack& operator=(const ValueStack&) = delete;
 
-    void Push(const Value& v) { items_.push_back(v); }
-    void Push(Value&& v) { items_.push_back(std::move(v)); }
-    // The caller checks Empty() first.
-    Value Pop() {
-        Value v(std::move(items_.back()));
-        items_.pop_back();
+    bool Empty() const noexcept { return top_ == base_; }
+    std::size_t Size() const noexcept { return std::size_t(top_ - base_); }
+    // Bottom is 0.
+    const Value& At(std::size_t index) const { return base_[index]; }
+    // The caller checks Empty() / Size() first for these.
+    const Value& Top() const { return top_[-1]; }
+    // The entry `depth` places below the top (0 is the top).
+    Value& FromTop(std::size_t depth) { return top_[-1 - std::ptrdiff_t(depth)]; }
+    void DropTop() noexcept { (--top_)->~Value(); }
+    Value Pop() noexcept {
+        Value v(std::move(top_[-1]));
+        DropTop();
         return v;
     }
-    void Clear() noexcept { items_.clear(); }
+
+    // False when the stack already holds its maximum depth; the caller reports the overflow.
+    bool Push(Value&& v) {
+        if (top_ == limit_ && !Grow()) return false;
+        new (top_) Value(std::move(v));
+        ++top_;
+        return true;
+    }
+    bool Push(const Value& v) {
+        if (top_ == limit_ || v.IsString()) return PushCopy(v);
+        new (top_) Value(Value::PlainCopy(), v);
+        ++top_;
+        return true;
+    }
+    void Clear() noexcept;
 
 private:
-    std::vector<Value> items_;
+    bool Grow();
+    bool PushCopy(const Value& v);
+
+    Value* base_ = nullptr;
+    Value* top_ = nullptr;
+    Value* limit_ = nullptr;
+    std::size_t maxDepth_;
 };
 
 }  // namespace vt

@@ -1,0 +1,50 @@
+// Times two script programs on the engine, best of several runs, and prints one line per
+// program: "<name> <milliseconds> <result>". bench.fs holds the same programs for gforth.
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "script/Definition.h"
+#include "script/Engine.h"
+#include "script/ValueListing.h"
+
+namespace {
+
+struct Program {
+    const char* name;
+    const char* definition;   // defines the word `name`
+};
+
+// The counted loop sums small numbers so that the total stays an Integer, as it does in gforth.
+const Program kPrograms[] = {
+    {"SUM", ": SUM 0 10000000 0 DO I 3 AND + LOOP ;"},
+    {"FIB", ": FIB DUP 2 < IF DROP 1 ELSE DUP 1- FIB SWAP 2 - FIB + THEN ;"},
+};
+const char* const kFibArgument = "30";
+constexpr int kRuns = 5;
+
+}  // namespace
+
+int main() {
+    vt::StartEngine();
+    vt::SetStepBudget(INT64_MAX);   // the programs run far longer than a theme word may
+    for (const Program& program : kPrograms) {
+        vt::Interpret(program.definition);
+        vt::TDefinition* word = vt::FindWord(program.name);
+        double best = 1e300;
+        std::string result;
+        for (int run = 0; run < kRuns; ++run) {
+            vt::ClearStacks();
+            if (std::string(program.name) == "FIB") vt::Interpret(kFibArgument);
+            auto start = std::chrono::steady_clock::now();
+            vt::ExecuteWord(word);
+            auto stop = std::chrono::steady_clock::now();
+            double ms = std::chrono::duration<double, std::milli>(stop - start).count();
+            if (ms < best) best = ms;
+            result = vt::ListDataStack();
+        }
+        std::printf("%s %.1f%s\n", program.name, best, result.c_str());
+    }
+    vt::StopEngine();
+    return 0;
+}

@@ -1,0 +1,79 @@
+#pragma once
+// In-place shortcuts for the words that loops run most: when the operands on the data stack
+// are Integers, the result replaces them where they lie, with no pop, push or copy. Every
+// shortcut gives exactly what the general path would, and declines (returns false) otherwise.
+#include <cstdint>
+
+#include "script/Engine.h"
+
+// Keeps a general path out of the function whose fast path it backs, so that the fast path
+// compiles to a few instructions without a stack frame.
+#if defined(_MSC_VER)
+#define VT_NOINLINE __declspec(noinline)
+#else
+#define VT_NOINLINE __attribute__((noinline))
+#endif
+
+namespace vt {
+namespace detail {
+
+Value PopAny();   // Pop() of the general case, out of line
+
+// Both of the two top values are Integers and results may be pushed.
+inline bool TopTwoAreIntegers() {
+    EngineState& e = engine;
+    return !e.errorFlag && e.dataStack.Size() >= 2 && e.dataStack.FromTop(0).IsInteger() &&
+           e.dataStack.FromTop(1).IsInteger();
+}
+
+// ( a b -- r ) with r = op(a, b) as a 64-bit result, kept when it fits in 32 bits.
+template <class Op>
+inline bool IntegerBinary(Op op) {
+    if (!TopTwoAreIntegers()) return false;
+    ValueStack& s = engine.dataStack;
+    std::int64_t r = op(std::int64_t(s.FromTop(1).integer()), std::int64_t(s.FromTop(0).integer()));
+    if (r != std::int32_t(r)) return false;
+    s.FromTop(1).SetInteger(std::int32_t(r));
+    s.DropTop();
+    return true;
+}
+
+// ( a -- r ) with r = op(a), kept when it fits in 32 bits.
+template <class Op>
+inline bool IntegerUnary(Op op) {
+    EngineState& e = engine;
+    if (e.errorFlag || e.dataStack.Empty() || !e.dataStack.Top().IsInteger()) return false;
+    Value& top = e.dataStack.FromTop(0);
+    std::int64_t r = op(std::int64_t(top.integer()));
+    if (r != std::int32_t(r)) return false;
+    top.SetInteger(std::int32_t(r));
+    return true;
+}
+
+// ( a b -- flag ) for two Integers.
+template <class Test>
+inline bool IntegerComparison(Test test) {
+    if (!TopTwoAreIntegers()) return false;
+    ValueStack& s = engine.dataStack;
+    bool flag = test(s.FromTop(1).integer(), s.FromTop(0).integer());
+    s.FromTop(1).SetBoolean(flag);
+    s.DropTop();
+    return true;
+}
+
+// ( flag -- ) The truth of the top value, popped.
+inline bool PopTruth() {
+    ValueStack& s = engine.dataStack;
+    if (!s.Empty()) {
+        const Value& top = s.Top();
+        if (top.IsInteger() || top.IsBoolean()) {
+            bool truth = top.IsInteger() ? top.integer() != 0 : top.boolean();
+            s.DropTop();
+            return truth;
+        }
+    }
+    return PopAny().IsTrue();
+}
+
+}  // namespace detail
+}  // namespace vt
