@@ -1,10 +1,30 @@
 #include "ScriptTestSupport.h"
 
+#include <chrono>
+#include <vector>
+
+#if defined(__unix__)
+#include <pthread.h>
+#endif
+
+#include "script/Branches.h"
 #include "script/Compiler.h"
 #include "script/Definition.h"
 #include "script/Forth.h"
 
 namespace vt {
+namespace {
+
+// A word class of the kind later subsystems add: ( -- 42 ).
+class TFortyTwo final : public TDefinition {
+public:
+    TForthObject* Execute() override {
+        Push(Value::FromInt(42));
+        return nullptr;
+    }
+};
+
+}  // namespace
 
 TEST_F(ScriptTest, StartsWithEmptyStacksOneEmptyCellAndHereZero) {
     EXPECT_TRUE(EngineRunning());
@@ -12,15 +32,197 @@ TEST_F(ScriptTest, StartsWithEmptyStacksOneEmptyCellAndHereZero) {
     EXPECT_TRUE(ReturnStack().Empty());
     ASSERT_EQ(Forth()->memory.size(), 1u);
     EXPECT_TRUE(Forth()->memory[0].IsEmpty());
+    EXPECT_EQ(Forth()->name, "tForth");
     EXPECT_EQ(Run("HERE 0 @"), "ok 0 empty");
     EXPECT_EQ(Compiler()->state, CompilerState::Interpreting);
 }
 
 TEST_F(ScriptTest, StopEngineEndsEverything) {
+    Run("1 2 >R : HALF 1");
     StopEngine();
     EXPECT_FALSE(EngineRunning());
     EXPECT_EQ(FindWord("DUP"), nullptr);
+    EXPECT_TRUE(DataStack().Empty());
+    EXPECT_TRUE(ReturnStack().Empty());
     EXPECT_THROW(Interpret("1"), ScriptError);
+    StartEngine();
+    EXPECT_EQ(Run("HALF"), "error: Unknown WORD HALF");
+}
+
+TEST_F(ScriptTest, CoreWordsAreRegisteredInOrderWithTheirFlags) {
+    const std::vector<std::pair<std::string, int>> expected = {
+        {":", 1}, {";", 1}, {"+", 0}, {"-", 0}, {"*", 0}, {"/", 0}, {"DUP", 0}, {"DROP", 0},
+        {"SWAP", 0}, {"IF", 3}, {"ELSE", 3}, {"THEN", 3}, {"BEEP", 0}, {"DISP", 0}, {"DO", 3},
+        {"LOOP", 3}, {"I", 2}, {"BEGIN", 3}, {"AGAIN", 3}, {"UNTIL", 3}, {"CREATE", 0},
+        {"DOES", 2}, {"ALLOT", 0}, {"!", 0}, {"@", 0}, {"(LIT)", 2}, {"2/", 0}, {"2*", 0},
+        {">R", 0}, {"R>", 0}, {"IMMEDIATE", 1}, {"HERE", 0}, {">", 0}, {"<", 0}, {"=", 0},
+        {">=", 0}, {"<=", 0}, {"<>", 0}, {"1+", 0}, {"1-", 0}, {"AND", 0}, {"OR", 0},
+        {"XOR", 0}, {"NOT", 0}, {"RAND", 0}, {"VARIABLE", 1}, {"CONSTANT", 1},
+    };
+    std::vector<std::pair<std::string, int>> found;
+    for (TDefinition* w = Latest(); w; w = w->previous()) found.insert(found.begin(), {w->name, w->flags});
+    EXPECT_EQ(found, expected);
+}
+
+TEST_F(ScriptTest, VariableAndConstantAreDefinedFromSource) {
+    std::vector<std::string> body;
+    for (TForthObject* e = FindWord("VARIABLE")->body(); e; e = e->next) {
+        auto* ref = dynamic_cast<TDefElement*>(e);
+        auto* literal = dynamic_cast<TLiteral*>(e);
+        body.push_back(ref ? static_cast<TDefinition*>(ref->target)->name : ListValue(literal->value));
+    }
+    EXPECT_EQ(body, (std::vector<std::string>{"CREATE", "HERE", ">R", "1", "ALLOT", "R>", "DOES", "(LIT)"}));
+    EXPECT_EQ(FindWord("CONSTANT")->length(), 3);
+}
+
+TEST_F(ScriptTest, FindWordIsExactAndFindsTheNewest) {
+    EXPECT_NE(FindWord("DUP"), nullptr);
+    EXPECT_EQ(FindWord("dup"), nullptr);
+    EXPECT_EQ(FindWord("DUP "), nullptr);
+    EXPECT_EQ(Run(": X 1 ;\n: Y X ;\n: X 2 ;\nY X"), "ok 1 2");
+    TDefinition* second = FindWord("X");
+    EXPECT_EQ(second, Latest());
+    EXPECT_EQ(second->previous()->name, "Y");
+}
+
+TEST_F(ScriptTest, RegisterWordTakesANewWordClass) {
+    TFortyTwo* word = RegisterWord<TFortyTwo>("FORTYTWO", 0);
+    EXPECT_EQ(FindWord("FORTYTWO"), word);
+    EXPECT_EQ(Run("FORTYTWO : T FORTYTWO FORTYTWO + ; T"), "ok 42 84");
+    RegisterWord<TFortyTwo>("FT!", TDefinition::Immediate | TDefinition::CompileOnly);
+    EXPECT_EQ(Run("FT!"), "error: Attempt to execute a compile only\r word in interpret mode!");
+}
+
+TEST_F(ScriptTest, AppendGrowsTheNewestBodyAndResolvesWaitingBranches) {
+    RegisterWord<TDefinition>("W", 0);
+    Append(new TLiteral(Value::FromInt(1)));
+    auto* branch = new TBranch();
+    Append(branch);
+    Compiler()->pendingBranches.push_back(branch);
+    auto* two = new TLiteral(Value::FromInt(2));
+    Append(two);
+    EXPECT_EQ(branch->target, two);
+    EXPECT_TRUE(Compiler()->pendingBranches.empty());
+    EXPECT_EQ(FindWord("W")->length(), 3);
+    EXPECT_EQ(Run("W"), "ok 1 2");
+}
+
+TEST_F(ScriptTest, ReferenceRunsItsTargetAndGoesOnWithItsOwnSuccessor) {
+    Run(": FIVE 5 ;");
+    TDefElement reference(FindWord("FIVE"));
+    TLiteral after(Value::FromInt(6));
+    reference.next = &after;
+    EXPECT_EQ(reference.Execute(), &after);
+    EXPECT_EQ(ListDataStack(), " 5");
+}
+
+TEST_F(ScriptTest, ExecuteWordRunsEventWordsAndRaises) {
+    Run(": EV 1 2 + ;\n: BAD DROP ;");
+    ExecuteWord(FindWord("EV"));
+    EXPECT_EQ(ListDataStack(), " 3");
+    ClearStacks();
+    EXPECT_THROW(ExecuteWord(FindWord("BAD")), ScriptError);
+    // A direct Execute call (as the frame engine may make) is bounded all the same.
+    Run(": LOOPS BEGIN AGAIN ;");
+    SetStepBudget(10'000);
+    EXPECT_THROW(FindWord("LOOPS")->Execute(), ScriptError);
+}
+
+TEST_F(ScriptTest, ClearStacksEmptiesBothAndKeepsTheErrorFlag) {
+    Run("1 2 >R 3");
+    ClearStacks();
+    EXPECT_TRUE(DataStack().Empty());
+    EXPECT_TRUE(ReturnStack().Empty());
+    Run("FOO");
+    ClearStacks();
+    Push(Value::FromInt(1));
+    EXPECT_TRUE(DataStack().Empty());
+}
+
+TEST_F(ScriptTest, RunawayWordsEndWithAnError) {
+    SetStepBudget(100'000);
+    const std::string tooLong = "error: The word ran too long: more than 100000 steps without finishing!";
+    CheckRows({
+        {": F BEGIN AGAIN ;\nF", tooLong.c_str()},
+        {": F 0 0 DO LOOP ;\nF", tooLong.c_str()},
+        {": F 5 7 DO LOOP ;\nF", tooLong.c_str()},
+        {": G ;\n: F BEGIN G AGAIN ;\nF", tooLong.c_str()},
+        {": F 1 BEGIN DUP UNTIL ;\nF", "ok 1"},
+        {": F 0 BEGIN DUP UNTIL ;\nF", tooLong.c_str()},
+        {": X X ;\nX", "error: Words nested too deeply: more than 500 words inside one another!"},
+        {": X DUP IF 1- X THEN ;\n499 X", "ok 0"},
+        {": X DUP IF 1- X THEN ;\n500 X", "error: Words nested too deeply: more than 500 words inside one another!"},
+    });
+}
+
+TEST_F(ScriptTest, RunawayWordsCannotTakeTheHostsMemory) {
+    CheckRows({
+        {": F BEGIN 1 AGAIN ;\nF", "error: Stack overflow!"},
+        {": F BEGIN 1 >R AGAIN ;\nF", "error: Return stack overflow!"},
+        {": F \" x\" BEGIN DUP + AGAIN ;\nF", "error: String too long!"},
+    });
+}
+
+TEST_F(ScriptTest, EachTopLevelRunHasItsOwnBudget) {
+    SetStepBudget(1'000);
+    EXPECT_EQ(Run(": L 200 0 DO LOOP ;\nL L L L L 1"), "ok 1");
+    EXPECT_EQ(Run(": M 600 0 DO LOOP ;\nM"), "error: The word ran too long: more than 1000 steps without finishing!");
+    EXPECT_EQ(Run("1 2 +"), "ok 1 3");
+}
+
+TEST_F(ScriptTest, TheDefaultBudgetEndsAnEndlessLoopQuickly) {
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Run(": F BEGIN AGAIN ;\nF").substr(0, 27), "error: The word ran too lon");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
+TEST_F(ScriptTest, AWordThatFailedInsideALoopRunsNormallyNextTime) {
+    EXPECT_EQ(Run(": T 3 0 DO I 1 = IF 0 @ 1 + THEN LOOP ;\nT"), "error: Invalid variant operation");
+    ClearStacks();
+    EXPECT_EQ(Run("5 0 !\nT"), "ok 6");
+    SetStepBudget(50);
+    EXPECT_EQ(Run(": U 100 0 DO LOOP ;\nU").substr(0, 11), "error: The ");
+    SetStepBudget(kStepBudget);
+    ClearStacks();
+    EXPECT_EQ(Run("7 U"), "ok 7");
+}
+
+TEST_F(ScriptTest, DeepNestingFitsASmallThreadStack) {
+#if defined(__unix__)
+    // The host's thread may have a small stack; the nesting limit has to be reached long
+    // before it runs out, also when the error unwinds all the way.
+    struct Outcome {
+        std::string deepest;
+        std::string tooDeep;
+    } outcome;
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, 256 * 1024);
+    pthread_t thread;
+    auto body = [](void* context) -> void* {
+        auto* o = static_cast<Outcome*>(context);
+        auto run = [](const char* line) {
+            try {
+                Interpret(line);
+                return "ok" + ListDataStack();
+            } catch (const ScriptError& e) {
+                return std::string("error: ") + e.what();
+            }
+        };
+        run(": X DUP IF 1- DUP 2 / DROP X THEN ;");
+        o->deepest = run("499 X");
+        ClearStacks();
+        o->tooDeep = run(": Y Y ; Y");
+        return nullptr;
+    };
+    ASSERT_EQ(pthread_create(&thread, &attributes, body, &outcome), 0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attributes);
+    EXPECT_EQ(outcome.deepest, "ok 0");
+    EXPECT_EQ(outcome.tooDeep, "error: Words nested too deeply: more than 500 words inside one another!");
+#else
+    GTEST_SKIP() << "needs pthread stack sizes";
+#endif
 }
 
 }  // namespace vt
