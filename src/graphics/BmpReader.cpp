@@ -51,7 +51,7 @@ std::uint32_t U32(const std::uint8_t* p) {
 class Channel {
 public:
     Channel() = default;
-    Channel(std::uint32_t mask) : mask_(mask) {
+    explicit Channel(std::uint32_t mask) : mask_(mask) {
         if (mask == 0) return;
         while (!((mask >> shift_) & 1)) ++shift_;
         for (std::uint32_t m = mask >> shift_; m & 1; m >>= 1) ++bits_;
