@@ -1,0 +1,99 @@
+#include "theme/win32/TvtButtonWin32.h"
+
+#include "graphics/Font.h"
+#include "graphics/win32/BitmapDrawing.h"
+#include "graphics/win32/GdiGuards.h"
+
+namespace vt {
+namespace {
+
+TvtButtonWin32* installedButton = nullptr;
+
+// BeginPaint needs its PAINTSTRUCT back at EndPaint.
+class PaintGuard {
+public:
+    explicit PaintGuard(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintGuard() { EndPaint(window_, &paint_); }
+    PaintGuard(const PaintGuard&) = delete;
+    PaintGuard& operator=(const PaintGuard&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_;
+    HDC dc_;
+};
+
+HFONT CreateLayerFont(const Font& font) {
+    return CreateFontA(font.Height(), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, font.face.c_str());
+}
+
+void DrawButton(HWND window, HDC dc, const Bitmap& bitmap) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    RECT rect;
+    GetWindowRect(window, &rect);
+    OffsetRect(&rect, -rect.left, -rect.top);
+    StretchBitmap(dc, bitmap, rect);
+    const Font font;  // the drawing layer's default font
+    UniqueGdiObject hfont(CreateLayerFont(font));
+    SelectGuard selected(dc, hfont.Get());
+    int previousMode = SetBkMode(dc, TRANSPARENT);
+    COLORREF previousColour = SetTextColor(dc, font.colour);
+    DrawTextA(dc, text, -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    SetTextColor(dc, previousColour);
+    SetBkMode(dc, previousMode);
+}
+
+LRESULT PassOn(WNDPROC procedure, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return procedure ? CallWindowProcA(procedure, window, message, wParam, lParam)
+                     : DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+TvtButtonWin32::TvtButtonWin32() = default;
+
+TvtButtonWin32::~TvtButtonWin32() { Uninstall(); }
+
+void TvtButtonWin32::Install() {
+    installedButton = this;
+    takeover_.Take(ControlName(), ButtonWindowProc);
+}
+
+void TvtButtonWin32::Uninstall() {
+    takeover_.GiveBack();
+    if (installedButton == this) installedButton = nullptr;
+}
+
+TvtButtonWin32* TvtButtonWin32::Installed() { return installedButton; }
+
+void PaintThemedButton(HWND window, HDC dc, const Bitmap& bitmap) {
+    if (dc) {
+        DrawButton(window, dc, bitmap);
+        return;
+    }
+    PaintGuard paint(window);
+    if (paint.Get()) DrawButton(window, paint.Get(), bitmap);
+}
+
+LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    TvtButtonWin32* button = installedButton;
+    WNDPROC saved = button ? button->SavedProcedure() : nullptr;
+    // Nothing may escape into the host program's message loop: a failure in our drawing falls
+    // back to the system's own.
+    try {
+        if (button && button->Normal() && message == WM_PAINT) {
+            bool enabled = IsWindowEnabled(window) != FALSE;
+            Bitmap* bitmap = button->BitmapFor(enabled, GetFocus() == window);
+            PaintThemedButton(window, reinterpret_cast<HDC>(wParam), *bitmap);
+            return 0;
+        }
+    } catch (...) {
+    }
+    return PassOn(saved, window, message, wParam, lParam);
+}
+
+}  // namespace vt

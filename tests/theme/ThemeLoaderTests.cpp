@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ThemeTestSupport.h"
+#include "common/Notice.h"
+#include "theme/CurrentDirectoryGuard.h"
+#include "theme/TextLines.h"
+#include "theme/ThemeInspector.h"
+#include "theme/ThemeLoader.h"
+#include "theme/TvtButton.h"
+
+namespace vt {
+namespace {
+
+TEST(TextLines, LinesEndAtCrLfLfOrCr) {
+    struct Row {
+        const char* text;
+        std::vector<std::string> lines;
+    } rows[] = {
+        {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+        {"a\n\nb\n", {"a", "", "b"}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {"\r\n", {""}},
+        {"", {}},
+        {"  lead\t", {"  lead\t"}},
+    };
+    for (const Row& row : rows) EXPECT_EQ(SplitLines(row.text), row.lines) << "text '" << row.text << "'";
+}
+
+TEST(ThemeLoader, KwmThemesAreKnownByTheWholePathInAnyCase) {
+    struct Row {
+        const char* path;
+        bool kwm;
+    } rows[] = {
+        {"C:\\Themes\\Blue\\themerc", true}, {"/t/MyThemeRC.txt", true}, {"/kwmrc/slate.theme", true},
+        {"/t/KWMRC", true},                  {"/t/slate.theme", false},  {"/t/theme.rc", false},
+    };
+    for (const Row& row : rows) EXPECT_EQ(IsKwmThemePath(row.path), row.kwm) << row.path;
+}
+
+class ThemeLoaderTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::WriteBmp(folder_ / "pieces/red.bmp", 4, 3, MakeColour(255, 0, 0)); }
+
+    // Loads as the module does into a fresh state; returns the dump, errors appended.
+    std::string Load(const std::string& path) {
+        test::FreshTheme fresh;
+        LoadThemeFile(path, fresh.state, [this](const ThemeLoadError& e) { errors_.push_back(e); });
+        return DumpThemeState(fresh.state, button_);
+    }
+
+    test::TempFolder folder_;
+    TvtButton button_;
+    std::vector<ThemeLoadError> errors_;
+};
+
+TEST_F(ThemeLoaderTest, ImageNamesResolveInTheThemesFolderAndTheDirectoryComesBack) {
+    test::WriteFile(folder_ / "pieces/slate.theme", "[IMAGES]\nred red.bmp\n");
+    std::string before = CurrentDirectory();
+    EXPECT_TRUE(test::HasRecords(Load(folder_ / "pieces/slate.theme"), {"bitmap 0 size=4x3"}));
+    EXPECT_EQ(CurrentDirectory(), before);
+    EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(ThemeLoaderTest, TheDirectoryComesBackWhenTheLoadFails) {
+    std::string before = CurrentDirectory();
+    test::FreshTheme fresh;
+    EXPECT_THROW(LoadThemeFile(folder_ / "pieces/none.theme", fresh.state, {}), ThemeError);
+    EXPECT_EQ(CurrentDirectory(), before);
+    test::WriteFile(folder_ / "pieces/bad.theme", "[LAYOUT]\nNOPE\n[IMAGES]\nx gone.bmp\n");
+    LoadThemeFile(folder_ / "pieces/bad.theme", fresh.state, [](const ThemeLoadError&) {});
+    EXPECT_EQ(CurrentDirectory(), before);
+}
+
+TEST_F(ThemeLoaderTest, AFolderNamedLikeAThemercMakesAKwmTheme) {
+    test::WriteFile(folder_ / "MyThemeRC/slate.theme", "[LAYOUT]\nCLOSE TL:0,0 TL:1,1\n");
+    std::string dump = Load(folder_ / "MyThemeRC/slate.theme");
+    // The importer's fixed layout, not the one CLOSE line.
+    EXPECT_TRUE(test::HasRecords(dump, {"element 10 code=1", "settings autoexclude=1 loaded=1"})) << dump;
+}
+
+TEST_F(ThemeLoaderTest, ControlsForgetTheLastThemesBitmapsBeforeALoad) {
+    test::WriteFile(folder_ / "pieces/a.theme", "[IMAGES]\nred red.bmp\n[BUTTON]\nNORMAL=red\n");
+    test::WriteFile(folder_ / "pieces/b.theme", "[IMAGES]\nred red.bmp\n");
+    EXPECT_TRUE(test::HasRecords(Load(folder_ / "pieces/a.theme"), {"button normal=red"}));
+    EXPECT_TRUE(test::HasRecords(Load(folder_ / "pieces/b.theme"), {"button normal=-"}));
+}
+
+// The module's default: one box per failing line, with the system's last error and the line.
+TEST_F(ThemeLoaderTest, ErrorBoxText) {
+    std::string lines = "[LAYOUT]\n";
+    for (int i = 2; i < 12; ++i) lines += "# filler\n";
+    lines += "CLOSES TL:0,0 TL:1,1\n";
+    test::WriteFile(folder_ / "pieces/boxed.theme", lines);
+    struct Box {
+        std::string caption, text;
+        unsigned style;
+    };
+    std::vector<Box> boxes;
+    ScopedNoticeHandler capture(
+        [&boxes](const std::string& caption, const std::string& text, unsigned style) {
+            boxes.push_back({caption, text, style});
+        });
+    LastErrorSource previous = SetLastErrorSource([]() -> unsigned long { return 5; });
+    test::FreshTheme fresh;
+    LoadThemeFile(folder_ / "pieces/boxed.theme", fresh.state);
+    SetLastErrorSource(previous);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "Veltrane Theme Load Error");
+    EXPECT_EQ(boxes[0].text, "Invalid element code\rGetLastError returned: 5\rLine 12");
+    EXPECT_EQ(boxes[0].style, 0x10000u | 0x40000u | 0x200000u);
+}
+
+TEST(ThemeState, ResetKeepsMenuFixupAutoExcludeAndWindowZoom) {
+    ThemeState state;
+    CreateThemeStructures(state);
+    state.ShrinkElement = std::make_unique<TUIElement>();
+    state.TitleColor = state.InactiveColor = 1;
+    state.CenterCaption = state.SolidCaption = state.TileMenu = state.AutoExclude = state.WindowZoom = true;
+    state.WidthFixup = state.HeightFixup = state.MenuFixup = 3;
+    state.ThemeLoaded = true;
+    state.ThemeInfo = {"kept"};
+    ResetThemeSettings(state);
+    EXPECT_FALSE(state.Elements);
+    EXPECT_FALSE(state.ShrinkElement);
+    EXPECT_EQ(state.TitleColor, 0xFFFFFFu);
+    EXPECT_EQ(state.InactiveColor, 0xFFFFFFu);
+    EXPECT_FALSE(state.CenterCaption || state.SolidCaption || state.TileMenu || state.ThemeLoaded);
+    EXPECT_EQ(state.WidthFixup, 0);
+    EXPECT_EQ(state.HeightFixup, 0);
+    EXPECT_EQ(state.MenuFixup, 3);
+    EXPECT_TRUE(state.AutoExclude && state.WindowZoom);
+    EXPECT_EQ(state.ThemeInfo.size(), 1u);
+}
+
+}  // namespace
+}  // namespace vt

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "theme/ControlList.h"
+#include "theme/TTheme.h"
+#include "theme/TvtButton.h"
+
+namespace vt {
+namespace {
+
+class TvtButtonTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"btn", "hot", "grey"}) theme_.Items().Add().SetName(name);
+    }
+    std::string NameOf(const Bitmap* b) const {
+        const TThemeItem* item = theme_.Items().FindHolder(b);
+        return item ? item->Name() : "-";
+    }
+    TTheme theme_;
+};
+
+TEST_F(TvtButtonTest, LoadLineKeysAndValues) {
+    struct Row {
+        std::vector<const char*> lines;
+        const char *normal, *down, *focused, *disabled;
+    } rows[] = {
+        {{"normal=btn"}, "btn", "-", "-", "-"},                       // the key is upper-cased
+        {{"NORMAL =btn"}, "-", "-", "-", "-"},                        // a blank belongs to the key
+        {{"NORMAL= btn"}, "-", "-", "-", "-"},                        // ... and to the value
+        {{"NORMAL=btn", "NORMAL=none", "NORMAL="}, "btn", "-", "-", "-"},  // NONE and empty keep it
+        {{"NORMAL=btn", "NORMAL=nothere"}, "-", "-", "-", "-"},       // an unknown name clears it
+        {{"DOWN=hot", "FOCUSED=HOT", "DISABLED=grey", "HOVER=btn", "no equals"}, "-", "hot", "hot", "grey"},
+    };
+    for (const Row& row : rows) {
+        TvtButton button;
+        for (const char* line : row.lines) button.LoadLine(line, theme_);
+        std::string context = row.lines.front();
+        EXPECT_EQ(NameOf(button.Normal()), row.normal) << context;
+        EXPECT_EQ(NameOf(button.Down()), row.down) << context;
+        EXPECT_EQ(NameOf(button.Focused()), row.focused) << context;
+        EXPECT_EQ(NameOf(button.Disabled()), row.disabled) << context;
+    }
+}
+
+TEST_F(TvtButtonTest, StateBitmapsFallBackToNormal) {
+    TvtButton button;
+    EXPECT_EQ(button.BitmapFor(true, false), nullptr) << "no NORMAL: the button draws itself";
+    button.LoadLine("FOCUSED=hot", theme_);
+    EXPECT_EQ(button.BitmapFor(true, true), nullptr) << "no NORMAL switches everything off";
+    button.LoadLine("NORMAL=btn", theme_);
+    EXPECT_EQ(NameOf(button.BitmapFor(true, false)), "btn");
+    EXPECT_EQ(NameOf(button.BitmapFor(true, true)), "hot");
+    EXPECT_EQ(NameOf(button.BitmapFor(false, true)), "btn") << "no DISABLED";
+    button.LoadLine("DISABLED=grey", theme_);
+    EXPECT_EQ(NameOf(button.BitmapFor(false, false)), "grey");
+    button.Reset();
+    EXPECT_EQ(button.BitmapFor(true, false), nullptr);
+}
+
+TEST_F(TvtButtonTest, ControlsListThemselvesAndGetTheirSectionsLines) {
+    std::size_t before = ThemedControls().Count();
+    {
+        TvtButton a, b;
+        EXPECT_EQ(ThemedControls().Count(), before + 2);
+        EXPECT_TRUE(DispatchControlLine("BUTTON", "NORMAL=btn", theme_));
+        EXPECT_FALSE(DispatchControlLine("button", "NORMAL=hot", theme_)) << "section names arrive upper-cased";
+        EXPECT_EQ(NameOf(a.Normal()), "btn");
+        EXPECT_EQ(NameOf(b.Normal()), "btn");
+        ResetAllControls();
+        EXPECT_EQ(a.Normal(), nullptr);
+    }
+    EXPECT_EQ(ThemedControls().Count(), before);
+}
+
+}  // namespace
+}  // namespace vt
