@@ -1,0 +1,23 @@
+# Runs vtforth on a script, once with the file as argument and once on standard input, and
+# compares each transcript with the expected one.
+#   cmake -DVTFORTH=<exe> -DSCRIPT=<file> -DEXPECTED=<file> -DWORK=<dir> -P CompareTranscript.cmake
+file(READ ${EXPECTED} expected)
+foreach(mode argument stdin)
+  set(out ${WORK}/vtforth-${mode}.out)
+  if(mode STREQUAL argument)
+    execute_process(COMMAND ${VTFORTH} ${SCRIPT} OUTPUT_FILE ${out} RESULT_VARIABLE status)
+  else()
+    execute_process(COMMAND ${VTFORTH} INPUT_FILE ${SCRIPT} OUTPUT_FILE ${out} RESULT_VARIABLE status)
+  endif()
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "vtforth (${mode}) exited with ${status}")
+  endif()
+  file(READ ${out} actual)
+  if(NOT actual STREQUAL expected)
+    message(FATAL_ERROR "vtforth (${mode}) transcript differs from ${EXPECTED}:\n${actual}")
+  endif()
+endforeach()
+execute_process(COMMAND ${VTFORTH} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT help MATCHES "usage: vtforth")
+  message(FATAL_ERROR "vtforth --help failed (${status}): ${help}")
+endif()
