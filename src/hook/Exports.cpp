@@ -1,0 +1,33 @@
+// The module's three exports (stdcall, exported by their plain names through veltrane.def). Each
+// starts the module in the process when that has not happened yet, and lets no error out.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "hook/HookInstaller.h"
+#include "hook/ModuleLifecycle.h"
+
+extern "C" {
+
+void WINAPI InstallHook() {
+    try {
+        if (vt::EnsureModuleStarted()) vt::InstallHook();
+    } catch (...) {
+    }
+}
+
+void WINAPI RemoveHook() {
+    try {
+        if (vt::EnsureModuleStarted()) vt::RemoveHook();
+    } catch (...) {
+    }
+}
+
+void WINAPI GetThemeInfo(char* buffer, std::uint32_t size) {
+    try {
+        if (vt::EnsureModuleStarted()) vt::GetThemeInfo(buffer, size);
+    } catch (...) {
+    }
+}
+
+}  // extern "C"

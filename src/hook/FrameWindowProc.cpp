@@ -1,0 +1,260 @@
+#include "hook/FrameWindowProc.h"
+
+#include "common/win32/UniqueHandle.h"
+#include "hook/FrameOperations.h"
+#include "hook/HookMessages.h"
+#include "hook/ModuleState.h"
+
+namespace vt {
+namespace {
+
+// The message being handled and where it goes when it passes on. The previous procedure is
+// copied out of the record at entry: a nested message (the window destroying itself inside its
+// own procedure) may free the record while this one is still running, so after any call out the
+// record is looked up again, never kept.
+struct FrameCall {
+    HWND window;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    WNDPROC previous;
+    bool unicode;
+
+    // Passes the message on. With `suppressRedraw` the window draws nothing while its procedure
+    // runs, and drawing is switched back on however that call ends.
+    LRESULT CallPrevious(bool suppressRedraw = false) const {
+        struct RedrawOff {
+            const FrameCall& call;
+            bool active;
+            ~RedrawOff() {
+                if (active) CallDefault(call.unicode, call.window, WM_SETREDRAW, TRUE, 0);
+            }
+        } redrawOff{*this, suppressRedraw};
+        if (suppressRedraw) CallDefault(unicode, window, WM_SETREDRAW, FALSE, 0);
+        if (!previous) return CallDefault(unicode, window, message, wParam, lParam);
+        return CallProcedure(previous, unicode, window, message, wParam, lParam);
+    }
+
+    LRESULT Default() const { return CallDefault(unicode, window, message, wParam, lParam); }
+};
+
+SubclassNode* Record(HWND window) {
+    ModuleState* state = ModuleStateIfStarted();
+    return state ? state->registry.FindRecord(window) : nullptr;
+}
+
+bool IsActive(HWND window) {
+    SubclassNode* record = Record(window);
+    return record && record->Has(SubclassNode::Active);
+}
+
+// GetMenuItemCount of the window's menu; 0 without a menu, -1 when the handle is no menu.
+int MenuItemCount(HWND window) {
+    HMENU menu = GetMenu(window);
+    return menu ? GetMenuItemCount(menu) : 0;
+}
+
+// The frame's shape follows the elements; SetWindowRgn owns the region once it accepts it.
+void SetRegion(FrameOperations& frame, HWND window) {
+    UniqueGdiObject region(frame.BuildRegion(window, GetWindowLongPtrA(window, GWL_STYLE)));
+    if (SetWindowRgn(window, static_cast<HRGN>(region.get()), TRUE)) region.release();
+}
+
+// The first WM_SIZE after registration makes the window as large as its client size plus the
+// theme's frame, so the client area keeps the size the program asked for.
+LRESULT OnSize(FrameOperations& frame, const FrameCall& call) {
+    SetRegion(frame, call.window);
+    SubclassNode* record = Record(call.window);
+    SizeFixups fixups = frame.Fixups();
+    if (!record || record->Has(SubclassNode::NoSizeFixup | SubclassNode::SizeFixed) ||
+        (fixups.width == 0 && fixups.height == 0 && fixups.menu == 0)) {
+        return call.CallPrevious();
+    }
+    record->flags |= SubclassNode::SizeFixed;
+    int height = int(HIWORD(call.lParam)) + fixups.height;
+    if (MenuItemCount(call.window) != 0) height += fixups.menu;
+    int width = int(LOWORD(call.lParam)) + fixups.width;
+    LRESULT result = call.CallPrevious();
+    SetWindowPos(call.window, nullptr, 0, 0, width, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
+    return result;
+}
+
+LRESULT OnShowOrPositionChanging(FrameOperations& frame, const FrameCall& call) {
+    if (call.wParam != 0 && frame.WindowZoom()) {
+        RECT to{};
+        POINT cursor{};
+        GetWindowRect(call.window, &to);
+        GetCursorPos(&cursor);
+        frame.ZoomRect(RECT{cursor.x, cursor.y, cursor.x, cursor.y}, to, 20);
+    }
+    return call.CallPrevious();
+}
+
+LRESULT OnNcActivate(FrameOperations& frame, const FrameCall& call) {
+    frame.ReleasePressed(call.window);
+    bool active = call.wParam != 0;
+    if (SubclassNode* record = Record(call.window)) {
+        if (active) record->flags |= SubclassNode::Active;
+        else record->flags &= ~std::uint32_t(SubclassNode::Active);
+    }
+    frame.PaintFrame(call.window, active);
+    return TRUE;  // Windows' own caption drawing never runs over the theme
+}
+
+// A forwarding record: a child window whose parent's themed frame handles its system commands.
+LRESULT DispatchForwarding(FrameOperations& frame, const FrameCall& call) {
+    if (call.message == WM_SYSCOMMAND) {
+        HWND parent = GetParent(call.window);
+        if (parent && MenuItemCount(parent) > 0) {
+            return frame.SystemCommand(parent, call.wParam, call.lParam) == 0 ? 0 : call.CallPrevious();
+        }
+    }
+    return call.CallPrevious();
+}
+
+LRESULT DispatchThemed(FrameOperations& frame, const FrameCall& call) {
+    const HWND window = call.window;
+    switch (call.message) {
+    case WM_SIZE:
+        return OnSize(frame, call);
+    case WM_ACTIVATE: {
+        LRESULT result = call.CallPrevious();
+        PostMessageA(window, WM_NCACTIVATE, call.wParam, call.lParam);
+        return result;
+    }
+    case WM_SETTEXT: {
+        LRESULT result = call.CallPrevious();
+        SetRegion(frame, window);  // the repaint this causes draws the new caption
+        return result;
+    }
+    case WM_SHOWWINDOW:
+    case WM_WINDOWPOSCHANGING:  // wParam is always 0 here: it only passes on
+        return OnShowOrPositionChanging(frame, call);
+    case WM_SETCURSOR:
+        return frame.SetFrameCursor(window, call.wParam, LOWORD(call.lParam)) ? TRUE : call.CallPrevious();
+    case WM_NCCALCSIZE:
+        return frame.CalcClientArea(window, call.wParam, call.lParam);
+    case WM_NCHITTEST:
+        return frame.HitTest(window, call.wParam, call.lParam);
+    case WM_NCPAINT:
+        return frame.PaintFrame(window, IsActive(window));
+    case WM_NCACTIVATE:
+        return OnNcActivate(frame, call);
+    case WM_NCMOUSEMOVE:
+        if (call.wParam == kMenuBarHitCode) {
+            frame.TrackMenu(window, call.lParam, 4);
+            return 0;
+        }
+        return call.CallPrevious();
+    case WM_NCLBUTTONDOWN: {
+        LRESULT result = frame.ButtonDown(window, call.wParam, call.lParam);
+        return result == 1 ? call.CallPrevious() : result;
+    }
+    case WM_NCLBUTTONUP:
+        return frame.ButtonUp(window, call.wParam, call.lParam);
+    case WM_SYSCOMMAND:
+        return frame.SystemCommand(window, call.wParam, call.lParam) != 0 ? call.CallPrevious() : 0;
+    case WM_INITMENUPOPUP: {
+        frame.SetPopupMenu(reinterpret_cast<HMENU>(call.wParam), LOWORD(call.lParam));
+        LRESULT result = call.CallPrevious();
+        if (HIWORD(call.lParam) != 0) frame.PaintFrame(window, IsActive(window));  // the window menu
+        return result;
+    }
+    case WM_ENTERMENULOOP:
+        frame.StartMenuHook();
+        return call.CallPrevious(true);
+    case WM_EXITMENULOOP: {
+        frame.StopMenuHook();
+        LRESULT result = call.CallPrevious();
+        CallDefault(call.unicode, window, WM_SETREDRAW, TRUE, 0);
+        frame.PaintFrame(window, IsActive(window));
+        return result;
+    }
+    default:
+        return call.CallPrevious();
+    }
+}
+
+// The registered messages a loaded theme answers, before the per-kind dispatch.
+bool DispatchThemeMessage(FrameOperations& frame, const FrameCall& call, SubclassNode& record, LRESULT& result) {
+    const HookMessages& messages = Messages();
+    if (call.message == messages.repaint) {
+        result = frame.RepaintElements(call.window, call.wParam, call.lParam, record.Has(SubclassNode::Active));
+    } else if (call.message == messages.tick) {
+        frame.RunIdleScripts(call.window, record);
+        result = 0;
+    } else if (call.message == messages.standDown) {
+        if (frame.ForgetHoveredElement()) {
+            ModuleState* state = ModuleStateIfStarted();
+            if (state && state->sharedArea.IsMapped()) {
+                frame.ReleaseHover(state->sharedArea.HoverWindow(), 0, call.wParam == 1);
+            }
+        }
+        result = 0;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Answers the registered messages that concern the module rather than the theme; false for any
+// other message.
+bool DispatchModuleMessage(ModuleState& state, const FrameCall& call, LRESULT& result) {
+    const HookMessages& messages = Messages();
+    if (call.message < 0xC000) return false;  // registered messages live above 0xC000
+    if (call.message == messages.unhook) {
+        // "Veltrane Unhook" is posted, and a posted message never passes the WH_CALLWNDPROC
+        // hook: it arrives here, at the windows themselves. Every window of the process gets its
+        // own procedure back (this one included), then the message goes on to it.
+        state.registry.UnsubclassAll();
+        result = call.CallPrevious();
+        return true;
+    }
+    if (call.message == messages.getInstance) {
+        // The hook has written the answer already, but Windows drops a hook procedure's result:
+        // the sender sees what the window procedure returns.
+        result = kGetInstanceAnswer;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    FrameCall call{window, message, wParam, lParam, nullptr, false};
+    FrameOperations* frame = nullptr;
+    SubclassNode* record = nullptr;
+    try {
+        ModuleState* state = ModuleStateIfStarted();
+        record = state ? state->registry.FindRecord(window) : nullptr;
+        if (!record) {
+            // A window whose record went by another path.
+            call.unicode = IsWindowUnicode(window) != FALSE;
+            return call.Default();
+        }
+        call.previous = record->previousProc;
+        call.unicode = record->unicode;
+        LRESULT result = 0;
+        if (DispatchModuleMessage(*state, call, result)) return result;
+        frame = &CurrentFrameOperations();
+        if (!frame->ThemeLoaded()) return call.CallPrevious();
+    } catch (...) {
+        return 0;
+    }
+    try {
+        LRESULT result = 0;
+        if (DispatchThemeMessage(*frame, call, *record, result)) return result;
+        if (!record->Has(SubclassNode::Themed)) return DispatchForwarding(*frame, call);
+        return DispatchThemed(*frame, call);
+    } catch (...) {
+        try {
+            return call.Default();
+        } catch (...) {
+            return 0;
+        }
+    }
+}
+
+}  // namespace vt

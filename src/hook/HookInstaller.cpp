@@ -1,0 +1,51 @@
+#include "hook/HookInstaller.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "frame/ThemeLifecycle.h"
+#include "hook/ConfigKey.h"
+#include "hook/HookMessages.h"
+#include "hook/HookProc.h"
+#include "hook/ModuleInstance.h"
+#include "hook/ModuleState.h"
+#include "theme/ControlList.h"
+
+namespace vt {
+
+void InstallHook() {
+    ModuleState* state = ModuleStateIfStarted();
+    if (!state) return;
+    // Meant to be called once, before any window here is subclassed. Called again, it must not
+    // strand windows that still run our procedure: they get their own back instead of being
+    // forgotten, and the hook set before is removed when the new one replaces it.
+    state->registry.UnsubclassAll();
+    UniqueRegistryKey key = OpenConfigKey();
+    if (!key || !ReadEnabled(key.get())) return;
+    state->hookHandle.reset(SetWindowsHookExA(WH_CALLWNDPROC, HookProc, ModuleInstance(), 0));
+    InstallAllControls();
+}
+
+void RemoveHook() {
+    ModuleState* state = ModuleStateIfStarted();
+    if (!state) return;
+    state->registry.UnsubclassAll();
+    PostMessageA(HWND_BROADCAST, Messages().unhook, 0, 0);
+    state->hookHandle.reset();
+}
+
+void GetThemeInfo(char* buffer, std::uint32_t size) { CopyThemeInfo(ThemeInfoLines(), buffer, size); }
+
+void CopyThemeInfo(const std::vector<std::string>& lines, char* buffer, std::uint32_t size) {
+    std::size_t capacity = size & 0xFFFFu;
+    if (!buffer || capacity == 0) return;
+    std::memset(buffer, 0, capacity);
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    std::memcpy(buffer, text.data(), std::min(text.size(), capacity - 1));
+}
+
+}  // namespace vt

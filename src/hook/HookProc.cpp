@@ -1,0 +1,121 @@
+#include "hook/HookProc.h"
+
+#include <cstdint>
+#include <string>
+
+#include "frame/ThemeLifecycle.h"
+#include "hook/HookMessages.h"
+#include "hook/ModuleInstance.h"
+#include "hook/ModuleLifecycle.h"
+#include "hook/ModuleState.h"
+
+namespace vt {
+namespace {
+
+// A hung hover window must not freeze the hit test of every other program.
+constexpr UINT kStandDownTimeoutMs = 250;
+
+// The hook runs for every message sent in every GUI process: all but these few pass at once.
+bool MayConcernHook(UINT message) {
+    switch (message) {
+    case WM_CREATE:
+    case WM_DESTROY:
+    case WM_SETCURSOR:
+    case WM_NCCALCSIZE:
+    case WM_NCHITTEST:
+        return true;
+    default:
+        return message >= 0xC000;  // registered messages
+    }
+}
+
+bool HasFrameOrSystemMenu(LONG_PTR style) { return (style & (WS_THICKFRAME | WS_SYSMENU)) != 0; }
+
+void ReloadTheme(ModuleState& state, WPARAM themeId) {
+    auto id = static_cast<std::int32_t>(themeId);
+    if (id == state.lastThemeId || ThemePinned()) return;
+    state.lastThemeId = id;
+    UnloadTheme();
+    LoadTheme();
+    for (SubclassNode* node = state.registry.Newest(); node; node = node->next) {
+        PostMessageA(node->window, WM_SIZE, 0, 0);  // each window rebuilds its frame
+    }
+}
+
+// Which windows enter and leave the registry.
+void SelectWindow(ModuleState& state, const CWPSTRUCT& sent) {
+    const HookMessages& ids = Messages();
+    HWND window = sent.hwnd;
+    switch (sent.message) {
+    case WM_CREATE: {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(sent.lParam);
+        if (create && HasFrameOrSystemMenu(create->style)) state.registry.RegisterWindow(window, true);
+        return;
+    }
+    case WM_NCCALCSIZE:
+        // wParam 0: the calculation made while the window is created, before WM_CREATE.
+        if (sent.wParam != 0) return;
+        if (HWND parent = GetParent(window)) {
+            // Only to forward system commands to the parent's themed frame. A handle that is no
+            // menu (-1 from GetMenuItemCount) counts as a menu with items.
+            HMENU menu = GetMenu(parent);
+            if (menu && GetMenuItemCount(menu) != 0) state.registry.RegisterWindow(window, false);
+        } else {
+            state.registry.RegisterWindow(window, HasFrameOrSystemMenu(GetWindowLongPtrA(window, GWL_STYLE)));
+        }
+        return;
+    case WM_DESTROY:
+        state.registry.UnregisterWindow(window);
+        return;
+    default:
+        if (sent.message == ids.unhook) state.registry.UnsubclassAll();
+        else if (sent.message == ids.themeChanged) ReloadTheme(state, sent.wParam);
+        return;
+    }
+}
+
+// The window that shows a hover look is told to drop it as soon as the pointer is over any
+// other window.
+void StandDownHoverWindow(const ModuleState& state, const CWPSTRUCT& sent) {
+    WPARAM kind;
+    if (sent.message == WM_NCHITTEST) kind = 0;
+    else if (sent.message == WM_SETCURSOR) kind = 1;
+    else return;
+    HWND hover = state.sharedArea.HoverWindow();
+    if (!hover || hover == sent.hwnd) return;
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(hover, Messages().standDown, kind, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, kStandDownTimeoutMs,
+                        &ignored);
+}
+
+// Writes the path of the module that owns the window to the shared area.
+void AnswerGetInstance(ModuleState& state, HWND window) {
+    auto instance = reinterpret_cast<HMODULE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+    std::string path = ModuleFileName(instance);
+    state.sharedArea.WriteInstancePath(path.data(), path.size());
+}
+
+}  // namespace
+
+LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
+    HHOOK self = nullptr;
+    try {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code >= 0 && sent && MayConcernHook(sent->message) && EnsureModuleStarted()) {
+            ModuleState& state = *ModuleStateIfStarted();
+            self = state.hookHandle.get();
+            if (state.sharedArea.NewWindowsEnabled()) SelectWindow(state, *sent);
+            if (state.sharedArea.IsMapped()) {
+                StandDownHoverWindow(state, *sent);
+                if (sent->message == Messages().getInstance) {
+                    AnswerGetInstance(state, sent->hwnd);
+                    return kGetInstanceAnswer;
+                }
+            }
+        }
+    } catch (...) {
+    }
+    return CallNextHookEx(self, code, wParam, lParam);
+}
+
+}  // namespace vt

@@ -1,0 +1,11 @@
+#pragma once
+// The system-wide WH_CALLWNDPROC hook: it sees every message sent to a window in any GUI
+// process, on the receiving thread, before the window procedure does. It registers new windows,
+// drops destroyed ones, and answers the cross-process messages.
+#include <windows.h>
+
+namespace vt {
+
+LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
+
+}  // namespace vt

@@ -1,0 +1,93 @@
+#include "hook/ModuleLifecycle.h"
+
+#include <atomic>
+
+#include "frame/ThemeLifecycle.h"
+#include "hook/HookMessages.h"
+#include "hook/ModuleInstance.h"
+#include "hook/ModuleState.h"
+#include "theme/win32/ThemedControlsWin32.h"
+
+namespace vt {
+namespace {
+
+enum Phase : int { kNotStarted, kStarting, kStarted, kEnded };
+
+std::atomic<int> g_phase{kNotStarted};
+ModuleState* g_state = nullptr;  // made at the start, freed by a real unload, left at exit
+
+// Each step of the start and the end runs even when the one before it failed; a step's failure
+// costs its own work only.
+template <typename Step>
+void RunStep(Step step) {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+void StartHook(ModuleState& state) {
+    // A missing exclude.cfg is skipped inside; a broken one keeps what was read so far.
+    RunStep([&] { state.exclusions.LoadExcludeFile(ModuleFolder() + "exclude.cfg"); });
+    state.sharedArea.Open();
+    Messages().RegisterHookMessages();
+    state.lastThemeId = -1;
+    state.hookHandle.reset();
+}
+
+void RunStart() {
+    g_state = new ModuleState();  // the shared-area variables start cleared
+    RunStep(StartThemedControls);
+    RunStep(StartFrameEngine);
+    RunStep([] { StartHook(*g_state); });
+}
+
+}  // namespace
+
+ModuleState* ModuleStateIfStarted() {
+    return g_phase.load(std::memory_order_acquire) == kStarted ? g_state : nullptr;
+}
+
+unsigned char* OpenSharedArea() { return g_state ? g_state->sharedArea.Open() : nullptr; }
+
+void CloseSharedArea() {
+    if (g_state) g_state->sharedArea.Close();
+}
+
+bool EnsureModuleStarted() {
+    int phase = g_phase.load(std::memory_order_acquire);
+    if (phase == kStarted) return true;
+    if (phase != kNotStarted) return false;
+    if (!g_phase.compare_exchange_strong(phase, kStarting, std::memory_order_acq_rel)) return phase == kStarted;
+    try {
+        RunStart();
+    } catch (...) {
+        // Without its state the module stays out of the way for good.
+        if (!g_state) {
+            g_phase.store(kEnded, std::memory_order_release);
+            return false;
+        }
+    }
+    g_phase.store(kStarted, std::memory_order_release);
+    return true;
+}
+
+void EndModule(bool processTerminating) {
+    if (processTerminating) return;
+    int phase = kStarted;
+    if (!g_phase.compare_exchange_strong(phase, kEnded, std::memory_order_acq_rel)) return;
+    ModuleState& state = *g_state;
+    // A controller that unloads us without RemoveHook leaves no hook pointing into freed code.
+    RunStep([&] { state.hookHandle.reset(); });
+    RunStep([&] { state.registry.UnsubclassAll(SubclassRegistry::RegionReset::CallingThreadOnly); });
+    RunStep([&] {
+        state.sharedArea.Close();
+        state.exclusions = ExclusionLists();
+    });
+    RunStep(EndFrameEngine);
+    RunStep(EndThemedControls);
+    delete g_state;
+    g_state = nullptr;
+}
+
+}  // namespace vt

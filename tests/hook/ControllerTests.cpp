@@ -1,0 +1,257 @@
+// The real veltrane.dll, driven as a controller drives it: loaded from a private copy of its
+// folder, switched on in the registry and the shared area, and watched through probe windows in
+// processes of their own and through windows of this process (the hook reaches both).
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "ControllerConfig.h"
+#include "HookLibrary.h"
+#include "HookTestSupport.h"
+#include "ProbeProcess.h"
+#include "hook/Eligibility.h"
+#include "hook/HookMessages.h"
+#include "hook/ModuleInstance.h"
+#include "hook/SharedArea.h"
+
+namespace vt {
+namespace {
+
+using test::RecordingWindow;
+
+constexpr DWORD kWaitMs = 5000;
+
+class ControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::TakeClosedBoxes();  // starts the watchdog; nothing from before counts
+        ASSERT_TRUE(copy_.Ok()) << "cannot copy veltrane.dll to " << copy_.Folder();
+        ASSERT_NE(area_.Open(), nullptr);
+        savedEnabled_ = area_.NewWindowsEnabled();
+        area_.SetNewWindowsEnabled(true);
+        ASSERT_TRUE(WriteControllerValue("Theme", ""));  // no theme: every message passes through
+        messages_.RegisterHookMessages();
+    }
+    void TearDown() override {
+        if (library_.Loaded()) {
+            library_.RemoveHook();
+            library_.Unload();
+        }
+        test::PumpMessages();  // the posted "Veltrane Unhook" and anything else still queued
+        area_.SetNewWindowsEnabled(savedEnabled_);
+        std::vector<std::string> boxes = test::TakeClosedBoxes();
+        EXPECT_TRUE(boxes.empty()) << "a message box appeared: " << (boxes.empty() ? "" : boxes.front());
+    }
+
+    // Loads the copy (with `excludeCfg` beside it when given), sets `Enabled` and installs.
+    void Install(const std::optional<std::string>& enabled = std::string("1"),
+                 const std::optional<std::string>& excludeCfg = std::nullopt) {
+        if (excludeCfg) copy_.WriteFile("exclude.cfg", *excludeCfg);
+        ASSERT_TRUE(SetControllerValue("Enabled", enabled));
+        ASSERT_TRUE(library_.Load(copy_.ModulePath())) << library_.Error();
+        library_.InstallHook();
+    }
+    bool Subclassed(HWND window) const { return test::ProcedureInside(window, library_.Module()); }
+    std::string ProbePath() const { return ProgramFolder() + "vtprobe.exe"; }
+    std::string InstancePath() {
+        const unsigned char* bytes = area_.Open();
+        return std::string(reinterpret_cast<const char*>(bytes + shared_layout::kInstancePath),
+                           bytes[shared_layout::kInstancePathLength]);
+    }
+
+    ControllerValueRestorer restoreEnabled_{"Enabled"};
+    ControllerValueRestorer restoreTheme_{"Theme"};
+    test::ModuleFolderCopy copy_;
+    SharedArea area_;
+    bool savedEnabled_ = true;
+    HookMessages messages_;
+    HookLibrary library_;
+};
+
+std::string ToLower(std::string text) {
+    for (char& c : text) c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+    return text;
+}
+
+bool Has(LRESULT state, LRESULT bits) { return state >= 0 && (state & bits) == bits; }
+
+TEST_F(ControllerTest, ExportsAreTheThreeByName) {
+    ASSERT_TRUE(library_.Load(copy_.ModulePath())) << library_.Error();
+    EXPECT_EQ(library_.ThemeInfo(), "") << "no theme, no information";
+}
+
+TEST_F(ControllerTest, ProbeWindowInAnotherProcessIsSubclassedPassesMessagesAndCloses) {
+    Install();
+    ProbeProcess probe;
+    ASSERT_TRUE(probe.Start(ProbePath(), probe::kStyleFrame));
+    LRESULT state = probe.WaitForState([](LRESULT s) { return Has(s, probe::kProcedureInVeltrane); }, kWaitMs);
+    EXPECT_TRUE(Has(state, probe::kVeltraneLoaded | probe::kProcedureInVeltrane)) << "state " << state;
+
+    LRESULT echoed = 0;
+    EXPECT_TRUE(probe.Send(probe::kEcho, 0, 41, echoed));
+    EXPECT_EQ(echoed, 42) << "a message reaches the window's own procedure";
+    char title[64] = {};
+    SendMessageTimeoutA(probe.Window(), WM_GETTEXT, sizeof title, reinterpret_cast<LPARAM>(title), SMTO_NORMAL,
+                        kWaitMs, nullptr);
+    EXPECT_STREQ(title, "Veltrane probe");
+    EXPECT_EQ(probe.Close(), 0) << "closing goes through the own procedure's WM_CLOSE and WM_DESTROY";
+}
+
+TEST_F(ControllerTest, SystemMenuOnlyWindowIsSubclassedToo) {
+    Install();
+    ProbeProcess probe;
+    ASSERT_TRUE(probe.Start(ProbePath(), probe::kStyleSysMenu));
+    EXPECT_TRUE(Has(probe.WaitForState([](LRESULT s) { return Has(s, probe::kProcedureInVeltrane); }, kWaitMs),
+                    probe::kProcedureInVeltrane));
+    EXPECT_EQ(probe.Close(), 0);
+}
+
+TEST_F(ControllerTest, RemoveHookGivesWindowsTheirProceduresBack) {
+    Install();
+    ProbeProcess probe;
+    ASSERT_TRUE(probe.Start(ProbePath(), probe::kStyleFrame));
+    ASSERT_TRUE(Has(probe.WaitForState([](LRESULT s) { return Has(s, probe::kProcedureInVeltrane); }, kWaitMs),
+                    probe::kProcedureInVeltrane));
+    RecordingWindow local(WS_OVERLAPPEDWINDOW);
+    ASSERT_TRUE(Subclassed(local.Handle()));
+
+    library_.RemoveHook();
+    EXPECT_EQ(GetWindowLongPtrA(local.Handle(), GWLP_WNDPROC),
+              reinterpret_cast<LONG_PTR>(RecordingWindow::OwnProcedure(false)))
+        << "the controller's own windows at once";
+    LRESULT state = probe.WaitForState([](LRESULT s) { return Has(s, probe::kProcedureIsOwn); }, kWaitMs);
+    EXPECT_TRUE(Has(state, probe::kProcedureIsOwn)) << "the other process's window, through the posted Unhook; state "
+                                                    << state;
+    RecordingWindow later(WS_OVERLAPPEDWINDOW);
+    EXPECT_FALSE(Subclassed(later.Handle())) << "no hook any more";
+    EXPECT_EQ(probe.Close(), 0);
+}
+
+TEST_F(ControllerTest, GetInstanceNamesTheProbeAlsoWhenSwitchedOff) {
+    Install();
+    const std::string probePath = ProbePath();
+    for (bool enabled : {true, false}) {
+        area_.SetNewWindowsEnabled(enabled);
+        ProbeProcess probe;
+        ASSERT_TRUE(probe.Start(probePath, probe::kStyleFrame));
+        area_.WriteInstancePath("", 0);
+        LRESULT answer = 0;
+        ASSERT_TRUE(probe.Send(messages_.getInstance, 0, 0, answer)) << "enabled " << enabled;
+        EXPECT_EQ(_stricmp(InstancePath().c_str(), probePath.substr(0, shared_layout::kInstancePathMax).c_str()), 0)
+            << "enabled " << enabled << ": " << InstancePath() << " vs " << probePath;
+        if (enabled) {
+            EXPECT_EQ(answer, kGetInstanceAnswer) << "a subclassed window hands the hook's answer back";
+        } else {
+            EXPECT_FALSE(Has(probe.State(), probe::kProcedureInVeltrane)) << "switched off: not subclassed";
+        }
+        EXPECT_EQ(probe.Close(), 0);
+    }
+}
+
+TEST_F(ControllerTest, SharedAreaSwitchedOffRegistersNoNewWindow) {
+    Install();
+    area_.SetNewWindowsEnabled(false);
+    ProbeProcess probe;
+    ASSERT_TRUE(probe.Start(ProbePath(), probe::kStyleFrame));
+    LRESULT state = probe.State();
+    EXPECT_TRUE(Has(state, probe::kVeltraneLoaded | probe::kProcedureIsOwn)) << "hooked but left alone; state " << state;
+    RecordingWindow local(WS_OVERLAPPEDWINDOW);
+    EXPECT_FALSE(Subclassed(local.Handle()));
+    EXPECT_EQ(probe.Close(), 0);
+}
+
+TEST_F(ControllerTest, EnabledZeroOrMissingInstallsNothing) {
+    struct Row {
+        const char* name;
+        std::optional<std::string> enabled;
+        bool installs;
+    } rows[] = {
+        {"Enabled 1", std::string("1"), true},
+        {"Enabled 0", std::string("0"), false},
+        {"Enabled missing", std::nullopt, false},
+        {"Enabled not a number", std::string("true"), false},
+    };
+    for (const Row& row : rows) {
+        Install(row.enabled);
+        RecordingWindow window(WS_OVERLAPPEDWINDOW);
+        EXPECT_EQ(Subclassed(window.Handle()), row.installs) << row.name;
+        window.Destroy();
+        library_.RemoveHook();
+        library_.Unload();
+    }
+}
+
+struct ExcludeRow {
+    const char* name;
+    std::string excludeCfg;
+    DWORD style;
+    bool subclassed;
+};
+
+TEST_F(ControllerTest, ExcludeFileBesideTheModule) {
+    const std::string self = ModuleBaseName(ModuleFileName(nullptr));  // this test program, upper case
+    const std::string windowClass = "VtRecordingWindowA";
+    const DWORD frame = WS_OVERLAPPEDWINDOW;
+    const ExcludeRow rows[] = {
+        {"no file", "", frame, true},
+        {"module excluded", "[MODULES]\n" + self + "\n", frame, false},
+        {"module excluded, lower-case header and entry", "[modules]\n" + ToLower(self) + "\n", frame, false},
+        {"module entry with a leading blank is another module", "[MODULES]\n " + self + "\n", frame, true},
+        {"module entry before any section is ignored", self + "\n[MODULES]\nOTHER.EXE\n", frame, true},
+        {"class excluded", "[WINDOWCLASSES]\n" + windowClass + "\n", frame, false},
+        {"class entry with a trailing blank is another class", "[WINDOWCLASSES]\n" + windowClass + " \n", frame, true},
+        {"no-nested module: framed windows still themed", "[NONESTED]\n" + self + "\n", frame, true},
+        {"no-nested module: plain popups not registered", "[NONESTED]\n" + self + "\n", WS_POPUP, false},
+        {"plain popup of another module is registered unthemed", "[NONESTED]\nOTHER.EXE\n", WS_POPUP, true},
+        {"no-size-fixup class is still themed", "[NOSIZEFIXUPS]\n" + windowClass + "\n", frame, true},
+    };
+    for (const ExcludeRow& row : rows) {
+        test::ModuleFolderCopy copy;
+        ASSERT_TRUE(copy.Ok());
+        if (!row.excludeCfg.empty()) copy.WriteFile("exclude.cfg", row.excludeCfg);
+        ASSERT_TRUE(WriteControllerValue("Enabled", "1"));
+        ASSERT_TRUE(library_.Load(copy.ModulePath())) << library_.Error();
+        library_.InstallHook();
+        RecordingWindow window(row.style);
+        EXPECT_EQ(Subclassed(window.Handle()), row.subclassed) << row.name;
+        window.Destroy();
+        library_.RemoveHook();
+        library_.Unload();
+    }
+}
+
+// The same messages, with the same results, reach a window's own procedure whether or not the
+// module has subclassed it (no theme loaded).
+TEST_F(ControllerTest, CountingProcedureSeesTheSameMessagesWithAndWithoutTheHook) {
+    struct Run {
+        std::vector<UINT> seen;
+        std::vector<LRESULT> results;
+    };
+    auto exercise = [](bool expectSubclassed, HMODULE module) {
+        Run run;
+        RecordingWindow window(WS_OVERLAPPEDWINDOW);
+        EXPECT_EQ(test::ProcedureInside(window.Handle(), module), expectSubclassed);
+        HWND w = window.Handle();
+        char text[32] = {};
+        run.results.push_back(SendMessageA(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("counted")));
+        run.results.push_back(SendMessageA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text)));
+        run.results.push_back(SendMessageA(w, WM_USER + 5, 1, 2));
+        run.results.push_back(SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(15, 15)));
+        run.results.push_back(SendMessageA(w, WM_NCACTIVATE, TRUE, 0));
+        SetWindowPos(w, nullptr, 30, 30, 260, 180, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowTextA(w, "again");
+        window.Destroy();
+        run.seen = window.Seen();
+        return run;
+    };
+    Run plain = exercise(false, nullptr);
+    Install();
+    Run hooked = exercise(true, library_.Module());
+    EXPECT_EQ(hooked.seen, plain.seen);
+    EXPECT_EQ(hooked.results, plain.results);
+    EXPECT_GT(plain.seen.size(), 10u);
+}
+
+}  // namespace
+}  // namespace vt

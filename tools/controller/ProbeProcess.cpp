@@ -1,0 +1,82 @@
+#include "ProbeProcess.h"
+
+#include <atomic>
+#include <vector>
+
+#include "hook/ModuleInstance.h"
+
+namespace vt {
+namespace {
+
+std::string UniqueClassName() {
+    static std::atomic<unsigned> counter{0};
+    return "VtProbe_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter);
+}
+
+}  // namespace
+
+std::string ProgramFolder() { return FolderOf(ModuleFileName(nullptr)); }
+
+ProbeProcess::~ProbeProcess() { Kill(); }
+
+bool ProbeProcess::Start(const std::string& probePath, const std::string& style, DWORD timeoutMs) {
+    Kill();
+    className_ = UniqueClassName();
+    std::string command = "\"" + probePath + "\" --class " + className_ + " --style " + style;
+    std::vector<char> commandLine(command.begin(), command.end());
+    commandLine.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(probePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info)) {
+        return false;
+    }
+    CloseHandle(info.hThread);
+    process_.reset(info.hProcess);
+    DWORD start = GetTickCount();
+    while (!(window_ = FindWindowA(className_.c_str(), nullptr))) {
+        if (WaitForSingleObject(process_.get(), 20) == WAIT_OBJECT_0) return false;  // it died
+        if (GetTickCount() - start >= timeoutMs) return false;
+    }
+    return true;
+}
+
+bool ProbeProcess::Send(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result, DWORD timeoutMs) const {
+    DWORD_PTR answer = 0;
+    if (!window_ || !SendMessageTimeoutA(window_, message, wParam, lParam, SMTO_NORMAL, timeoutMs, &answer)) {
+        return false;
+    }
+    result = LRESULT(answer);
+    return true;
+}
+
+LRESULT ProbeProcess::State() const {
+    LRESULT state = 0;
+    return Send(probe::kQueryState, 0, 0, state) ? state : -1;
+}
+
+int ProbeProcess::Close(DWORD timeoutMs) {
+    if (!process_) return -1;
+    if (window_) PostMessageA(window_, WM_CLOSE, 0, 0);
+    window_ = nullptr;
+    if (WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0) {
+        Kill();
+        return -1;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process_.get(), &code);
+    process_.reset();
+    return int(code);
+}
+
+void ProbeProcess::Kill() {
+    if (process_ && WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) {
+        TerminateProcess(process_.get(), 1);
+        WaitForSingleObject(process_.get(), 5000);
+    }
+    process_.reset();
+    window_ = nullptr;
+}
+
+}  // namespace vt

@@ -1,0 +1,25 @@
+#pragma once
+// The questions a controller can send to the probe window (vtprobe), and its answers.
+#include <windows.h>
+
+namespace vt::probe {
+
+// Returns the QueryBits below.
+constexpr UINT kQueryState = WM_APP + 1;
+// Returns how many messages the probe's own procedure has seen.
+constexpr UINT kQueryCount = WM_APP + 2;
+// Returns lParam + 1 (a round trip through the probe's own procedure).
+constexpr UINT kEcho = WM_APP + 3;
+
+enum QueryBits : LRESULT {
+    kProcedureInVeltrane = 1,  // the window's procedure lies inside veltrane.dll's image
+    kProcedureIsOwn = 2,       // the window's procedure is the probe's own
+    kVeltraneLoaded = 4,       // veltrane.dll is mapped into the probe's process
+};
+
+// Window styles the probe can be asked for (--style).
+constexpr char kStyleFrame[] = "frame";      // overlapped window: sizing frame and system menu
+constexpr char kStyleSysMenu[] = "sysmenu";  // caption and system menu, no sizing frame
+constexpr char kStylePopup[] = "popup";      // neither: a plain popup
+
+}  // namespace vt::probe
