@@ -69,11 +69,11 @@ function(vt_add_gtest name)
       set(_mode --desktop)
     endif()
     add_test(NAME ${name}
-             COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh ${_mode} --session ${VT_WINE_SESSION} --timeout ${T_TIMEOUT}
+             COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh --arch ${VT_WINE_ARCH} ${_mode} --session ${VT_WINE_SESSION} --timeout ${T_TIMEOUT}
                      --gtest-xml ${CMAKE_CURRENT_BINARY_DIR}/${name}.xml
                      $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT} FIXTURES_REQUIRED wine_session
-                         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+                         LABELS wine WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   else()
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}

@@ -1,16 +1,29 @@
 #!/usr/bin/env bash
-# build.sh [native|win32|all]: configures and builds the native tree (build/native) and/or the
-# cross tree for 32-bit Windows (build/win32, holding veltrane.dll and the Win32 test programs).
+# build.sh [native|win32|win64|all]
+#   native: the portable core, its tests and the console tools (build/native)
+#   win32:  veltrane.dll for 32-bit Windows, the tools and the Win32 test programs (build/win32)
+#   win64:  the same sources for 64-bit Windows (build/win64), used for the Wine tests on machines
+#           that cannot run 32-bit programs
+#   all:    native, win32, and win64 when this machine needs it for the Wine tests
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 what=${1:-all}
 jobs=$(nproc)
-if [ "$what" = native ] || [ "$what" = all ]; then
-  cmake -S "$top" -B "$top/build/native" -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$top/build/native" -j "$jobs"
-fi
-if [ "$what" = win32 ] || [ "$what" = all ]; then
-  cmake -S "$top" -B "$top/build/win32" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-mingw-i686.cmake" >/dev/null
-  cmake --build "$top/build/win32" -j "$jobs"
-fi
+tree() {  # tree NAME [TOOLCHAIN]
+  local dir="$top/build/$1"; shift
+  local args=(-DCMAKE_BUILD_TYPE=Release)
+  [ $# -gt 0 ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$top/cmake/$1")
+  cmake -S "$top" -B "$dir" "${args[@]}" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+case "$what" in
+  native) tree native ;;
+  win32) tree win32 toolchain-mingw-i686.cmake ;;
+  win64) tree win64 toolchain-mingw-x86_64.cmake ;;
+  all)
+    tree native
+    tree win32 toolchain-mingw-i686.cmake
+    if [ "$(bash "$top/scripts/wine-arch.sh")" = 64 ]; then tree win64 toolchain-mingw-x86_64.cmake; fi
+    ;;
+  *) echo "usage: $0 [native|win32|win64|all]" >&2; exit 2 ;;
+esac

@@ -2,26 +2,34 @@
 # Installs everything the build and the tests need on a fresh Debian 12 machine (run as root).
 # Safe to run again: it only installs what is missing.
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+export DEBIAN_FRONTEND=noninteractive
 
-need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+updated=
+install() {
+  local need=() p
+  for p in "$@"; do have "$p" || need+=("$p"); done
+  [ ${#need[@]} -eq 0 ] && return 0
+  [ -n "$updated" ] || { apt-get update -qq; updated=1; }
+  echo "setup: installing ${need[*]}"
+  apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+}
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
-  apt_update_needed=1
+  apt-get update -qq; updated=1
 fi
 
-for p in cmake g++ make googletest libgtest-dev g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix \
-         wine wine32:i386 xvfb xauth x11-utils imagemagick gforth python3; do
-  have "$p" || need+=("$p")
-done
+install cmake g++ make python3 googletest libgtest-dev \
+        gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix \
+        gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix \
+        wine wine64 xvfb xauth x11-utils imagemagick gforth libc6:i386
 
-if [ ${#need[@]} -gt 0 ] || [ -n "${apt_update_needed:-}" ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  if [ ${#need[@]} -gt 0 ]; then
-    echo "setup: installing ${need[*]}"
-    apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
-  fi
+# wine32 only where the kernel runs 32-bit programs; elsewhere the Wine tests use wine64.
+if [ "$(bash "$here/wine-arch.sh")" = 32 ]; then
+  install wine32:i386
+else
+  echo "setup: this kernel cannot run 32-bit Linux programs; Win32 tests will run on the 64-bit build under wine64"
 fi
 echo "setup: all packages present"

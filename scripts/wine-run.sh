@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# wine-run.sh [--console|--desktop] [--session STATEFILE] [--timeout SECONDS] [--gtest-xml FILE] PROGRAM [ARGS...]
+# wine-run.sh [--arch 32|64] [--console|--desktop] [--session STATEFILE] [--timeout SECONDS] [--gtest-xml FILE] PROGRAM [ARGS...]
 # Runs a Windows program under the project's Wine prefix, always with a timeout.
 #  --desktop   run it inside a Wine virtual desktop, so that Wine (not an X window manager) draws frames.
 #  --session   use the Xvfb/wineserver that wine-session.sh started; without it a private one is
@@ -9,11 +9,11 @@
 # Exit status: 0 when the program (or its report) says it passed, else non-zero.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/wine-env.sh"
 
 mode=console; session=; tmo=300; xml=
 while [ $# -gt 0 ]; do
   case "$1" in
+    --arch) VT_WINE_ARCH=$2; shift 2 ;;
     --console) mode=console; shift ;;
     --desktop) mode=desktop; shift ;;
     --session) session=$2; shift 2 ;;
@@ -24,13 +24,14 @@ while [ $# -gt 0 ]; do
   esac
 done
 prog=${1:?program}; shift
+. "$here/wine-env.sh"
 
 own_state=
 if [ -n "$session" ] && [ -f "$session" ]; then
   . "$session"
 else
   own_state=$(mktemp /tmp/vt-wine-session.XXXXXX)
-  "$here/wine-session.sh" start "$own_state" >/dev/null || exit 1
+  "$here/wine-session.sh" start "$own_state" "$VT_WINE_ARCH" >/dev/null || exit 1
   . "$own_state"
 fi
 export DISPLAY=$VT_DISPLAY
@@ -45,12 +46,16 @@ if [ -n "$xml" ]; then
   args+=("--gtest_output=xml:$(to_win "$(dirname "$xml")")\\$(basename "$xml")")
 fi
 
+# Output goes through a file: processes that Wine starts in the background inherit the
+# program's descriptors and would keep a caller's pipe open long after the program ended.
+out=$(mktemp /tmp/vt-wine-out.XXXXXX)
 if [ "$mode" = desktop ]; then
-  timeout -k 10 "$tmo" wine explorer "/desktop=vt$$,1024x768" "$prog" "${args[@]}"
+  timeout -k 10 "$tmo" "$WINELOADER" explorer "/desktop=vt$$,1024x768" "$prog" "${args[@]}" </dev/null >"$out" 2>&1
 else
-  timeout -k 10 "$tmo" wine "$prog" "${args[@]}"
+  timeout -k 10 "$tmo" "$WINELOADER" "$prog" "${args[@]}" </dev/null >"$out" 2>&1
 fi
 rc=$?
+cat "$out"; rm -f "$out"
 [ $rc -eq 124 ] && echo "wine-run: $(basename "$prog") timed out after ${tmo}s" >&2
 
 if [ -n "$xml" ]; then
