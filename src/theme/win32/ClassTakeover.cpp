@@ -31,6 +31,14 @@ BOOL CALLBACK RestoreTopLevel(HWND window, LPARAM param) {
     return TRUE;
 }
 
+// The module that holds the procedure: the class belongs to it, and it must outlive the class.
+HINSTANCE ModuleOf(WNDPROC procedure) {
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(procedure), &module);
+    return module;
+}
+
 }  // namespace
 
 bool ClassTakeover::Take(const std::string& className, WNDPROC replacement) {
@@ -43,6 +51,11 @@ bool ClassTakeover::Take(const std::string& className, WNDPROC replacement) {
     replacement_ = replacement;
     record_.lpfnWndProc = replacement;
     record_.lpszClassName = className_.c_str();
+    // A class of our module that every module of the process finds before the system's: a
+    // class local to the system's instance would only serve windows created with that
+    // instance, and the exe's and other DLLs' dialogs would keep the system drawing.
+    record_.hInstance = ModuleOf(replacement);
+    record_.style |= CS_GLOBALCLASS;
     taken_ = RegisterClassA(&record_) != 0;
     return taken_;
 }

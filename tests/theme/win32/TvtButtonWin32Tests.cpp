@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "graphics/win32/BitmapDrawing.h"
+#include "graphics/win32/GdiGuards.h"
+#include "theme/ControlList.h"
+#include "theme/TTheme.h"
+#include "theme/win32/TvtButtonWin32.h"
+
+namespace vt {
+namespace {
+
+void Fill(Bitmap& bitmap, int w, int h, Colour colour) {
+    bitmap.SetSize(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) bitmap.SetPixel(x, y, colour);
+}
+
+constexpr Colour kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000, kWhite = 0xFFFFFF;
+
+// A theme with three one-colour bitmaps, a taken-over BUTTON class and a visible parent.
+class ThemedButtonTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* names[] = {"red", "green", "blue"};
+        Colour colours[] = {kRed, kGreen, kBlue};
+        for (int i = 0; i < 3; ++i) {
+            TThemeItem& item = theme_.Items().Add();
+            item.SetName(names[i]);
+            Fill(item.Bitmap(), 4, 4, colours[i]);
+        }
+        button_.Install();
+        parent_ = CreateWindowA("STATIC", "parent", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(parent_, nullptr);
+    }
+    void TearDown() override {
+        DestroyWindow(parent_);
+        button_.Uninstall();
+    }
+
+    HWND NewButton() {
+        return CreateWindowA("BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 40, 20, parent_, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+    }
+
+    // Paints the button into a white memory bitmap through WM_PAINT with the DC in wParam and
+    // reads a pixel away from the caption.
+    COLORREF PaintedPixel(HWND button) {
+        HDC screen = GetDC(nullptr);
+        MemoryDc memory(screen);
+        UniqueGdiObject target(CreateCompatibleBitmap(screen, 40, 20));
+        ReleaseDC(nullptr, screen);
+        SelectGuard selected(memory.Get(), target.Get());
+        RECT all = {0, 0, 40, 20};
+        FillRect(memory.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SendMessageA(button, WM_PAINT, reinterpret_cast<WPARAM>(memory.Get()), 0);
+        return GetPixel(memory.Get(), 3, 3);
+    }
+
+    TTheme theme_;
+    TvtButtonWin32 button_;
+    HWND parent_ = nullptr;
+};
+
+TEST_F(ThemedButtonTest, NewButtonsRunTheThemedProcedure) {
+    HWND button = NewButton();
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(button, GWLP_WNDPROC)), ButtonWindowProc);
+}
+
+TEST_F(ThemedButtonTest, EachStateIsDrawnWithItsBitmapOrNormal) {
+    button_.LoadLine("NORMAL=red", theme_);
+    button_.LoadLine("FOCUSED=green", theme_);
+    HWND button = NewButton();
+    EXPECT_EQ(PaintedPixel(button), kRed) << "enabled, no focus";
+    SetFocus(button);
+    if (GetFocus() == button) {
+        EXPECT_EQ(PaintedPixel(button), kGreen) << "focused";
+    }
+    EnableWindow(button, FALSE);
+    EXPECT_EQ(PaintedPixel(button), kRed) << "disabled without DISABLED";
+    button_.LoadLine("DISABLED=blue", theme_);
+    EXPECT_EQ(PaintedPixel(button), kBlue) << "disabled";
+}
+
+TEST_F(ThemedButtonTest, WithoutNormalTheSystemDraws) {
+    button_.LoadLine("FOCUSED=green", theme_);
+    HWND button = NewButton();
+    COLORREF pixel = PaintedPixel(button);
+    EXPECT_NE(pixel, kGreen);
+    EXPECT_NE(pixel, kRed);
+}
+
+TEST_F(ThemedButtonTest, UninstallGivesTheClassAndLiveButtonsBack) {
+    HWND before = NewButton();
+    button_.Uninstall();
+    HWND after = NewButton();
+    EXPECT_NE(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(after, GWLP_WNDPROC)), ButtonWindowProc);
+    EXPECT_NE(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(before, GWLP_WNDPROC)), ButtonWindowProc);
+}
+
+TEST(BitmapDrawing, StretchesAndLeavesTransparentPixels) {
+    Bitmap bitmap;
+    Fill(bitmap, 2, 1, kRed);
+    bitmap.SetPixel(1, 0, 0xFF00FF);
+    bitmap.SetTransparent(true);
+    bitmap.SetTransparentColor(0xFF00FF);
+    HDC screen = GetDC(nullptr);
+    MemoryDc memory(screen);
+    UniqueGdiObject target(CreateCompatibleBitmap(screen, 20, 10));
+    ReleaseDC(nullptr, screen);
+    SelectGuard selected(memory.Get(), target.Get());
+    RECT all = {0, 0, 20, 10};
+    FillRect(memory.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ASSERT_TRUE(StretchBitmap(memory.Get(), bitmap, all));
+    EXPECT_EQ(GetPixel(memory.Get(), 2, 5), kRed);
+    EXPECT_EQ(GetPixel(memory.Get(), 15, 5), kWhite);
+    bitmap.SetTransparent(false);
+    ASSERT_TRUE(StretchBitmap(memory.Get(), bitmap, all));
+    EXPECT_EQ(GetPixel(memory.Get(), 15, 5), 0xFF00FFu);
+}
+
+}  // namespace
+}  // namespace vt
