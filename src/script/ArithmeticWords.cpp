@@ -31,18 +31,24 @@ Value Decrement(const Value& v) { return Subtract(v, Value::FromInt(1)); }
 
 }  // namespace
 
+bool TAdd::Fast() { return detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b + a; }); }
+
 TForthObject* TAdd::Execute() {
-    if (!detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b + a; })) TopFirst(AddValues);
+    if (!Fast()) TopFirst(AddValues);
     return nullptr;
 }
+
+bool TSub::Fast() { return detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return a - b; }); }
 
 TForthObject* TSub::Execute() {
-    if (!detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return a - b; })) SecondFirst(Subtract);
+    if (!Fast()) SecondFirst(Subtract);
     return nullptr;
 }
 
+bool TMult::Fast() { return detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b * a; }); }
+
 TForthObject* TMult::Execute() {
-    if (!detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b * a; })) TopFirst(Multiply);
+    if (!Fast()) TopFirst(Multiply);
     return nullptr;
 }
 
@@ -51,13 +57,17 @@ TForthObject* TDiv::Execute() {
     return nullptr;
 }
 
+bool TInc::Fast() { return detail::IntegerUnary([](std::int64_t a) { return a + 1; }); }
+
 TForthObject* TInc::Execute() {
-    if (!detail::IntegerUnary([](std::int64_t a) { return a + 1; })) Unary(Increment);
+    if (!Fast()) Unary(Increment);
     return nullptr;
 }
 
+bool TDec::Fast() { return detail::IntegerUnary([](std::int64_t a) { return a - 1; }); }
+
 TForthObject* TDec::Execute() {
-    if (!detail::IntegerUnary([](std::int64_t a) { return a - 1; })) Unary(Decrement);
+    if (!Fast()) Unary(Decrement);
     return nullptr;
 }
 
@@ -71,18 +81,24 @@ TForthObject* T2Div::Execute() {
     return nullptr;
 }
 
+bool TAnd::Fast() { return detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b & a; }); }
+
 TForthObject* TAnd::Execute() {
-    if (!detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b & a; })) TopFirst(BitAnd);
+    if (!Fast()) TopFirst(BitAnd);
     return nullptr;
 }
+
+bool TOr::Fast() { return detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b | a; }); }
 
 TForthObject* TOr::Execute() {
-    if (!detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b | a; })) TopFirst(BitOr);
+    if (!Fast()) TopFirst(BitOr);
     return nullptr;
 }
 
+bool TXor::Fast() { return detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b ^ a; }); }
+
 TForthObject* TXor::Execute() {
-    if (!detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b ^ a; })) TopFirst(BitXor);
+    if (!Fast()) TopFirst(BitXor);
     return nullptr;
 }
 

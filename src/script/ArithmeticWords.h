@@ -8,18 +8,21 @@ namespace vt {
 // ( a b -- b+a ) Two Strings join as b's text followed by a's.
 class TAdd final : public TDefinition {
 public:
+    static bool Fast();   // Integers in place
     TForthObject* Execute() override;
 };
 
 // ( a b -- a-b )
 class TSub final : public TDefinition {
 public:
+    static bool Fast();   // Integers in place
     TForthObject* Execute() override;
 };
 
 // ( a b -- b*a )
 class TMult final : public TDefinition {
 public:
+    static bool Fast();   // Integers in place
     TForthObject* Execute() override;
 };
 
@@ -32,12 +35,14 @@ public:
 // ( a -- a+1 )
 class TInc final : public TDefinition {
 public:
+    static bool Fast();   // Integers in place
     TForthObject* Execute() override;
 };
 
 // ( a -- a-1 )
 class TDec final : public TDefinition {
 public:
+    static bool Fast();   // Integers in place
     TForthObject* Execute() override;
 };
 
@@ -56,18 +61,21 @@ public:
 // ( a b -- b&a ) Bitwise, or logical for two Booleans or a Boolean and a String.
 class TAnd final : public TDefinition {
 public:
+    static bool Fast();   // Integers in place
     TForthObject* Execute() override;
 };
 
 // ( a b -- b|a )
 class TOr final : public TDefinition {
 public:
+    static bool Fast();   // Integers in place
     TForthObject* Execute() override;
 };
 
 // ( a b -- b^a )
 class TXor final : public TDefinition {
 public:
+    static bool Fast();   // Integers in place
     TForthObject* Execute() override;
 };
 

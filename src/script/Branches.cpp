@@ -22,20 +22,24 @@ VT_NOINLINE void TakeLimit(TMarker* marker) {
     detail::engine.takenMarkers.push_back(marker);
 }
 
-// The general step of a DO loop; returns whether the loop goes on.
-VT_NOINLINE bool StepLoop(TLoopBranch* branch) {
+// The general step of a DO loop (an index that is not a plain Integer, or the last step);
+// returns the element to run next.
+VT_NOINLINE TForthObject* StepLoop(TLoopBranch* branch) {
     TMarker* marker = branch->target;
     Value current = PopReturn();
     std::int32_t index = Add(current, Value::FromInt(1)).ToInteger();
     if (index == marker->limit) {
         marker->limitTaken = false;
         ForgetRunningLoop(marker);
-        return false;
+        return branch->next;
     }
     PushReturn(Value::FromInt(index));
     detail::ChargeSteps(branch->loopSteps);
-    return true;
+    return marker->limitTaken ? marker->next : marker;
 }
+
+// Where a jump back to a BEGIN goes on: the marker has nothing to do, so the jump skips it.
+inline TForthObject* AfterMarker(TMarker* marker) { return marker->next; }
 
 }  // namespace
 
@@ -61,22 +65,24 @@ TForthObject* TLoopBranch::Execute() {
             if (index != target->limit) {
                 top.SetInteger(index);
                 detail::ChargeSteps(loopSteps);
-                return target;
+                // The marker has nothing to do while its limit is taken: skip it. (It has not
+                // when the word re-entered itself and the inner run finished the loop.)
+                return target->limitTaken ? target->next : target;
             }
         }
     }
-    return StepLoop(this) ? target : next;
+    return StepLoop(this);
 }
 
 TForthObject* TAGAINBranch::Execute() {
     detail::ChargeSteps(loopSteps);
-    return target;
+    return AfterMarker(target);
 }
 
 TForthObject* TUNTILBranch::Execute() {
     if (detail::PopTruth()) return next;
     detail::ChargeSteps(loopSteps);
-    return target;
+    return AfterMarker(target);
 }
 
 }  // namespace vt

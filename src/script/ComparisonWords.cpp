@@ -15,45 +15,45 @@ VT_NOINLINE void CompareAny(bool (*accept)(int order)) {
 
 }  // namespace
 
+bool TGreater::Fast() { return detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a > b; }); }
+
 TForthObject* TGreater::Execute() {
-    if (!detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a > b; })) {
-        CompareAny([](int order) { return order > 0; });
-    }
+    if (!Fast()) CompareAny([](int order) { return order > 0; });
     return nullptr;
 }
+
+bool TLess::Fast() { return detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a < b; }); }
 
 TForthObject* TLess::Execute() {
-    if (!detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a < b; })) {
-        CompareAny([](int order) { return order < 0; });
-    }
+    if (!Fast()) CompareAny([](int order) { return order < 0; });
     return nullptr;
 }
+
+bool TEqual::Fast() { return detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a == b; }); }
 
 TForthObject* TEqual::Execute() {
-    if (!detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a == b; })) {
-        CompareAny([](int order) { return order == 0; });
-    }
+    if (!Fast()) CompareAny([](int order) { return order == 0; });
     return nullptr;
 }
+
+bool TGreaterEqual::Fast() { return detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a >= b; }); }
 
 TForthObject* TGreaterEqual::Execute() {
-    if (!detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a >= b; })) {
-        CompareAny([](int order) { return order >= 0; });
-    }
+    if (!Fast()) CompareAny([](int order) { return order >= 0; });
     return nullptr;
 }
+
+bool TLessEqual::Fast() { return detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a <= b; }); }
 
 TForthObject* TLessEqual::Execute() {
-    if (!detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a <= b; })) {
-        CompareAny([](int order) { return order <= 0; });
-    }
+    if (!Fast()) CompareAny([](int order) { return order <= 0; });
     return nullptr;
 }
 
+bool TNotEqual::Fast() { return detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a != b; }); }
+
 TForthObject* TNotEqual::Execute() {
-    if (!detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a != b; })) {
-        CompareAny([](int order) { return order != 0; });
-    }
+    if (!Fast()) CompareAny([](int order) { return order != 0; });
     return nullptr;
 }
 

@@ -78,6 +78,11 @@ TForthObject* TLOOP::Execute() {
     return nullptr;
 }
 
+bool TI::Fast() {
+    detail::EngineState& e = detail::engine;
+    return !e.errorFlag && !e.returnStack.Empty() && e.dataStack.TryPushPlain(e.returnStack.Top());
+}
+
 TForthObject* TI::Execute() {
     // Copies the top of the return stack (the same as popping it and pushing it back).
     const ValueStack& returns = detail::engine.returnStack;

@@ -29,8 +29,11 @@ TForthObject* TDefinition::Execute() {
     // back: the pass is paid for here, each jump back by its branch.
     detail::ChargeSteps(length_ + 1);
     e.errorFlag = false;
+    // The run stops before the next element once the error flag is set. The flag is only ever
+    // set by Error, which throws at once, so no element returns while it is set and the loop
+    // need not test it after each element.
     TForthObject* element = target;
-    while (element && !e.errorFlag) element = element->Execute();
+    while (element) element = element->Execute();
     --e.depth;
     return nullptr;
 }

@@ -23,7 +23,7 @@ struct EngineState {
     ValueStack dataStack{kMaxStackDepth};
     ValueStack returnStack{kMaxStackDepth};   // also the control-flow stack while compiling
     TDefinition* latest = nullptr;
-    bool errorFlag = false;
+    bool errorFlag = false;       // set only by Error, which throws at once
 
     // Bounds of the current top-level run (see RunScope).
     int depth = 0;                // word runs nested inside one another

@@ -1,12 +1,21 @@
 #include "script/ForthObject.h"
 
 #include "script/Engine.h"
+#include "script/Inlining.h"
 
 namespace vt {
+namespace {
+
+VT_NOINLINE TForthObject* PushLiteral(TLiteral* literal) {
+    Push(literal->value);
+    return literal->next;
+}
+
+}  // namespace
 
 TForthObject* TLiteral::Execute() {
-    Push(value);
-    return next;
+    if (!detail::engine.errorFlag && detail::engine.dataStack.TryPushPlain(value)) return next;
+    return PushLiteral(this);
 }
 
 TForthObject* TDefElement::Execute() {

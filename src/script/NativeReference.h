@@ -3,9 +3,21 @@
 // virtual dispatch: a TDefElement whose target is the word, like any reference, but whose
 // Execute knows the target's class. The word's .cpp instantiates it (declared `extern
 // template` in the word's header) so that the action is inlined into the reference.
+//
+// A word may also offer `static bool Fast()`: its common case (Integers on the stack) done in
+// place, false when that case does not apply. The reference then tries it first and leaves the
+// rest to the word's Execute, out of line, so that the common case needs no stack frame.
+#include <type_traits>
+
 #include "script/Definition.h"
+#include "script/Inlining.h"
 
 namespace vt {
+
+template <class TWord, class = void>
+struct HasFastPath : std::false_type {};
+template <class TWord>
+struct HasFastPath<TWord, std::void_t<decltype(TWord::Fast())>> : std::true_type {};
 
 template <class TWord>
 class TNativeReference final : public TDefElement {
@@ -13,8 +25,19 @@ public:
     explicit TNativeReference(TWord* word) : TDefElement(word) {}
 
     TForthObject* Execute() override {
-        static_cast<TWord*>(target)->TWord::Execute();
-        return next;
+        if constexpr (HasFastPath<TWord>::value) {
+            if (TWord::Fast()) return next;
+            return RunWord(this);
+        } else {
+            static_cast<TWord*>(target)->TWord::Execute();
+            return next;
+        }
+    }
+
+private:
+    static VT_NOINLINE TForthObject* RunWord(TNativeReference* self) {
+        static_cast<TWord*>(self->target)->TWord::Execute();
+        return self->next;
     }
 };
 

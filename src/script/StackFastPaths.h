@@ -5,14 +5,7 @@
 #include <cstdint>
 
 #include "script/Engine.h"
-
-// Keeps a general path out of the function whose fast path it backs, so that the fast path
-// compiles to a few instructions without a stack frame.
-#if defined(_MSC_VER)
-#define VT_NOINLINE __declspec(noinline)
-#else
-#define VT_NOINLINE __attribute__((noinline))
-#endif
+#include "script/Inlining.h"
 
 namespace vt {
 namespace detail {

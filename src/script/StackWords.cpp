@@ -21,14 +21,21 @@ VT_NOINLINE void SwapAny() {
 
 }  // namespace
 
-TForthObject* TDUP::Execute() {
+bool TDUP::Fast() {
     detail::EngineState& e = detail::engine;
-    if (!e.errorFlag && !e.dataStack.Empty()) {
-        Push(e.dataStack.Top());
-    } else {
-        DupAny();
-    }
+    return !e.errorFlag && !e.dataStack.Empty() && e.dataStack.TryPushPlain(e.dataStack.Top());
+}
+
+TForthObject* TDUP::Execute() {
+    if (!Fast()) DupAny();
     return nullptr;
+}
+
+bool TDROP::Fast() {
+    ValueStack& s = detail::engine.dataStack;
+    if (s.Empty() || s.Top().IsString()) return false;
+    s.DropTop();
+    return true;
 }
 
 TForthObject* TDROP::Execute() {
@@ -36,13 +43,15 @@ TForthObject* TDROP::Execute() {
     return nullptr;
 }
 
-TForthObject* TSWAP::Execute() {
+bool TSWAP::Fast() {
     detail::EngineState& e = detail::engine;
-    if (!e.errorFlag && e.dataStack.Size() >= 2) {
-        e.dataStack.FromTop(0).Swap(e.dataStack.FromTop(1));
-    } else {
-        SwapAny();
-    }
+    if (e.errorFlag || e.dataStack.Size() < 2) return false;
+    e.dataStack.FromTop(0).Swap(e.dataStack.FromTop(1));
+    return true;
+}
+
+TForthObject* TSWAP::Execute() {
+    if (!Fast()) SwapAny();
     return nullptr;
 }
 

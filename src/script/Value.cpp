@@ -123,8 +123,8 @@ Value Bitwise(BitOp op, const Value& left, const Value& right) {
 
 std::int32_t Value::ToInteger() const {
     switch (kind_) {
-    case Kind::Integer: return u_.integer;
-    case Kind::Boolean: return u_.boolean ? -1 : 0;
+    case Kind::Integer: return integer();
+    case Kind::Boolean: return boolean() ? -1 : 0;
     case Kind::Real:
     case Kind::String: {
         double rounded = RoundHalfEven(ToReal());
@@ -139,9 +139,9 @@ std::int32_t Value::ToInteger() const {
 
 double Value::ToReal() const {
     switch (kind_) {
-    case Kind::Integer: return u_.integer;
+    case Kind::Integer: return integer();
     case Kind::Real: return u_.real;
-    case Kind::Boolean: return u_.boolean ? -1.0 : 0.0;
+    case Kind::Boolean: return boolean() ? -1.0 : 0.0;
     case Kind::String: {
         double r;
         if (!ParseNumber(text(), r)) Fail(kInvalidConversion);
@@ -154,7 +154,7 @@ double Value::ToReal() const {
 }
 
 bool Value::ToBoolean() const {
-    if (kind_ == Kind::Boolean) return u_.boolean;
+    if (kind_ == Kind::Boolean) return boolean();
     if (kind_ == Kind::String) {
         bool b;
         if (ParseBooleanWord(text(), b)) return b;
@@ -164,10 +164,10 @@ bool Value::ToBoolean() const {
 
 std::string Value::ToText() const {
     switch (kind_) {
-    case Kind::Integer: return std::to_string(u_.integer);
+    case Kind::Integer: return std::to_string(integer());
     case Kind::Real: return FormatReal(u_.real);
     case Kind::String: return text();
-    case Kind::Boolean: return u_.boolean ? "True" : "False";
+    case Kind::Boolean: return boolean() ? "True" : "False";
     case Kind::Empty:
     case Kind::Reference: break;
     }
@@ -177,7 +177,7 @@ std::string Value::ToText() const {
 bool Value::IsTrue() const {
     switch (kind_) {
     case Kind::Integer: return u_.integer != 0;
-    case Kind::Boolean: return u_.boolean;
+    case Kind::Boolean: return boolean();
     case Kind::Real: return u_.real != 0.0;
     default: return Compare(*this, Value::FromInt(0)) != 0;
     }

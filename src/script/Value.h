@@ -15,10 +15,10 @@ public:
     // carry the element they compiled, so a partner can tell them from a value put there by >R.
     enum class Kind : std::uint8_t { Empty, Integer, Real, String, Boolean, Reference };
 
-    Value() noexcept : kind_(Kind::Empty) { u_.real = 0; }
+    Value() noexcept : kind_(Kind::Empty) { u_.integer = 0; }
     static Value FromInt(std::int32_t n) noexcept { Value v; v.kind_ = Kind::Integer; v.u_.integer = n; return v; }
     static Value FromReal(double r) noexcept { Value v; v.kind_ = Kind::Real; v.u_.real = r; return v; }
-    static Value FromBool(bool b) noexcept { Value v; v.kind_ = Kind::Boolean; v.u_.boolean = b; return v; }
+    static Value FromBool(bool b) noexcept { Value v; v.kind_ = Kind::Boolean; v.u_.integer = b; return v; }
     static Value FromString(const std::string& text);
     static Value FromReference(TForthObject* element) noexcept {
         Value v; v.kind_ = Kind::Reference; v.u_.element = element; return v;
@@ -48,9 +48,9 @@ public:
     bool IsReference() const noexcept { return kind_ == Kind::Reference; }
 
     // Raw contents; valid only for the matching kind.
-    std::int32_t integer() const noexcept { return u_.integer; }
+    std::int32_t integer() const noexcept { return std::int32_t(u_.integer); }
     double real() const noexcept { return u_.real; }
-    bool boolean() const noexcept { return u_.boolean; }
+    bool boolean() const noexcept { return u_.integer != 0; }
     const std::string& text() const noexcept;
     TForthObject* element() const noexcept { return u_.element; }
 
@@ -65,7 +65,7 @@ public:
 
     // Replaces the value in place (the loop words update stack entries without a pop and push).
     void SetInteger(std::int32_t n) noexcept { Release(); kind_ = Kind::Integer; u_.integer = n; }
-    void SetBoolean(bool b) noexcept { Release(); kind_ = Kind::Boolean; u_.boolean = b; }
+    void SetBoolean(bool b) noexcept { Release(); kind_ = Kind::Boolean; u_.integer = b; }
 
     void Swap(Value& other) noexcept {
         Kind k = kind_; kind_ = other.kind_; other.kind_ = k;
@@ -74,10 +74,11 @@ public:
 
 private:
     struct StringRep;
+    // Integers and Booleans are kept at the full width of the payload, so that a value just
+    // written is copied whole by the next word without a partial-store stall.
     union Payload {
-        std::int32_t integer;
+        std::int64_t integer;   // Integer (within 32 bits), Boolean (0 or 1)
         double real;
-        bool boolean;
         StringRep* string;
         TForthObject* element;
     };

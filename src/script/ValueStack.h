@@ -39,8 +39,10 @@ public:
         ++top_;
         return true;
     }
-    bool Push(const Value& v) {
-        if (top_ == limit_ || v.IsString()) return PushCopy(v);
+    bool Push(const Value& v) { return TryPushPlain(v) || PushCopy(v); }
+    // Pushes a copy of `v` when that needs neither a String reference nor a larger block.
+    bool TryPushPlain(const Value& v) noexcept {
+        if (top_ == limit_ || v.IsString()) return false;
         new (top_) Value(Value::PlainCopy(), v);
         ++top_;
         return true;
