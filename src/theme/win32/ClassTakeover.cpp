@@ -7,17 +7,15 @@ struct RestoreRequest {
     const char* className;
     WNDPROC ours;
     WNDPROC saved;
+    HWND ofOurClass;  // a live window of our class, found on the way
 };
 
-bool IsOurs(HWND window, const RestoreRequest& request) {
-    char name[64];
-    if (!GetClassNameA(window, name, sizeof name) || lstrcmpiA(name, request.className) != 0) return false;
-    return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) == request.ours;
-}
-
 BOOL CALLBACK RestoreChild(HWND window, LPARAM param) {
-    const RestoreRequest& request = *reinterpret_cast<const RestoreRequest*>(param);
-    if (IsOurs(window, request))
+    RestoreRequest& request = *reinterpret_cast<RestoreRequest*>(param);
+    char name[64];
+    if (!GetClassNameA(window, name, sizeof name) || lstrcmpiA(name, request.className) != 0) return TRUE;
+    if (reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC)) == request.ours) request.ofOurClass = window;
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) == request.ours)
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(request.saved));
     return TRUE;
 }
@@ -51,20 +49,31 @@ bool ClassTakeover::Take(const std::string& className, WNDPROC replacement) {
     replacement_ = replacement;
     record_.lpfnWndProc = replacement;
     record_.lpszClassName = className_.c_str();
-    // A class of our module that every module of the process finds before the system's: a
-    // class local to the system's instance would only serve windows created with that
-    // instance, and the exe's and other DLLs' dialogs would keep the system drawing.
-    record_.hInstance = ModuleOf(replacement);
-    record_.style |= CS_GLOBALCLASS;
-    taken_ = RegisterClassA(&record_) != 0;
-    return taken_;
+    // First choice: a global class of our module, which every module of the process finds before
+    // the system's, so that the buttons of other DLLs' dialogs are themed too. Where the system
+    // refuses a global class of a system class's name (Wine does), the class is registered as
+    // the system described it: local to the program's own instance.
+    WNDCLASSA global = record_;
+    global.hInstance = ModuleOf(replacement);
+    global.style |= CS_GLOBALCLASS;
+    if (RegisterClassA(&global)) {
+        record_ = global;
+    } else {
+        if (!record_.hInstance) record_.hInstance = GetModuleHandleA(nullptr);
+        if (!RegisterClassA(&record_)) return false;
+    }
+    taken_ = true;
+    return true;
 }
 
 void ClassTakeover::GiveBack() {
     if (!taken_) return;
-    UnregisterClassA(className_.c_str(), record_.hInstance);
-    RestoreRequest request{className_.c_str(), replacement_, saved_};
+    RestoreRequest request{className_.c_str(), replacement_, saved_, nullptr};
     EnumWindows(RestoreTopLevel, reinterpret_cast<LPARAM>(&request));
+    // A class with live windows cannot be removed; it then gets the system's procedure, so
+    // that its later windows no longer reach ours either.
+    if (!UnregisterClassA(className_.c_str(), record_.hInstance) && request.ofOurClass)
+        SetClassLongPtrA(request.ofOurClass, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved_));
     taken_ = false;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// Takes a system window class over inside this process: a process-wide class of the same name,
-// copied from the system's but with our window procedure and registered by the module holding
-// that procedure, so that windows of that class created here from now on run our procedure. The system's procedure is kept for everything we leave to it.
+// Takes a system window class over inside this process: a class of the same name, copied from
+// the system's but with our window procedure, so that windows of that class created here from
+// now on run our procedure. The system's procedure is kept for everything we leave to it.
 #include <windows.h>
 
 #include <string>
