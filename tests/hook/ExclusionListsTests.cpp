@@ -19,8 +19,8 @@ struct ParseRow {
 
 TEST(ExclusionLists, LineRules) {
     const ParseRow rows[] = {
-        {"one entry per section", "[MODULES]\nedit.exe\n[WINDOWCLASSES]\nNotepad\n[NONESTED]\nx.exe\n[NOSIZEFIXUPS]\n#32770\n",
-         {"EDIT.EXE"}, {"NOTEPAD"}, {"X.EXE"}, {"#32770"}},
+        {"one entry per section", "[MODULES]\nedit.exe\n[WINDOWCLASSES]\nNotepad\n[NONESTED]\nx.exe\n[NOSIZEFIXUPS]\nDialog\n",
+         {"EDIT.EXE"}, {"NOTEPAD"}, {"X.EXE"}, {"DIALOG"}},
         {"lines before any section are ignored", "edit.exe\nNotepad\n[MODULES]\nlate.exe", {"LATE.EXE"}, {}, {}, {}},
         {"section names ignore case", "[modules]\na.exe\n[WindowClasses]\nb", {"A.EXE"}, {"B"}, {}, {}},
         {"blanks stay part of an entry", "[MODULES]\n edit.exe\nedit.exe \n", {" EDIT.EXE", "EDIT.EXE "}, {}, {}, {}},

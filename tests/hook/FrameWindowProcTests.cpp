@@ -211,6 +211,10 @@ TEST_F(FrameWindowProcTest, SizeFixupOnTheFirstSizeOnly) {
         Register(window);
         if (row.noSizeFixup) state_->registry.FindRecord(window.Handle())->flags |= SubclassNode::NoSizeFixup;
         frame_ = FakeFrame();
+        // The window was made before it was registered: let the theme's client area take over
+        // first (fix-ups still 0), as it would for a window registered while being created.
+        SetWindowPos(window.Handle(), nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         frame_.fixups = row.fixups;
         window.ClearSeen();
         SendMessageA(window.Handle(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(400, 300));

@@ -97,18 +97,41 @@ bool ProcedureInside(HWND window, HMODULE module) {
            info.AllocationBase == static_cast<void*>(module);
 }
 
+namespace {
+
+// Removes the copies earlier runs could not remove.
+void RemoveStaleCopies(const std::string& temp) {
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((temp + "vt-hook-*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        std::string folder = temp + found.cFileName + "\\";
+        DeleteFileA((folder + "veltrane.dll").c_str());
+        DeleteFileA((folder + "exclude.cfg").c_str());
+        RemoveDirectoryA(folder.c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+}  // namespace
+
 ModuleFolderCopy::ModuleFolderCopy() {
     static std::atomic<unsigned> counter{0};
     char temp[MAX_PATH + 1] = {};
     GetTempPathA(MAX_PATH, temp);
+    if (counter == 0) RemoveStaleCopies(temp);
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);  // process ids repeat across runs under Wine
     folder_ = std::string(temp) + "vt-hook-" + std::to_string(GetCurrentProcessId()) + "-" +
-              std::to_string(++counter) + "\\";
+              std::to_string(now.QuadPart) + "-" + std::to_string(++counter) + "\\";
     ok_ = CreateDirectoryA(folder_.c_str(), nullptr) &&
           CopyFileA((ProgramFolder() + "veltrane.dll").c_str(), ModulePath().c_str(), FALSE);
     files_.push_back(ModulePath());
 }
 
 ModuleFolderCopy::~ModuleFolderCopy() {
+    // Other processes that the hook reached (under Wine also its own desktop and service
+    // processes) keep the module mapped until they end; what cannot go now goes on a later run.
     for (const std::string& file : files_) DeleteFileA(file.c_str());
     RemoveDirectoryA(folder_.c_str());
 }

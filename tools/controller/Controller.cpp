@@ -73,8 +73,8 @@ int RunDemo(Report& report) {
     area.SetNewWindowsEnabled(true);
 
     vt::HookLibrary library;
-    if (!report.Check(library.Load(folder + "veltrane.dll"), "veltrane.dll loaded, three exports found " +
-                                                                 library.Error())) {
+    bool loaded = library.Load(folder + "veltrane.dll");
+    if (!report.Check(loaded, loaded ? "veltrane.dll loaded, its three exports found" : library.Error())) {
         return 1;
     }
     library.InstallHook();
@@ -94,7 +94,8 @@ int RunDemo(Report& report) {
                  "the probe window's procedure is now the module's (subclassed)");
 
     LRESULT echoed = 0;
-    report.Check(probe.Send(vt::probe::kEcho, 0, 41, echoed) && echoed == 42,
+    bool echoAnswered = probe.Send(vt::probe::kEcho, 0, 41, echoed);
+    report.Check(echoAnswered && echoed == 42,
                  "messages still reach the window's own procedure (echo 41 -> " + std::to_string(echoed) + ")");
 
     vt::HookMessages messages;
