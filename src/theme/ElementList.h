@@ -18,7 +18,6 @@ public:
     // Throws std::out_of_range "List index out of bounds (N)" outside 0 .. Count() - 1.
     TUIElement& At(std::ptrdiff_t index);
     const TUIElement& At(std::ptrdiff_t index) const;
-    TUIElement& Last() { return *elements_.back(); }
 
 private:
     std::vector<std::unique_ptr<TUIElement>> elements_;

@@ -13,7 +13,6 @@ public:
     // Skips leading separators, takes the text up to the next separator and drops that one
     // separator. A blank in the set brings the tab along.
     std::string Next(const std::string& separators);
-    const std::string& Rest() const { return line_; }
     bool AtEnd() const { return line_.empty(); }
 
 private:

@@ -17,7 +17,7 @@ constexpr Colour kInactiveCaptionColour = 0x80000003;  // system colour COLOR_IN
 
 class NativeThemeReader {
 public:
-    NativeThemeReader(ThemeState& state) : state_(state) {}
+    explicit NativeThemeReader(ThemeState& state) : state_(state) {}
 
     void ReadLine(const std::string& line);
     void BindEventWords();

@@ -18,10 +18,6 @@ bool SameText(const std::string& a, const std::string& b) {
     return true;
 }
 
-bool StartsWithText(const std::string& text, const std::string& prefix) {
-    return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
-}
-
 bool ContainsText(const std::string& text, const std::string& part) {
     return UpperCase(text).find(UpperCase(part)) != std::string::npos;
 }

@@ -12,7 +12,6 @@ std::string UpperCase(std::string text);
 char UpperChar(char c);
 // Equal after UpperCase on both sides, without building the upper-case copies.
 bool SameText(const std::string& a, const std::string& b);
-bool StartsWithText(const std::string& text, const std::string& prefix);  // ignoring case
 bool ContainsText(const std::string& text, const std::string& part);     // ignoring case
 
 // A signed decimal 32-bit integer: optional sign, at least one digit, nothing else.
