@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # run.sh: builds forth_bench (Release, in its own build directory) and times the same two
 # programs, a DO loop summing 10^7 times and a recursive Fibonacci, on the script engine and
-# on gforth in the same run. Each tool runs each program five times per round; rounds alternate
-# between the two tools so that both see the same machine load. Prints the best milliseconds of
-# all rounds and the ratio engine / gforth.
+# on gforth in the same run. Each tool runs each program five times per round and measures
+# processor time; rounds alternate between the two tools so that both see the same machine
+# load. Prints the best milliseconds of all rounds and the ratio engine / gforth.
 #   bench/forth/run.sh [ROUNDS]     (default 3; BUILD_DIR=... to use another build directory)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

@@ -56,19 +56,16 @@ TForthObject* TMarker::Execute() {
 }
 
 TForthObject* TLoopBranch::Execute() {
-    ValueStack& returns = detail::engine.returnStack;
-    if (!returns.Empty()) {
-        // The index is updated where it lies; the loop is left by dropping it.
-        Value& top = returns.FromTop(0);
-        if (top.IsInteger() && top.integer() != std::numeric_limits<std::int32_t>::max()) {
-            std::int32_t index = top.integer() + 1;
-            if (index != target->limit) {
-                top.SetInteger(index);
-                detail::ChargeSteps(loopSteps);
-                // The marker has nothing to do while its limit is taken: skip it. (It has not
-                // when the word re-entered itself and the inner run finished the loop.)
-                return target->limitTaken ? target->next : target;
-            }
+    // The index is updated where it lies (the cell below the bottom reads as Empty).
+    Value& top = detail::engine.returnStack.FromTop(0);
+    if (top.IsInteger() && top.integer() != std::numeric_limits<std::int32_t>::max()) {
+        std::int32_t index = top.integer() + 1;
+        if (index != target->limit) {
+            top.SetInteger(index);
+            detail::ChargeSteps(loopSteps);
+            // The marker has nothing to do while its limit is taken: skip it. (It has not
+            // when the word re-entered itself and the inner run finished the loop.)
+            return target->limitTaken ? target->next : target;
         }
     }
     return StepLoop(this);

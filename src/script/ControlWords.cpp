@@ -80,7 +80,8 @@ TForthObject* TLOOP::Execute() {
 
 bool TI::Fast() {
     detail::EngineState& e = detail::engine;
-    return !e.errorFlag && !e.returnStack.Empty() && e.dataStack.TryPushPlain(e.returnStack.Top());
+    const Value& index = e.returnStack.FromTop(0);   // Empty below the bottom
+    return !e.errorFlag && index.IsInteger() && e.dataStack.TryPushPlain(index);
 }
 
 TForthObject* TI::Execute() {

@@ -12,11 +12,11 @@ namespace detail {
 
 Value PopAny();   // Pop() of the general case, out of line
 
-// Both of the two top values are Integers and results may be pushed.
+// Both of the two top values are Integers and results may be pushed. (The cells below the
+// bottom read as Empty, so a short stack fails the kind test.)
 inline bool TopTwoAreIntegers() {
     EngineState& e = engine;
-    return !e.errorFlag && e.dataStack.Size() >= 2 && e.dataStack.FromTop(0).IsInteger() &&
-           e.dataStack.FromTop(1).IsInteger();
+    return !e.errorFlag && e.dataStack.FromTop(0).IsInteger() && e.dataStack.FromTop(1).IsInteger();
 }
 
 // ( a b -- r ) with r = op(a, b) as a 64-bit result, kept when it fits in 32 bits.
@@ -35,7 +35,7 @@ inline bool IntegerBinary(Op op) {
 template <class Op>
 inline bool IntegerUnary(Op op) {
     EngineState& e = engine;
-    if (e.errorFlag || e.dataStack.Empty() || !e.dataStack.Top().IsInteger()) return false;
+    if (e.errorFlag || !e.dataStack.FromTop(0).IsInteger()) return false;
     Value& top = e.dataStack.FromTop(0);
     std::int64_t r = op(std::int64_t(top.integer()));
     if (r != std::int32_t(r)) return false;
@@ -57,13 +57,11 @@ inline bool IntegerComparison(Test test) {
 // ( flag -- ) The truth of the top value, popped.
 inline bool PopTruth() {
     ValueStack& s = engine.dataStack;
-    if (!s.Empty()) {
-        const Value& top = s.Top();
-        if (top.IsInteger() || top.IsBoolean()) {
-            bool truth = top.IsInteger() ? top.integer() != 0 : top.boolean();
-            s.DropTop();
-            return truth;
-        }
+    const Value& top = s.FromTop(0);   // Empty below the bottom
+    if (top.IsInteger() || top.IsBoolean()) {
+        bool truth = top.integer() != 0;   // both keep their value in the payload
+        s.DropTop();
+        return truth;
     }
     return PopAny().IsTrue();
 }

@@ -4,9 +4,23 @@
 
 namespace vt {
 
+namespace {
+
+constexpr std::size_t kFirstCapacity = 64;
+
+}  // namespace
+
+ValueStack::ValueStack(std::size_t maxDepth) : maxDepth_(maxDepth) {
+    block_ = static_cast<Value*>(std::malloc((kGuards + kFirstCapacity) * sizeof(Value)));
+    if (!block_) throw std::bad_alloc();
+    for (std::size_t i = 0; i < kGuards; ++i) new (block_ + i) Value();
+    base_ = top_ = block_ + kGuards;
+    limit_ = base_ + kFirstCapacity;
+}
+
 ValueStack::~ValueStack() {
     Clear();
-    std::free(base_);
+    std::free(block_);   // the guards are Empty: nothing to destroy
 }
 
 void ValueStack::Clear() noexcept {
@@ -20,19 +34,22 @@ bool ValueStack::PushCopy(const Value& v) {
 bool ValueStack::Grow() {
     std::size_t capacity = std::size_t(limit_ - base_);
     if (capacity >= maxDepth_) return false;
-    std::size_t grown = capacity ? capacity * 2 : 64;
+    std::size_t grown = capacity * 2;
     if (grown > maxDepth_) grown = maxDepth_;
-    Value* block = static_cast<Value*>(std::malloc(grown * sizeof(Value)));
+    Value* block = static_cast<Value*>(std::malloc((kGuards + grown) * sizeof(Value)));
     if (!block) throw std::bad_alloc();
+    for (std::size_t i = 0; i < kGuards; ++i) new (block + i) Value();
+    Value* base = block + kGuards;
     std::size_t size = Size();
     for (std::size_t i = 0; i < size; ++i) {
-        new (block + i) Value(std::move(base_[i]));
+        new (base + i) Value(std::move(base_[i]));
         base_[i].~Value();
     }
-    std::free(base_);
-    base_ = block;
-    top_ = block + size;
-    limit_ = block + grown;
+    std::free(block_);
+    block_ = block;
+    base_ = base;
+    top_ = base + size;
+    limit_ = base + grown;
     return true;
 }
 

@@ -12,7 +12,7 @@ namespace vt {
 
 class ValueStack {
 public:
-    explicit ValueStack(std::size_t maxDepth) : maxDepth_(maxDepth) {}
+    explicit ValueStack(std::size_t maxDepth);
     ~ValueStack();
     ValueStack(const ValueStack&) = delete;
     ValueStack& operator=(const ValueStack&) = delete;
@@ -23,7 +23,9 @@ public:
     const Value& At(std::size_t index) const { return base_[index]; }
     // The caller checks Empty() / Size() first for these.
     const Value& Top() const { return top_[-1]; }
-    // The entry `depth` places below the top (0 is the top).
+    // The entry `depth` places below the top (0 is the top). The two entries below the
+    // bottom exist and are Empty, so FromTop(0) and FromTop(1) may always be read: a fast path
+    // that finds two Integers there needs no separate depth check.
     Value& FromTop(std::size_t depth) { return top_[-1 - std::ptrdiff_t(depth)]; }
     void DropTop() noexcept { (--top_)->~Value(); }
     Value Pop() noexcept {
@@ -53,6 +55,9 @@ private:
     bool Grow();
     bool PushCopy(const Value& v);
 
+    static constexpr std::size_t kGuards = 2;   // Empty cells below the bottom
+
+    Value* block_ = nullptr;
     Value* base_ = nullptr;
     Value* top_ = nullptr;
     Value* limit_ = nullptr;
