@@ -87,8 +87,8 @@ void StopEngine() {
     engine.forth = nullptr;
     delete engine.compiler;
     engine.compiler = nullptr;
-    engine.dataStack.Clear();
-    engine.returnStack.Clear();
+    engine.dataStack.ClearAndShrink();
+    engine.returnStack.ClearAndShrink();
     engine.latest = nullptr;
     engine.takenMarkers.clear();
 }

@@ -5,9 +5,8 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
-#include <utility>
-
 #include <type_traits>
+#include <utility>
 
 #include "script/EngineState.h"
 #include "script/Limits.h"

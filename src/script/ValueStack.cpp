@@ -10,12 +10,21 @@ constexpr std::size_t kFirstCapacity = 64;
 
 }  // namespace
 
-ValueStack::ValueStack(std::size_t maxDepth) : maxDepth_(maxDepth) {
+ValueStack::ValueStack(std::size_t maxDepth) : maxDepth_(maxDepth) { Allocate(); }
+
+void ValueStack::Allocate() {
     block_ = static_cast<Value*>(std::malloc((kGuards + kFirstCapacity) * sizeof(Value)));
     if (!block_) throw std::bad_alloc();
     for (std::size_t i = 0; i < kGuards; ++i) new (block_ + i) Value();
     base_ = top_ = block_ + kGuards;
     limit_ = base_ + kFirstCapacity;
+}
+
+void ValueStack::ClearAndShrink() {
+    Clear();
+    if (std::size_t(limit_ - base_) == kFirstCapacity) return;
+    std::free(block_);
+    Allocate();
 }
 
 ValueStack::~ValueStack() {

@@ -50,8 +50,11 @@ public:
         return true;
     }
     void Clear() noexcept;
+    // Empties the stack and gives back a block that a deep run made grow.
+    void ClearAndShrink();
 
 private:
+    void Allocate();   // the first block
     bool Grow();
     bool PushCopy(const Value& v);
 
