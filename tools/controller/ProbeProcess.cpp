@@ -56,6 +56,13 @@ LRESULT ProbeProcess::State() const {
     return Send(probe::kQueryState, 0, 0, state) ? state : -1;
 }
 
+bool ProbeProcess::NewWindow() {
+    LRESULT created = 0;
+    if (!Send(probe::kNewWindow, 0, 0, created) || !created) return false;
+    window_ = reinterpret_cast<HWND>(created);
+    return true;
+}
+
 int ProbeProcess::Close(DWORD timeoutMs) {
     if (!process_) return -1;
     if (window_) PostMessageA(window_, WM_CLOSE, 0, 0);

@@ -40,6 +40,9 @@ public:
         }
     }
 
+    // Asks the probe for another window (kNewWindow), which the calls here then address.
+    bool NewWindow();
+
     // Closes the window and waits for the process; kills it after `timeoutMs`. Its exit code,
     // or -1 when it had to be killed or was never started.
     int Close(DWORD timeoutMs = 10000);

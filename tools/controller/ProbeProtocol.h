@@ -11,6 +11,10 @@ constexpr UINT kQueryCount = WM_APP + 2;
 // Returns lParam + 1 (a round trip through the probe's own procedure).
 constexpr UINT kEcho = WM_APP + 3;
 
+// Makes another window like the first (the earlier ones stay) and returns its handle: a window
+// created while a different hook is in place, without starting a new process.
+constexpr UINT kNewWindow = WM_APP + 4;
+
 enum QueryBits : LRESULT {
     kProcedureInVeltrane = 1,  // the window's procedure lies inside veltrane.dll's image
     kProcedureIsOwn = 2,       // the window's procedure is the probe's own

@@ -1,7 +1,7 @@
 // vtprobe: one top-level window that answers questions about itself, for the demo controller,
 // the hook tests and the hook benchmark. Usage:
 //   vtprobe --class NAME [--style frame|sysmenu|popup] [--lifetime-ms N]
-// It exits 0 when its window is closed, and 3 when its lifetime runs out first (so a probe that
+// It exits 0 when a window of it is closed, and 3 when its lifetime runs out first (so a probe that
 // nobody closes never lingers).
 #include <windows.h>
 
@@ -14,6 +14,7 @@
 namespace {
 
 LONG g_seen = 0;
+HWND CreateProbeWindow();
 
 LRESULT CALLBACK ProbeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -40,6 +41,8 @@ LRESULT CALLBACK ProbeWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         return g_seen;
     case vt::probe::kEcho:
         return lParam + 1;
+    case vt::probe::kNewWindow:
+        return reinterpret_cast<LRESULT>(CreateProbeWindow());
     case WM_CLOSE:
         DestroyWindow(window);
         return 0;
@@ -57,15 +60,21 @@ DWORD StyleNamed(const std::string& name) {
     return WS_OVERLAPPEDWINDOW;
 }
 
+std::string g_className = "VtProbe";
+std::string g_style = vt::probe::kStyleFrame;
+
+HWND CreateProbeWindow() {
+    return CreateWindowExA(0, g_className.c_str(), "Veltrane probe", StyleNamed(g_style) | WS_VISIBLE, 40, 40, 320, 200,
+                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    std::string className = "VtProbe";
-    std::string style = vt::probe::kStyleFrame;
     UINT lifetimeMs = 60000;
     for (int i = 1; i + 1 < __argc; i += 2) {
-        if (std::strcmp(__argv[i], "--class") == 0) className = __argv[i + 1];
-        else if (std::strcmp(__argv[i], "--style") == 0) style = __argv[i + 1];
+        if (std::strcmp(__argv[i], "--class") == 0) g_className = __argv[i + 1];
+        else if (std::strcmp(__argv[i], "--style") == 0) g_style = __argv[i + 1];
         else if (std::strcmp(__argv[i], "--lifetime-ms") == 0) lifetimeMs = UINT(std::strtoul(__argv[i + 1], nullptr, 10));
     }
 
@@ -74,11 +83,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = className.c_str();
-    if (!RegisterClassA(&windowClass)) return 2;
-    HWND window = CreateWindowExA(0, className.c_str(), "Veltrane probe", StyleNamed(style) | WS_VISIBLE, 40, 40,
-                                  320, 200, nullptr, nullptr, instance, nullptr);
-    if (!window) return 2;
+    windowClass.lpszClassName = g_className.c_str();
+    if (!RegisterClassA(&windowClass) || !CreateProbeWindow()) return 2;
 
     UINT_PTR lifetime = SetTimer(nullptr, 0, lifetimeMs, nullptr);
     MSG message;
