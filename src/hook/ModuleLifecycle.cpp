@@ -11,7 +11,9 @@
 namespace vt {
 namespace {
 
-enum Phase : int { kNotStarted, kStarting, kStarted, kEnded };
+// kEnding: the hook no longer takes windows in, but windows not yet given back still find
+// their records.
+enum Phase : int { kNotStarted, kStarting, kStarted, kEnding, kEnded };
 
 std::atomic<int> g_phase{kNotStarted};
 ModuleState* g_state = nullptr;  // made at the start, freed by a real unload, left at exit
@@ -45,7 +47,8 @@ void RunStart() {
 }  // namespace
 
 ModuleState* ModuleStateIfStarted() {
-    return g_phase.load(std::memory_order_acquire) == kStarted ? g_state : nullptr;
+    int phase = g_phase.load(std::memory_order_acquire);
+    return phase == kStarted || phase == kEnding ? g_state : nullptr;
 }
 
 unsigned char* OpenSharedArea() { return g_state ? g_state->sharedArea.Open() : nullptr; }
@@ -75,7 +78,7 @@ bool EnsureModuleStarted() {
 void EndModule(bool processTerminating) {
     if (processTerminating) return;
     int phase = kStarted;
-    if (!g_phase.compare_exchange_strong(phase, kEnded, std::memory_order_acq_rel)) return;
+    if (!g_phase.compare_exchange_strong(phase, kEnding, std::memory_order_acq_rel)) return;
     ModuleState& state = *g_state;
     // A controller that unloads us without RemoveHook leaves no hook pointing into freed code.
     RunStep([&] { state.hookHandle.reset(); });
@@ -86,6 +89,7 @@ void EndModule(bool processTerminating) {
     });
     RunStep(EndFrameEngine);
     RunStep(EndThemedControls);
+    g_phase.store(kEnded, std::memory_order_release);
     delete g_state;
     g_state = nullptr;
 }

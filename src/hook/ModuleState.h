@@ -1,6 +1,6 @@
 #pragma once
 // Everything the hook part of the module keeps per process. It exists from the module's start in
-// the process to its end; before and after, ModuleStateIfStarted() is null.
+// the process to its end.
 #include <windows.h>
 
 #include <cstdint>
@@ -22,7 +22,8 @@ struct ModuleState {
     std::int32_t lastThemeId = -1;
 };
 
-// Null until the start has run in this process (see ModuleLifecycle.h).
+// Null until the start has run in this process, and again once its end is done (see
+// ModuleLifecycle.h).
 ModuleState* ModuleStateIfStarted();
 
 // The shared area of the process: the first call opens it, later calls return the same view.

@@ -128,6 +128,22 @@ TEST_F(ControllerTest, RemoveHookGivesWindowsTheirProceduresBack) {
     EXPECT_EQ(probe.Close(), 0);
 }
 
+TEST_F(ControllerTest, UnloadWithoutRemoveHookLeavesNoWindowPointingIntoTheModule) {
+    Install();
+    RecordingWindow local(WS_OVERLAPPEDWINDOW);
+    ASSERT_TRUE(Subclassed(local.Handle()));
+    library_.Unload();  // a controller that forgot RemoveHook
+    ASSERT_EQ(GetModuleHandleA(copy_.ModulePath().c_str()), nullptr) << "the module is really gone";
+    EXPECT_EQ(GetWindowLongPtrA(local.Handle(), GWLP_WNDPROC),
+              reinterpret_cast<LONG_PTR>(RecordingWindow::OwnProcedure(false)));
+    local.ClearSeen();
+    SendMessageA(local.Handle(), WM_USER + 2, 0, 0);
+    EXPECT_EQ(local.Seen(), std::vector<UINT>{WM_USER + 2});
+    RecordingWindow later(WS_OVERLAPPEDWINDOW);  // no hook left calling into freed code
+    EXPECT_EQ(GetWindowLongPtrA(later.Handle(), GWLP_WNDPROC),
+              reinterpret_cast<LONG_PTR>(RecordingWindow::OwnProcedure(false)));
+}
+
 TEST_F(ControllerTest, GetInstanceNamesTheProbeAlsoWhenSwitchedOff) {
     Install();
     const std::string probePath = ProbePath();
