@@ -179,6 +179,7 @@ LRESULT DispatchThemed(FrameOperations& frame, const FrameCall& call) {
 // The registered messages a loaded theme answers, before the per-kind dispatch.
 bool DispatchThemeMessage(FrameOperations& frame, const FrameCall& call, SubclassNode& record, LRESULT& result) {
     const HookMessages& messages = Messages();
+    if (call.message < 0xC000) return false;  // also keeps WM_NULL away from a number never registered
     if (call.message == messages.repaint) {
         result = frame.RepaintElements(call.window, call.wParam, call.lParam, record.Has(SubclassNode::Active));
     } else if (call.message == messages.tick) {
