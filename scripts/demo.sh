@@ -31,4 +31,4 @@ out=$(mktemp /tmp/vt-demo.XXXXXX)
 trap 'rm -f "$out"' EXIT
 bash "$top/scripts/wine-run.sh" --arch "$arch" --desktop --timeout 120 \
      "$dir/tools/controller/vtcontroller.exe" demo | tee "$out"
-grep -qx 'demo passed' "$out"
+tr -d '\r' < "$out" | grep -qx 'demo passed'
