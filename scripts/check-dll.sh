@@ -4,8 +4,8 @@
 set -uo pipefail
 objdump=${1:?objdump}; dll=${2:?dll}
 dump=$("$objdump" -p "$dll") || { echo "cannot read $dll"; exit 1; }
-exports=$(printf '%s\n' "$dump" | awk '/\[Ordinal\/Name Pointer\] Table/{t=1;next} t&&/^\s*\[/{print $NF;next} t&&NF==0{t=0}' | sort | tr '\n' ' ')
-imports=$(printf '%s\n' "$dump" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u | tr '\n' ' ')
+exports=$(printf '%s\n' "$dump" | awk '/\[Ordinal\/Name Pointer\] Table/{t=1;next} t&&/^[ \t]*\[/{print $NF;next} t&&NF==0{t=0}' | sort | tr '\n' ' ')
+imports=$(printf '%s\n' "$dump" | sed -n 's/^[ \t]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u | tr '\n' ' ')
 echo "exports: $exports"
 echo "imports: $imports"
 status=0
