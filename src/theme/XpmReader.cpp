@@ -198,31 +198,31 @@ private:
         return {};
     }
 
-    Colour ParseColour(const std::string& spec) {
-        if (spec.empty()) return 0;
-        if (spec[0] == '#') return ParseHex(spec);
-        if (spec.size() == 4 && std::toupper(static_cast<unsigned char>(spec[0])) == 'N' &&
-            std::toupper(static_cast<unsigned char>(spec[1])) == 'O' &&
-            std::toupper(static_cast<unsigned char>(spec[2])) == 'N' &&
-            std::toupper(static_cast<unsigned char>(spec[3])) == 'E') {
+    Colour ParseColour(const std::string& text) {
+        if (text.empty()) return 0;
+        if (text[0] == '#') return ParseHex(text);
+        if (text.size() == 4 && std::toupper(static_cast<unsigned char>(text[0])) == 'N' &&
+            std::toupper(static_cast<unsigned char>(text[1])) == 'O' &&
+            std::toupper(static_cast<unsigned char>(text[2])) == 'N' &&
+            std::toupper(static_cast<unsigned char>(text[3])) == 'E') {
             transparent_ = true;
             return kTransparentColour;
         }
-        return FindX11Colour(spec).value_or(0);  // unknown names stay black
+        return FindX11Colour(text).value_or(0);  // unknown names stay black
     }
 
     // #RGB, #RRGGBB, #RRRGGGBBB or #RRRRGGGGBBBB: each component at its width, of which the high
     // 8 bits are kept (#F00 is 0xF0 red, as X reads it).
-    Colour ParseHex(const std::string& spec) {
-        const std::size_t digits = spec.size() - 1;
-        if (digits == 0 || digits % 3 != 0 || digits > 12) Fail("malformed colour " + spec);
+    Colour ParseHex(const std::string& text) {
+        const std::size_t digits = text.size() - 1;
+        if (digits == 0 || digits % 3 != 0 || digits > 12) Fail("malformed colour " + text);
         const std::size_t width = digits / 3;
         unsigned component[3];
         for (int c = 0; c < 3; ++c) {
             std::uint32_t v = 0;
             for (std::size_t i = 0; i < width; ++i) {
-                const int d = HexDigit(spec[1 + c * width + i]);
-                if (d < 0) Fail("malformed colour " + spec);
+                const int d = HexDigit(text[1 + c * width + i]);
+                if (d < 0) Fail("malformed colour " + text);
                 v = v << 4 | unsigned(d);
             }
             const int bits = int(width) * 4;

@@ -36,10 +36,10 @@ std::string ErrorOf(const Lines& lines) {
     return "(no error)";
 }
 
-// One colour line "a <spec>" and one pixel of key a: the colour and the transparency it gives.
+// One colour line "a <colour>" and one pixel of key a: the colour and the transparency it gives.
 TEST(XpmReader, ColourSpecifications) {
     struct Row {
-        std::string spec;
+        std::string colour;
         Colour expected;
         bool transparent;
     };
@@ -76,11 +76,11 @@ TEST(XpmReader, ColourSpecifications) {
         {"c #0000FF c #FF0000", kBlue, false},
     };
     for (const Row& r : rows) {
-        Bitmap b = Read({"static char *x[] = {", "\"1 1 1 1\",", "\"a " + r.spec + "\",", "\"a\"", "};"});
-        EXPECT_EQ(b.GetPixel(0, 0), r.expected) << r.spec;
-        EXPECT_EQ(b.Transparent(), r.transparent) << r.spec;
+        Bitmap b = Read({"static char *x[] = {", "\"1 1 1 1\",", "\"a " + r.colour + "\",", "\"a\"", "};"});
+        EXPECT_EQ(b.GetPixel(0, 0), r.expected) << r.colour;
+        EXPECT_EQ(b.Transparent(), r.transparent) << r.colour;
         if (r.transparent) {
-            EXPECT_EQ(b.TransparentColor(), kMagenta) << r.spec;
+            EXPECT_EQ(b.TransparentColor(), kMagenta) << r.colour;
         }
     }
 }
