@@ -29,23 +29,34 @@ Value AddValues(const Value& left, const Value& right) { return Add(left, right)
 Value Increment(const Value& v) { return Add(v, Value::FromInt(1)); }
 Value Decrement(const Value& v) { return Subtract(v, Value::FromInt(1)); }
 
+// The Integer cases, on 64 bits: `a` is the second value, `b` the top.
+std::int64_t Sum(std::int64_t a, std::int64_t b) { return b + a; }
+std::int64_t Difference(std::int64_t a, std::int64_t b) { return a - b; }
+std::int64_t Product(std::int64_t a, std::int64_t b) { return b * a; }
+std::int64_t BitsAnd(std::int64_t a, std::int64_t b) { return b & a; }
+std::int64_t BitsOr(std::int64_t a, std::int64_t b) { return b | a; }
+std::int64_t BitsXor(std::int64_t a, std::int64_t b) { return b ^ a; }
+
 }  // namespace
 
-bool TAdd::Fast() { return detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b + a; }); }
+bool TAdd::Fast() { return detail::IntegerBinary(Sum); }
+bool TAdd::FastWith(std::int32_t operand) { return detail::IntegerWithOperand(Sum, operand); }
 
 TForthObject* TAdd::Execute() {
     if (!Fast()) TopFirst(AddValues);
     return nullptr;
 }
 
-bool TSub::Fast() { return detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return a - b; }); }
+bool TSub::Fast() { return detail::IntegerBinary(Difference); }
+bool TSub::FastWith(std::int32_t operand) { return detail::IntegerWithOperand(Difference, operand); }
 
 TForthObject* TSub::Execute() {
     if (!Fast()) SecondFirst(Subtract);
     return nullptr;
 }
 
-bool TMult::Fast() { return detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b * a; }); }
+bool TMult::Fast() { return detail::IntegerBinary(Product); }
+bool TMult::FastWith(std::int32_t operand) { return detail::IntegerWithOperand(Product, operand); }
 
 TForthObject* TMult::Execute() {
     if (!Fast()) TopFirst(Multiply);
@@ -81,21 +92,24 @@ TForthObject* T2Div::Execute() {
     return nullptr;
 }
 
-bool TAnd::Fast() { return detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b & a; }); }
+bool TAnd::Fast() { return detail::IntegerBinary(BitsAnd); }
+bool TAnd::FastWith(std::int32_t operand) { return detail::IntegerWithOperand(BitsAnd, operand); }
 
 TForthObject* TAnd::Execute() {
     if (!Fast()) TopFirst(BitAnd);
     return nullptr;
 }
 
-bool TOr::Fast() { return detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b | a; }); }
+bool TOr::Fast() { return detail::IntegerBinary(BitsOr); }
+bool TOr::FastWith(std::int32_t operand) { return detail::IntegerWithOperand(BitsOr, operand); }
 
 TForthObject* TOr::Execute() {
     if (!Fast()) TopFirst(BitOr);
     return nullptr;
 }
 
-bool TXor::Fast() { return detail::IntegerBinary([](std::int64_t a, std::int64_t b) { return b ^ a; }); }
+bool TXor::Fast() { return detail::IntegerBinary(BitsXor); }
+bool TXor::FastWith(std::int32_t operand) { return detail::IntegerWithOperand(BitsXor, operand); }
 
 TForthObject* TXor::Execute() {
     if (!Fast()) TopFirst(BitXor);

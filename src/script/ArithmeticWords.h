@@ -9,6 +9,7 @@ namespace vt {
 class TAdd final : public TDefinition {
 public:
     static bool Fast();   // Integers in place
+    static bool FastWith(std::int32_t operand);   // the same with the top operand given
     TForthObject* Execute() override;
 };
 
@@ -16,6 +17,7 @@ public:
 class TSub final : public TDefinition {
 public:
     static bool Fast();   // Integers in place
+    static bool FastWith(std::int32_t operand);   // the same with the top operand given
     TForthObject* Execute() override;
 };
 
@@ -23,6 +25,7 @@ public:
 class TMult final : public TDefinition {
 public:
     static bool Fast();   // Integers in place
+    static bool FastWith(std::int32_t operand);   // the same with the top operand given
     TForthObject* Execute() override;
 };
 
@@ -62,6 +65,7 @@ public:
 class TAnd final : public TDefinition {
 public:
     static bool Fast();   // Integers in place
+    static bool FastWith(std::int32_t operand);   // the same with the top operand given
     TForthObject* Execute() override;
 };
 
@@ -69,6 +73,7 @@ public:
 class TOr final : public TDefinition {
 public:
     static bool Fast();   // Integers in place
+    static bool FastWith(std::int32_t operand);   // the same with the top operand given
     TForthObject* Execute() override;
 };
 
@@ -76,6 +81,7 @@ public:
 class TXor final : public TDefinition {
 public:
     static bool Fast();   // Integers in place
+    static bool FastWith(std::int32_t operand);   // the same with the top operand given
     TForthObject* Execute() override;
 };
 

@@ -36,6 +36,13 @@ public:
     // is this word (built-in words hand out one that reaches their action directly).
     TDefElement* NewReference() { return referenceFactory ? referenceFactory(this) : new TDefElement(this); }
     TDefElement* (*referenceFactory)(TDefinition* word) = nullptr;
+    // A built-in word of two operands may offer its common case with the top operand given
+    // rather than on the stack (false where that case does not apply); a literal compiled just
+    // before a reference to the word uses it (see TLiteral).
+    bool (*fastWithOperand)(std::int32_t operand) = nullptr;
+
+    // The last element of the body, or nullptr.
+    TForthObject* lastElement() const noexcept { return target ? last_ : nullptr; }
 
     // The word created just before this one (the dictionary chain).
     TDefinition* previous() const noexcept { return static_cast<TDefinition*>(next); }

@@ -100,6 +100,7 @@ template <class TWord>
 TWord* RegisterWord(const std::string& name, std::uint8_t flags = 0) {
     TWord* word = new TWord();
     if constexpr (!std::is_same_v<TWord, TDefinition>) word->referenceFactory = &NewNativeReference<TWord>;
+    if constexpr (HasOperandFastPath<TWord>::value) word->fastWithOperand = &TWord::FastWith;
     LinkWord(word, name, flags);
     return word;
 }

@@ -29,6 +29,11 @@ public:
     TForthObject* Execute() override;
 
     Value value;
+    // Set when the next element is a reference to a built-in word that can take an Integer
+    // literal as its top operand in place (its fastWithOperand): in the common case the pair
+    // then runs in one go, with the same result as the push followed by the word. (The step
+    // budget is paid per pass over the body, so it is charged as before.)
+    bool (*nextWithOperand)(std::int32_t operand) = nullptr;
 };
 
 // A reference to another word compiled into a body: runs the word, then goes on with its own

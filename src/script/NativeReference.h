@@ -19,6 +19,13 @@ struct HasFastPath : std::false_type {};
 template <class TWord>
 struct HasFastPath<TWord, std::void_t<decltype(TWord::Fast())>> : std::true_type {};
 
+// A word may also offer `static bool FastWith(std::int32_t operand)`: its Fast case with the
+// top operand given instead of on the stack (see TDefinition::fastWithOperand).
+template <class TWord, class = void>
+struct HasOperandFastPath : std::false_type {};
+template <class TWord>
+struct HasOperandFastPath<TWord, std::void_t<decltype(TWord::FastWith(0))>> : std::true_type {};
+
 template <class TWord>
 class TNativeReference final : public TDefElement {
 public:

@@ -31,6 +31,20 @@ inline bool IntegerBinary(Op op) {
     return true;
 }
 
+// ( a -- r ) with r = op(a, operand): IntegerBinary with the top operand given instead of
+// pushed. Declines wherever pushing it first would have left the in-place path (a stack whose
+// block is full still grows or overflows through the push).
+template <class Op>
+inline bool IntegerWithOperand(Op op, std::int32_t operand) {
+    EngineState& e = engine;
+    ValueStack& s = e.dataStack;
+    if (e.errorFlag || !s.HasRoom() || !s.FromTop(0).IsInteger()) return false;
+    std::int64_t r = op(std::int64_t(s.FromTop(0).integer()), std::int64_t(operand));
+    if (r != std::int32_t(r)) return false;
+    s.FromTop(0).SetInteger(std::int32_t(r));
+    return true;
+}
+
 // ( a -- r ) with r = op(a), kept when it fits in 32 bits.
 template <class Op>
 inline bool IntegerUnary(Op op) {

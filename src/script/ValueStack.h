@@ -27,6 +27,8 @@ public:
     // bottom exist and are Empty, so FromTop(0) and FromTop(1) may always be read: a fast path
     // that finds two Integers there needs no separate depth check.
     Value& FromTop(std::size_t depth) { return top_[-1 - std::ptrdiff_t(depth)]; }
+    // A push now needs neither a larger block nor an overflow check.
+    bool HasRoom() const noexcept { return top_ != limit_; }
     void DropTop() noexcept { (--top_)->~Value(); }
     Value Pop() noexcept {
         Value v(std::move(top_[-1]));
