@@ -1,5 +1,7 @@
 #include "ScriptTestSupport.h"
 
+#include <utility>
+
 #include "script/Random.h"
 
 namespace vt {
@@ -99,6 +101,36 @@ TEST_F(ScriptTest, StackAndReturnStackWords) {
 TEST_F(ScriptTest, TwoOperandWordsPopBothBeforeFailing) {
     EXPECT_EQ(Run("5 +"), "error: Stack underflow!");
     EXPECT_TRUE(DataStack().Empty());
+}
+
+// A literal compiled just before a two-operand word runs with it as one step; every case must
+// come out as the push followed by the word does when interpreted.
+TEST_F(ScriptTest, LiteralBeforeAWordActsAsThePushAndTheWord) {
+    const char* const words[] = {"+", "-", "*", "AND", "OR", "XOR", "/", "<", "="};
+    // {what lies on the stack, the literal}
+    const std::pair<const char*, const char*> cases[] = {
+        {"5", "3"}, {"-7", "2"}, {"2147483647", "1"}, {"0 2147483647 - 1-", "1"}, {"65536", "65536"},
+        {"5", "0"}, {"2.5", "1"}, {"\" ab\"", "1"}, {"1", "\" ab\""}, {"1 2 >", "1"}, {"1 2 <", "0"},
+        {"1 2 =", "1 2 ="}, {"", "3"},
+    };
+    for (const char* word : words) {
+        for (const auto& [below, operand] : cases) {
+            StopEngine();
+            StartEngine();
+            std::string interpreted = Run(std::string(below) + " " + operand + " " + word);
+            StopEngine();
+            StartEngine();
+            std::string compiled = Run(std::string(": T ") + operand + " " + word + " ;\n" + below + " T");
+            EXPECT_EQ(compiled, interpreted) << "stack: " << below << ", literal: " << operand << ", word: " << word;
+        }
+    }
+    // The literal still needs room on a full stack (only the start of a wrong outcome is shown).
+    StopEngine();
+    StartEngine();
+    EXPECT_EQ(Run(": F 65536 0 DO 7 LOOP 1 + ;\nF").substr(0, 30), "error: Stack overflow!");
+    // A branch may land on the word itself: it then takes its operands from the stack.
+    ClearStacks();
+    EXPECT_EQ(Run(": G IF 1 ELSE 2 3 THEN + ;\n10 1 G 10 0 G"), "ok 11 10 5");
 }
 
 TEST_F(ScriptTest, CellMemory) {
