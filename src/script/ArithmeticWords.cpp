@@ -25,7 +25,6 @@ VT_NOINLINE void SecondFirst(Operation op) {
 // ( a -- op(a) )
 VT_NOINLINE void Unary(Value (*op)(const Value&)) { Push(op(Pop())); }
 
-Value AddValues(const Value& left, const Value& right) { return Add(left, right); }
 Value Increment(const Value& v) { return Add(v, Value::FromInt(1)); }
 Value Decrement(const Value& v) { return Subtract(v, Value::FromInt(1)); }
 
@@ -43,7 +42,7 @@ bool TAdd::Fast() { return detail::IntegerBinary(Sum); }
 bool TAdd::FastWith(std::int32_t operand) { return detail::IntegerWithOperand(Sum, operand); }
 
 TForthObject* TAdd::Execute() {
-    if (!Fast()) TopFirst(AddValues);
+    if (!Fast()) TopFirst(Add);
     return nullptr;
 }
 

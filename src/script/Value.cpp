@@ -200,17 +200,8 @@ int Compare(const Value& a, const Value& b) {
     return Order(a.ToReal(), b.ToReal());
 }
 
-namespace detail {
-Value AddSlow(const Value& left, const Value& right) { return Arithmetic(ArithmeticOp::Add, left, right); }
-}  // namespace detail
-
-Value Subtract(const Value& left, const Value& right) {
-    if (left.IsInteger() && right.IsInteger()) {
-        std::int64_t d = std::int64_t(left.integer()) - right.integer();
-        if (d == std::int32_t(d)) return Value::FromInt(std::int32_t(d));
-    }
-    return Arithmetic(ArithmeticOp::Subtract, left, right);
-}
+Value Add(const Value& left, const Value& right) { return Arithmetic(ArithmeticOp::Add, left, right); }
+Value Subtract(const Value& left, const Value& right) { return Arithmetic(ArithmeticOp::Subtract, left, right); }
 
 Value Multiply(const Value& left, const Value& right) { return Arithmetic(ArithmeticOp::Multiply, left, right); }
 

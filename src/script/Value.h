@@ -101,8 +101,8 @@ extern const char* const kStringTooLong;       // a concatenation past kMaxStrin
 // Three-way comparison by the kinds of both operands: negative, 0 or positive.
 int Compare(const Value& a, const Value& b);
 
-// Arithmetic. Operands are named as the words see them: `left op right`. Add (below) joins
-// two Strings as left's text followed by right's.
+// Arithmetic. Operands are named as the words see them: `left op right`.
+Value Add(const Value& left, const Value& right);       // two Strings join as left's text, then right's
 Value Subtract(const Value& left, const Value& right);
 Value Multiply(const Value& left, const Value& right);
 Value Divide(const Value& left, const Value& right);    // integer quotient, toward zero
@@ -113,18 +113,5 @@ Value Not(const Value& v);
 Value ShiftLeftOne(const Value& v);    // within 32 bits, top bit lost
 Value ShiftRightOne(const Value& v);   // logical: the pattern as unsigned
 Value Negate(const Value& v);
-
-namespace detail {
-Value AddSlow(const Value& left, const Value& right);
-}
-
-// Loops add Integers far more often than anything else: that case stays inline.
-inline Value Add(const Value& left, const Value& right) {
-    if (left.IsInteger() && right.IsInteger()) {
-        std::int64_t sum = std::int64_t(left.integer()) + right.integer();
-        if (sum == std::int32_t(sum)) return Value::FromInt(std::int32_t(sum));
-    }
-    return detail::AddSlow(left, right);
-}
 
 }  // namespace vt
