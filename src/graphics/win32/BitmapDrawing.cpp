@@ -41,7 +41,7 @@ bool StretchTransparent(HDC dc, const Bitmap& bitmap, const RECT& r) {
     MemoryDc source(dc);
     if (!section || !bits || !source) return false;
     CopyAsDibPixels(bitmap, static_cast<std::uint32_t*>(bits));
-    SelectGuard selected(source.Get(), section.Get());
+    SelectGuard selected(source.Get(), section.get());
     return GdiTransparentBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, source.Get(), 0, 0,
                              bitmap.Width(), bitmap.Height(), bitmap.TransparentColor()) != FALSE;
 }

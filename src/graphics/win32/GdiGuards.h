@@ -1,26 +1,13 @@
 #pragma once
 // Owners for GDI resources: each releases its handle the way that kind of handle must be
-// released, on every way out of the scope that acquired it.
+// released, on every way out of the scope that acquired it. GDI objects we make (bitmaps, fonts,
+// brushes, pens, regions) are owned by UniqueGdiObject from UniqueHandle.h; the guards here are
+// the ones whose release is not a plain DeleteObject.
 #include <windows.h>
 
+#include "common/win32/UniqueHandle.h"
+
 namespace vt {
-
-// A GDI object made by us (bitmap, font, brush, pen, region): DeleteObject.
-class UniqueGdiObject {
-public:
-    UniqueGdiObject() = default;
-    explicit UniqueGdiObject(HGDIOBJ object) : object_(object) {}
-    ~UniqueGdiObject() {
-        if (object_) DeleteObject(object_);
-    }
-    UniqueGdiObject(const UniqueGdiObject&) = delete;
-    UniqueGdiObject& operator=(const UniqueGdiObject&) = delete;
-    HGDIOBJ Get() const { return object_; }
-    explicit operator bool() const { return object_ != nullptr; }
-
-private:
-    HGDIOBJ object_ = nullptr;
-};
 
 // A memory device context from CreateCompatibleDC: DeleteDC, never ReleaseDC.
 class MemoryDc {

@@ -39,7 +39,7 @@ void DrawButton(HWND window, HDC dc, const Bitmap& bitmap) {
     StretchBitmap(dc, bitmap, rect);
     const Font font;  // the drawing layer's default font
     UniqueGdiObject hfont(CreateLayerFont(font));
-    SelectGuard selected(dc, hfont.Get());
+    SelectGuard selected(dc, hfont.get());
     int previousMode = SetBkMode(dc, TRANSPARENT);
     COLORREF previousColour = SetTextColor(dc, font.colour);
     DrawTextA(dc, text, -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER);

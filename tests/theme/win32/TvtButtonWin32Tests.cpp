@@ -51,7 +51,7 @@ protected:
         MemoryDc memory(screen);
         UniqueGdiObject target(CreateCompatibleBitmap(screen, 40, 20));
         ReleaseDC(nullptr, screen);
-        SelectGuard selected(memory.Get(), target.Get());
+        SelectGuard selected(memory.Get(), target.get());
         RECT all = {0, 0, 40, 20};
         FillRect(memory.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         SendMessageA(button, WM_PAINT, reinterpret_cast<WPARAM>(memory.Get()), 0);
@@ -109,7 +109,7 @@ TEST(BitmapDrawing, StretchesAndLeavesTransparentPixels) {
     MemoryDc memory(screen);
     UniqueGdiObject target(CreateCompatibleBitmap(screen, 20, 10));
     ReleaseDC(nullptr, screen);
-    SelectGuard selected(memory.Get(), target.Get());
+    SelectGuard selected(memory.Get(), target.get());
     RECT all = {0, 0, 20, 10};
     FillRect(memory.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     ASSERT_TRUE(StretchBitmap(memory.Get(), bitmap, all));
