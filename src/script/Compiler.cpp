@@ -55,14 +55,18 @@ std::string TCompiler::NextToken() {
     return result;
 }
 
+void TCompiler::CreateWord(const std::string& name) {
+    if (FindWord(name)) Warn(name + " is beging redefined!");
+    RegisterWord<TDefinition>(name, 0);
+}
+
 void TCompiler::InterpretToken() {
-    TDefinition* word = FindWord(token);
     if (state == CompilerState::AwaitingName) {
-        if (word) Warn(token + " is beging redefined!");
-        RegisterWord<TDefinition>(token, 0);
+        CreateWord(token);
         state = CompilerState::Compiling;
         return;
     }
+    TDefinition* word = FindWord(token);
     if (word) {
         if (word->IsImmediate()) {
             if (word->IsCompileOnly() && state == CompilerState::Interpreting) Error(kCompileOnlyMessage);

@@ -30,6 +30,9 @@ public:
     void Interpret(const std::string& text);
     // The next space-separated token of `input`; empty when only spaces are left.
     std::string NextToken();
+    // Makes `name` the newest word, empty, with a warning first when the name is taken (the
+    // older word stays, hidden from later look-ups).
+    void CreateWord(const std::string& name);
 
     CompilerState state = CompilerState::Interpreting;
     std::string token;

@@ -29,10 +29,10 @@ TForthObject* TSemi::Execute() {
 }
 
 TForthObject* TCREATE::Execute() {
-    std::string name = Compiler()->NextToken();
+    TCompiler* compiler = Compiler();
+    std::string name = compiler->NextToken();
     if (name.empty()) Error("CREATE needs a name for the new word!");
-    if (FindWord(name)) Warn(name + " is beging redefined!");
-    RegisterWord<TDefinition>(name, 0);
+    compiler->CreateWord(name);
     return nullptr;
 }
 
