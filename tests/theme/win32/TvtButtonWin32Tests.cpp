@@ -18,6 +18,26 @@ void Fill(Bitmap& bitmap, int w, int h, Colour colour) {
 
 constexpr Colour kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000, kWhite = 0xFFFFFF;
 
+// A white w x h bitmap selected into a memory DC, to draw into and read pixels back from.
+class WhiteCanvas {
+public:
+    WhiteCanvas(int w, int h)
+        : screen_(GetDC(nullptr)), memory_(screen_), target_(CreateCompatibleBitmap(screen_, w, h)),
+          selected_(memory_.Get(), target_.get()), all_{0, 0, w, h} {
+        ReleaseDC(nullptr, screen_);
+        FillRect(memory_.Get(), &all_, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    HDC Dc() const { return memory_.Get(); }
+    const RECT& All() const { return all_; }
+
+private:
+    HDC screen_;  // released once the DC and bitmap compatible with it exist
+    MemoryDc memory_;
+    UniqueGdiObject target_;
+    SelectGuard selected_;
+    RECT all_;
+};
+
 // A theme with three one-colour bitmaps, a taken-over BUTTON class and a visible parent.
 class ThemedButtonTest : public ::testing::Test {
 protected:
@@ -47,15 +67,9 @@ protected:
     // Paints the button into a white memory bitmap through WM_PAINT with the DC in wParam and
     // reads a pixel away from the caption.
     COLORREF PaintedPixel(HWND button) {
-        HDC screen = GetDC(nullptr);
-        MemoryDc memory(screen);
-        UniqueGdiObject target(CreateCompatibleBitmap(screen, 40, 20));
-        ReleaseDC(nullptr, screen);
-        SelectGuard selected(memory.Get(), target.get());
-        RECT all = {0, 0, 40, 20};
-        FillRect(memory.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        SendMessageA(button, WM_PAINT, reinterpret_cast<WPARAM>(memory.Get()), 0);
-        return GetPixel(memory.Get(), 3, 3);
+        WhiteCanvas canvas(40, 20);
+        SendMessageA(button, WM_PAINT, reinterpret_cast<WPARAM>(canvas.Dc()), 0);
+        return GetPixel(canvas.Dc(), 3, 3);
     }
 
     TTheme theme_;
@@ -105,19 +119,13 @@ TEST(BitmapDrawing, StretchesAndLeavesTransparentPixels) {
     bitmap.SetPixel(1, 0, 0xFF00FF);
     bitmap.SetTransparent(true);
     bitmap.SetTransparentColor(0xFF00FF);
-    HDC screen = GetDC(nullptr);
-    MemoryDc memory(screen);
-    UniqueGdiObject target(CreateCompatibleBitmap(screen, 20, 10));
-    ReleaseDC(nullptr, screen);
-    SelectGuard selected(memory.Get(), target.get());
-    RECT all = {0, 0, 20, 10};
-    FillRect(memory.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    ASSERT_TRUE(StretchBitmap(memory.Get(), bitmap, all));
-    EXPECT_EQ(GetPixel(memory.Get(), 2, 5), kRed);
-    EXPECT_EQ(GetPixel(memory.Get(), 15, 5), kWhite);
+    WhiteCanvas canvas(20, 10);
+    ASSERT_TRUE(StretchBitmap(canvas.Dc(), bitmap, canvas.All()));
+    EXPECT_EQ(GetPixel(canvas.Dc(), 2, 5), kRed);
+    EXPECT_EQ(GetPixel(canvas.Dc(), 15, 5), kWhite);
     bitmap.SetTransparent(false);
-    ASSERT_TRUE(StretchBitmap(memory.Get(), bitmap, all));
-    EXPECT_EQ(GetPixel(memory.Get(), 15, 5), 0xFF00FFu);
+    ASSERT_TRUE(StretchBitmap(canvas.Dc(), bitmap, canvas.All()));
+    EXPECT_EQ(GetPixel(canvas.Dc(), 15, 5), 0xFF00FFu);
 }
 
 }  // namespace
