@@ -1,11 +1,11 @@
 #include "theme/XpmReader.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <unordered_map>
 
 #include "graphics/ImageFile.h"
+#include "theme/ThemeText.h"
 #include "theme/X11Colours.h"
 
 // A line reader for the XPM 3 subset that kwm themes use: a declaration line, a values line
@@ -51,13 +51,6 @@ std::uint64_t PackKey(std::string_view key) {
     std::uint64_t packed = 0;
     for (std::size_t i = 0; i < key.size(); ++i) packed |= std::uint64_t(static_cast<unsigned char>(key[i])) << (8 * i);
     return packed;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
 }
 
 class XpmParser {
@@ -200,11 +193,8 @@ private:
 
     Colour ParseColour(const std::string& text) {
         if (text.empty()) return 0;
-        if (text[0] == '#') return ParseHex(text);
-        if (text.size() == 4 && std::toupper(static_cast<unsigned char>(text[0])) == 'N' &&
-            std::toupper(static_cast<unsigned char>(text[1])) == 'O' &&
-            std::toupper(static_cast<unsigned char>(text[2])) == 'N' &&
-            std::toupper(static_cast<unsigned char>(text[3])) == 'E') {
+        if (text[0] == '#') return ParseHashColour(text);
+        if (SameText(text, "None")) {
             transparent_ = true;
             return kTransparentColour;
         }
@@ -213,18 +203,14 @@ private:
 
     // #RGB, #RRGGBB, #RRRGGGBBB or #RRRRGGGGBBBB: each component at its width, of which the high
     // 8 bits are kept (#F00 is 0xF0 red, as X reads it).
-    Colour ParseHex(const std::string& text) {
+    Colour ParseHashColour(const std::string& text) {
         const std::size_t digits = text.size() - 1;
         if (digits == 0 || digits % 3 != 0 || digits > 12) Fail("malformed colour " + text);
         const std::size_t width = digits / 3;
         unsigned component[3];
         for (int c = 0; c < 3; ++c) {
             std::uint32_t v = 0;
-            for (std::size_t i = 0; i < width; ++i) {
-                const int d = HexDigit(text[1 + c * width + i]);
-                if (d < 0) Fail("malformed colour " + text);
-                v = v << 4 | unsigned(d);
-            }
+            if (!TryParseHex(text.substr(1 + c * width, width), v)) Fail("malformed colour " + text);
             const int bits = int(width) * 4;
             component[c] = bits >= 8 ? v >> (bits - 8) : v << (8 - bits);
         }
