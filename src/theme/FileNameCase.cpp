@@ -52,8 +52,14 @@ std::string FindExistingFile(const std::string& name) {
 }
 
 std::string ExistingFileName(const std::string& name) {
+#ifdef _WIN32
+    // Opening the name as written finds the file in any letter case, and reports a missing one
+    // itself: asking the file system first would only cost every image of every load a call.
+    return name;
+#else
     std::string found = FindExistingFile(name);
     return found.empty() ? name : found;
+#endif
 }
 
 }  // namespace vt
