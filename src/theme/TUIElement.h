@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/Rect.h"
 #include "graphics/Bitmap.h"
 
 namespace vt {
@@ -18,12 +19,7 @@ struct CornerPoint {
     std::int32_t y = 0;
 };
 
-struct ElementRect {
-    std::int32_t Left = 0;
-    std::int32_t Top = 0;
-    std::int32_t Right = 0;
-    std::int32_t Bottom = 0;
-};
+using ElementRect = vt::Rect;
 
 // Bits of a corner's anchor byte. The drawing mode bits count in Anchor1 only.
 enum AnchorBits : std::uint8_t {

@@ -1,0 +1,38 @@
+#include "graphics/ScaledPixels.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace vt {
+
+Rect Intersection(const Rect& a, const Rect& b) {
+    Rect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
+    return r.IsEmpty() ? Rect{} : r;
+}
+
+void StretchPart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitmap& out) {
+    Bitmap scratch;
+    scratch.SetTransparent(bitmap.Transparent());
+    scratch.SetTransparentColor(bitmap.TransparentColor());
+    if (bitmap.Empty() || dest.IsEmpty() || part.IsEmpty()) {
+        out = std::move(scratch);
+        return;
+    }
+    const std::int32_t w = part.Width(), h = part.Height();
+    scratch.SetSize(w, h);
+    // The source column of each destination column, worked out once for all rows.
+    std::vector<std::int32_t> columns(std::size_t(w));
+    for (std::int32_t x = 0; x < w; ++x) {
+        columns[std::size_t(x)] = StretchSource(part.Left - dest.Left + x, dest.Width(), bitmap.Width());
+    }
+    const Colour* source = bitmap.Pixels().data();
+    for (std::int32_t y = 0; y < h; ++y) {
+        std::int32_t sy = StretchSource(part.Top - dest.Top + y, dest.Height(), bitmap.Height());
+        const Colour* row = source + std::size_t(sy) * std::size_t(bitmap.Width());
+        Colour* to = scratch.Row(y);
+        for (std::int32_t x = 0; x < w; ++x) to[x] = row[columns[std::size_t(x)]];
+    }
+    out = std::move(scratch);
+}
+
+}  // namespace vt
