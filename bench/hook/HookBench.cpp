@@ -19,7 +19,7 @@
 #include "HookLibrary.h"
 #include "ProbeProcess.h"
 #include "common/win32/UniqueHandle.h"
-#include "hook/SharedArea.h"
+#include "common/win32/SharedArea.h"
 
 namespace {
 

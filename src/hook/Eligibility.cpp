@@ -1,6 +1,6 @@
 #include "hook/Eligibility.h"
 
-#include "hook/ModuleInstance.h"
+#include "common/win32/ModuleInstance.h"
 #include "hook/SubclassNode.h"
 #include "theme/ThemeText.h"
 

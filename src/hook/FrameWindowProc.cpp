@@ -1,8 +1,7 @@
 #include "hook/FrameWindowProc.h"
 
 #include "common/win32/UniqueHandle.h"
-#include "hook/FrameOperations.h"
-#include "hook/HookMessages.h"
+#include "common/win32/HookMessages.h"
 #include "hook/ModuleState.h"
 
 namespace vt {
@@ -55,14 +54,28 @@ int MenuItemCount(HWND window) {
 }
 
 // The frame's shape follows the elements; SetWindowRgn owns the region once it accepts it.
-void SetRegion(FrameOperations& frame, HWND window) {
-    UniqueGdiObject region(frame.BuildRegion(window, GetWindowLongPtrA(window, GWL_STYLE)));
+void SetRegion(FrameEngine& frame, HWND window) {
+    SubclassNode* record = Record(window);
+    bool shrunk = record && record->Has(SubclassNode::Shrunk);
+    UniqueGdiObject region = frame.BuildRegion(window, GetWindowLongPtrA(window, GWL_STYLE), shrunk);
     if (SetWindowRgn(window, static_cast<HRGN>(region.get()), TRUE)) region.release();
+}
+
+// After a theme switch: the client area recomputed by the new elements (which asks us through
+// WM_NCCALCSIZE), the new shape, and the whole window drawn again; the outer size stays, so no
+// size fix-up may follow.
+void TakeNewFrame(FrameEngine& frame, HWND window) {
+    if (SubclassNode* record = Record(window)) record->flags |= SubclassNode::SizeFixed;
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    if (frame.ThemeLoaded()) SetRegion(frame, window);
+    else SetWindowRgn(window, nullptr, TRUE);  // no theme now: the program's own frame again
+    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // The first WM_SIZE after registration makes the window as large as its client size plus the
 // theme's frame, so the client area keeps the size the program asked for.
-LRESULT OnSize(FrameOperations& frame, const FrameCall& call) {
+LRESULT OnSize(FrameEngine& frame, const FrameCall& call) {
     SetRegion(frame, call.window);
     SubclassNode* record = Record(call.window);
     SizeFixups fixups = frame.Fixups();
@@ -80,7 +93,7 @@ LRESULT OnSize(FrameOperations& frame, const FrameCall& call) {
     return result;
 }
 
-LRESULT OnShowOrPositionChanging(FrameOperations& frame, const FrameCall& call) {
+LRESULT OnShowOrPositionChanging(FrameEngine& frame, const FrameCall& call) {
     if (call.wParam != 0 && frame.WindowZoom()) {
         RECT to{};
         POINT cursor{};
@@ -91,7 +104,7 @@ LRESULT OnShowOrPositionChanging(FrameOperations& frame, const FrameCall& call) 
     return call.CallPrevious();
 }
 
-LRESULT OnNcActivate(FrameOperations& frame, const FrameCall& call) {
+LRESULT OnNcActivate(FrameEngine& frame, const FrameCall& call) {
     frame.ReleasePressed(call.window);
     bool active = call.wParam != 0;
     if (SubclassNode* record = Record(call.window)) {
@@ -103,17 +116,17 @@ LRESULT OnNcActivate(FrameOperations& frame, const FrameCall& call) {
 }
 
 // A forwarding record: a child window whose parent's themed frame handles its system commands.
-LRESULT DispatchForwarding(FrameOperations& frame, const FrameCall& call) {
+LRESULT DispatchForwarding(FrameEngine& frame, const FrameCall& call) {
     if (call.message == WM_SYSCOMMAND) {
         HWND parent = GetParent(call.window);
         if (parent && MenuItemCount(parent) > 0) {
-            return frame.SystemCommand(parent, call.wParam, call.lParam) == 0 ? 0 : call.CallPrevious();
+            return frame.SystemCommand(parent, call.wParam, call.lParam) == Handling::Handled ? 0 : call.CallPrevious();
         }
     }
     return call.CallPrevious();
 }
 
-LRESULT DispatchThemed(FrameOperations& frame, const FrameCall& call) {
+LRESULT DispatchThemed(FrameEngine& frame, const FrameCall& call) {
     const HWND window = call.window;
     switch (call.message) {
     case WM_SIZE:
@@ -138,7 +151,8 @@ LRESULT DispatchThemed(FrameOperations& frame, const FrameCall& call) {
     case WM_NCHITTEST:
         return frame.HitTest(window, call.wParam, call.lParam);
     case WM_NCPAINT:
-        return frame.PaintFrame(window, IsActive(window));
+        frame.PaintFrame(window, IsActive(window));
+        return 0;
     case WM_NCACTIVATE:
         return OnNcActivate(frame, call);
     case WM_NCMOUSEMOVE:
@@ -148,13 +162,13 @@ LRESULT DispatchThemed(FrameOperations& frame, const FrameCall& call) {
         }
         return call.CallPrevious();
     case WM_NCLBUTTONDOWN: {
-        LRESULT result = frame.ButtonDown(window, call.wParam, call.lParam);
-        return result == 1 ? call.CallPrevious() : result;
+        MessageAnswer answer = frame.ButtonDown(window, call.wParam, call.lParam);
+        return answer.handling == Handling::PassOn ? call.CallPrevious() : answer.result;
     }
     case WM_NCLBUTTONUP:
         return frame.ButtonUp(window, call.wParam, call.lParam);
     case WM_SYSCOMMAND:
-        return frame.SystemCommand(window, call.wParam, call.lParam) != 0 ? call.CallPrevious() : 0;
+        return frame.SystemCommand(window, call.wParam, call.lParam) == Handling::PassOn ? call.CallPrevious() : 0;
     case WM_INITMENUPOPUP: {
         frame.SetPopupMenu(reinterpret_cast<HMENU>(call.wParam), LOWORD(call.lParam));
         LRESULT result = call.CallPrevious();
@@ -177,13 +191,15 @@ LRESULT DispatchThemed(FrameOperations& frame, const FrameCall& call) {
 }
 
 // The registered messages a loaded theme answers, before the per-kind dispatch.
-bool DispatchThemeMessage(FrameOperations& frame, const FrameCall& call, SubclassNode& record, LRESULT& result) {
+bool DispatchThemeMessage(FrameEngine& frame, const FrameCall& call, SubclassNode& record, LRESULT& result) {
     const HookMessages& messages = Messages();
     if (call.message < 0xC000) return false;  // also keeps WM_NULL away from a number never registered
-    if (call.message == messages.repaint) {
-        result = frame.RepaintElements(call.window, call.wParam, call.lParam, record.Has(SubclassNode::Active));
+    if (call.message == frame.RepaintMessage()) {
+        frame.RepaintElements(call.window, std::intptr_t(call.wParam), std::intptr_t(call.lParam),
+                              record.Has(SubclassNode::Active));
+        result = 0;
     } else if (call.message == messages.tick) {
-        frame.RunIdleScripts(call.window, record);
+        frame.RunIdleScripts(call.window, record.Has(SubclassNode::Active));
         result = 0;
     } else if (call.message == messages.standDown) {
         if (frame.ForgetHoveredElement()) {
@@ -225,7 +241,7 @@ bool DispatchModuleMessage(ModuleState& state, const FrameCall& call, LRESULT& r
 
 LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     FrameCall call{window, message, wParam, lParam, nullptr, false};
-    FrameOperations* frame = nullptr;
+    FrameEngine* frame = nullptr;
     SubclassNode* record = nullptr;
     try {
         ModuleState* state = ModuleStateIfStarted();
@@ -239,7 +255,15 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         call.unicode = record->unicode;
         LRESULT result = 0;
         if (DispatchModuleMessage(*state, call, result)) return result;
-        frame = &CurrentFrameOperations();
+        if (call.message == Messages().themeChanged && call.message >= 0xC000 && record->Has(SubclassNode::Themed) &&
+            record->themeGeneration != state->themeGeneration) {
+            // The process has switched themes (in the hook); this window takes the new frame
+            // once, on its own thread, however the change reached it.
+            record->themeGeneration = state->themeGeneration;
+            TakeNewFrame(*state->frame, window);
+            return call.CallPrevious();
+        }
+        frame = state->frame.get();
         if (!frame->ThemeLoaded()) return call.CallPrevious();
     } catch (...) {
         return 0;

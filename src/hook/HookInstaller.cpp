@@ -6,11 +6,10 @@
 #include <cstring>
 #include <string>
 
-#include "frame/ThemeLifecycle.h"
-#include "hook/ConfigKey.h"
-#include "hook/HookMessages.h"
+#include "common/win32/ConfigKey.h"
+#include "common/win32/HookMessages.h"
 #include "hook/HookProc.h"
-#include "hook/ModuleInstance.h"
+#include "common/win32/ModuleInstance.h"
 #include "hook/ModuleState.h"
 #include "theme/ControlList.h"
 
@@ -37,7 +36,10 @@ void RemoveHook() {
     state->hookHandle.reset();
 }
 
-void GetThemeInfo(char* buffer, std::uint32_t size) { CopyThemeInfo(ThemeInfoLines(), buffer, size); }
+void GetThemeInfo(char* buffer, std::uint32_t size) {
+    ModuleState* state = ModuleStateIfStarted();
+    CopyThemeInfo(state ? state->frame->ThemeInfo() : std::vector<std::string>(), buffer, size);
+}
 
 void CopyThemeInfo(const std::vector<std::string>& lines, char* buffer, std::uint32_t size) {
     std::size_t capacity = size & 0xFFFFu;

@@ -3,9 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/ThemeLifecycle.h"
-#include "hook/HookMessages.h"
-#include "hook/ModuleInstance.h"
+#include "common/win32/HookMessages.h"
+#include "common/win32/ModuleInstance.h"
 #include "hook/ModuleLifecycle.h"
 #include "hook/ModuleState.h"
 
@@ -33,12 +32,15 @@ bool HasFrameOrSystemMenu(LONG_PTR style) { return (style & (WS_THICKFRAME | WS_
 
 void ReloadTheme(ModuleState& state, WPARAM themeId) {
     auto id = static_cast<std::int32_t>(themeId);
-    if (id == state.lastThemeId || ThemePinned()) return;
+    if (id == state.lastThemeId || state.frame->ThemePinned()) return;
     state.lastThemeId = id;
-    UnloadTheme();
-    LoadTheme();
+    ++state.themeGeneration;
+    state.frame->SwitchTheme();
+    // Each window takes the new frame on its own thread (see FrameWindowProc), once, whether
+    // the controller broadcast the change or sent it to one window. A posted WM_SIZE(0, 0) would
+    // tell the program its client area is 0 x 0 and could trigger the size fix-up.
     for (SubclassNode* node = state.registry.Newest(); node; node = node->next) {
-        PostMessageA(node->window, WM_SIZE, 0, 0);  // each window rebuilds its frame
+        if (node->Has(SubclassNode::Themed)) PostMessageA(node->window, Messages().themeChanged, themeId, 0);
     }
 }
 
@@ -75,17 +77,28 @@ void SelectWindow(ModuleState& state, const CWPSTRUCT& sent) {
 }
 
 // The window that shows a hover look is told to drop it as soon as the pointer is over any
-// other window.
-void StandDownHoverWindow(const ModuleState& state, const CWPSTRUCT& sent) {
+// other window: once after a hit test elsewhere, and once, in full, after the cursor was set
+// elsewhere. The full stand-down also clears the shared hover window, so that the pointer's
+// further moves cost no cross-process call at all; a blocking send on every hit test of every
+// program would slow the whole desktop down.
+void StandDownHoverWindow(ModuleState& state, const CWPSTRUCT& sent) {
     WPARAM kind;
     if (sent.message == WM_NCHITTEST) kind = 0;
     else if (sent.message == WM_SETCURSOR) kind = 1;
     else return;
     HWND hover = state.sharedArea.HoverWindow();
     if (!hover || hover == sent.hwnd) return;
+    if (kind == 0) {
+        if (state.hoverToldAfterHitTest == hover) return;
+        state.hoverToldAfterHitTest = hover;
+    }
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(hover, Messages().standDown, kind, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, kStandDownTimeoutMs,
                         &ignored);
+    if (kind == 1) {
+        state.sharedArea.ClearHoverWindowIf(hover);
+        state.hoverToldAfterHitTest = nullptr;
+    }
 }
 
 // Writes the path of the module that owns the window to the shared area.

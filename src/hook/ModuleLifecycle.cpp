@@ -2,10 +2,10 @@
 
 #include <atomic>
 
-#include "frame/ThemeLifecycle.h"
-#include "hook/HookMessages.h"
-#include "hook/ModuleInstance.h"
+#include "common/win32/HookMessages.h"
+#include "common/win32/ModuleInstance.h"
 #include "hook/ModuleState.h"
+#include "menu/win32/MenuBar.h"
 #include "theme/win32/ThemedControlsWin32.h"
 
 namespace vt {
@@ -40,7 +40,11 @@ void StartHook(ModuleState& state) {
 void RunStart() {
     g_state = new ModuleState();  // the shared-area variables start cleared
     RunStep(StartThemedControls);
-    RunStep(StartFrameEngine);
+    RunStep([] {
+        g_state->menuBar = std::make_unique<TMenuBar>(CurrentTheme());
+        g_state->frame = CreateFrameEngine(g_state->sharedArea, g_state->menuBar.get());
+        g_state->frame->Start();
+    });
     RunStep([] { StartHook(*g_state); });
 }
 
@@ -87,7 +91,7 @@ void EndModule(bool processTerminating) {
         state.sharedArea.Close();
         state.exclusions = ExclusionLists();
     });
-    RunStep(EndFrameEngine);
+    RunStep([&] { state.frame->End(); });
     RunStep(EndThemedControls);
     g_phase.store(kEnded, std::memory_order_release);
     delete g_state;

@@ -4,6 +4,7 @@
 
 namespace vt {
 
-ModuleState::ModuleState() : registry(exclusions, FrameWindowProc) {}
+ModuleState::ModuleState()
+    : sharedArea(ProcessSharedArea()), registry(exclusions, FrameWindowProc), frame(std::make_unique<FrameEngine>()) {}
 
 }  // namespace vt

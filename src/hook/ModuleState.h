@@ -6,8 +6,10 @@
 #include <cstdint>
 
 #include "common/win32/UniqueHandle.h"
+#include "frame/win32/FrameEngine.h"
+#include "frame/win32/MenuBarPainter.h"
 #include "hook/ExclusionLists.h"
-#include "hook/SharedArea.h"
+#include "common/win32/SharedArea.h"
 #include "hook/SubclassRegistry.h"
 
 namespace vt {
@@ -16,10 +18,17 @@ struct ModuleState {
     ModuleState();
 
     ExclusionLists exclusions;
-    SharedArea sharedArea;
+    SharedArea& sharedArea;     // the process's (see ProcessSharedArea)
     SubclassRegistry registry;  // uses `exclusions`, declared before it
+    std::unique_ptr<MenuBarPainter> menuBar;  // the menus' painter the frame draws menu bars with
+    std::unique_ptr<FrameEngine> frame;       // never null; tests may put a fake in its place
     UniqueHook hookHandle;      // set by InstallHook, in the controller's process only
     std::int32_t lastThemeId = -1;
+    // Counts the theme switches acted on; a window whose record has an older count has not
+    // taken the new frame yet.
+    std::uint32_t themeGeneration = 0;
+    // The hover window already told to stand down after a hit test elsewhere.
+    HWND hoverToldAfterHitTest = nullptr;
 };
 
 // Null until the start has run in this process, and again once its end is done (see

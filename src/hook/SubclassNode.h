@@ -25,6 +25,7 @@ struct SubclassNode {
     // text instead of a round trip through the ANSI code page.
     bool unicode = false;
     SubclassNode* newer = nullptr;  // the next newer record (unlinking in constant time)
+    std::uint32_t themeGeneration = 0;  // the theme switch whose frame the window has taken
 
     bool Has(std::uint32_t flag) const { return (flags & flag) != 0; }
 };

@@ -40,7 +40,7 @@ public:
         CallingThreadOnly,
     };
     // From the oldest record to the newest: previous procedure back, record dropped, region
-    // removed. A record added meanwhile (by a message sent during the walk) is walked too.
+    // removed, and a themed window's own frame back (client area recomputed, frame redrawn). A record added meanwhile (by a message sent during the walk) is walked too.
     void UnsubclassAll(RegionReset regions = RegionReset::AllWindows);
 
     // Drops every record without touching a window.

@@ -41,14 +41,6 @@ std::string CurrentDirectory() {
     }
 }
 
-std::string FolderOf(const std::string& path) {
-    std::size_t slash = path.find_last_of("/\\");
-    if (slash == std::string::npos) return {};
-    std::string folder = path.substr(0, slash);
-    if (folder.empty() || folder.back() == ':') folder += path[slash];
-    return folder;
-}
-
 CurrentDirectoryGuard::CurrentDirectoryGuard(const std::string& folder) {
     if (folder.empty()) return;
     previous_ = CurrentDirectory();

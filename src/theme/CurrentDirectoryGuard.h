@@ -22,8 +22,4 @@ private:
 
 std::string CurrentDirectory();  // throws ThemeError when it cannot be read
 
-// The folder part of a path (before its last slash or backslash); empty when there is none.
-// A root stays a root ("/", "C:\").
-std::string FolderOf(const std::string& path);
-
 }  // namespace vt

@@ -1,5 +1,6 @@
 #include "theme/ThemeLoader.h"
 
+#include "common/PathText.h"
 #include "theme/ControlList.h"
 #include "theme/CurrentDirectoryGuard.h"
 #include "theme/KwmImporter.h"

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "ControllerConfig.h"
-#include "hook/ConfigKey.h"
+#include "common/win32/ConfigKey.h"
 
 namespace vt {
 namespace {

@@ -11,9 +11,9 @@
 #include "HookTestSupport.h"
 #include "ProbeProcess.h"
 #include "hook/Eligibility.h"
-#include "hook/HookMessages.h"
-#include "hook/ModuleInstance.h"
-#include "hook/SharedArea.h"
+#include "common/win32/HookMessages.h"
+#include "common/win32/ModuleInstance.h"
+#include "common/win32/SharedArea.h"
 
 namespace vt {
 namespace {

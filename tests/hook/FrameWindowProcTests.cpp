@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <functional>
 #include <stdexcept>
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "HookTestSupport.h"
-#include "hook/FrameOperations.h"
+#include "frame/win32/FrameEngine.h"
 #include "hook/FrameWindowProc.h"
-#include "hook/HookMessages.h"
+#include "common/win32/HookMessages.h"
 #include "hook/ModuleLifecycle.h"
 #include "hook/ModuleState.h"
 
@@ -22,24 +24,29 @@ using test::RecordingWindow;
 constexpr WPARAM kHarmlessCommand = 0xF1F0;
 
 // A loaded theme whose operations answer what the test set and log their calls.
-class FakeFrame : public FrameOperations {
+class FakeFrame : public FrameEngine {
 public:
     bool ThemeLoaded() const override { return loaded; }
     SizeFixups Fixups() const override { return fixups; }
-    LRESULT PaintFrame(HWND, bool active) override { return Log("PaintFrame(" + std::to_string(active) + ")", 0); }
-    LRESULT RepaintElements(HWND, WPARAM first, LPARAM second, bool) override {
-        return Log("RepaintElements(" + std::to_string(int(first)) + "," + std::to_string(int(second)) + ")", 21);
+    UINT RepaintMessage() const override { return RegisterWindowMessageA("Veltrane Repaint Message"); }
+    void PaintFrame(HWND, bool active) override { Log("PaintFrame(" + std::to_string(active) + ")", 0); }
+    void RepaintElements(HWND, std::intptr_t first, std::intptr_t second, bool) override {
+        Log("RepaintElements(" + std::to_string(first) + "," + std::to_string(second) + ")", 0);
     }
-    void RunIdleScripts(HWND, SubclassNode&) override { Log("RunIdleScripts", 0); }
+    void RunIdleScripts(HWND, bool) override { Log("RunIdleScripts", 0); }
     LRESULT HitTest(HWND, WPARAM, LPARAM) override { return Log("HitTest", 77); }
     LRESULT CalcClientArea(HWND, WPARAM, LPARAM) override { return Log("CalcClientArea", 0); }
     bool SetFrameCursor(HWND, WPARAM, WORD hit) override {
         return Log("SetFrameCursor(" + std::to_string(hit) + ")", cursorSet) != 0;
     }
-    LRESULT ButtonDown(HWND, WPARAM, LPARAM) override { return Log("ButtonDown", buttonDown); }
+    MessageAnswer ButtonDown(HWND, WPARAM, LPARAM) override {
+        LRESULT result = Log("ButtonDown", buttonDown);
+        return {result == 1 ? Handling::PassOn : Handling::Handled, result};
+    }
     LRESULT ButtonUp(HWND, WPARAM, LPARAM) override { return Log("ButtonUp", 5); }
-    LRESULT SystemCommand(HWND window, WPARAM, LPARAM) override {
-        return Log(window == commandTarget ? "SystemCommand(target)" : "SystemCommand(other)", systemCommand);
+    Handling SystemCommand(HWND window, WPARAM, LPARAM) override {
+        LRESULT r = Log(window == commandTarget ? "SystemCommand(target)" : "SystemCommand(other)", systemCommand);
+        return r == 0 ? Handling::Handled : Handling::PassOn;
     }
     void ReleasePressed(HWND) override { Log("ReleasePressed", 0); }
     void ReleaseHover(HWND, int, bool) override { Log("ReleaseHover", 0); }
@@ -69,11 +76,13 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(EnsureModuleStarted());
         state_ = ModuleStateIfStarted();
-        previous_ = SetFrameOperations(&frame_);
+        auto fake = std::make_unique<FakeFrame>();
+        frame_ = fake.get();
+        previous_ = std::exchange(state_->frame, std::move(fake));
     }
     void TearDown() override {
         state_->registry.UnsubclassAll();
-        SetFrameOperations(previous_);
+        state_->frame = std::move(previous_);
     }
     void Register(const RecordingWindow& window, bool themed = true) {
         state_->registry.RegisterWindow(window.Handle(), themed);
@@ -86,8 +95,8 @@ protected:
     }
 
     ModuleState* state_ = nullptr;
-    FrameOperations* previous_ = nullptr;
-    FakeFrame frame_;
+    std::unique_ptr<FrameEngine> previous_;
+    FakeFrame* frame_ = nullptr;  // owned by the module state while the test runs
 };
 
 struct DispatchRow {
@@ -129,14 +138,14 @@ TEST_F(FrameWindowProcTest, ThemedDispatch) {
     for (const DispatchRow& row : rows) {
         RecordingWindow window(WS_OVERLAPPEDWINDOW);
         Register(window);
-        frame_ = FakeFrame();
-        frame_.commandTarget = window.Handle();
-        if (row.setUp) row.setUp(frame_);
+        *frame_ = FakeFrame();
+        frame_->commandTarget = window.Handle();
+        if (row.setUp) row.setUp(*frame_);
         window.ClearSeen();
         LPARAM lParam = row.message == WM_NCCALCSIZE ? reinterpret_cast<LPARAM>(&rect) : MAKELPARAM(2, 0);
         LRESULT result = SendMessageA(window.Handle(), row.message, row.wParam, lParam);
         EXPECT_EQ(result, row.result) << row.name;
-        EXPECT_EQ(frame_.calls, row.calls) << row.name;
+        EXPECT_EQ(frame_->calls, row.calls) << row.name;
         bool reached = std::find(window.Seen().begin(), window.Seen().end(), row.message) != window.Seen().end();
         EXPECT_EQ(reached, row.reachesOwn) << row.name;
         state_->registry.UnregisterWindow(window.Handle());
@@ -148,9 +157,9 @@ TEST_F(FrameWindowProcTest, ActiveBitFollowsNcActivateAndReachesPainting) {
     Register(window);
     SendMessageA(window.Handle(), WM_NCACTIVATE, TRUE, 0);
     EXPECT_TRUE(state_->registry.FindRecord(window.Handle())->Has(SubclassNode::Active));
-    frame_.calls.clear();
+    frame_->calls.clear();
     SendMessageA(window.Handle(), WM_NCPAINT, 1, 0);
-    EXPECT_EQ(frame_.calls, "PaintFrame(1)");
+    EXPECT_EQ(frame_->calls, "PaintFrame(1)");
     SendMessageA(window.Handle(), WM_NCACTIVATE, FALSE, 0);
     EXPECT_FALSE(state_->registry.FindRecord(window.Handle())->Has(SubclassNode::Active));
 }
@@ -158,7 +167,7 @@ TEST_F(FrameWindowProcTest, ActiveBitFollowsNcActivateAndReachesPainting) {
 TEST_F(FrameWindowProcTest, ErrorInHitTestIsAnsweredByDefWindowProc) {
     RecordingWindow window(WS_OVERLAPPEDWINDOW);
     Register(window);
-    frame_.throwIn = "HitTest";
+    frame_->throwIn = "HitTest";
     LPARAM point = MAKELPARAM(20, 20);
     EXPECT_EQ(SendMessageA(window.Handle(), WM_NCHITTEST, 0, point), DefWindowProcA(window.Handle(), WM_NCHITTEST, 0, point));
 }
@@ -167,22 +176,22 @@ TEST_F(FrameWindowProcTest, RegisteredMessagesOfALoadedTheme) {
     RecordingWindow window(WS_OVERLAPPEDWINDOW);
     Register(window);
     const HookMessages& ids = Messages();
-    EXPECT_EQ(SendMessageA(window.Handle(), ids.repaint, 3, LPARAM(-1)), 21);
+    EXPECT_EQ(SendMessageA(window.Handle(), frame_->RepaintMessage(), 3, LPARAM(-1)), 0);
     EXPECT_EQ(SendMessageA(window.Handle(), ids.tick, 0, 0), 0);
     EXPECT_EQ(SendMessageA(window.Handle(), ids.standDown, 1, 0), 0);
-    EXPECT_EQ(frame_.calls, "RepaintElements(3,-1) RunIdleScripts ForgetHoveredElement")
+    EXPECT_EQ(frame_->calls, "RepaintElements(3,-1) RunIdleScripts ForgetHoveredElement")
         << "stand-down without a hovered element releases nothing";
 }
 
 TEST_F(FrameWindowProcTest, WithoutThemeEveryMessagePasses) {
     RecordingWindow window(WS_OVERLAPPEDWINDOW);
     Register(window);
-    frame_.loaded = false;
+    frame_->loaded = false;
     window.ClearSeen();
     const UINT messages[] = {WM_NCHITTEST, WM_NCACTIVATE, WM_NCPAINT, WM_NCLBUTTONUP, WM_SYSCOMMAND, WM_SIZE};
     for (UINT message : messages) SendMessageA(window.Handle(), message, 0, 0);
     EXPECT_EQ(window.Seen(), std::vector<UINT>(std::begin(messages), std::end(messages)));
-    EXPECT_EQ(frame_.calls, "");
+    EXPECT_EQ(frame_->calls, "");
 }
 
 struct FixupRow {
@@ -210,12 +219,12 @@ TEST_F(FrameWindowProcTest, SizeFixupOnTheFirstSizeOnly) {
         RecordingWindow window(WS_OVERLAPPEDWINDOW, nullptr, menu);
         Register(window);
         if (row.noSizeFixup) state_->registry.FindRecord(window.Handle())->flags |= SubclassNode::NoSizeFixup;
-        frame_ = FakeFrame();
+        *frame_ = FakeFrame();
         // The window was made before it was registered: let the theme's client area take over
         // first (fix-ups still 0), as it would for a window registered while being created.
         SetWindowPos(window.Handle(), nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-        frame_.fixups = row.fixups;
+        frame_->fixups = row.fixups;
         window.ClearSeen();
         SendMessageA(window.Handle(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(400, 300));
         SIZE size = WindowSize(window.Handle());
@@ -237,31 +246,31 @@ TEST_F(FrameWindowProcTest, ForwardingRecordSendsSystemCommandsToTheParentWithAM
     RecordingWindow withMenu(WS_OVERLAPPEDWINDOW, nullptr, menu);
     RecordingWindow child(WS_VISIBLE, withMenu.Handle());
     Register(child, /*themed=*/false);
-    frame_.commandTarget = withMenu.Handle();
-    frame_.systemCommand = 0;
+    frame_->commandTarget = withMenu.Handle();
+    frame_->systemCommand = 0;
     child.ClearSeen();
     EXPECT_EQ(SendMessageA(child.Handle(), WM_SYSCOMMAND, kHarmlessCommand, 0), 0);
-    EXPECT_EQ(frame_.calls, "SystemCommand(target)");
+    EXPECT_EQ(frame_->calls, "SystemCommand(target)");
     EXPECT_TRUE(child.Seen().empty()) << "handled by the parent's frame";
 
-    frame_.calls.clear();
+    frame_->calls.clear();
     child.ClearSeen();
     SendMessageA(child.Handle(), WM_NCHITTEST, 0, 0);
-    EXPECT_EQ(frame_.calls, "") << "a forwarding record's other messages pass";
+    EXPECT_EQ(frame_->calls, "") << "a forwarding record's other messages pass";
     EXPECT_EQ(child.Seen(), std::vector<UINT>{WM_NCHITTEST});
 
     RecordingWindow noMenu(WS_OVERLAPPEDWINDOW);
     RecordingWindow orphan(WS_VISIBLE, noMenu.Handle());
     Register(orphan, false);
-    frame_.calls.clear();
+    frame_->calls.clear();
     orphan.ClearSeen();
     SendMessageA(orphan.Handle(), WM_SYSCOMMAND, kHarmlessCommand, 0);
-    EXPECT_EQ(frame_.calls, "");
+    EXPECT_EQ(frame_->calls, "");
     EXPECT_EQ(orphan.Seen(), std::vector<UINT>{WM_SYSCOMMAND});
 }
 
 TEST_F(FrameWindowProcTest, UnicodeWindowsKeepTheirText) {
-    frame_.loaded = false;
+    frame_->loaded = false;
     RecordingWindow window(WS_OVERLAPPEDWINDOW, nullptr, nullptr, /*unicode=*/true);
     state_->registry.RegisterWindow(window.Handle(), true);
     ASSERT_EQ(GetWindowLongPtrW(window.Handle(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&FrameWindowProc));

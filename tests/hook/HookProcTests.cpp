@@ -5,9 +5,9 @@
 #include <string>
 
 #include "HookTestSupport.h"
-#include "hook/HookMessages.h"
+#include "common/win32/HookMessages.h"
 #include "hook/HookProc.h"
-#include "hook/ModuleInstance.h"
+#include "common/win32/ModuleInstance.h"
 #include "hook/ModuleLifecycle.h"
 #include "hook/ModuleState.h"
 
@@ -117,10 +117,13 @@ TEST_F(HookProcTest, UnhookMessageUnsubclassesEverything) {
     EXPECT_EQ(state_->registry.Count(), 0u);
 }
 
+// Theme changes posted to the window for it to take the new frame; a posted WM_SIZE (a bogus
+// 0 x 0 client size) fails the test.
 int PostedSizes(HWND window) {
     int count = 0;
     MSG message;
-    while (PeekMessageA(&message, window, WM_SIZE, WM_SIZE, PM_REMOVE)) ++count;
+    while (PeekMessageA(&message, window, Messages().themeChanged, Messages().themeChanged, PM_REMOVE)) ++count;
+    EXPECT_FALSE(PeekMessageA(&message, window, WM_SIZE, WM_SIZE, PM_REMOVE)) << "no WM_SIZE after a theme change";
     return count;
 }
 
@@ -141,15 +144,19 @@ TEST_F(HookProcTest, ThemeChangeReloadsOnceForEachNewIdentity) {
 TEST_F(HookProcTest, HitTestElsewhereMakesTheHoverWindowStandDown) {
     RecordingWindow hover(WS_OVERLAPPEDWINDOW), other(WS_OVERLAPPEDWINDOW);
     state_->sharedArea.SetHoverWindow(hover.Handle());
+    state_->hoverToldAfterHitTest = nullptr;
     struct Row {
         HWND target;
         UINT message;
         bool standsDown;
     } rows[] = {
         {other.Handle(), WM_NCHITTEST, true},
-        {other.Handle(), WM_SETCURSOR, true},
+        {other.Handle(), WM_NCHITTEST, false},  // once, not on every move
         {hover.Handle(), WM_NCHITTEST, false},
         {other.Handle(), WM_MOUSEMOVE, false},
+        {other.Handle(), WM_SETCURSOR, true},   // in full, and the hover window is cleared
+        {other.Handle(), WM_SETCURSOR, false},
+        {other.Handle(), WM_NCHITTEST, false},
     };
     for (const Row& row : rows) {
         hover.ClearSeen();
@@ -157,6 +164,7 @@ TEST_F(HookProcTest, HitTestElsewhereMakesTheHoverWindowStandDown) {
         bool stood = std::count(hover.Seen().begin(), hover.Seen().end(), Messages().standDown) == 1;
         EXPECT_EQ(stood, row.standsDown) << "message " << row.message << (row.target == hover.Handle() ? " to hover" : "");
     }
+    EXPECT_EQ(state_->sharedArea.HoverWindow(), nullptr);
 }
 
 TEST_F(HookProcTest, GetInstanceWritesTheOwnersPathAlsoWhenSwitchedOff) {

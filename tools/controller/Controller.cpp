@@ -15,8 +15,8 @@
 #include "ControllerConfig.h"
 #include "HookLibrary.h"
 #include "ProbeProcess.h"
-#include "hook/HookMessages.h"
-#include "hook/SharedArea.h"
+#include "common/win32/HookMessages.h"
+#include "common/win32/SharedArea.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "common/win32/UniqueHandle.h"
-#include "hook/ConfigKey.h"
+#include "common/win32/ConfigKey.h"
 
 namespace vt {
 namespace {

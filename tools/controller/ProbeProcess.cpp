@@ -3,7 +3,8 @@
 #include <atomic>
 #include <vector>
 
-#include "hook/ModuleInstance.h"
+#include "common/PathText.h"
+#include "common/win32/ModuleInstance.h"
 
 namespace vt {
 namespace {
@@ -15,7 +16,7 @@ std::string UniqueClassName() {
 
 }  // namespace
 
-std::string ProgramFolder() { return FolderOf(ModuleFileName(nullptr)); }
+std::string ProgramFolder() { return WithTrailingBackslash(FolderOf(ModuleFileName(nullptr))); }
 
 ProbeProcess::~ProbeProcess() { Kill(); }
 

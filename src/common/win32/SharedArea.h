@@ -26,8 +26,8 @@ class SharedArea {
 public:
     // The first call maps the area (read-write, or read-only when only that is allowed); later
     // calls return the view already open. Null when the area can be had in no way; a notice
-    // "GetSharedArea" then says why.
-    unsigned char* Open();
+    // "GetSharedArea" then says why, unless `quiet` (the loader lock is held: no box there).
+    unsigned char* Open(bool quiet = false);
     // Unmaps the view and closes both handles.
     void Close();
 
@@ -44,6 +44,9 @@ public:
 
     HWND HoverWindow() const;
     void SetHoverWindow(HWND window);
+    // Clears the hover window when it still is `window` (one atomic exchange: another process
+    // may have written a new one meanwhile).
+    void ClearHoverWindowIf(HWND window);
 
 private:
     unsigned char* Bytes() const { return static_cast<unsigned char*>(view_.get()); }
@@ -54,5 +57,10 @@ private:
     UniqueMappedView view_;
     bool readOnly_ = false;
 };
+
+// The process's shared area. It is opened as soon as the module is loaded (a controller maps
+// the area, sets `enabled` and only then installs the hook), is never destroyed (no Win32 work
+// in a static destructor) and is closed by the module's end.
+SharedArea& ProcessSharedArea();
 
 }  // namespace vt

@@ -13,8 +13,6 @@ HINSTANCE ModuleInstance();
 
 // The full path of a loaded module (null: the process's executable); empty when it is unknown.
 std::string ModuleFileName(HMODULE module);
-// The folder part of a path, up to and including its last backslash; empty when it has none.
-std::string FolderOf(const std::string& path);
 // The folder of this module's file with a trailing backslash (empty when unknown).
 std::string ModuleFolder();
 

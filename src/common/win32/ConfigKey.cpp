@@ -1,4 +1,4 @@
-#include "hook/ConfigKey.h"
+#include "common/win32/ConfigKey.h"
 
 #include <cstdint>
 #include <vector>

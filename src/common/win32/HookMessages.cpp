@@ -1,4 +1,4 @@
-#include "hook/HookMessages.h"
+#include "common/win32/HookMessages.h"
 
 namespace vt {
 
@@ -15,7 +15,5 @@ HookMessages g_messages;  // all zero until registered; constant-initialised, so
 }  // namespace
 
 HookMessages& Messages() { return g_messages; }
-
-void HookMessages::RegisterRepaintMessage() { repaint = RegisterWindowMessageA("Veltrane Repaint Message"); }
 
 }  // namespace vt

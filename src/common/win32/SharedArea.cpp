@@ -1,4 +1,4 @@
-#include "hook/SharedArea.h"
+#include "common/win32/SharedArea.h"
 
 #include <cstring>
 #include <string>
@@ -9,7 +9,12 @@ namespace vt {
 
 using namespace shared_layout;
 
-unsigned char* SharedArea::Open() {
+SharedArea& ProcessSharedArea() {
+    static SharedArea* area = new SharedArea();  // left at exit on purpose, see the header
+    return *area;
+}
+
+unsigned char* SharedArea::Open(bool quiet) {
     if (view_) return Bytes();
     mapping_.reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kSize, kName));
     if (mapping_) {
@@ -22,7 +27,7 @@ unsigned char* SharedArea::Open() {
         if (open_) {
             view_.reset(MapViewOfFile(open_.get(), FILE_MAP_READ, 0, 0, kSize));
             readOnly_ = true;
-        } else {
+        } else if (!quiet) {
             ShowNotice("GetSharedArea", "GetLastError=" + std::to_string(GetLastError()), kNoticeOk);
         }
     }
@@ -58,6 +63,12 @@ HWND SharedArea::HoverWindow() const {
     // LongToHandle does.
     auto raw = *reinterpret_cast<volatile std::int32_t*>(Bytes() + kHoverWindow);
     return reinterpret_cast<HWND>(static_cast<INT_PTR>(raw));
+}
+
+void SharedArea::ClearHoverWindowIf(HWND window) {
+    if (!Writable()) return;
+    auto* field = reinterpret_cast<volatile LONG*>(Bytes() + kHoverWindow);
+    InterlockedCompareExchange(field, 0, static_cast<LONG>(reinterpret_cast<INT_PTR>(window)));
 }
 
 void SharedArea::SetHoverWindow(HWND window) {

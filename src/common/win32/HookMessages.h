@@ -1,5 +1,6 @@
 #pragma once
-// The registered window messages the processes talk through. Each number comes from
+// The registered window messages the processes talk through ("Veltrane Repaint Message" is
+// the frame engine's own, see FrameEngine::RepaintMessage). Each number comes from
 // RegisterWindowMessageA of the literal name, so every process gets the same one.
 #include <windows.h>
 
@@ -11,12 +12,10 @@ struct HookMessages {
     UINT getInstance = 0;
     UINT themeChanged = 0;
     UINT standDown = 0;
-    UINT repaint = 0;  // registered by the theme start
 
     // Registers the five hook messages, in this order: unhook, tick, getInstance, themeChanged,
     // standDown.
     void RegisterHookMessages();
-    void RegisterRepaintMessage();
 };
 
 // The process's message numbers (plain numbers: valid from the start on, never released).

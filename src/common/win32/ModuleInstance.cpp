@@ -1,6 +1,8 @@
-#include "hook/ModuleInstance.h"
+#include "common/win32/ModuleInstance.h"
 
 #include <vector>
+
+#include "common/PathText.h"
 
 namespace vt {
 namespace {
@@ -29,11 +31,6 @@ std::string ModuleFileName(HMODULE module) {
     }
 }
 
-std::string FolderOf(const std::string& path) {
-    std::size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string ModuleFolder() { return FolderOf(ModuleFileName(ModuleInstance())); }
+std::string ModuleFolder() { return WithTrailingBackslash(FolderOf(ModuleFileName(ModuleInstance()))); }
 
 }  // namespace vt

@@ -1,0 +1,55 @@
+#include "frame/ElementGeometry.h"
+
+#include "script/Engine.h"
+#include "script/drawing/DrawingContext.h"
+
+namespace vt {
+namespace {
+
+// A corner coordinate counted from the far edge when its anchor bit says so. Wrapping 32-bit
+// arithmetic: an absurd theme value gives an absurd rectangle, never undefined behaviour.
+std::int32_t Place(std::int32_t value, bool fromFarEdge, std::int32_t extent) {
+    return fromFarEdge ? std::int32_t(std::uint32_t(value) + std::uint32_t(extent)) : value;
+}
+
+}  // namespace
+
+Rect AnchoredRect(const TUIElement& e, std::int32_t width, std::int32_t height) {
+    return Rect{Place(e.Corner1.x, (e.Anchor1 & kAnchorRight) != 0, width),
+                Place(e.Corner1.y, (e.Anchor1 & kAnchorBottom) != 0, height),
+                Place(e.Corner2.x, (e.Anchor2 & kAnchorRight) != 0, width),
+                Place(e.Corner2.y, (e.Anchor2 & kAnchorBottom) != 0, height)};
+}
+
+void ComputeElementRect(TUIElement& element, std::int32_t width, std::int32_t height) {
+    element.Rect = AnchoredRect(element, width, height);
+    if (!element.OnCalcRect) return;
+    DrawingContext& context = Drawing();
+    context.CurrentRect = element.Rect;
+    ExecuteWord(element.OnCalcRect);
+    element.Rect = context.CurrentRect;
+    ClearStacks();
+}
+
+std::int32_t MenuBarHeight(const ThemeState& theme) {
+    std::int32_t fontHeight = theme.MenuFont.Height();
+    return (fontHeight < 0 ? -fontHeight : fontHeight) + 4;
+}
+
+Rect ComputeClientRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
+                       bool hasMenuBar) {
+    Rect result;
+    if (theme.Elements) {
+        for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
+            TUIElement& element = theme.Elements->At(std::ptrdiff_t(i));
+            if (element.HitCode != kClientHitCode || !ElementApplies(element, style)) continue;
+            ComputeElementRect(element, width, height);
+            result = element.Rect;
+            break;
+        }
+    }
+    if (hasMenuBar && (style & kChildStyle) == 0) result.Top += MenuBarHeight(theme);
+    return result;
+}
+
+}  // namespace vt

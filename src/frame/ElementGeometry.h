@@ -1,0 +1,34 @@
+#pragma once
+// Where a theme's elements lie on a window of a given size: the anchor arithmetic, the element's
+// OnCalcRect script, and the client rectangle the frame leaves free. All in window coordinates:
+// (0, 0) is the top-left corner of the window rectangle.
+#include <cstdint>
+
+#include "common/Rect.h"
+#include "theme/ThemeState.h"
+#include "theme/TUIElement.h"
+
+namespace vt {
+
+// The element's code for the client area.
+constexpr std::int32_t kClientHitCode = 1;
+// WS_CHILD: a child window has no menu bar of its own.
+constexpr std::uint32_t kChildStyle = 0x40000000;
+
+// The rectangle the element's corners give on a W x H window (no script runs).
+Rect AnchoredRect(const TUIElement& element, std::int32_t width, std::int32_t height);
+
+// Stores the anchored rectangle in the element's Rect; an element with an OnCalcRect word then
+// gets the rectangle that word leaves in the drawing context's CurrentRect, and both script
+// stacks are emptied. A failing word's error goes to the caller.
+void ComputeElementRect(TUIElement& element, std::int32_t width, std::int32_t height);
+
+// The height of the menu bar strip below the caption: the menu font's height and a margin.
+std::int32_t MenuBarHeight(const ThemeState& theme);
+
+// The rectangle of the first CLIENT element that applies to the style (its OnCalcRect run), or
+// all zero when none does, its top moved down by the menu bar strip when `hasMenuBar`.
+Rect ComputeClientRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
+                       bool hasMenuBar);
+
+}  // namespace vt

@@ -1,0 +1,132 @@
+#include "frame/ElementPainter.h"
+
+#include "frame/ElementGeometry.h"
+#include "frame/TransparentRuns.h"
+#include "graphics/ScaledPixels.h"
+
+#include <algorithm>
+#include "script/Engine.h"
+#include "script/drawing/DrawingContext.h"
+
+namespace vt {
+namespace {
+
+constexpr Colour kMarkFill = 0x000000;
+constexpr Colour kMarkLine = 0x0000FF;  // red
+
+void LoadContext(const PaintPass& pass) {
+    DrawingContext& context = Drawing();
+    context.WindowStyle = pass.style;
+    context.Window = pass.window;
+    context.IsActive = pass.active;
+}
+
+void DrawBody(const PaintPass& pass, const TUIElement& e) {
+    DrawingSurface& surface = pass.surface;
+    if (e.HitCode == kIconHitCode) {
+        pass.icon.DrawIcon(surface, e.Rect);
+        return;
+    }
+    if (const Bitmap* bitmap = ChooseBitmap(e, pass.active, pass.hoverHere)) {
+        if (!ElementApplies(e, pass.style)) return;
+        if (e.Anchor1 & kAnchorStretch) surface.StretchBitmap(*bitmap, e.Rect);
+        else if (e.Anchor1 & kAnchorFill) TileBitmap(surface, e.Rect, *bitmap, Rect{0, 0, pass.width, pass.height});
+        else surface.DrawBitmap(*bitmap, e.Rect.Left, e.Rect.Top);
+        return;
+    }
+    if (e.HitCode != kClientHitCode && !e.NoImage) DrawMissingBitmapMark(surface, e.Rect);
+}
+
+void DrawCaption(const PaintPass& pass, const TUIElement& e) {
+    DrawingSurface& surface = pass.surface;
+    const ThemeState& theme = pass.theme;
+    if (theme.SolidCaption) {
+        surface.SetBrushKind(BrushStyle::Solid);
+        surface.SetBrushColour(pass.active ? theme.TitleColor : theme.InactiveColor);
+    } else {
+        surface.SetBrushKind(BrushStyle::Clear);
+    }
+    surface.SetFont(pass.active ? theme.TitleFont : theme.InactiveFont);
+    if (e.OnPaint) {
+        ExecuteWord(e.OnPaint);
+    } else if (theme.CenterCaption) {
+        surface.DrawTextCentred(e.Rect, "  " + pass.caption + "  ");
+    } else {
+        surface.TextOutClipped(e.Rect.Left + 1, e.Rect.Top + 1, e.Rect, pass.caption);
+    }
+}
+
+}  // namespace
+
+const Bitmap* ChooseBitmap(const TUIElement& e, bool active, bool hoverHere) {
+    if (!active) return e.InactiveBitmap;
+    if (e.ShownDown) return e.DownBitmap;
+    if (e.Hover && e.HoverBitmap && hoverHere) return e.HoverBitmap;
+    return e.NormalBitmap;
+}
+
+void DrawMissingBitmapMark(DrawingSurface& surface, const Rect& r) {
+    surface.SetBrushKind(BrushStyle::Solid);
+    surface.SetBrushColour(kMarkFill);
+    surface.FillRect(r);
+    surface.SetPenColour(kMarkLine);
+    const std::int32_t L = r.Left, T = r.Top, R = r.Right - 1, B = r.Bottom - 1;
+    surface.MoveTo(L, T);
+    surface.LineTo(R, T);
+    surface.LineTo(R, B);
+    surface.LineTo(L, B);
+    surface.LineTo(L, T);
+    surface.LineTo(R, B);
+    surface.MoveTo(R, T);
+    surface.LineTo(L, B);
+}
+
+void TileBitmap(DrawingSurface& surface, const Rect& r, const Bitmap& bitmap, const Rect& visible) {
+    TileCount count = TileCopies(r, bitmap.Width(), bitmap.Height());
+    Rect shown = Intersection(r, visible);
+    if (count.rows == 0 || shown.IsEmpty()) return;
+    surface.PushClipRect(r);
+    struct PopOnExit {
+        DrawingSurface& surface;
+        ~PopOnExit() { surface.PopClip(); }
+    } pop{surface};
+    const std::int64_t w = bitmap.Width(), h = bitmap.Height();
+    const std::int64_t firstRow = (std::int64_t(shown.Top) - r.Top) / h;
+    const std::int64_t lastRow = std::min<std::int64_t>(count.rows, (std::int64_t(shown.Bottom) - r.Top + h - 1) / h);
+    const std::int64_t firstColumn = (std::int64_t(shown.Left) - r.Left) / w;
+    const std::int64_t lastColumn =
+        std::min<std::int64_t>(count.columns, (std::int64_t(shown.Right) - r.Left + w - 1) / w);
+    for (std::int64_t row = firstRow; row < lastRow; ++row) {
+        for (std::int64_t column = firstColumn; column < lastColumn; ++column) {
+            surface.DrawBitmap(bitmap, std::int32_t(r.Left + column * w), std::int32_t(r.Top + row * h));
+        }
+    }
+}
+
+void PaintElement(const PaintPass& pass, TUIElement& e) {
+    ComputeElementRect(e, pass.width, pass.height);
+    DrawBody(pass, e);
+    if (e.HitCode == kCaptionHitCode) DrawCaption(pass, e);
+    else if (e.OnPaint) ExecuteWord(e.OnPaint);
+}
+
+void PaintElements(const PaintPass& pass) {
+    LoadContext(pass);
+    SurfaceScope scope(pass.surface);
+    if (!pass.theme.Elements) return;
+    for (std::size_t i = 0; i < pass.theme.Elements->Count(); ++i) {
+        PaintElement(pass, pass.theme.Elements->At(std::ptrdiff_t(i)));
+    }
+}
+
+void PaintElementPair(const PaintPass& pass, std::intptr_t first, std::intptr_t second) {
+    LoadContext(pass);
+    SurfaceScope scope(pass.surface);
+    if (!pass.theme.Elements) return;
+    const auto count = std::intptr_t(pass.theme.Elements->Count());
+    for (std::intptr_t index : {first, second}) {
+        if (index >= 0 && index < count) PaintElement(pass, pass.theme.Elements->At(std::ptrdiff_t(index)));
+    }
+}
+
+}  // namespace vt

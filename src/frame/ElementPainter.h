@@ -1,0 +1,65 @@
+#pragma once
+// Paints a theme's elements onto a drawing surface: each element with the bitmap of its state,
+// stretched, tiled or once, the missing-bitmap mark where a state has none, the caption text
+// and the elements' OnPaint words. The platform's part (device context, window text, icon) is
+// the caller's; see FramePainter in win32/.
+#include <cstdint>
+#include <string>
+
+#include "common/Rect.h"
+#include "graphics/DrawingSurface.h"
+#include "theme/ThemeState.h"
+#include "theme/TUIElement.h"
+
+namespace vt {
+
+constexpr std::int32_t kCaptionHitCode = 2;
+constexpr std::int32_t kIconHitCode = 267;
+
+// What only the window's platform side can draw.
+class WindowIconPainter {
+public:
+    virtual ~WindowIconPainter() = default;
+    // The window's large icon scaled into r; nothing when it has none.
+    virtual void DrawIcon(DrawingSurface& surface, const Rect& r) = 0;
+};
+
+// One painting pass over one window.
+struct PaintPass {
+    ThemeState& theme;
+    DrawingSurface& surface;
+    WindowIconPainter& icon;
+    std::uintptr_t window = 0;  // for the drawing context
+    std::int32_t width = 0;     // of the window rectangle
+    std::int32_t height = 0;
+    std::uint32_t style = 0;    // GWL_STYLE
+    bool active = false;
+    bool hoverHere = false;     // this window is the shared hover window
+    std::string caption;
+};
+
+// The bitmap an element shows in a state (null: none in that state). Inactive windows show the
+// inactive bitmap, a pressed element its down bitmap, a hovered element of the hover window its
+// hover bitmap, anything else the normal one.
+const Bitmap* ChooseBitmap(const TUIElement& element, bool active, bool hoverHere);
+
+// The mark of a state without a bitmap: a black box with a red outline and both diagonals.
+void DrawMissingBitmapMark(DrawingSurface& surface, const Rect& r);
+
+// Copies of the bitmap from r's top-left corner, rows + 1 by columns + 1, clipped to r (and to
+// whatever clipping was in force before, which stays). Only the copies that reach `visible`
+// (the window) are drawn: an absurd rectangle costs no more than the window.
+void TileBitmap(DrawingSurface& surface, const Rect& r, const Bitmap& bitmap, const Rect& visible);
+
+// Loads the drawing context for the pass (style, window, surface, active), paints every element
+// in list order, and leaves the context's surface none, also on an error.
+void PaintElements(const PaintPass& pass);
+
+// Paints the elements of the two indexes (one outside the list, such as -1, is skipped), with
+// the drawing context loaded as PaintElements does.
+void PaintElementPair(const PaintPass& pass, std::intptr_t first, std::intptr_t second);
+
+// Paints one element; the drawing context must be loaded.
+void PaintElement(const PaintPass& pass, TUIElement& element);
+
+}  // namespace vt

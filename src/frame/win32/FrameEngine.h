@@ -1,0 +1,118 @@
+#pragma once
+// What the hook's dispatch asks of the frame engine: the process's theme (load, switch, its
+// information) and the handling of a themed window's non-client messages. The dispatch owns the
+// window's record: it passes the record's bits the engine needs (active, shrunk) as arguments
+// and applies what comes back. The engine never reaches into the hook.
+//
+// This base class is the engine with no theme: ThemeLoaded() is false, so the dispatch calls
+// none of the message operations and every message passes through. The module's engine derives
+// from it (CreateFrameEngine); tests derive fakes.
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/win32/UniqueHandle.h"
+
+namespace vt {
+
+class MenuBarPainter;
+class SharedArea;
+
+// The hit-test code of the menu bar strip inside a themed frame.
+constexpr WPARAM kMenuBarHitCode = 271;
+
+// The theme's size fix-ups: what the frame adds to a client size to give the window size.
+struct SizeFixups {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::int32_t menu = 0;  // added to the height of a window whose menu has items
+};
+
+// Whether a message was answered by the engine or goes on to the window's own procedure.
+enum class Handling { Handled, PassOn };
+
+struct MessageAnswer {
+    Handling handling = Handling::PassOn;
+    LRESULT result = 0;  // the message's result when handled
+};
+
+class FrameEngine {
+public:
+    virtual ~FrameEngine() = default;
+
+    // The theme of the process. Start: the theme information, the first load, the repaint
+    // message. End: everything released. SwitchTheme: unload, then load from the configuration
+    // again (on "Veltrane Theme Changed").
+    virtual void Start() {}
+    virtual void End() {}
+    virtual void SwitchTheme() {}
+    // The process's theme came from themes.cfg: it ignores theme changes.
+    virtual bool ThemePinned() const { return false; }
+    // The lines of the theme's [INFO] section.
+    virtual std::vector<std::string> ThemeInfo() const { return {}; }
+    // "Veltrane Repaint Message" (0 until the start has registered it).
+    virtual UINT RepaintMessage() const { return 0; }
+
+    virtual bool ThemeLoaded() const { return false; }
+    virtual SizeFixups Fixups() const { return {}; }
+    virtual bool WindowZoom() const { return false; }
+
+    // The window's new shape (null: none). `shrunk`: the window is rolled up to the theme's
+    // shrink rectangle.
+    virtual UniqueGdiObject BuildRegion(HWND window, LONG_PTR style, bool shrunk) {
+        (void)window; (void)style; (void)shrunk;
+        return UniqueGdiObject();
+    }
+    virtual void PaintFrame(HWND window, bool active) { (void)window; (void)active; }
+    // Redraws the elements of these indexes (one outside the element list, such as -1, is skipped).
+    virtual void RepaintElements(HWND window, std::intptr_t first, std::intptr_t second, bool active) {
+        (void)window; (void)first; (void)second; (void)active;
+    }
+    virtual void RunIdleScripts(HWND window, bool active) { (void)window; (void)active; }
+    virtual LRESULT HitTest(HWND window, WPARAM wParam, LPARAM lParam) {
+        return DefWindowProcA(window, WM_NCHITTEST, wParam, lParam);
+    }
+    virtual LRESULT CalcClientArea(HWND window, WPARAM wParam, LPARAM lParam) {
+        return DefWindowProcA(window, WM_NCCALCSIZE, wParam, lParam);
+    }
+    // True when it set a cursor.
+    virtual bool SetFrameCursor(HWND window, WPARAM wParam, WORD hitCode) {
+        (void)window; (void)wParam; (void)hitCode;
+        return false;
+    }
+    virtual MessageAnswer ButtonDown(HWND window, WPARAM hitCode, LPARAM lParam) {
+        (void)window; (void)hitCode; (void)lParam;
+        return {};
+    }
+    virtual LRESULT ButtonUp(HWND window, WPARAM wParam, LPARAM lParam) {
+        (void)window; (void)wParam; (void)lParam;
+        return 0;
+    }
+    virtual Handling SystemCommand(HWND window, WPARAM command, LPARAM lParam) {
+        (void)window; (void)command; (void)lParam;
+        return Handling::PassOn;
+    }
+    virtual void ReleasePressed(HWND window) { (void)window; }
+    virtual void ReleaseHover(HWND window, int pressed, bool releaseAll) {
+        (void)window; (void)pressed; (void)releaseAll;
+    }
+    // Forgets the hovered element when there is one whose Hover is set; true when it did.
+    virtual bool ForgetHoveredElement() { return false; }
+
+    virtual void TrackMenu(HWND window, LPARAM screenPoint, int mode) { (void)window; (void)screenPoint; (void)mode; }
+    virtual void StartMenuHook() {}
+    virtual void StopMenuHook() {}
+    // The popup about to open (WM_INITMENUPOPUP's menu and item position).
+    virtual void SetPopupMenu(HMENU menu, int item) { (void)menu; (void)item; }
+
+    virtual void ZoomRect(const RECT& from, const RECT& to, int steps) { (void)from; (void)to; (void)steps; }
+};
+
+// The module's engine, reading the hover window from `sharedArea` and drawing menu bars with
+// `menuBar` (both outlive it; the painter may be null).
+std::unique_ptr<FrameEngine> CreateFrameEngine(SharedArea& sharedArea, MenuBarPainter* menuBar);
+
+}  // namespace vt

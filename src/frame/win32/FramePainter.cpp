@@ -1,0 +1,129 @@
+#include "frame/win32/FramePainter.h"
+
+#include <string>
+
+#include "common/Notice.h"
+#include "frame/ElementGeometry.h"
+#include "frame/ElementPainter.h"
+#include "graphics/win32/GdiGuards.h"
+#include "frame/win32/WindowGeometry.h"
+#include "graphics/win32/GdiSurface.h"
+#include "script/Engine.h"
+#include "script/drawing/DrawingContext.h"
+
+namespace vt {
+namespace {
+
+class IconPainter final : public WindowIconPainter {
+public:
+    IconPainter(HWND window, GdiSurface& surface) : window_(window), surface_(surface) {}
+    void DrawIcon(DrawingSurface&, const Rect& r) override {
+        auto icon = reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_BIG, 0));
+        if (!icon) return;
+        DrawIconEx(surface_.PreparedDc(), r.Left, r.Top, icon, r.Width(), r.Height(), 0, nullptr, DI_NORMAL);
+    }
+
+private:
+    HWND window_;
+    GdiSurface& surface_;
+};
+
+// What every pass does before it draws: a surface on the window's DC with the context loaded,
+// the client rectangle (its OnCalcRect run) taken out of the drawing.
+struct FramePass {
+    FramePass(const FramePaintTools& tools, HWND window, const WindowDc& dc)
+        : geometry(ReadWindowGeometry(window)), surface(dc.Get(), tools.resources), icon(window, surface) {}
+
+    WindowGeometry geometry;
+    GdiSurface surface;
+    IconPainter icon;
+};
+
+void LoadPassContext(HWND window, const WindowGeometry& g, GdiSurface& surface) {
+    DrawingContext& context = Drawing();
+    context.WindowStyle = g.style;
+    context.Window = reinterpret_cast<std::uintptr_t>(window);
+    context.Surface = &surface;
+}
+
+// The client rectangle, computed with the pass's surface in the context, then excluded.
+Rect ExcludeClient(const FramePaintTools& tools, HWND window, FramePass& pass) {
+    LoadPassContext(window, pass.geometry, pass.surface);
+    struct SurfaceOff {
+        ~SurfaceOff() { Drawing().Surface = nullptr; }
+    } off;
+    Rect client = ComputeClientRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height,
+                                    pass.geometry.hasMenuBar);
+    pass.surface.ExcludeClipRect(client);
+    return client;
+}
+
+PaintPass MakePaintPass(const FramePaintTools& tools, HWND window, FramePass& pass, bool active,
+                        std::string caption) {
+    PaintPass p{tools.theme, pass.surface, pass.icon};
+    p.window = reinterpret_cast<std::uintptr_t>(window);
+    p.width = pass.geometry.width;
+    p.height = pass.geometry.height;
+    p.style = pass.geometry.style;
+    p.active = active;
+    p.hoverHere = tools.hoverWindow == window;
+    p.caption = std::move(caption);
+    return p;
+}
+
+}  // namespace
+
+void PaintFrame(const FramePaintTools& tools, HWND window, bool active) {
+    if (!tools.theme.Elements) return;
+    // An empty title is an ordinary title: many real windows have none.
+    std::string caption = WindowText(window);
+    WindowDc dc(window, GetWindowDC(window));
+    if (!dc) {
+        PlayBeep(1000, 100);
+        return;
+    }
+    FramePass pass(tools, window, dc);
+    ExcludeClient(tools, window, pass);
+    PaintElements(MakePaintPass(tools, window, pass, active, std::move(caption)));
+    if (pass.geometry.hasMenuBar && tools.menuBar) {
+        LoadPassContext(window, pass.geometry, pass.surface);
+        struct SurfaceOff {
+            ~SurfaceOff() { Drawing().Surface = nullptr; }
+        } off;
+        Rect bar = ComputeClientRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height,
+                                     false);
+        bar.Bottom = bar.Top + MenuBarHeight(tools.theme);
+        tools.menuBar->PaintMenuBar(pass.surface, pass.geometry.menu, bar);
+    }
+}
+
+void RepaintElements(const FramePaintTools& tools, HWND window, std::intptr_t first, std::intptr_t second,
+                     bool active) {
+    if (!tools.theme.Elements) return;
+    std::string caption = WindowText(window);
+    WindowDc dc(window, GetWindowDC(window));
+    if (!dc) {
+        PlayBeep(1000, 100);
+        return;
+    }
+    FramePass pass(tools, window, dc);
+    ExcludeClient(tools, window, pass);
+    PaintElementPair(MakePaintPass(tools, window, pass, active, std::move(caption)), first, second);
+}
+
+void RunIdleScripts(const FramePaintTools& tools, HWND window, bool active) {
+    if (!tools.theme.Elements) return;
+    WindowDc dc(window, GetWindowDC(window));
+    if (!dc) return;
+    GdiSurface surface(dc.Get(), tools.resources);
+    // The ticked window's own style and handle, so that WINDOWTEXT and WINDOWSTYLE in OnIdle
+    // describe it rather than whatever window was drawn last.
+    LoadPassContext(window, ReadWindowGeometry(window), surface);
+    Drawing().IsActive = active;
+    SurfaceScope scope(surface);
+    for (std::size_t i = 0; i < tools.theme.Elements->Count(); ++i) {
+        if (TDefinition* idle = tools.theme.Elements->At(std::ptrdiff_t(i)).OnIdle) ExecuteWord(idle);
+    }
+}
+
+}  // namespace vt

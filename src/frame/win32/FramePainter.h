@@ -1,0 +1,30 @@
+#pragma once
+// The Win32 side of painting a themed window's frame: the window's device context and text, the
+// client area kept out of the drawing, the elements (ElementPainter), the window icon, and the
+// menu bar strip. Painting goes straight onto the window's device context.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "frame/win32/MenuBarPainter.h"
+#include "graphics/win32/GdiResources.h"
+#include "theme/ThemeState.h"
+
+namespace vt {
+
+struct FramePaintTools {
+    ThemeState& theme;
+    GdiResources& resources;
+    MenuBarPainter* menuBar;  // null: the strip is left to the elements
+    HWND hoverWindow;         // the shared area's hover window
+};
+
+// The whole frame: every element, then the menu bar.
+void PaintFrame(const FramePaintTools& tools, HWND window, bool active);
+// The elements of the two indexes only (hover and press feedback); no menu bar.
+void RepaintElements(const FramePaintTools& tools, HWND window, std::intptr_t first, std::intptr_t second,
+                     bool active);
+// Every element's OnIdle word, with a surface on the window.
+void RunIdleScripts(const FramePaintTools& tools, HWND window, bool active);
+
+}  // namespace vt

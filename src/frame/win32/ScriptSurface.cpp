@@ -1,0 +1,33 @@
+#include "frame/win32/ScriptSurface.h"
+
+#include "script/drawing/DrawingContext.h"
+
+namespace vt {
+namespace {
+
+bool AnyElementCalculates(const ThemeState& theme) {
+    if (theme.Elements) {
+        for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
+            if (theme.Elements->At(std::ptrdiff_t(i)).OnCalcRect) return true;
+        }
+    }
+    return theme.ShrinkElement && theme.ShrinkElement->OnCalcRect;
+}
+
+}  // namespace
+
+ScriptSurface::ScriptSurface(const ThemeState& theme, GdiResources& resources, HWND window, std::uint32_t style) {
+    DrawingContext& context = Drawing();
+    context.WindowStyle = style;
+    context.Window = reinterpret_cast<std::uintptr_t>(window);
+    context.Surface = nullptr;
+    if (!AnyElementCalculates(theme)) return;
+    dc_.emplace(window, GetWindowDC(window));
+    if (!*dc_) return;
+    surface_.emplace(dc_->Get(), resources);
+    context.Surface = &*surface_;
+}
+
+ScriptSurface::~ScriptSurface() { Drawing().Surface = nullptr; }
+
+}  // namespace vt

@@ -1,0 +1,29 @@
+#pragma once
+// The drawing surface that element scripts get outside painting (region building, the client
+// area): a surface on a fresh device context of the window, made only when the theme has an
+// OnCalcRect word that could use it, and taken out of the drawing context again on every way
+// out.
+#include <windows.h>
+
+#include <optional>
+
+#include "graphics/win32/GdiGuards.h"
+#include "graphics/win32/GdiResources.h"
+#include "graphics/win32/GdiSurface.h"
+#include "theme/ThemeState.h"
+
+namespace vt {
+
+class ScriptSurface {
+public:
+    ScriptSurface(const ThemeState& theme, GdiResources& resources, HWND window, std::uint32_t style);
+    ~ScriptSurface();
+    ScriptSurface(const ScriptSurface&) = delete;
+    ScriptSurface& operator=(const ScriptSurface&) = delete;
+
+private:
+    std::optional<WindowDc> dc_;
+    std::optional<GdiSurface> surface_;
+};
+
+}  // namespace vt

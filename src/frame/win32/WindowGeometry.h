@@ -1,0 +1,23 @@
+#pragma once
+// What the frame needs to know of a window before it computes or paints anything.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace vt {
+
+struct WindowGeometry {
+    std::uint32_t style = 0;  // GWL_STYLE
+    std::int32_t width = 0;   // of the window rectangle
+    std::int32_t height = 0;
+    HMENU menu = nullptr;
+    bool hasMenuBar = false;  // a menu with items, on a window that is no child
+};
+
+WindowGeometry ReadWindowGeometry(HWND window);
+
+// The window's text, at most 255 characters; empty when it has none.
+std::string WindowText(HWND window);
+
+}  // namespace vt

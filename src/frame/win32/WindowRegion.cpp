@@ -1,0 +1,91 @@
+#include "frame/win32/WindowRegion.h"
+
+#include <cstring>
+#include <vector>
+
+#include "common/Notice.h"
+#include "frame/ElementGeometry.h"
+#include "frame/TransparentRuns.h"
+#include "frame/win32/ScriptSurface.h"
+#include "graphics/ScaledPixels.h"
+
+namespace vt {
+namespace {
+
+void Combine(HRGN into, HRGN with, int mode, unsigned beepStep) {
+    if (CombineRgn(into, into, with, mode) == ERROR) PlayBeep(4000 * beepStep, 10);
+}
+
+}  // namespace
+
+void TransparentCut(const Bitmap& image, const Rect& rect, const Rect& visible, HRGN elementRegion,
+                    std::uint8_t drawingMode) {
+    if (!image.Transparent() || image.Empty()) return;
+    Rect part = Intersection(rect, visible);
+    if (part.IsEmpty()) return;
+    const Colour key = image.TransparentColor();
+    std::vector<Rect> runs = TransparentRuns(MakeWorkImage(image, rect, part, drawingMode), key);
+    if (runs.empty()) return;
+    // Region data: a header, then the runs as rectangles in the order found.
+    std::vector<unsigned char> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
+    auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
+    header->dwSize = sizeof(RGNDATAHEADER);
+    header->iType = RDH_RECTANGLES;
+    header->nCount = DWORD(runs.size());
+    header->nRgnSize = 0;
+    header->rcBound = RECT{0, 0, part.Width(), part.Height()};
+    auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
+    for (std::size_t i = 0; i < runs.size(); ++i) rects[i] = RECT{runs[i].Left, runs[i].Top, runs[i].Right, runs[i].Bottom};
+    UniqueGdiObject cut(ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<RGNDATA*>(data.data())));
+    if (!cut) return;  // the element keeps its whole rectangle
+    HRGN runsRegion = static_cast<HRGN>(cut.get());
+    OffsetRgn(runsRegion, part.Left, part.Top);
+    Combine(elementRegion, runsRegion, RGN_OR, 1);
+    Combine(elementRegion, runsRegion, RGN_XOR, 2);
+}
+
+UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND window, std::uint32_t style,
+                            bool shrunk) {
+    UniqueGdiObject region(CreateRectRgn(0, 0, 0, 0));
+    if (!region || !theme.Elements) return region;
+    HRGN shape = static_cast<HRGN>(region.get());
+    RECT windowRect{};
+    GetWindowRect(window, &windowRect);
+    const std::int32_t W = windowRect.right - windowRect.left, H = windowRect.bottom - windowRect.top;
+    const Rect visible{0, 0, W, H};
+
+    ScriptSurface scripts(theme, resources, window, style);
+
+    for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
+        TUIElement& e = theme.Elements->At(std::ptrdiff_t(i));
+        const bool isClient = e.HitCode == kClientHitCode, isExclude = e.HitCode == kExcludeHitCode;
+        if (e.NoImage && !isClient && !isExclude) continue;
+        if (!ElementApplies(e, style)) continue;
+        ComputeElementRect(e, W, H);  // a failing OnCalcRect ends the build
+        UniqueGdiObject piece(CreateRectRgn(e.Rect.Left, e.Rect.Top, e.Rect.Right, e.Rect.Bottom));
+        if (!piece) continue;
+        HRGN pieceRegion = static_cast<HRGN>(piece.get());
+        // A broken image or a refused combination costs this element's part only.
+        try {
+            if (theme.AutoExclude && e.NormalBitmap && !e.NormalBitmap->Empty() && e.NormalBitmap->Transparent()) {
+                TransparentCut(*e.NormalBitmap, e.Rect, visible, pieceRegion, e.Anchor1);
+            }
+            if (isExclude) {
+                CombineRgn(shape, shape, pieceRegion, RGN_OR);
+                CombineRgn(shape, shape, pieceRegion, RGN_XOR);
+            } else {
+                CombineRgn(shape, shape, pieceRegion, RGN_OR);
+            }
+        } catch (const std::exception&) {
+        }
+    }
+    if (theme.ShrinkElement && shrunk) {
+        ComputeElementRect(*theme.ShrinkElement, W, H);
+        const Rect& r = theme.ShrinkElement->Rect;
+        UniqueGdiObject cut(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
+        if (cut) CombineRgn(shape, shape, static_cast<HRGN>(cut.get()), RGN_AND);
+    }
+    return region;
+}
+
+}  // namespace vt

@@ -1,0 +1,27 @@
+#pragma once
+// The window region of a themed window: the union of its applying elements' rectangles, less
+// the EXCLUDE elements, less the transparent pixels of transparent element images when the
+// theme says AUTOEXCLUDE, cut down to the shrink rectangle while the window is rolled up.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "common/Rect.h"
+#include "common/win32/UniqueHandle.h"
+#include "graphics/Bitmap.h"
+#include "graphics/win32/GdiResources.h"
+#include "theme/ThemeState.h"
+
+namespace vt {
+
+// The new region (owned by the guard until SetWindowRgn takes it). With no element list it is
+// empty. A failing OnCalcRect word's error goes to the caller, after the region is released.
+UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND window, std::uint32_t style,
+                            bool shrunk);
+
+// Removes the image's transparent pixels, as painting draws the image over `rect`, from
+// `elementRegion`; only the part within `visible` (the window) is looked at.
+void TransparentCut(const Bitmap& image, const Rect& rect, const Rect& visible, HRGN elementRegion,
+                    std::uint8_t drawingMode);
+
+}  // namespace vt
