@@ -1,6 +1,7 @@
-// vtforth: runs theme script lines on one engine with the core words and prints, per line,
-// "ok" and the data stack or "error: " and the message. Notices and beeps become lines of
-// their own instead of boxes and tones.
+// vtforth: runs theme script lines on one engine with the core words and the theme's drawing
+// and window words and prints, per line, "ok" and the data stack or "error: " and the message.
+// Notices and beeps become lines of their own instead of boxes and tones. There is no window
+// and no drawing surface: the words that draw or measure end their line with an error.
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -9,6 +10,7 @@
 #include "common/Notice.h"
 #include "script/Engine.h"
 #include "script/ValueListing.h"
+#include "theme/ThemeWords.h"
 
 namespace {
 
@@ -17,7 +19,9 @@ const char* const kHelp =
     "       vtforth --help\n"
     "\n"
     "Runs theme script lines (the [CODE] language) on one script engine with the core words,\n"
-    "reading FILE, or standard input when no FILE is given. A definition may span lines.\n"
+    "the drawing and window words and the WS_ constants, reading FILE, or standard input\n"
+    "when no FILE is given. A definition may span lines. No window is being drawn: the words\n"
+    "that draw or measure text report an error.\n"
     "After each line it prints exactly one line:\n"
     "  ok STACK        the data stack from bottom to top, each value preceded by one space:\n"
     "                  Integer in decimal, Real as the shortest decimal that reads back the\n"
@@ -70,6 +74,7 @@ int main(int argc, char** argv) {
     });
     vt::SetBeepHandler([](unsigned, unsigned) { std::cout << "beep\n"; });
     vt::StartEngine();
+    vt::RegisterThemeScriptWords();
     if (argc > 1) {
         std::ifstream file(argv[1], std::ios::binary);
         if (!file) {

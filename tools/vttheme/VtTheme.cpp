@@ -10,12 +10,14 @@
 
 #include "common/Notice.h"
 #include "theme/ThemeInspector.h"
+#include "theme/ThemeWords.h"
 
 namespace {
 
 // The script word sets a theme can use besides the core words, registered after them as the
-// module does. The drawing words join this list once they exist.
-const std::vector<vt::WordRegistration> kExtraWords = {};
+// module does. There is no drawing surface here: a theme whose top-level code draws fails its
+// line, as it would in the module.
+const std::vector<vt::WordRegistration> kExtraWords = {&vt::RegisterThemeScriptWords};
 
 int Usage() {
     std::fputs("usage: vttheme check THEME\n       vttheme dump THEME\n", stderr);

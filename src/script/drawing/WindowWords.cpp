@@ -1,0 +1,47 @@
+#include "script/drawing/WindowWords.h"
+
+#include <string>
+
+#include "script/Engine.h"
+#include "script/drawing/DrawingContext.h"
+
+namespace vt {
+namespace {
+
+// The platform's title buffer holds 256 characters with its terminating zero.
+constexpr std::size_t kMaxTitleLength = 255;
+
+}  // namespace
+
+TForthObject* TGetTitle::Execute() {
+    std::string (*windowText)(std::uintptr_t) = CurrentDrawingHost().windowText;
+    std::uintptr_t window = Drawing().Window;
+    std::string text;
+    if (windowText && window != 0) {
+        text = windowText(window);
+        // Held to what the platform's buffer would give, whatever the host hands back.
+        std::size_t end = text.find('\0');
+        if (end > kMaxTitleLength) end = kMaxTitleLength;
+        if (end < text.size()) text.resize(end);
+    }
+    Push(Value::FromString(text));
+    return nullptr;
+}
+
+TForthObject* TWindowStyle::Execute() {
+    Push(Value::FromInt(std::int32_t(Drawing().WindowStyle)));
+    return nullptr;
+}
+
+TForthObject* TGetActive::Execute() {
+    // An Integer, not a Boolean: scripts add and compare it as a number.
+    Push(Value::FromInt(Drawing().IsActive ? 1 : 0));
+    return nullptr;
+}
+
+// References compiled into bodies, instantiated here so that the actions above inline.
+template class TNativeReference<TGetTitle>;
+template class TNativeReference<TWindowStyle>;
+template class TNativeReference<TGetActive>;
+
+}  // namespace vt

@@ -1,0 +1,31 @@
+#pragma once
+// The words that describe the window whose frame is being handled: its text, its style bits
+// and whether its caption is active.
+#include "script/Definition.h"
+#include "script/NativeReference.h"
+
+namespace vt {
+
+// ( -- text ) The window's text (at most 255 characters; empty for none or no window).
+class TGetTitle final : public TDefinition {
+public:
+    TForthObject* Execute() override;
+};
+
+// ( -- style ) The window's style bits as a signed 32-bit Integer (WS_POPUP makes it negative).
+class TWindowStyle final : public TDefinition {
+public:
+    TForthObject* Execute() override;
+};
+
+// ( -- flag ) The Integer 1 when the window's caption is active, else 0.
+class TGetActive final : public TDefinition {
+public:
+    TForthObject* Execute() override;
+};
+
+extern template class TNativeReference<TGetTitle>;
+extern template class TNativeReference<TWindowStyle>;
+extern template class TNativeReference<TGetActive>;
+
+}  // namespace vt
