@@ -21,7 +21,7 @@ void StretchPart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitma
     const std::int32_t w = part.Width(), h = part.Height();
     scratch.SetSize(w, h);
     // The source column of each destination column, worked out once for all rows.
-    std::vector<std::int32_t> columns(std::size_t(w));
+    std::vector<std::int32_t> columns(static_cast<std::size_t>(w));
     for (std::int32_t x = 0; x < w; ++x) {
         columns[std::size_t(x)] = StretchSource(part.Left - dest.Left + x, dest.Width(), bitmap.Width());
     }
