@@ -25,6 +25,24 @@ private:
     HDC dc_;
 };
 
+// A device context from GetDC or GetWindowDC (null window: the screen's), given back with
+// ReleaseDC and the same window.
+class WindowDc {
+public:
+    WindowDc(HWND window, HDC dc) : window_(window), dc_(dc) {}
+    ~WindowDc() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC Get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 // Selects an object into a device context and puts the previous one back: an object must not
 // be deleted while it is selected.
 class SelectGuard {

@@ -1,0 +1,85 @@
+#pragma once
+// The GDI forms of one theme's bitmaps and fonts, made once and reused by every paint: a frame
+// is repainted on every WM_NCPAINT of every skinned window, so no paint should convert pixels or
+// create fonts that an earlier paint already made.
+//
+// Whoever owns the theme owns one GdiResources and calls Clear() when the theme is unloaded,
+// before its bitmaps go away: entries are keyed by the bitmap's address and assume its pixels do
+// not change while the theme is loaded. Nothing handed out may be selected into a device context
+// when Clear() runs or the cache is destroyed (surfaces give their DC its own objects back when
+// they end).
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "common/Rect.h"
+#include "common/win32/UniqueHandle.h"
+#include "graphics/Bitmap.h"
+#include "graphics/Font.h"
+
+namespace vt {
+
+// The RGB value a colour is drawn with: 0x80000000 + n is system colour n (its current value),
+// anything else its low 24 bits.
+COLORREF ColourToRgb(Colour c);
+
+class GdiResources {
+public:
+    GdiResources() = default;
+    ~GdiResources() = default;  // the owners release every handle
+    GdiResources(const GdiResources&) = delete;
+    GdiResources& operator=(const GdiResources&) = delete;
+
+    // Releases every bitmap section and font (theme unload).
+    void Clear() noexcept;
+
+    // The bitmap as a 32-bit top-down DIB section, made on first use. Null for an empty bitmap or
+    // when GDI refused one (a refused one is tried again next time).
+    HBITMAP Section(const Bitmap& bitmap);
+
+    // The part `part` of `bitmap` stretched over `dest` (StretchPart's pixels, part's size), as a
+    // DIB section. The last one made for each bitmap is kept: the same destination size and the
+    // same visible part again (wherever the destination lies) reuse it without pixel work. Null
+    // when there is nothing to draw or GDI refused.
+    HBITMAP StretchedSection(const Bitmap& bitmap, const Rect& dest, const Rect& part);
+
+    // The font at the screen's vertical DPI (read once), made on first use of its face, size and
+    // styles; the colour plays no part. Null when GDI refused it.
+    HFONT FontHandle(const Font& font);
+
+    // Counts of what is held (for tests and diagnostics).
+    std::size_t SectionCount() const { return sections_.size(); }
+    std::size_t StretchedCount() const { return stretched_.size(); }
+    std::size_t FontCount() const { return fonts_.size(); }
+
+private:
+    struct StretchKey {
+        std::int32_t destWidth = 0, destHeight = 0;
+        Rect part;  // relative to the destination's top-left corner
+        bool operator==(const StretchKey& o) const {
+            return destWidth == o.destWidth && destHeight == o.destHeight && part == o.part;
+        }
+    };
+    struct Stretched {
+        StretchKey key;
+        UniqueGdiObject section;
+    };
+    struct FontEntry {
+        std::string face;
+        int size;
+        bool bold, italic, underline;
+        UniqueGdiObject handle;
+    };
+
+    int ScreenDpi();
+
+    std::unordered_map<const Bitmap*, UniqueGdiObject> sections_;
+    std::unordered_map<const Bitmap*, Stretched> stretched_;
+    std::vector<FontEntry> fonts_;  // a theme has a handful; a linear search beats hashing a face
+    int dpi_ = 0;                   // 0 until first read
+};
+
+}  // namespace vt

@@ -1,0 +1,198 @@
+#include "graphics/win32/GdiSurface.h"
+
+#include <climits>
+#include <stdexcept>
+
+#include "graphics/ScaledPixels.h"
+
+namespace vt {
+namespace {
+
+RECT ToRect(const Rect& r) { return RECT{LONG(r.Left), LONG(r.Top), LONG(r.Right), LONG(r.Bottom)}; }
+
+// Text lengths as the ANSI text calls take them.
+int TextLength(const std::string& text) { return text.size() > std::size_t(INT_MAX) ? INT_MAX : int(text.size()); }
+
+}  // namespace
+
+GdiSurface::GdiSurface(HDC dc, GdiResources& resources) : dc_(dc), resources_(resources) {}
+
+GdiSurface::~GdiSurface() {
+    // Clipping as it was before the first push still open (an error left a pass mid-way).
+    if (!savedClips_.empty()) SelectClipRgn(dc_, static_cast<HRGN>(savedClips_.front().get()));
+    // Our pen and brush are deleted after this, so they must not stay selected.
+    if (originalFont_) SelectObject(dc_, originalFont_);
+    if (originalPen_) SelectObject(dc_, originalPen_);
+    if (originalBrush_) SelectObject(dc_, originalBrush_);
+    if (prepared_) {
+        SetTextColor(dc_, originalTextColour_);
+        SetBkColor(dc_, originalBackColour_);
+        if (originalBackMode_) SetBkMode(dc_, originalBackMode_);
+    }
+}
+
+void GdiSurface::Remember(HGDIOBJ previous, HGDIOBJ& original) {
+    if (!original && previous && previous != HGDI_ERROR) original = previous;
+}
+
+HPEN GdiSurface::CurrentPen() {
+    COLORREF rgb = ColourToRgb(PenColour());
+    if (!pen_ || rgb != penRgb_) {
+        UniqueGdiObject fresh(CreatePen(PS_SOLID, 0, rgb));
+        if (!fresh) return static_cast<HPEN>(pen_.get());  // keeps drawing with the last one
+        // The old pen may be selected: put the new one in before the old one is deleted.
+        if (prepared_) Remember(SelectObject(dc_, fresh.get()), originalPen_);
+        pen_ = std::move(fresh);
+        penRgb_ = rgb;
+    }
+    return static_cast<HPEN>(pen_.get());
+}
+
+HBRUSH GdiSurface::CurrentBrush() {
+    if (BrushKind() == BrushStyle::Clear) return nullptr;
+    COLORREF rgb = ColourToRgb(BrushColour());
+    if (!brush_ || rgb != brushRgb_) {
+        UniqueGdiObject fresh(CreateSolidBrush(rgb));
+        if (!fresh) return static_cast<HBRUSH>(brush_.get());
+        if (prepared_) Remember(SelectObject(dc_, fresh.get()), originalBrush_);
+        brush_ = std::move(fresh);
+        brushRgb_ = rgb;
+    }
+    return static_cast<HBRUSH>(brush_.get());
+}
+
+HDC GdiSurface::PreparedDc() {
+    const Font& font = CurrentFont();
+    HFONT hfont = resources_.FontHandle(font);
+    HPEN pen = CurrentPen();
+    HBRUSH brush = CurrentBrush();
+    if (!prepared_) {
+        originalTextColour_ = GetTextColor(dc_);
+        originalBackColour_ = GetBkColor(dc_);
+        originalBackMode_ = GetBkMode(dc_);
+        prepared_ = true;
+    }
+    if (hfont) Remember(SelectObject(dc_, hfont), originalFont_);
+    if (pen) Remember(SelectObject(dc_, pen), originalPen_);
+    Remember(SelectObject(dc_, brush ? static_cast<HGDIOBJ>(brush) : GetStockObject(NULL_BRUSH)), originalBrush_);
+    SetTextColor(dc_, ColourToRgb(font.colour));
+    if (brush) {
+        SetBkMode(dc_, OPAQUE);
+        SetBkColor(dc_, brushRgb_);
+    } else {
+        SetBkMode(dc_, TRANSPARENT);
+    }
+    return dc_;
+}
+
+void GdiSurface::FillRect(const Rect& r) {
+    HBRUSH brush = CurrentBrush();
+    if (!brush || r.IsEmpty()) return;
+    RECT rc = ToRect(r);
+    ::FillRect(dc_, &rc, brush);
+}
+
+void GdiSurface::Rectangle(const Rect& r) {
+    HDC dc = PreparedDc();
+    ::Rectangle(dc, r.Left, r.Top, r.Right, r.Bottom);
+}
+
+void GdiSurface::MoveTo(std::int32_t x, std::int32_t y) { MoveToEx(dc_, x, y, nullptr); }
+
+void GdiSurface::LineTo(std::int32_t x, std::int32_t y) {
+    HDC dc = PreparedDc();
+    ::LineTo(dc, x, y);
+}
+
+void GdiSurface::SetPixel(std::int32_t x, std::int32_t y, Colour c) { ::SetPixel(dc_, x, y, ColourToRgb(c)); }
+
+Colour GdiSurface::GetPixel(std::int32_t x, std::int32_t y) {
+    // Asked of the clipping itself: not every GDI leaves clipped-out pixels unread.
+    if (!PtVisible(dc_, x, y)) return kInvalidColour;
+    COLORREF c = ::GetPixel(dc_, x, y);
+    return c == CLR_INVALID ? kInvalidColour : Colour(c & 0xFFFFFF);
+}
+
+TextSize GdiSurface::TextExtent(const std::string& text) {
+    HDC dc = PreparedDc();
+    SIZE size{0, 0};
+    if (!GetTextExtentPoint32A(dc, text.c_str(), TextLength(text), &size)) return TextSize{};
+    return TextSize{std::int32_t(size.cx), std::int32_t(size.cy)};
+}
+
+void GdiSurface::TextOutClipped(std::int32_t x, std::int32_t y, const Rect& clip, const std::string& text) {
+    HDC dc = PreparedDc();
+    RECT rc = ToRect(clip);
+    // Opaque: the whole clip rectangle gets the brush colour, not only the text's cells.
+    UINT options = ETO_CLIPPED | (BrushKind() == BrushStyle::Solid ? ETO_OPAQUE : 0);
+    ExtTextOutA(dc, x, y, options, &rc, text.c_str(), UINT(TextLength(text)), nullptr);
+}
+
+void GdiSurface::DrawTextCentred(const Rect& r, const std::string& text) {
+    HDC dc = PreparedDc();
+    RECT rc = ToRect(r);
+    DrawTextA(dc, text.c_str(), TextLength(text), &rc, DT_CENTER);
+}
+
+void GdiSurface::Blit(HBITMAP section, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
+                      bool transparent, COLORREF key) {
+    if (!source_) source_.emplace(dc_);
+    if (!*source_) {
+        source_.reset();  // tried again on the next blit
+        return;
+    }
+    HDC source = source_->Get();
+    SelectGuard selected(source, section);
+    if (GetCurrentObject(source, OBJ_BITMAP) != section) return;  // GDI refused the selection
+    if (transparent)
+        GdiTransparentBlt(dc_, x, y, w, h, source, 0, 0, w, h, key);
+    else
+        BitBlt(dc_, x, y, w, h, source, 0, 0, SRCCOPY);
+}
+
+void GdiSurface::DrawBitmap(const Bitmap& bitmap, std::int32_t x, std::int32_t y) {
+    if (bitmap.Empty()) return;
+    HBITMAP section = resources_.Section(bitmap);
+    if (!section) return;
+    Blit(section, x, y, bitmap.Width(), bitmap.Height(), bitmap.Transparent(), bitmap.TransparentColor());
+}
+
+void GdiSurface::StretchBitmap(const Bitmap& bitmap, const Rect& r) {
+    if (bitmap.Empty() || r.IsEmpty()) return;
+    // Only the part that can show is stretched: a rectangle far larger than the window costs
+    // no more than the window.
+    RECT box;
+    int kind = GetClipBox(dc_, &box);
+    if (kind == ERROR || kind == NULLREGION) return;
+    Rect visible = Intersection(r, Rect{box.left, box.top, box.right, box.bottom});
+    if (visible.IsEmpty()) return;
+    HBITMAP section = resources_.StretchedSection(bitmap, r, visible);
+    if (!section) return;
+    Blit(section, visible.Left, visible.Top, visible.Width(), visible.Height(), bitmap.Transparent(),
+         bitmap.TransparentColor());
+}
+
+void GdiSurface::ExcludeClipRect(const Rect& r) {
+    HDC dc = PreparedDc();
+    ::ExcludeClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
+}
+
+void GdiSurface::PushClipRect(const Rect& r) {
+    HDC dc = PreparedDc();
+    UniqueGdiObject saved(CreateRectRgn(0, 0, 0, 0));
+    if (!saved) throw std::runtime_error("PushClipRect: CreateRectRgn failed");
+    int held = GetClipRgn(dc, static_cast<HRGN>(saved.get()));
+    if (held < 0) throw std::runtime_error("PushClipRect: GetClipRgn failed");
+    if (held == 0) saved.reset();  // no clip region: PopClip removes clipping again
+    savedClips_.push_back(std::move(saved));
+    IntersectClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
+}
+
+void GdiSurface::PopClip() {
+    if (savedClips_.empty()) return;
+    HDC dc = PreparedDc();
+    SelectClipRgn(dc, static_cast<HRGN>(savedClips_.back().get()));
+    savedClips_.pop_back();
+}
+
+}  // namespace vt

@@ -1,0 +1,79 @@
+#pragma once
+// The drawing surface on a Win32 device context: draws straight onto it (no double buffering),
+// with the theme's bitmaps and fonts from a GdiResources cache. One surface lives for one pass;
+// it does not own the DC, and when it ends it gives the DC back its own pen, brush, font, text
+// colours and clipping, so the DC can be released as it came.
+#include <windows.h>
+
+#include <optional>
+#include <vector>
+
+#include "common/win32/UniqueHandle.h"
+#include "graphics/DrawingSurface.h"
+#include "graphics/win32/GdiGuards.h"
+#include "graphics/win32/GdiResources.h"
+
+namespace vt {
+
+class GdiSurface final : public DrawingSurface {
+public:
+    GdiSurface(HDC dc, GdiResources& resources);
+    ~GdiSurface() override;
+    GdiSurface(const GdiSurface&) = delete;
+    GdiSurface& operator=(const GdiSurface&) = delete;
+
+    // The DC with the current font, pen and brush selected, the text colour set to the font's and
+    // the background opaque in the brush colour (solid brush) or transparent (clear brush). Call it
+    // right before handing the DC to any platform call (DrawIconEx, DrawTextA, clip calls).
+    HDC PreparedDc();
+
+    void FillRect(const Rect& r) override;
+    void Rectangle(const Rect& r) override;
+    void MoveTo(std::int32_t x, std::int32_t y) override;
+    void LineTo(std::int32_t x, std::int32_t y) override;
+    void SetPixel(std::int32_t x, std::int32_t y, Colour c) override;
+    Colour GetPixel(std::int32_t x, std::int32_t y) override;
+    TextSize TextExtent(const std::string& text) override;
+    void TextOutClipped(std::int32_t x, std::int32_t y, const Rect& clip, const std::string& text) override;
+    void DrawTextCentred(const Rect& r, const std::string& text) override;
+    void DrawBitmap(const Bitmap& bitmap, std::int32_t x, std::int32_t y) override;
+    void StretchBitmap(const Bitmap& bitmap, const Rect& r) override;
+    void ExcludeClipRect(const Rect& r) override;
+    void PushClipRect(const Rect& r) override;
+    void PopClip() override;
+
+private:
+    HPEN CurrentPen();
+    HBRUSH CurrentBrush();  // null for a clear brush
+    // Copies w x h of `section` to (x, y) 1:1, leaving out `key` when `transparent`.
+    void Blit(HBITMAP section, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, bool transparent,
+              COLORREF key);
+    void Remember(HGDIOBJ previous, HGDIOBJ& original);
+
+    HDC dc_;
+    GdiResources& resources_;
+
+    // The last pen and brush made, kept while their colour stays current.
+    UniqueGdiObject pen_;
+    COLORREF penRgb_ = 0;
+    UniqueGdiObject brush_;
+    COLORREF brushRgb_ = 0;
+
+    // What the DC held before the first PreparedDc, put back when the surface ends.
+    bool prepared_ = false;
+    HGDIOBJ originalPen_ = nullptr;
+    HGDIOBJ originalBrush_ = nullptr;
+    HGDIOBJ originalFont_ = nullptr;
+    COLORREF originalTextColour_ = 0;
+    COLORREF originalBackColour_ = 0;
+    int originalBackMode_ = 0;
+
+    // The source DC for blits, made on the first one. A section is selected into it only for
+    // the blit itself, so that a nested surface can draw the same bitmap.
+    std::optional<MemoryDc> source_;
+
+    // The clipping in force before each PushClipRect (null: the DC had no clip region).
+    std::vector<UniqueGdiObject> savedClips_;
+};
+
+}  // namespace vt
