@@ -1,0 +1,53 @@
+#!/usr/bin/env python3
+"""Writes the bitmaps of the Pane test theme (pane/*.bmp): flat colours placed so that a test can
+tell by one pixel which piece, which state and which drawing mode it is looking at. The files are
+committed so that tests need no Python; run this again after changing a piece."""
+import os
+import struct
+
+HERE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "pane")
+MAGENTA = (255, 0, 255)
+
+
+def write_bmp(name, width, height, pixel):
+    stride = (width * 3 + 3) & ~3
+    rows = []
+    for y in reversed(range(height)):  # bottom-up
+        row = bytearray()
+        for x in range(width):
+            r, g, b = pixel(x, y)
+            row += bytes((b, g, r))
+        row += bytes(stride - width * 3)
+        rows.append(bytes(row))
+    data = b"".join(rows)
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    with open(os.path.join(HERE, name), "wb") as f:
+        f.write(header + info + data)
+
+
+def corner(colour):
+    # A rounded-off corner: the triangle x + y < 6 is see-through.
+    return lambda x, y: MAGENTA if x + y < 6 else colour
+
+
+def ringed(colour):
+    # A button whose outermost ring is see-through.
+    return lambda x, y: MAGENTA if x in (0, 11) or y in (0, 11) else colour
+
+
+def main():
+    os.makedirs(HERE, exist_ok=True)
+    write_bmp("corner.bmp", 8, 24, corner((0, 0, 128)))
+    write_bmp("corneroff.bmp", 8, 24, corner((128, 128, 128)))
+    write_bmp("title.bmp", 2, 24, lambda x, y: (200, 0, 0) if x == 0 else (0, 200, 0))
+    write_bmp("titleoff.bmp", 2, 24, lambda x, y: (96, 96, 96))
+    write_bmp("side.bmp", 4, 2, lambda x, y: (0, 0, 200) if y == 0 else (0, 200, 200))
+    write_bmp("bottom.bmp", 1, 1, lambda x, y: (100, 100, 100))
+    write_bmp("close.bmp", 12, 12, ringed((255, 255, 0)))
+    write_bmp("closeoff.bmp", 12, 12, ringed((160, 160, 0)))
+    write_bmp("mark.bmp", 4, 4, lambda x, y: (255, 128, 0))
+
+
+if __name__ == "__main__":
+    main()

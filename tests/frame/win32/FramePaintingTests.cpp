@@ -1,0 +1,290 @@
+// The real frame engine inside the test process, painting real windows of a Wine desktop with
+// the Pane theme; what it drew is read back pixel by pixel from the window's DC.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ControllerConfig.h"
+#include "FrameTestSupport.h"
+#include "HookTestSupport.h"
+#include "common/Notice.h"
+#include "common/win32/HookMessages.h"
+#include "graphics/win32/GdiGuards.h"
+#include "hook/HookProc.h"
+#include "hook/ModuleLifecycle.h"
+#include "hook/ModuleState.h"
+#include "script/Engine.h"
+#include "script/drawing/DrawingContext.h"
+#include "theme/ThemeState.h"
+
+namespace vt {
+namespace {
+
+using test::Rgb;
+using test::WindowPixel;
+
+constexpr int W = 240, H = 160;  // the window's outer size in every test
+constexpr COLORREF kCorner = Rgb(0, 0, 128), kCornerOff = Rgb(128, 128, 128);
+constexpr COLORREF kRed = Rgb(200, 0, 0), kGreen = Rgb(0, 200, 0), kTitleOff = Rgb(96, 96, 96);
+constexpr COLORREF kSideEven = Rgb(0, 0, 200), kSideOdd = Rgb(0, 200, 200), kBottom = Rgb(100, 100, 100);
+constexpr COLORREF kClose = Rgb(255, 255, 0), kCloseOff = Rgb(160, 160, 0), kMark = Rgb(255, 128, 0);
+constexpr int kCloseIndex = 7;
+
+class FramePainting : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::TakeClosedBoxes();
+        previousNotice_ = SetNoticeHandler([this](const std::string& caption, const std::string& text, unsigned) {
+            notices_.push_back(caption + ": " + text);
+        });
+        ASSERT_TRUE(EnsureModuleStarted());
+        state_ = ModuleStateIfStarted();
+        state_->sharedArea.SetHoverWindow(nullptr);
+        savedEnabled_ = state_->sharedArea.NewWindowsEnabled();
+        state_->sharedArea.SetNewWindowsEnabled(true);  // the hook acts on theme changes
+    }
+    void TearDown() override {
+        state_->registry.UnsubclassAll();
+        WriteControllerValue("Theme", "");
+        state_->frame->SwitchTheme();
+        state_->sharedArea.SetNewWindowsEnabled(savedEnabled_);
+        SetNoticeHandler(std::move(previousNotice_));
+        EXPECT_TRUE(notices_.empty()) << notices_.front();
+        EXPECT_TRUE(test::TakeClosedBoxes().empty());
+    }
+
+    void UseTheme(const std::string& path) {
+        ASSERT_TRUE(WriteControllerValue("Theme", path));
+        state_->frame->SwitchTheme();
+        ASSERT_TRUE(state_->frame->ThemeLoaded()) << path;
+    }
+    // A window registered as the hook registers it, framed by the theme, shown, active.
+    HWND Skin(test::RecordingWindow& window, const char* title = "Pane test") {
+        HWND w = window.Handle();
+        SetWindowTextA(w, title);
+        state_->registry.RegisterWindow(w, true);
+        SetWindowPos(w, HWND_TOP, 20, 20, W, H, SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+        SendMessageA(w, WM_NCACTIVATE, TRUE, 0);
+        test::PumpMessages();
+        SendMessageA(w, WM_NCACTIVATE, TRUE, 0);  // whatever activation the show caused
+        return w;
+    }
+    UINT Repaint() const { return state_->frame->RepaintMessage(); }
+
+    ControllerValueRestorer restoreTheme_{"Theme"};
+    ModuleState* state_ = nullptr;
+    bool savedEnabled_ = true;
+    std::vector<std::string> notices_;
+    NoticeHandler previousNotice_;
+};
+
+struct PixelRow {
+    const char* what;
+    int x, y;
+    COLORREF expected;
+};
+
+void CheckPixels(HWND window, const std::vector<PixelRow>& rows) {
+    for (const PixelRow& row : rows) {
+        EXPECT_EQ(WindowPixel(window, row.x, row.y), row.expected) << row.what << " at " << row.x << "," << row.y;
+    }
+}
+
+TEST_F(FramePainting, EveryDrawingModeTheShapeAndTheClientArea) {
+    UseTheme(test::WritePaneTheme());
+    test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+    HWND w = Skin(window);
+    CheckPixels(w, {
+        {"corner, opaque part", 5, 10, kCorner},
+        {"title stretched: its left column over the left half", 20, 1, kRed},
+        {"title stretched: its right column over the right half", 200, 1, kGreen},
+        {"left side tiled: first row", 1, 24, kSideEven},
+        {"left side tiled: second row", 1, 25, kSideOdd},
+        {"left side tiled: the first row again", 1, 26, kSideEven},
+        {"bottom stretched", 100, 158, kBottom},
+        {"close unscaled, inside its transparent ring", 224, 12, kClose},
+        {"close's ring shows the title below", 218, 6, kGreen},
+        {"an element moved by OnCalcRect", 1, 62, kMark},
+        {"where it was before the move", 1, 42, kSideEven},
+        {"OnPaint's pixel", 1, 100, Rgb(0, 255, 0)},
+    });
+    struct RegionRow {
+        const char* what;
+        int x, y;
+        bool inside;
+    } regionRows[] = {
+        {"transparent corner pixel", 0, 0, false},
+        {"transparent corner, last of its diagonal", 0, 5, false},
+        {"corner, opaque", 0, 6, true},
+        {"corner, opaque", 7, 7, true},
+        {"EXCLUDE strip", 236, 2, false},
+        {"below the EXCLUDE strip", 236, 5, true},
+        {"client area", 120, 80, true},
+        {"bottom-right corner", W - 1, H - 1, true},
+    };
+    for (const RegionRow& row : regionRows) {
+        EXPECT_EQ(test::InWindowRegion(w, row.x, row.y), row.inside) << row.what << " at " << row.x << "," << row.y;
+    }
+    RECT client = test::ClientInWindow(w);
+    EXPECT_EQ(client.left, 4);
+    EXPECT_EQ(client.top, 24);
+    EXPECT_EQ(client.right, W - 4);
+    EXPECT_EQ(client.bottom, H - 4);
+    EXPECT_EQ(WindowPixel(w, 120, 80), WindowPixel(w, 121, 80)) << "the client area is the program's";
+}
+
+TEST_F(FramePainting, InactiveLookAndTheMissingBitmapMark) {
+    UseTheme(test::WritePaneTheme());
+    test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+    HWND w = Skin(window);
+    SendMessageA(w, WM_NCACTIVATE, FALSE, 0);
+    CheckPixels(w, {
+        {"inactive corner", 5, 10, kCornerOff},
+        {"inactive title", 20, 1, kTitleOff},
+        {"inactive close", 224, 12, kCloseOff},
+        {"mark: red outline", 200, 6, Rgb(255, 0, 0)},
+        {"mark: red diagonal", 206, 12, Rgb(255, 0, 0)},
+        {"mark: black inside", 203, 12, Rgb(0, 0, 0)},
+    });
+    EXPECT_GT(test::CountPixels(w, RECT{8, 2, 192, 22}, Rgb(0xC0, 0xC0, 0xC0)), 5) << "caption in the inactive font's colour";
+    SendMessageA(w, WM_NCACTIVATE, TRUE, 0);
+    CheckPixels(w, {{"active again", 5, 10, kCorner}});
+    EXPECT_GT(test::CountPixels(w, RECT{8, 2, 192, 22}, Rgb(255, 255, 255)), 5) << "caption in the title font's colour";
+}
+
+TEST_F(FramePainting, EmptyTitleIsDrawnWithTheWindowsRealState) {
+    UseTheme(test::WritePaneTheme());
+    test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+    HWND w = Skin(window, "");
+    CheckPixels(w, {{"active corner", 5, 10, kCorner}, {"active title", 20, 1, kRed}});
+    EXPECT_EQ(test::CountPixels(w, RECT{8, 2, 192, 22}, Rgb(255, 255, 255)), 0) << "no text at all";
+}
+
+TEST_F(FramePainting, CaptionModes) {
+    const RECT caption{8, 2, 192, 22};
+    struct Row {
+        const char* name;
+        const char* titleFont;
+        COLORREF atRightEnd;  // a pixel of the caption element no text reaches
+        int firstTextColumnAtLeast, firstTextColumnAtMost;
+    } rows[] = {
+        {"clear, left", "'Tahoma' 8 FFFFFF BOLD", kGreen, 9, 14},
+        {"solid, left", "'Tahoma' 8 FFFFFF SOLID 203040", 0, 9, 14},
+        {"clear, centred", "'Tahoma' 8 FFFFFF CENTER", kGreen, 60, 120},
+    };
+    for (const Row& row : rows) {
+        UseTheme(test::WritePaneTheme({{"'Tahoma' 8 FFFFFF BOLD", row.titleFont}}));
+        test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+        HWND w = Skin(window, "Pane");
+        COLORREF expected = row.atRightEnd ? row.atRightEnd : CurrentTheme().TitleColor & 0xFFFFFF;
+        EXPECT_EQ(WindowPixel(w, 190, 20), expected) << row.name;
+        int first = -1;
+        for (int x = caption.left; x < caption.right && first < 0; ++x) {
+            if (test::CountPixels(w, RECT{x, caption.top, x + 1, caption.bottom}, Rgb(255, 255, 255)) > 0) first = x;
+        }
+        EXPECT_GE(first, row.firstTextColumnAtLeast) << row.name;
+        EXPECT_LE(first, row.firstTextColumnAtMost) << row.name;
+        state_->registry.UnregisterWindow(w);
+    }
+}
+
+TEST_F(FramePainting, RepaintMessageRedrawsTheNamedElementOnly) {
+    UseTheme(test::WritePaneTheme());
+    test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+    HWND w = Skin(window);
+    {
+        WindowDc dc(w, GetWindowDC(w));
+        SetPixel(dc.Get(), 224, 12, 0);
+        SetPixel(dc.Get(), 5, 10, 0);
+    }
+    EXPECT_EQ(SendMessageA(w, Repaint(), kCloseIndex, -1), 0);
+    CheckPixels(w, {{"close redrawn", 224, 12, kClose}, {"corner left alone", 5, 10, 0}});
+    SendMessageA(w, Repaint(), 99, -5);  // both out of range: nothing, no error
+    CheckPixels(w, {{"still left alone", 5, 10, 0}});
+}
+
+TEST_F(FramePainting, TickRunsOnIdleWithTheWindowsState) {
+    UseTheme(test::WritePaneTheme());
+    test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+    HWND w = Skin(window);
+    EXPECT_EQ(SendMessageA(w, Messages().tick, 0, 0), 0);
+    CheckPixels(w, {{"OnIdle, active", 2, 100, Rgb(255, 0, 0)}});
+    SendMessageA(w, WM_NCACTIVATE, FALSE, 0);
+    SendMessageA(w, Messages().tick, 0, 0);
+    CheckPixels(w, {{"OnIdle, inactive", 2, 100, Rgb(0, 0, 255)}});
+    Interpret("ticks @");
+    EXPECT_EQ(Pop().ToInteger(), 2);
+}
+
+TEST_F(FramePainting, ThemeSwitchGivesEveryWindowTheNewFrameAtItsSize) {
+    UseTheme(test::WritePaneTheme());
+    test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+    HWND w = Skin(window);
+    RECT before{};
+    GetWindowRect(w, &before);
+    ASSERT_TRUE(WriteControllerValue("Theme", test::WritePaneTheme({{"CLIENT TL:4,24 BR:-4,-4", "CLIENT TL:10,30 BR:-10,-10"},
+                                                                    {"TOPLEFT TL:0,0 TL:8,24 corner", "TOPLEFT TL:0,0 TL:8,24 corneroff"},
+                                                                    })));
+    // The controller's change, as the hook of this thread sees it.
+    CWPSTRUCT sent{0, WPARAM(GetTickCount() | 1), Messages().themeChanged, w};
+    HookProc(HC_ACTION, 0, reinterpret_cast<LPARAM>(&sent));
+    window.ClearSeen();
+    test::PumpMessages();
+    RECT after{};
+    GetWindowRect(w, &after);
+    EXPECT_EQ(after.right - after.left, before.right - before.left);
+    EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
+    RECT client = test::ClientInWindow(w);
+    EXPECT_EQ(client.left, 10);
+    EXPECT_EQ(client.top, 30);
+    EXPECT_EQ(client.right, W - 10);
+    EXPECT_EQ(WindowPixel(w, 5, 10), kCornerOff) << "painted with the new theme";
+    EXPECT_EQ(test::InWindowRegion(w, 0, 0), false) << "shaped by the new theme";
+}
+
+TEST_F(FramePainting, BadThemesAndOddWindowsLeaveTheWindowUsable) {
+    SetStepBudget(200000);
+    UseTheme(test::WritePaneTheme({
+        {": painter::OnPaint", ": painter::OnPaint BEGIN AGAIN ;\n: unused"},  // runs out of steps
+        {"# 11: cut", "TOP TLF:-2000000000,0 TR:2000000000,3 title\nTOP TLS:-2000000000,0 BR:2000000000,2000000000 title\n# 11: cut"},
+        {"mark.bmp", "nosuchfile.bmp"},
+    }));
+    EXPECT_FALSE(notices_.empty()) << "the missing image was reported";
+    notices_.clear();
+    test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+    HWND w = Skin(window);
+    const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int i = 0; i < 20; ++i) {
+        SendMessageA(w, WM_NCPAINT, 1, 0);
+        SendMessageA(w, Repaint(), 10, kCloseIndex);
+        SendMessageA(w, WM_SIZE, 0, MAKELPARAM(200, 100));
+    }
+    EXPECT_EQ(Drawing().Surface, nullptr);
+    if (gdiBefore) {
+        EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore + 2) << "no GDI leak";
+    }
+    SetWindowPos(w, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER);  // a 0 x 0 window
+    SendMessageA(w, WM_NCPAINT, 1, 0);
+    window.ClearSeen();
+    SendMessageA(w, WM_USER + 7, 0, 0);
+    EXPECT_EQ(window.Seen(), std::vector<UINT>{WM_USER + 7}) << "the window still works";
+    SetStepBudget(kStepBudget);
+}
+
+TEST_F(FramePainting, UnhookGivesTheWindowItsOwnFrameBack) {
+    UseTheme(test::WritePaneTheme());
+    test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+    HWND w = Skin(window);
+    ASSERT_EQ(test::ClientInWindow(w).top, 24);
+    state_->registry.UnsubclassAll();
+    RECT client = test::ClientInWindow(w);
+    RECT expected{0, 0, W, H};
+    AdjustWindowRectEx(&expected, WS_OVERLAPPEDWINDOW, FALSE, 0);
+    EXPECT_EQ(client.left, -expected.left) << "the system's own frame width";
+    EXPECT_EQ(client.top, -expected.top);
+    EXPECT_TRUE(test::InWindowRegion(w, 0, 0)) << "no region";
+}
+
+}  // namespace
+}  // namespace vt

@@ -1,0 +1,74 @@
+#include "FrameTestSupport.h"
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+
+#include "graphics/win32/GdiGuards.h"
+
+namespace vt::test {
+
+std::string SourcePath(const std::string& relative) {
+    std::string path = std::string(VT_SOURCE_DIR) + "/" + relative;
+    if (!path.empty() && path[0] == '/') path = "Z:" + path;
+    for (char& c : path) c = c == '/' ? '\\' : c;
+    return path;
+}
+
+std::string WritePaneTheme(const std::vector<std::pair<std::string, std::string>>& edits) {
+    std::ifstream in(SourcePath("tests/frame/data/pane/pane.theme"), std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    std::string text = buffer.str();
+    // Image files by full path, so that the theme may live anywhere.
+    const std::string folder = SourcePath("tests/frame/data/pane") + "\\";
+    for (const char* name : {"corneroff", "corner", "titleoff", "title", "side", "bottom", "closeoff", "close", "mark"}) {
+        std::string line = std::string(name) + " " + name + ".bmp";
+        std::size_t at = text.find("\n" + line);
+        if (at != std::string::npos) text.replace(at + 1, line.size(), std::string(name) + " " + folder + name + ".bmp");
+    }
+    for (const auto& [from, to] : edits) {
+        std::size_t at = text.find(from);
+        if (at != std::string::npos) text.replace(at, from.size(), to);
+    }
+    static std::atomic<int> counter{0};
+    char temp[MAX_PATH + 1] = {};
+    GetTempPathA(MAX_PATH, temp);
+    std::string path = std::string(temp) + "vt-pane-" + std::to_string(GetCurrentProcessId()) + "-" +
+                       std::to_string(++counter) + ".theme";
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+COLORREF WindowPixel(HWND window, int x, int y) {
+    WindowDc dc(window, GetWindowDC(window));
+    return dc ? GetPixel(dc.Get(), x, y) : CLR_INVALID;
+}
+
+bool InWindowRegion(HWND window, int x, int y) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    int kind = GetWindowRgn(window, region);
+    bool inside = kind == ERROR || kind == NULLREGION ? kind == ERROR : PtInRegion(region, x, y) != FALSE;
+    DeleteObject(region);
+    return inside;
+}
+
+RECT ClientInWindow(HWND window) {
+    RECT outer{}, client{};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return RECT{origin.x - outer.left, origin.y - outer.top, origin.x - outer.left + client.right,
+                origin.y - outer.top + client.bottom};
+}
+
+int CountPixels(HWND window, const RECT& r, COLORREF colour) {
+    WindowDc dc(window, GetWindowDC(window));
+    int count = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) count += GetPixel(dc.Get(), x, y) == colour;
+    return count;
+}
+
+}  // namespace vt::test

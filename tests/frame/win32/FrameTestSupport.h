@@ -1,0 +1,31 @@
+#pragma once
+// Helpers of the frame tests under Wine: the Pane test theme written to a scratch folder (with
+// edits a test asks for), windows read back pixel by pixel, and the registry's Theme value.
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vt::test {
+
+// COLORREF of an RGB triple, as GetPixel returns it.
+constexpr COLORREF Rgb(int r, int g, int b) { return COLORREF(r | (g << 8) | (b << 16)); }
+
+// A Windows path of a file of the source tree (Wine maps the Linux root to Z:).
+std::string SourcePath(const std::string& relative);
+
+// The Pane theme's text with its image names made absolute and each (from, to) replacement made
+// once, written to a scratch file; its path. The files go when the process ends.
+std::string WritePaneTheme(const std::vector<std::pair<std::string, std::string>>& edits = {});
+
+// The pixel of the window's whole-window DC at window coordinates.
+COLORREF WindowPixel(HWND window, int x, int y);
+// Whether the point (window coordinates) lies in the window's region; true without a region.
+bool InWindowRegion(HWND window, int x, int y);
+// The client area's top-left corner in window coordinates and its size.
+RECT ClientInWindow(HWND window);
+// How many pixels of the rectangle (window coordinates) have the colour.
+int CountPixels(HWND window, const RECT& r, COLORREF colour);
+
+}  // namespace vt::test
