@@ -47,6 +47,8 @@ def main():
     write_bmp("close.bmp", 12, 12, ringed((255, 255, 0)))
     write_bmp("closeoff.bmp", 12, 12, ringed((160, 160, 0)))
     write_bmp("mark.bmp", 4, 4, lambda x, y: (255, 128, 0))
+    # Stretched over a whole window, its see-through pixels give the window's shape.
+    write_bmp("holes.bmp", 5, 3, lambda x, y: MAGENTA if (x + 2 * y) % 3 == 0 else (40 * x, 60 * y, 200))
 
 
 if __name__ == "__main__":

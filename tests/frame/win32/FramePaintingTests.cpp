@@ -16,6 +16,7 @@
 #include "hook/ModuleState.h"
 #include "script/Engine.h"
 #include "script/drawing/DrawingContext.h"
+#include "graphics/ScaledPixels.h"
 #include "theme/ThemeState.h"
 
 namespace vt {
@@ -132,6 +133,39 @@ TEST_F(FramePainting, EveryDrawingModeTheShapeAndTheClientArea) {
     EXPECT_EQ(client.right, W - 4);
     EXPECT_EQ(client.bottom, H - 4);
     EXPECT_EQ(WindowPixel(w, 120, 80), WindowPixel(w, 121, 80)) << "the client area is the program's";
+}
+
+TEST_F(FramePainting, ShapeAgreesPixelForPixelWithWhatIsDrawn) {
+    // One stretched transparent element over the whole window, and an empty client area.
+    UseTheme(test::WritePaneTheme({{"[LAYOUT]", "[LAYOUT]\nTOP TLS:0,0 BR:0,0 holes holes holes holes\nCLIENT TL:0,0 TL:0,0\n[IGNORED]"}}));
+    test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+    HWND w = Skin(window);
+    const Bitmap* holes = CurrentTheme().Theme->Items().FindBitmap("holes");
+    ASSERT_NE(holes, nullptr);
+    Bitmap expected;
+    StretchPart(*holes, Rect{0, 0, W, H}, Rect{0, 0, W, H}, expected);
+    int mismatches = 0, holesSeen = 0;
+    for (int y = 0; y < H; y += 3) {
+        for (int x = 0; x < W; ++x) {
+            const bool hole = expected.GetPixel(x, y) == holes->TransparentColor();
+            holesSeen += hole;
+            if (test::InWindowRegion(w, x, y) == hole) ++mismatches;
+            if (!hole && WindowPixel(w, x, y) != expected.GetPixel(x, y)) ++mismatches;
+        }
+    }
+    EXPECT_GT(holesSeen, 1000);
+    EXPECT_EQ(mismatches, 0) << "region and painting disagree";
+}
+
+TEST_F(FramePainting, TilingKeepsTheClientAreaOutOfTheDrawing) {
+    UseTheme(test::WritePaneTheme({{"CLIENT TL:4,24", "LEFT TLF:0,0 BR:0,0 side side side\nCLIENT TL:4,24"}}));
+    test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+    HWND w = Skin(window);
+    const COLORREF inside = WindowPixel(w, 120, 80);
+    EXPECT_NE(inside, kSideEven);
+    EXPECT_NE(inside, kSideOdd);
+    SendMessageA(w, Repaint(), 12, -1);  // the tiled element alone, through the repaint path
+    EXPECT_EQ(WindowPixel(w, 120, 80), inside);
 }
 
 TEST_F(FramePainting, InactiveLookAndTheMissingBitmapMark) {

@@ -22,7 +22,7 @@ std::string WritePaneTheme(const std::vector<std::pair<std::string, std::string>
     std::string text = buffer.str();
     // Image files by full path, so that the theme may live anywhere.
     const std::string folder = SourcePath("tests/frame/data/pane") + "\\";
-    for (const char* name : {"corneroff", "corner", "titleoff", "title", "side", "bottom", "closeoff", "close", "mark"}) {
+    for (const char* name : {"corneroff", "corner", "titleoff", "title", "side", "bottom", "closeoff", "close", "mark", "holes"}) {
         std::string line = std::string(name) + " " + name + ".bmp";
         std::size_t at = text.find("\n" + line);
         if (at != std::string::npos) text.replace(at + 1, line.size(), std::string(name) + " " + folder + name + ".bmp");

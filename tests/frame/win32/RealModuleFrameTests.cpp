@@ -1,0 +1,217 @@
+// The real veltrane.dll, installed as a controller installs it, skinning windows of other
+// processes: the probe window and programs that ship with Wine. Pixels are read back from their
+// window DCs from here.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "ControllerConfig.h"
+#include "FrameTestSupport.h"
+#include "HookLibrary.h"
+#include "HookTestSupport.h"
+#include "ProbeProcess.h"
+#include "common/win32/HookMessages.h"
+#include "common/win32/SharedArea.h"
+#include "common/win32/UniqueHandle.h"
+
+namespace vt {
+namespace {
+
+using test::Rgb;
+using test::WindowPixel;
+
+constexpr DWORD kWaitMs = 8000;
+constexpr COLORREF kCorner = Rgb(0, 0, 128), kCornerOff = Rgb(128, 128, 128);
+
+// Polls until the condition holds or the time is up; whether it held.
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = kWaitMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (done()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        test::PumpMessages();
+        Sleep(25);
+    }
+}
+
+// A program of the system (notepad, winemine) started by the test and ended by it.
+class SystemProgram {
+public:
+    bool Start(const std::string& commandLine) {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        std::string line = commandLine;
+        if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return false;
+        process_.reset(info.hProcess);
+        CloseHandle(info.hThread);
+        id_ = info.dwProcessId;
+        return WaitFor([this] { return (window_ = TopWindow()) != nullptr; });
+    }
+    ~SystemProgram() {
+        if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) TerminateProcess(process_.get(), 1);
+    }
+    HWND Window() const { return window_; }
+    // Asks the program to close and waits for it to end on its own.
+    bool CloseNormally() {
+        PostMessageA(window_, WM_CLOSE, 0, 0);
+        return WaitForSingleObject(process_.get(), kWaitMs) == WAIT_OBJECT_0;
+    }
+
+private:
+    HWND TopWindow() const {
+        struct Search {
+            DWORD id;
+            HWND found;
+        } search{id_, nullptr};
+        EnumWindows(
+            [](HWND w, LPARAM p) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(p);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (owner != s->id || !IsWindowVisible(w) || GetParent(w)) return TRUE;
+                s->found = w;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+
+    UniqueKernelHandle process_;
+    DWORD id_ = 0;
+    HWND window_ = nullptr;
+};
+
+class RealModuleFrame : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::TakeClosedBoxes();
+        ASSERT_TRUE(copy_.Ok());
+        ASSERT_NE(area_.Open(), nullptr);
+        savedEnabled_ = area_.NewWindowsEnabled();
+        area_.SetNewWindowsEnabled(true);
+        messages_.RegisterHookMessages();
+        themeA_ = test::WritePaneTheme();
+        themeB_ = test::WritePaneTheme({{"CLIENT TL:4,24 BR:-4,-4", "CLIENT TL:10,30 BR:-10,-10"}});
+        ASSERT_TRUE(WriteControllerValue("Theme", themeA_));
+        ASSERT_TRUE(WriteControllerValue("Enabled", "1"));
+    }
+    void TearDown() override {
+        if (library_.Loaded()) {
+            library_.RemoveHook();
+            library_.Unload();
+        }
+        test::PumpMessages();
+        area_.SetNewWindowsEnabled(savedEnabled_);
+        EXPECT_TRUE(test::TakeClosedBoxes().empty()) << "no message box may appear";
+    }
+    void Install() {
+        ASSERT_TRUE(library_.Load(copy_.ModulePath())) << library_.Error();
+        library_.InstallHook();
+    }
+    // Painted by the theme (active or not), or by the theme's variant B, by its client area.
+    bool Skinned(HWND window) {
+        return WaitFor([&] { return WindowPixel(window, 5, 10) == kCorner || WindowPixel(window, 5, 10) == kCornerOff; });
+    }
+    bool HasClientAt(HWND window, int left, int top) {
+        return WaitFor([&] {
+            RECT client = test::ClientInWindow(window);
+            return client.left == left && client.top == top;
+        });
+    }
+
+    ControllerValueRestorer restoreEnabled_{"Enabled"};
+    ControllerValueRestorer restoreTheme_{"Theme"};
+    test::ModuleFolderCopy copy_;
+    SharedArea area_;
+    bool savedEnabled_ = true;
+    HookMessages messages_;
+    HookLibrary library_;
+    std::string themeA_, themeB_;
+};
+
+TEST_F(RealModuleFrame, ThemeSwitchReachesOtherProcessesButNotAPinnedOne) {
+    // A second copy of the probe under another name, pinned to theme A by themes.cfg.
+    const std::string pinnedProbe = copy_.Folder() + "vtpinned.exe";
+    ASSERT_TRUE(CopyFileA((ProgramFolder() + "vtprobe.exe").c_str(), pinnedProbe.c_str(), FALSE));
+    copy_.WriteFile("themes.cfg", "VTPINNED.EXE=" + themeA_ + "\r\n");
+    Install();
+    EXPECT_EQ(library_.ThemeInfo().rfind("Pane: flat colours", 0), 0u) << "GetThemeInfo: " << library_.ThemeInfo();
+    ProbeProcess probe, pinned;
+    ASSERT_TRUE(probe.Start(ProgramFolder() + "vtprobe.exe", probe::kStyleFrame));
+    ASSERT_TRUE(pinned.Start(pinnedProbe, probe::kStyleFrame));
+    // Side by side: another process's window is read back from the screen, where it must show.
+    SetWindowPos(pinned.Window(), HWND_TOP, 400, 40, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_TRUE(Skinned(probe.Window())) << "the probe shows theme A";
+    ASSERT_TRUE(Skinned(pinned.Window()));
+
+    ASSERT_TRUE(WriteControllerValue("Theme", themeB_));
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, messages_.themeChanged, WPARAM(GetTickCount() | 1), 0, SMTO_ABORTIFHUNG, 3000,
+                        &ignored);
+    EXPECT_TRUE(HasClientAt(probe.Window(), 10, 30)) << "the probe takes theme B live";
+    EXPECT_TRUE(HasClientAt(pinned.Window(), 4, 24)) << "the pinned program keeps theme A";
+    RECT outer{};
+    GetWindowRect(probe.Window(), &outer);
+    EXPECT_EQ(outer.right - outer.left, 320) << "at its size";
+
+    library_.RemoveHook();
+    EXPECT_TRUE(WaitFor([&] { return test::ClientInWindow(probe.Window()).top != 30; }))
+        << "the probe's own frame is back (client area recomputed)";
+    EXPECT_TRUE(test::InWindowRegion(probe.Window(), 0, 0)) << "and its region is gone";
+    EXPECT_EQ(probe.Close(), 0);
+    EXPECT_EQ(pinned.Close(), 0);
+    DeleteFileA(pinnedProbe.c_str());
+}
+
+TEST_F(RealModuleFrame, NotepadIsSkinnedStaysUsableAndGetsItsFrameBack) {
+    Install();
+    SystemProgram notepad;
+    ASSERT_TRUE(notepad.Start("notepad.exe"));
+    HWND w = notepad.Window();
+    ASSERT_TRUE(Skinned(w)) << "notepad painted by the theme";
+    RECT client = test::ClientInWindow(w);
+    RECT outer{};
+    GetWindowRect(w, &outer);
+    EXPECT_EQ(client.left, 4);
+    EXPECT_EQ(client.top, 24 + 15) << "the CLIENT element less the menu bar strip";
+    EXPECT_EQ(client.right, outer.right - outer.left - 4);
+    EXPECT_GT(test::CountPixels(w, RECT{4, 24, 60, 39}, GetSysColor(COLOR_MENU)), 50) << "the menu bar drawn in the strip";
+
+    HWND edit = FindWindowExA(w, nullptr, "Edit", nullptr);
+    ASSERT_NE(edit, nullptr);
+    for (char c : std::string("typed")) PostMessageA(edit, WM_CHAR, WPARAM(c), 1);
+    char text[32] = {};
+    EXPECT_TRUE(WaitFor([&] {
+        SendMessageTimeoutA(edit, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 1000, nullptr);
+        return std::string(text) == "typed";
+    })) << "text typed into the skinned window arrives: '" << text << "'";
+    // Unmodified again, so that closing asks nothing.
+    SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""), SMTO_ABORTIFHUNG, 1000, nullptr);
+    SendMessageTimeoutA(edit, EM_SETMODIFY, FALSE, 0, SMTO_ABORTIFHUNG, 1000, nullptr);
+
+    library_.RemoveHook();
+    EXPECT_TRUE(WaitFor([&] { return test::ClientInWindow(w).top != 39; })) << "notepad's own frame is back";
+    EXPECT_TRUE(test::InWindowRegion(w, 0, 0));
+    EXPECT_TRUE(notepad.CloseNormally()) << "notepad closes normally";
+}
+
+TEST_F(RealModuleFrame, WinemineIsSkinnedAndClosesNormally) {
+    Install();
+    SystemProgram mine;
+    ASSERT_TRUE(mine.Start("winemine.exe"));
+    // Winemine's window cannot be resized: of the Pane theme only the caption, the buttons and
+    // the client area apply to it.
+    RECT outer{};
+    GetWindowRect(mine.Window(), &outer);
+    const int width = outer.right - outer.left;
+    EXPECT_TRUE(WaitFor([&] { return WindowPixel(mine.Window(), width - 16, 12) == Rgb(255, 255, 0); }))
+        << "its close button is the theme's";
+    EXPECT_EQ(test::ClientInWindow(mine.Window()).left, 4);
+    EXPECT_FALSE(test::InWindowRegion(mine.Window(), 0, 0)) << "shaped by the theme";
+    EXPECT_TRUE(mine.CloseNormally());
+}
+
+}  // namespace
+}  // namespace vt
