@@ -26,4 +26,12 @@ constexpr char kStyleFrame[] = "frame";      // overlapped window: sizing frame 
 constexpr char kStyleSysMenu[] = "sysmenu";  // caption and system menu, no sizing frame
 constexpr char kStylePopup[] = "popup";      // neither: a plain popup
 
+// Exit codes of `vtprobe --load-module PATH`.
+enum LoadCheck : int {
+    kAreaMadeByLoad = 0,     // no shared area before LoadLibrary, one right after
+    kAreaMissing = 1,        // still none after LoadLibrary
+    kModuleNotLoaded = 2,
+    kAreaExistedBefore = 4,  // another process holds the area: the check proves nothing
+};
+
 }  // namespace vt::probe

@@ -70,7 +70,24 @@ HWND CreateProbeWindow() {
 
 }  // namespace
 
+// --load-module PATH: what a controller sees right after loading the module, before it calls
+// anything: the shared area must be there to be mapped and switched on.
+int CheckSharedAreaAtLoad(const char* modulePath) {
+    auto areaExists = [] {
+        HANDLE area = OpenFileMappingA(FILE_MAP_READ, FALSE, "Veltrane Shared Area");
+        if (area) CloseHandle(area);
+        return area != nullptr;
+    };
+    if (areaExists()) return vt::probe::kAreaExistedBefore;
+    HMODULE module = LoadLibraryA(modulePath);
+    if (!module) return vt::probe::kModuleNotLoaded;
+    int result = areaExists() ? vt::probe::kAreaMadeByLoad : vt::probe::kAreaMissing;
+    FreeLibrary(module);
+    return result;
+}
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    if (__argc == 3 && std::strcmp(__argv[1], "--load-module") == 0) return CheckSharedAreaAtLoad(__argv[2]);
     UINT lifetimeMs = 60000;
     for (int i = 1; i + 1 < __argc; i += 2) {
         if (std::strcmp(__argv[i], "--class") == 0) g_className = __argv[i + 1];
