@@ -4,6 +4,7 @@
 
 #include "common/win32/HookMessages.h"
 #include "common/win32/ModuleInstance.h"
+#include "common/win32/SharedArea.h"
 #include "hook/ModuleState.h"
 #include "menu/win32/MenuBar.h"
 #include "theme/win32/ThemedControlsWin32.h"
@@ -82,7 +83,12 @@ bool EnsureModuleStarted() {
 void EndModule(bool processTerminating) {
     if (processTerminating) return;
     int phase = kStarted;
-    if (!g_phase.compare_exchange_strong(phase, kEnding, std::memory_order_acq_rel)) return;
+    if (!g_phase.compare_exchange_strong(phase, kEnding, std::memory_order_acq_rel)) {
+        // Loaded and let go before anything started: only the area mapped at load goes back
+        // (kernel calls, safe under the loader lock).
+        if (phase == kNotStarted) ProcessSharedArea().Close();
+        return;
+    }
     ModuleState& state = *g_state;
     // A controller that unloads us without RemoveHook leaves no hook pointing into freed code.
     RunStep([&] { state.hookHandle.reset(); });

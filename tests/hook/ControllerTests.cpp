@@ -14,7 +14,6 @@
 #include "common/win32/HookMessages.h"
 #include "common/win32/ModuleInstance.h"
 #include "common/win32/SharedArea.h"
-#include "hook/ModuleState.h"
 
 namespace vt {
 namespace {
@@ -97,26 +96,6 @@ TEST_F(ControllerTest, ProbeWindowInAnotherProcessIsSubclassedPassesMessagesAndC
                         kWaitMs, nullptr);
     EXPECT_STREQ(title, "Veltrane probe");
     EXPECT_EQ(probe.Close(), 0) << "closing goes through the own procedure's WM_CLOSE and WM_DESTROY";
-}
-
-TEST_F(ControllerTest, SharedAreaExistsAsSoonAsTheModuleIsLoaded) {
-    // In a process of its own, with this process's handles closed meanwhile.
-    area_.Close();
-    if (ModuleState* state = ModuleStateIfStarted()) state->sharedArea.Close();
-    std::string command = "\"" + ProbePath() + "\" --load-module \"" + copy_.ModulePath() + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info));
-    UniqueKernelHandle process(info.hProcess);
-    CloseHandle(info.hThread);
-    ASSERT_EQ(WaitForSingleObject(process.get(), kWaitMs), WAIT_OBJECT_0);
-    DWORD code = 99;
-    GetExitCodeProcess(process.get(), &code);
-    area_.Open();
-    if (ModuleState* state = ModuleStateIfStarted()) state->sharedArea.Open();
-    if (code == DWORD(probe::kAreaExistedBefore)) GTEST_SKIP() << "another process holds the area";
-    EXPECT_EQ(code, DWORD(probe::kAreaMadeByLoad));
 }
 
 TEST_F(ControllerTest, SystemMenuOnlyWindowIsSubclassedToo) {
