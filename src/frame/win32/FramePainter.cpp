@@ -60,20 +60,27 @@ Rect ExcludeClient(const FramePaintTools& tools, HWND window, FramePass& pass) {
 
 PaintPass MakePaintPass(const FramePaintTools& tools, HWND window, FramePass& pass, bool active,
                         std::string caption) {
-    PaintPass p{tools.theme, pass.surface, pass.icon};
-    p.window = reinterpret_cast<std::uintptr_t>(window);
-    p.width = pass.geometry.width;
-    p.height = pass.geometry.height;
-    p.style = pass.geometry.style;
-    p.active = active;
-    p.hoverHere = tools.hoverWindow == window;
-    p.caption = std::move(caption);
-    return p;
+    return PaintPass{tools.theme,         pass.surface,          pass.icon,
+                     reinterpret_cast<std::uintptr_t>(window),
+                     pass.geometry.width, pass.geometry.height, pass.geometry.style,
+                     active,              tools.hoverWindow == window, std::move(caption)};
 }
 
-}  // namespace
+// The strip between the caption and the client area, where the menus draw the menu bar.
+void PaintMenuBarStrip(const FramePaintTools& tools, HWND window, FramePass& pass) {
+    LoadPassContext(window, pass.geometry, pass.surface);
+    struct SurfaceOff {
+        ~SurfaceOff() { Drawing().Surface = nullptr; }
+    } off;
+    Rect bar = ComputeClientRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height, false);
+    bar.Bottom = bar.Top + MenuBarHeight(tools.theme);
+    tools.menuBar->PaintMenuBar(pass.surface, pass.geometry.menu, bar);
+}
 
-void PaintFrame(const FramePaintTools& tools, HWND window, bool active) {
+// A painting pass: the window's DC and a surface on it, the client area excluded, the pass's
+// data for `paint`; everything released however `paint` ends.
+template <typename Paint>
+void RunFramePass(const FramePaintTools& tools, HWND window, bool active, Paint paint) {
     if (!tools.theme.Elements) return;
     // An empty title is an ordinary title: many real windows have none.
     std::string caption = WindowText(window);
@@ -84,31 +91,22 @@ void PaintFrame(const FramePaintTools& tools, HWND window, bool active) {
     }
     FramePass pass(tools, window, dc);
     ExcludeClient(tools, window, pass);
-    PaintElements(MakePaintPass(tools, window, pass, active, std::move(caption)));
-    if (pass.geometry.hasMenuBar && tools.menuBar) {
-        LoadPassContext(window, pass.geometry, pass.surface);
-        struct SurfaceOff {
-            ~SurfaceOff() { Drawing().Surface = nullptr; }
-        } off;
-        Rect bar = ComputeClientRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height,
-                                     false);
-        bar.Bottom = bar.Top + MenuBarHeight(tools.theme);
-        tools.menuBar->PaintMenuBar(pass.surface, pass.geometry.menu, bar);
-    }
+    paint(MakePaintPass(tools, window, pass, active, std::move(caption)), pass);
+}
+
+}  // namespace
+
+void PaintFrame(const FramePaintTools& tools, HWND window, bool active) {
+    RunFramePass(tools, window, active, [&](const PaintPass& paintPass, FramePass& pass) {
+        PaintElements(paintPass);
+        if (pass.geometry.hasMenuBar && tools.menuBar) PaintMenuBarStrip(tools, window, pass);
+    });
 }
 
 void RepaintElements(const FramePaintTools& tools, HWND window, std::intptr_t first, std::intptr_t second,
                      bool active) {
-    if (!tools.theme.Elements) return;
-    std::string caption = WindowText(window);
-    WindowDc dc(window, GetWindowDC(window));
-    if (!dc) {
-        PlayBeep(1000, 100);
-        return;
-    }
-    FramePass pass(tools, window, dc);
-    ExcludeClient(tools, window, pass);
-    PaintElementPair(MakePaintPass(tools, window, pass, active, std::move(caption)), first, second);
+    RunFramePass(tools, window, active,
+                 [&](const PaintPass& paintPass, FramePass&) { PaintElementPair(paintPass, first, second); });
 }
 
 void RunIdleScripts(const FramePaintTools& tools, HWND window, bool active) {

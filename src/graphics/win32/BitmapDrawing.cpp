@@ -1,30 +1,12 @@
 #include "graphics/win32/BitmapDrawing.h"
 
-#include <cstring>
 #include <vector>
 
+#include "graphics/win32/DibPixels.h"
 #include "graphics/win32/GdiGuards.h"
 
 namespace vt {
 namespace {
-
-// A 32-bit top-down DIB header for the bitmap's pixels.
-BITMAPINFO TopDownInfo(const Bitmap& bitmap) {
-    BITMAPINFO info;
-    std::memset(&info, 0, sizeof info);
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = bitmap.Width();
-    info.bmiHeader.biHeight = -bitmap.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
-// Our pixels are 0x00BBGGRR; a 32-bit DIB holds blue in the lowest byte.
-void CopyAsDibPixels(const Bitmap& bitmap, std::uint32_t* out) {
-    for (Colour c : bitmap.Pixels()) *out++ = (RedOf(c) << 16) | (GreenOf(c) << 8) | BlueOf(c);
-}
 
 bool StretchOpaque(HDC dc, const Bitmap& bitmap, const RECT& r) {
     std::vector<std::uint32_t> pixels(bitmap.Pixels().size());
@@ -35,12 +17,9 @@ bool StretchOpaque(HDC dc, const Bitmap& bitmap, const RECT& r) {
 }
 
 bool StretchTransparent(HDC dc, const Bitmap& bitmap, const RECT& r) {
-    BITMAPINFO info = TopDownInfo(bitmap);
-    void* bits = nullptr;
-    UniqueGdiObject section(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueGdiObject section = MakeDibSection(bitmap);
     MemoryDc source(dc);
-    if (!section || !bits || !source) return false;
-    CopyAsDibPixels(bitmap, static_cast<std::uint32_t*>(bits));
+    if (!section || !source) return false;
     SelectGuard selected(source.Get(), section.get());
     return GdiTransparentBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, source.Get(), 0, 0,
                              bitmap.Width(), bitmap.Height(), bitmap.TransparentColor()) != FALSE;

@@ -4,35 +4,10 @@
 
 #include "graphics/DrawingSurface.h"
 #include "graphics/ScaledPixels.h"
+#include "graphics/win32/DibPixels.h"
 #include "graphics/win32/GdiGuards.h"
 
 namespace vt {
-namespace {
-
-// A 32-bit top-down DIB section holding the bitmap's pixels (our 0x00BBGGRR becomes the DIB's
-// blue-lowest layout), or null when GDI refused it.
-UniqueGdiObject MakeSection(const Bitmap& bitmap) {
-    BITMAPINFO info;
-    std::memset(&info, 0, sizeof info);
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = bitmap.Width();
-    info.bmiHeader.biHeight = -bitmap.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueGdiObject section(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!section || !bits) return UniqueGdiObject();
-    auto* out = static_cast<std::uint32_t*>(bits);
-    for (Colour c : bitmap.Pixels()) *out++ = (RedOf(c) << 16) | (GreenOf(c) << 8) | BlueOf(c);
-    // The pixels were written through the section's memory: GDI may batch, so make them visible
-    // to the blits that follow.
-    GdiFlush();
-    return section;
-}
-
-}  // namespace
-
 COLORREF ColourToRgb(Colour c) {
     if (IsSystemColour(c)) return GetSysColor(int(c & 0xFF));
     return c & 0xFFFFFF;
@@ -48,7 +23,7 @@ HBITMAP GdiResources::Section(const Bitmap& bitmap) {
     if (bitmap.Empty()) return nullptr;
     auto found = sections_.find(&bitmap);
     if (found != sections_.end()) return static_cast<HBITMAP>(found->second.get());
-    UniqueGdiObject section = MakeSection(bitmap);
+    UniqueGdiObject section = MakeDibSection(bitmap);
     if (!section) return nullptr;
     HBITMAP handle = static_cast<HBITMAP>(section.get());
     sections_.emplace(&bitmap, std::move(section));
@@ -67,7 +42,7 @@ HBITMAP GdiResources::StretchedSection(const Bitmap& bitmap, const Rect& dest, c
 
     Bitmap pixels;
     StretchPart(bitmap, dest, part, pixels);
-    UniqueGdiObject section = MakeSection(pixels);
+    UniqueGdiObject section = MakeDibSection(pixels);
     if (!section) return nullptr;
     HBITMAP handle = static_cast<HBITMAP>(section.get());
     Stretched& slot = stretched_[&bitmap];  // replaces the previous size's form

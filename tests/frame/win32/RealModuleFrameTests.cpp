@@ -60,21 +60,21 @@ public:
     }
 
 private:
+    struct Search {
+        DWORD id;
+        HWND found;
+    };
+    static BOOL CALLBACK Visit(HWND w, LPARAM p) {
+        auto* s = reinterpret_cast<Search*>(p);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner != s->id || !IsWindowVisible(w) || GetParent(w)) return TRUE;
+        s->found = w;
+        return FALSE;
+    }
     HWND TopWindow() const {
-        struct Search {
-            DWORD id;
-            HWND found;
-        } search{id_, nullptr};
-        EnumWindows(
-            [](HWND w, LPARAM p) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(p);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(w, &owner);
-                if (owner != s->id || !IsWindowVisible(w) || GetParent(w)) return TRUE;
-                s->found = w;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        Search search{id_, nullptr};
+        EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
 

@@ -3,27 +3,17 @@
 drawn from simple gradients so that every piece is told apart in a picture. Run it again after
 changing a piece; the files are committed so that tests need no Python."""
 import os
-import struct
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../.."))
+import bmp24  # noqa: E402 (tests/bmp24.py)
 
 HERE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "slate")
 MAGENTA = (255, 0, 255)
 
 
 def write_bmp(name, width, height, pixel):
-    stride = (width * 3 + 3) & ~3
-    rows = []
-    for y in reversed(range(height)):  # bottom-up
-        row = bytearray()
-        for x in range(width):
-            r, g, b = pixel(x, y)
-            row += bytes((b, g, r))
-        row += bytes(stride - width * 3)
-        rows.append(bytes(row))
-    data = b"".join(rows)
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    with open(os.path.join(HERE, name), "wb") as f:
-        f.write(header + info + data)
+    bmp24.write_bmp(HERE, name, width, height, pixel)
 
 
 def slate(x, y, shade=0):
