@@ -2,9 +2,6 @@
 
 #include "frame/ElementGeometry.h"
 #include "frame/TransparentRuns.h"
-#include "graphics/ScaledPixels.h"
-
-#include <algorithm>
 #include "script/Engine.h"
 #include "script/drawing/DrawingContext.h"
 
@@ -30,7 +27,7 @@ void DrawBody(const PaintPass& pass, const TUIElement& e) {
     if (const Bitmap* bitmap = ChooseBitmap(e, pass.active, pass.hoverHere)) {
         if (!ElementApplies(e, pass.style)) return;
         if (e.Anchor1 & kAnchorStretch) surface.StretchBitmap(*bitmap, e.Rect);
-        else if (e.Anchor1 & kAnchorFill) TileBitmap(surface, e.Rect, *bitmap, Rect{0, 0, pass.width, pass.height});
+        else if (e.Anchor1 & kAnchorFill) TileBitmap(surface, e.Rect, *bitmap);
         else surface.DrawBitmap(*bitmap, e.Rect.Left, e.Rect.Top);
         return;
     }
@@ -81,26 +78,10 @@ void DrawMissingBitmapMark(DrawingSurface& surface, const Rect& r) {
     surface.LineTo(L, B);
 }
 
-void TileBitmap(DrawingSurface& surface, const Rect& r, const Bitmap& bitmap, const Rect& visible) {
-    TileCount count = TileCopies(r, bitmap.Width(), bitmap.Height());
-    Rect shown = Intersection(r, visible);
-    if (count.rows == 0 || shown.IsEmpty()) return;
-    surface.PushClipRect(r);
-    struct PopOnExit {
-        DrawingSurface& surface;
-        ~PopOnExit() { surface.PopClip(); }
-    } pop{surface};
-    const std::int64_t w = bitmap.Width(), h = bitmap.Height();
-    const std::int64_t firstRow = (std::int64_t(shown.Top) - r.Top) / h;
-    const std::int64_t lastRow = std::min<std::int64_t>(count.rows, (std::int64_t(shown.Bottom) - r.Top + h - 1) / h);
-    const std::int64_t firstColumn = (std::int64_t(shown.Left) - r.Left) / w;
-    const std::int64_t lastColumn =
-        std::min<std::int64_t>(count.columns, (std::int64_t(shown.Right) - r.Left + w - 1) / w);
-    for (std::int64_t row = firstRow; row < lastRow; ++row) {
-        for (std::int64_t column = firstColumn; column < lastColumn; ++column) {
-            surface.DrawBitmap(bitmap, std::int32_t(r.Left + column * w), std::int32_t(r.Top + row * h));
-        }
-    }
+void TileBitmap(DrawingSurface& surface, const Rect& r, const Bitmap& bitmap) {
+    // The surface lays the copies in one go: one blit per copy costs far too much for the small
+    // tiles of a frame's sides.
+    if (TileCopies(r, bitmap.Width(), bitmap.Height()).rows > 0) surface.TileBitmap(bitmap, r);
 }
 
 void PaintElement(const PaintPass& pass, TUIElement& e) {

@@ -47,9 +47,8 @@ const Bitmap* ChooseBitmap(const TUIElement& element, bool active, bool hoverHer
 void DrawMissingBitmapMark(DrawingSurface& surface, const Rect& r);
 
 // Copies of the bitmap from r's top-left corner, rows + 1 by columns + 1, clipped to r (and to
-// whatever clipping was in force before, which stays). Only the copies that reach `visible`
-// (the window) are drawn: an absurd rectangle costs no more than the window.
-void TileBitmap(DrawingSurface& surface, const Rect& r, const Bitmap& bitmap, const Rect& visible);
+// whatever clipping was in force before, which stays: the client area remains excluded).
+void TileBitmap(DrawingSurface& surface, const Rect& r, const Bitmap& bitmap);
 
 // Loads the drawing context for the pass (style, window, surface, active), paints every element
 // in list order, and leaves the context's surface none, also on an error.

@@ -35,28 +35,15 @@ Bitmap MakeWorkImage(const Bitmap& image, const Rect& rect, const Rect& visible,
         StretchPart(image, rect, visible, work);
         return work;
     }
+    if (drawingMode & 0x40) {
+        TilePart(image, rect, visible, work);
+        return work;
+    }
     work.SetSize(visible.Width(), visible.Height());
     const Colour key = image.TransparentColor();
     std::fill(work.Row(0), work.Row(0) + std::size_t(work.Width()) * std::size_t(work.Height()), key);
     // Copies in work-image coordinates: the rectangle's origin lies at (ox, oy).
     const std::int64_t ox = std::int64_t(rect.Left) - visible.Left, oy = std::int64_t(rect.Top) - visible.Top;
-    if (drawingMode & 0x40) {
-        // Only the copies that reach the visible part: the same copies painting draws there.
-        TileCount count = TileCopies(rect, image.Width(), image.Height());
-        std::int64_t firstColumn = std::max<std::int64_t>(0, -ox / image.Width() - 1);
-        std::int64_t firstRow = std::max<std::int64_t>(0, -oy / image.Height() - 1);
-        for (std::int64_t row = firstRow; row < count.rows; ++row) {
-            std::int64_t y = oy + row * image.Height();
-            if (y >= work.Height()) break;
-            for (std::int64_t column = firstColumn; column < count.columns; ++column) {
-                std::int64_t x = ox + column * image.Width();
-                if (x >= work.Width()) break;
-                CopyAt(image, work, x, y);
-            }
-        }
-        // Tiling is clipped to the element's rectangle: what lies past it is not the element's.
-        return work;
-    }
     CopyAt(image, work, ox, oy);
     return work;
 }

@@ -66,11 +66,11 @@ public:
     virtual void DrawBitmap(const Bitmap& bitmap, std::int32_t x, std::int32_t y) = 0;
     // The bitmap stretched over r (nearest pixel, see ScaledPixels), transparency as above.
     virtual void StretchBitmap(const Bitmap& bitmap, const Rect& r) = 0;
+    // Copies of the bitmap from r's top-left corner, clipped to r (see TilePart), transparency
+    // as above.
+    virtual void TileBitmap(const Bitmap& bitmap, const Rect& r) = 0;
     // Takes r out of the clipping region for the rest of the pass.
     virtual void ExcludeClipRect(const Rect& r) = 0;
-    // Limits drawing to r (within what the clipping region already allows) until PopClip.
-    virtual void PushClipRect(const Rect& r) = 0;
-    virtual void PopClip() = 0;
 
 private:
     Colour penColour_ = 0x000000;

@@ -35,4 +35,28 @@ void StretchPart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitma
     out = std::move(scratch);
 }
 
+void TilePart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitmap& out) {
+    Bitmap scratch;
+    scratch.SetTransparent(bitmap.Transparent());
+    scratch.SetTransparentColor(bitmap.TransparentColor());
+    if (bitmap.Empty() || dest.IsEmpty() || part.IsEmpty()) {
+        out = std::move(scratch);
+        return;
+    }
+    const std::int32_t w = part.Width(), h = part.Height(), bw = bitmap.Width(), bh = bitmap.Height();
+    scratch.SetSize(w, h);
+    const std::int64_t x0 = (std::int64_t(part.Left) - dest.Left) % bw, y0 = (std::int64_t(part.Top) - dest.Top) % bh;
+    const Colour* source = bitmap.Pixels().data();
+    for (std::int32_t y = 0; y < h; ++y) {
+        const Colour* row = source + std::size_t((y0 + y) % bh) * std::size_t(bw);
+        Colour* to = scratch.Row(y);
+        std::int64_t sx = x0;
+        for (std::int32_t x = 0; x < w; ++x) {
+            to[x] = row[sx];
+            if (++sx == bw) sx = 0;
+        }
+    }
+    out = std::move(scratch);
+}
+
 }  // namespace vt

@@ -20,6 +20,11 @@ inline std::int32_t StretchSource(std::int32_t d, std::int32_t destination, std:
 // are copied from `bitmap`. Throws std::length_error when the part is too large for a bitmap.
 void StretchPart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitmap& out);
 
+// The pixels of copies of `bitmap` laid from `dest`'s top-left corner, rows and columns, only
+// the part `part` of `dest` (as for StretchPart). Tiled pieces are drawn and cut out of the
+// window region from the same pixels.
+void TilePart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitmap& out);
+
 // The intersection of two rectangles (empty: all zero).
 Rect Intersection(const Rect& a, const Rect& b);
 

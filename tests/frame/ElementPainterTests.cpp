@@ -30,9 +30,8 @@ public:
     void DrawTextCentred(const Rect& r, const std::string& text) override { Log("centred '" + text + "'" + Brush(), r); }
     void DrawBitmap(const Bitmap&, std::int32_t x, std::int32_t y) override { Log("bitmap", {x, y, 0, 0}); }
     void StretchBitmap(const Bitmap&, const Rect& r) override { Log("stretch", r); }
+    void TileBitmap(const Bitmap&, const Rect& r) override { Log("tile", r); }
     void ExcludeClipRect(const Rect& r) override { Log("exclude", r); }
-    void PushClipRect(const Rect& r) override { Log("push", r); }
-    void PopClip() override { calls.push_back("pop"); }
 
     std::string Brush() const {
         return BrushKind() == BrushStyle::Clear ? " clear" : " solid " + std::to_string(BrushColour());
@@ -134,8 +133,7 @@ TEST_F(ElementPainterTest, DrawingModesAndTheMissingBitmapMark) {
     Add(kClientHitCode, {0, 0, 4, 3}).NormalBitmap = nullptr;   // the client area: nothing
     std::vector<std::string> expected = {
         "stretch 0,0,50,5",
-        // The copy row below the rectangle would be clipped away: it is not drawn at all.
-        "push 0,0,25,10", "bitmap 0,0,0,0", "bitmap 10,0,0,0", "bitmap 20,0,0,0", "pop",
+        "tile 0,0,25,10",
         "bitmap 5,5,0,0",
         "fill 0,0,4,3", "move 0,0,0,0", "line 3,0,0,0 #255", "line 3,2,0,0 #255", "line 0,2,0,0 #255",
         "line 0,0,0,0 #255", "line 3,2,0,0 #255", "move 3,0,0,0", "line 0,2,0,0 #255",

@@ -1,5 +1,6 @@
 #include "frame/win32/WindowRegion.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -16,6 +17,45 @@ void Combine(HRGN into, HRGN with, int mode, unsigned beepStep) {
     if (CombineRgn(into, into, with, mode) == ERROR) PlayBeep(4000 * beepStep, 10);
 }
 
+// The runs [first, last) as one region (null when GDI refused it).
+UniqueGdiObject RunsRegion(const std::vector<Rect>& runs, std::size_t first, std::size_t last, const Rect& bound) {
+    std::vector<unsigned char> data(sizeof(RGNDATAHEADER) + (last - first) * sizeof(RECT));
+    auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
+    header->dwSize = sizeof(RGNDATAHEADER);
+    header->iType = RDH_RECTANGLES;
+    header->nCount = DWORD(last - first);
+    header->nRgnSize = 0;
+    header->rcBound = RECT{0, 0, bound.Width(), bound.Height()};
+    auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
+    for (std::size_t i = first; i < last; ++i) rects[i - first] = RECT{runs[i].Left, runs[i].Top, runs[i].Right, runs[i].Bottom};
+    return UniqueGdiObject(ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<RGNDATA*>(data.data())));
+}
+
+// The runs as one region. A platform may add the rectangles of one ExtCreateRegion one at a
+// time, at a cost that grows with the square of their number (Wine does), so they go in groups
+// whose regions are then joined in pairs.
+UniqueGdiObject CutRegion(const std::vector<Rect>& runs, const Rect& bound) {
+    constexpr std::size_t kGroup = 64;
+    std::vector<UniqueGdiObject> pieces;
+    for (std::size_t first = 0; first < runs.size(); first += kGroup) {
+        UniqueGdiObject piece = RunsRegion(runs, first, std::min(runs.size(), first + kGroup), bound);
+        if (!piece) return UniqueGdiObject();
+        pieces.push_back(std::move(piece));
+    }
+    while (pieces.size() > 1) {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < pieces.size(); i += 2) {
+            if (i + 1 < pieces.size()) {
+                CombineRgn(static_cast<HRGN>(pieces[i].get()), static_cast<HRGN>(pieces[i].get()),
+                           static_cast<HRGN>(pieces[i + 1].get()), RGN_OR);
+            }
+            pieces[kept++] = std::move(pieces[i]);
+        }
+        pieces.resize(kept);
+    }
+    return std::move(pieces.front());
+}
+
 }  // namespace
 
 void TransparentCut(const Bitmap& image, const Rect& rect, const Rect& visible, HRGN elementRegion,
@@ -26,17 +66,7 @@ void TransparentCut(const Bitmap& image, const Rect& rect, const Rect& visible, 
     const Colour key = image.TransparentColor();
     std::vector<Rect> runs = TransparentRuns(MakeWorkImage(image, rect, part, drawingMode), key);
     if (runs.empty()) return;
-    // Region data: a header, then the runs as rectangles in the order found.
-    std::vector<unsigned char> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
-    auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
-    header->dwSize = sizeof(RGNDATAHEADER);
-    header->iType = RDH_RECTANGLES;
-    header->nCount = DWORD(runs.size());
-    header->nRgnSize = 0;
-    header->rcBound = RECT{0, 0, part.Width(), part.Height()};
-    auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
-    for (std::size_t i = 0; i < runs.size(); ++i) rects[i] = RECT{runs[i].Left, runs[i].Top, runs[i].Right, runs[i].Bottom};
-    UniqueGdiObject cut(ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<RGNDATA*>(data.data())));
+    UniqueGdiObject cut = CutRegion(runs, part);
     if (!cut) return;  // the element keeps its whole rectangle
     HRGN runsRegion = static_cast<HRGN>(cut.get());
     OffsetRgn(runsRegion, part.Left, part.Top);

@@ -13,42 +13,85 @@ COLORREF ColourToRgb(Colour c) {
     return c & 0xFFFFFF;
 }
 
+namespace {
+
+BlitForm MakeBlitForm(const Bitmap& bitmap) {
+    BlitForm form;
+    form.transparent = bitmap.Transparent();
+    form.key = bitmap.TransparentColor();
+    if (!bitmap.Transparent()) {
+        form.image = MakeDibSection(bitmap);
+        return form;
+    }
+    const Colour key = bitmap.TransparentColor();
+    const int w = bitmap.Width(), h = bitmap.Height();
+    // Picture and mask together must fit the limits of a bitmap; one that does not draws nothing.
+    if (2 * h > Bitmap::kMaxSide || 2 * std::int64_t(w) * h > Bitmap::kMaxPixels) return form;
+    Bitmap both;
+    both.SetSize(w, 2 * h);
+    for (int y = 0; y < h; ++y) {
+        const Colour* from = bitmap.Pixels().data() + std::size_t(y) * std::size_t(w);
+        Colour* picture = both.Row(y);
+        Colour* mask = both.Row(h + y);
+        for (int x = 0; x < w; ++x) {
+            const bool see = from[x] == key;
+            picture[x] = see ? 0 : from[x];
+            mask[x] = see ? 0xFFFFFF : 0;
+        }
+    }
+    form.image = MakeDibSection(both);
+    form.masked = true;
+    form.rows = h;
+    return form;
+}
+
+}  // namespace
+
 void GdiResources::Clear() noexcept {
     sections_.clear();
     stretched_.clear();
+    tiled_.clear();
     fonts_.clear();
 }
 
-HBITMAP GdiResources::Section(const Bitmap& bitmap) {
+const BlitForm* GdiResources::Form(const Bitmap& bitmap) {
     if (bitmap.Empty()) return nullptr;
     auto found = sections_.find(&bitmap);
-    if (found != sections_.end()) return static_cast<HBITMAP>(found->second.get());
-    UniqueGdiObject section = MakeDibSection(bitmap);
-    if (!section) return nullptr;
-    HBITMAP handle = static_cast<HBITMAP>(section.get());
-    sections_.emplace(&bitmap, std::move(section));
-    return handle;
+    if (found != sections_.end() && found->second.MadeFor(bitmap)) return &found->second;
+    BlitForm form = MakeBlitForm(bitmap);
+    if (!form) return nullptr;
+    BlitForm& slot = sections_[&bitmap];
+    slot = std::move(form);
+    return &slot;
 }
 
-HBITMAP GdiResources::StretchedSection(const Bitmap& bitmap, const Rect& dest, const Rect& part) {
+const BlitForm* GdiResources::StretchedForm(const Bitmap& bitmap, const Rect& dest, const Rect& part) {
+    return PartForm(stretched_, &StretchPart, bitmap, dest, part);
+}
+
+const BlitForm* GdiResources::TiledForm(const Bitmap& bitmap, const Rect& dest, const Rect& part) {
+    return PartForm(tiled_, &TilePart, bitmap, dest, part);
+}
+
+const BlitForm* GdiResources::PartForm(std::unordered_map<const Bitmap*, Stretched>& cache, MakePart make,
+                                       const Bitmap& bitmap, const Rect& dest, const Rect& part) {
     if (bitmap.Empty() || dest.IsEmpty() || part.IsEmpty()) return nullptr;
     StretchKey key;
     key.destWidth = dest.Width();
     key.destHeight = dest.Height();
     key.part = Rect{part.Left - dest.Left, part.Top - dest.Top, part.Right - dest.Left, part.Bottom - dest.Top};
-    auto found = stretched_.find(&bitmap);
-    if (found != stretched_.end() && found->second.key == key)
-        return static_cast<HBITMAP>(found->second.section.get());
+    auto found = cache.find(&bitmap);
+    if (found != cache.end() && found->second.key == key && found->second.form.MadeFor(bitmap))
+        return &found->second.form;
 
     Bitmap pixels;
-    StretchPart(bitmap, dest, part, pixels);
-    UniqueGdiObject section = MakeDibSection(pixels);
-    if (!section) return nullptr;
-    HBITMAP handle = static_cast<HBITMAP>(section.get());
-    Stretched& slot = stretched_[&bitmap];  // replaces the previous size's form
+    make(bitmap, dest, part, pixels);
+    BlitForm form = MakeBlitForm(pixels);
+    if (!form) return nullptr;
+    Stretched& slot = cache[&bitmap];  // replaces the previous size's form
     slot.key = key;
-    slot.section = std::move(section);
-    return handle;
+    slot.form = std::move(form);
+    return &slot.form;
 }
 
 int GdiResources::ScreenDpi() {

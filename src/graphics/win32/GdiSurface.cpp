@@ -18,8 +18,6 @@ int TextLength(const std::string& text) { return text.size() > std::size_t(INT_M
 GdiSurface::GdiSurface(HDC dc, GdiResources& resources) : dc_(dc), resources_(resources) {}
 
 GdiSurface::~GdiSurface() {
-    // Clipping as it was before the first push still open (an error left a pass mid-way).
-    if (!savedClips_.empty()) SelectClipRgn(dc_, static_cast<HRGN>(savedClips_.front().get()));
     // Our pen and brush are deleted after this, so they must not stay selected.
     if (originalFont_) SelectObject(dc_, originalFont_);
     if (originalPen_) SelectObject(dc_, originalPen_);
@@ -134,65 +132,57 @@ void GdiSurface::DrawTextCentred(const Rect& r, const std::string& text) {
     DrawTextA(dc, text.c_str(), TextLength(text), &rc, DT_CENTER);
 }
 
-void GdiSurface::Blit(HBITMAP section, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
-                      bool transparent, COLORREF key) {
+void GdiSurface::Blit(const BlitForm& form, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
     if (!source_) source_.emplace(dc_);
     if (!*source_) {
         source_.reset();  // tried again on the next blit
         return;
     }
     HDC source = source_->Get();
-    SelectGuard selected(source, section);
-    if (GetCurrentObject(source, OBJ_BITMAP) != section) return;  // GDI refused the selection
-    if (transparent)
-        GdiTransparentBlt(dc_, x, y, w, h, source, 0, 0, w, h, key);
-    else
+    SelectGuard selected(source, form.image.get());
+    if (GetCurrentObject(source, OBJ_BITMAP) != form.image.get()) return;  // GDI refused the selection
+    if (form.masked) {
+        if (BitBlt(dc_, x, y, w, h, source, 0, form.rows, SRCAND)) BitBlt(dc_, x, y, w, h, source, 0, 0, SRCPAINT);
+    } else {
         BitBlt(dc_, x, y, w, h, source, 0, 0, SRCCOPY);
+    }
+}
+
+Rect GdiSurface::VisiblePart(const Rect& r) const {
+    if (r.IsEmpty()) return {};
+    RECT box;
+    int kind = GetClipBox(dc_, &box);
+    if (kind == ERROR || kind == NULLREGION) return {};
+    return Intersection(r, Rect{box.left, box.top, box.right, box.bottom});
 }
 
 void GdiSurface::DrawBitmap(const Bitmap& bitmap, std::int32_t x, std::int32_t y) {
     if (bitmap.Empty()) return;
-    HBITMAP section = resources_.Section(bitmap);
-    if (!section) return;
-    Blit(section, x, y, bitmap.Width(), bitmap.Height(), bitmap.Transparent(), bitmap.TransparentColor());
+    if (const BlitForm* form = resources_.Form(bitmap)) Blit(*form, x, y, bitmap.Width(), bitmap.Height());
 }
 
+// Only the part that can show is stretched or tiled: a rectangle far larger than the window
+// costs no more than the window.
 void GdiSurface::StretchBitmap(const Bitmap& bitmap, const Rect& r) {
-    if (bitmap.Empty() || r.IsEmpty()) return;
-    // Only the part that can show is stretched: a rectangle far larger than the window costs
-    // no more than the window.
-    RECT box;
-    int kind = GetClipBox(dc_, &box);
-    if (kind == ERROR || kind == NULLREGION) return;
-    Rect visible = Intersection(r, Rect{box.left, box.top, box.right, box.bottom});
+    if (bitmap.Empty()) return;
+    Rect visible = VisiblePart(r);
     if (visible.IsEmpty()) return;
-    HBITMAP section = resources_.StretchedSection(bitmap, r, visible);
-    if (!section) return;
-    Blit(section, visible.Left, visible.Top, visible.Width(), visible.Height(), bitmap.Transparent(),
-         bitmap.TransparentColor());
+    if (const BlitForm* form = resources_.StretchedForm(bitmap, r, visible))
+        Blit(*form, visible.Left, visible.Top, visible.Width(), visible.Height());
+}
+
+void GdiSurface::TileBitmap(const Bitmap& bitmap, const Rect& r) {
+    if (bitmap.Empty()) return;
+    Rect visible = VisiblePart(r);
+    if (visible.IsEmpty()) return;
+    if (const BlitForm* form = resources_.TiledForm(bitmap, r, visible))
+        Blit(*form, visible.Left, visible.Top, visible.Width(), visible.Height());
 }
 
 void GdiSurface::ExcludeClipRect(const Rect& r) {
-    HDC dc = PreparedDc();
-    ::ExcludeClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
-}
-
-void GdiSurface::PushClipRect(const Rect& r) {
-    HDC dc = PreparedDc();
-    UniqueGdiObject saved(CreateRectRgn(0, 0, 0, 0));
-    if (!saved) throw std::runtime_error("PushClipRect: CreateRectRgn failed");
-    int held = GetClipRgn(dc, static_cast<HRGN>(saved.get()));
-    if (held < 0) throw std::runtime_error("PushClipRect: GetClipRgn failed");
-    if (held == 0) saved.reset();  // no clip region: PopClip removes clipping again
-    savedClips_.push_back(std::move(saved));
-    IntersectClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
-}
-
-void GdiSurface::PopClip() {
-    if (savedClips_.empty()) return;
-    HDC dc = PreparedDc();
-    SelectClipRgn(dc, static_cast<HRGN>(savedClips_.back().get()));
-    savedClips_.pop_back();
+    // Clipping uses none of the pen, brush or font, and every call that does selects them
+    // first: a pass that only blits bitmaps selects nothing at all.
+    ::ExcludeClipRect(dc_, r.Left, r.Top, r.Right, r.Bottom);
 }
 
 }  // namespace vt

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <optional>
-#include <vector>
 
 #include "common/win32/UniqueHandle.h"
 #include "graphics/DrawingSurface.h"
@@ -38,16 +37,16 @@ public:
     void DrawTextCentred(const Rect& r, const std::string& text) override;
     void DrawBitmap(const Bitmap& bitmap, std::int32_t x, std::int32_t y) override;
     void StretchBitmap(const Bitmap& bitmap, const Rect& r) override;
+    void TileBitmap(const Bitmap& bitmap, const Rect& r) override;
     void ExcludeClipRect(const Rect& r) override;
-    void PushClipRect(const Rect& r) override;
-    void PopClip() override;
 
 private:
     HPEN CurrentPen();
     HBRUSH CurrentBrush();  // null for a clear brush
-    // Copies w x h of `section` to (x, y) 1:1, leaving out `key` when `transparent`.
-    void Blit(HBITMAP section, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, bool transparent,
-              COLORREF key);
+    // Copies w x h of the form to (x, y) 1:1, leaving the destination alone under its mask.
+    void Blit(const BlitForm& form, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h);
+    // The part of r that can show (within the clip box); empty when nothing can.
+    Rect VisiblePart(const Rect& r) const;
     void Remember(HGDIOBJ previous, HGDIOBJ& original);
 
     HDC dc_;
@@ -72,8 +71,6 @@ private:
     // the blit itself, so that a nested surface can draw the same bitmap.
     std::optional<MemoryDc> source_;
 
-    // The clipping in force before each PushClipRect (null: the DC had no clip region).
-    std::vector<UniqueGdiObject> savedClips_;
 };
 
 }  // namespace vt

@@ -36,7 +36,7 @@ void TMenuBar::PaintMenuBar(GdiSurface& surface, HMENU menu, const Rect& bar) {
         surface.SetBrushColour(kMenuColour);
         surface.FillRect(bar);
     } else if (theme_.TileMenu) {
-        TileBitmap(surface, bar, *bitmap, bar);
+        TileBitmap(surface, bar, *bitmap);
     } else {
         surface.StretchBitmap(*bitmap, bar);
     }

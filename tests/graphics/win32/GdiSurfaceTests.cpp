@@ -63,8 +63,8 @@ TEST(GdiSurface, DrawBitmapLeavesKeyPixelsOnlyWhenTransparent) {
     }
 }
 
-// One cache and one bitmap for every row, so that a stale stretched form would show.
-TEST(GdiSurface, StretchedPixelsAreStretchPartsWithinTheDc) {
+// One cache and one bitmap for every row, so that a stale stretched or tiled form would show.
+TEST(GdiSurface, StretchedAndTiledPixelsAreOurOwnWithinTheDc) {
     struct Row {
         const char* what;
         Rect dest;
@@ -79,56 +79,43 @@ TEST(GdiSurface, StretchedPixelsAreStretchPartsWithinTheDc) {
     };
     GdiResources resources;
     Bitmap bitmap = Sample(false);
+    for (bool tiled : {false, true})
     for (const Row& row : rows) {
         bitmap.SetTransparent(row.transparent);
         Canvas canvas(16, 12);
-        GdiSurface(canvas.Dc(), resources).StretchBitmap(bitmap, row.dest);
+        GdiSurface surface(canvas.Dc(), resources);
+        if (tiled) surface.TileBitmap(bitmap, row.dest);
+        else surface.StretchBitmap(bitmap, row.dest);
         Rect visible = Intersection(row.dest, Rect{0, 0, 16, 12});
         Bitmap want;
-        StretchPart(bitmap, row.dest, visible, want);
+        (tiled ? TilePart : StretchPart)(bitmap, row.dest, visible, want);
         for (int y = 0; y < 12; ++y)
             for (int x = 0; x < 16; ++x) {
                 bool inside = x >= visible.Left && x < visible.Right && y >= visible.Top && y < visible.Bottom;
                 Colour c = inside ? want.GetPixel(x - visible.Left, y - visible.Top) : kGrey;
                 if (row.transparent && c == kKey) c = kGrey;
-                ASSERT_EQ(canvas.At(x, y), c) << row.what << " at " << x << "," << y;
+                ASSERT_EQ(canvas.At(x, y), c) << row.what << (tiled ? ", tiled" : "") << " at " << x << "," << y;
             }
     }
     EXPECT_EQ(resources.StretchedCount(), 1u);
+    EXPECT_EQ(resources.TiledCount(), 1u);
 }
 
-TEST(GdiSurface, ClipPushesKeepAnEarlierExclusionAndNest) {
+TEST(GdiSurface, BitmapsKeepAnEarlierExclusion) {
     Canvas canvas(20, 10);
     GdiResources resources;
-    auto expectRow = [&](const char* when, Colour a, Colour b, Colour c, Colour d) {
-        EXPECT_EQ(canvas.At(3, 5), a) << when;
-        EXPECT_EQ(canvas.At(7, 5), b) << when;
-        EXPECT_EQ(canvas.At(12, 5), c) << when;
-        EXPECT_EQ(canvas.At(17, 5), d) << when;
-    };
+    Bitmap bitmap = Sample(false);
     {
         GdiSurface s(canvas.Dc(), resources);
-        auto fill = [&](Colour c) {
-            s.SetBrushColour(c);
-            s.FillRect(Rect{0, 0, 20, 10});
-        };
         s.ExcludeClipRect(Rect{0, 0, 5, 10});
-        s.PushClipRect(Rect{2, 0, 15, 10});
-        fill(kRed);
-        s.PushClipRect(Rect{0, 0, 10, 10});
-        fill(kGreen);
-        expectRow("nested", kGrey, kGreen, kRed, kGrey);
-        s.PopClip();
-        EXPECT_EQ(s.GetPixel(17, 5), kInvalidColour);
-        fill(kBlue);
-        expectRow("outer again", kGrey, kBlue, kBlue, kGrey);
-        s.PopClip();
-        s.PushClipRect(Rect{18, 0, 20, 10});  // left open: the surface's end undoes it
+        s.TileBitmap(bitmap, Rect{0, 0, 20, 10});
+        s.StretchBitmap(bitmap, Rect{0, 0, 20, 5});
+        s.DrawBitmap(bitmap, 0, 5);
+        EXPECT_EQ(s.GetPixel(3, 5), kInvalidColour);
     }
-    UniqueGdiObject rgn(CreateRectRgn(0, 0, 0, 0));
-    ASSERT_EQ(GetClipRgn(canvas.Dc(), static_cast<HRGN>(rgn.get())), 1);
-    EXPECT_TRUE(PtInRegion(static_cast<HRGN>(rgn.get()), 12, 5));
-    EXPECT_FALSE(PtInRegion(static_cast<HRGN>(rgn.get()), 3, 5)) << "the exclusion stays";
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 5; ++x) ASSERT_EQ(canvas.At(x, y), kGrey) << "excluded pixel " << x << "," << y;
+    EXPECT_NE(canvas.At(7, 7), kGrey);
 }
 
 TEST(GdiSurface, SystemColoursDrawTheirCurrentRgb) {
@@ -231,12 +218,9 @@ TEST(GdiSurface, ManySurfacesLeakNoGdiObjects) {
         s.SetPenColour(kRed);
         s.LineTo(5, 5);
         s.ExcludeClipRect(Rect{0, 0, 2, 2});
-        s.PushClipRect(Rect{0, 0, 16, 16});
-        s.PushClipRect(Rect{0, 0, 12, 12});
         s.StretchBitmap(bitmap, Rect{0, 0, 30, 30});
-        s.PopClip();
+        s.TileBitmap(bitmap, Rect{0, 0, 31, 29});
         s.DrawBitmap(bitmap, 1, 1);
-        s.PopClip();
         s.SetBrushColour(last);
         s.FillRect(Rect{20, 20, 24, 24});
     };

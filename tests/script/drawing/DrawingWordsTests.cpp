@@ -35,9 +35,8 @@ public:
     void DrawTextCentred(const Rect&, const std::string&) override { Note("DrawText"); }
     void DrawBitmap(const Bitmap&, std::int32_t, std::int32_t) override { Note("DrawBitmap"); }
     void StretchBitmap(const Bitmap&, const Rect&) override { Note("StretchBitmap"); }
+    void TileBitmap(const Bitmap&, const Rect&) override { Note("TileBitmap"); }
     void ExcludeClipRect(const Rect&) override { Note("ExcludeClipRect"); }
-    void PushClipRect(const Rect&) override { Note("PushClipRect"); }
-    void PopClip() override { Note("PopClip"); }
 
 private:
     static std::string Pair(std::int32_t a, std::int32_t b) { return std::to_string(a) + " " + std::to_string(b); }
