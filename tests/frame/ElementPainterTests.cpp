@@ -79,7 +79,7 @@ protected:
     }
     std::vector<std::string> Paint(bool active = true, std::uint32_t style = 0x00CF0000) {
         surface.calls.clear();
-        PaintPass pass{theme, surface, icon};
+        PaintPass pass{theme, surface, icon, 0, 0, 0, 0, false, false, ""};
         pass.width = 200;
         pass.height = 100;
         pass.style = style;
@@ -169,7 +169,7 @@ TEST_F(ElementPainterTest, CaptionText) {
 TEST_F(ElementPainterTest, RepaintOfChosenElementsOnly) {
     Add(3, {0, 0, 1, 1});
     Add(3, {2, 2, 3, 3});
-    PaintPass pass{theme, surface, icon};
+    PaintPass pass{theme, surface, icon, 0, 0, 0, 0, false, false, ""};
     pass.active = true;
     pass.style = WS_ANY;
     PaintElementPair(pass, 1, -1);
