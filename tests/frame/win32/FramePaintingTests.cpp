@@ -11,6 +11,7 @@
 #include "common/Notice.h"
 #include "common/win32/HookMessages.h"
 #include "graphics/win32/GdiGuards.h"
+#include "graphics/win32/GdiObjectCount.h"
 #include "hook/HookProc.h"
 #include "hook/ModuleLifecycle.h"
 #include "hook/ModuleState.h"
@@ -223,6 +224,18 @@ TEST_F(FramePainting, CaptionModes) {
     }
 }
 
+TEST_F(FramePainting, IconElementShowsTheWindowsLargeIcon) {
+    UseTheme(test::WritePaneTheme({{"CLIENT TL:4,24", "ICON TL:100,0 TL:116,16\nCLIENT TL:4,24"}}));
+    test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+    HWND w = Skin(window);
+    const RECT icon{100, 0, 116, 16};
+    const int titleBefore = test::CountPixels(w, icon, kRed);
+    EXPECT_EQ(titleBefore, 16 * 16) << "no icon yet: the title shows";
+    SendMessageA(w, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadIconA(nullptr, IDI_APPLICATION)));
+    SendMessageA(w, WM_NCPAINT, 1, 0);
+    EXPECT_LT(test::CountPixels(w, icon, kRed), titleBefore / 2) << "the icon drawn over it";
+}
+
 TEST_F(FramePainting, RepaintMessageRedrawsTheNamedElementOnly) {
     UseTheme(test::WritePaneTheme());
     test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
@@ -281,6 +294,7 @@ TEST_F(FramePainting, BadThemesAndOddWindowsLeaveTheWindowUsable) {
     SetStepBudget(200000);
     UseTheme(test::WritePaneTheme({
         {": painter::OnPaint", ": painter::OnPaint BEGIN AGAIN ;\n: unused"},  // runs out of steps
+        {": nudged::OnCalcRect", ": nudged::OnCalcRect DROP DROP ;\n: unused"},  // fails: nothing to drop
         {"# 11: cut", "TOP TLF:-2000000000,0 TR:2000000000,3 title\nTOP TLS:-2000000000,0 BR:2000000000,2000000000 title\n# 11: cut"},
         {"mark.bmp", "nosuchfile.bmp"},
     }));
@@ -288,16 +302,17 @@ TEST_F(FramePainting, BadThemesAndOddWindowsLeaveTheWindowUsable) {
     notices_.clear();
     test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
     HWND w = Skin(window);
-    const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    for (int i = 0; i < 20; ++i) {
+    auto round = [&] {
         SendMessageA(w, WM_NCPAINT, 1, 0);
         SendMessageA(w, Repaint(), 10, kCloseIndex);
         SendMessageA(w, WM_SIZE, 0, MAKELPARAM(200, 100));
-    }
+        SendMessageA(w, Messages().tick, 0, 0);
+    };
+    round();  // the theme's GDI forms are made here
+    const DWORD gdiBefore = test::LiveGdiObjects();
+    for (int i = 0; i < 20; ++i) round();
     EXPECT_EQ(Drawing().Surface, nullptr);
-    if (gdiBefore) {
-        EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore + 2) << "no GDI leak";
-    }
+    if (gdiBefore) EXPECT_EQ(test::LiveGdiObjects(), gdiBefore) << "no GDI object leaks";
     SetWindowPos(w, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER);  // a 0 x 0 window
     SendMessageA(w, WM_NCPAINT, 1, 0);
     window.ClearSeen();

@@ -7,9 +7,12 @@
 #include "graphics/win32/GdiGuards.h"
 #include "graphics/win32/GdiResources.h"
 #include "graphics/win32/GdiSurface.h"
+#include "graphics/win32/GdiObjectCount.h"
 
 namespace vt {
 namespace {
+
+using test::LiveGdiObjects;
 
 constexpr Colour kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000, kGrey = 0x808080, kKey = 0xFF00FF;
 
@@ -193,17 +196,6 @@ TEST(GdiSurface, FontsAreMadeOncePerKeyAndTheDcIsGivenBack) {
     EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
     EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
     EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
-}
-
-// The process's live GDI objects. Wine reports no count, but there a handle's low word indexes
-// one per-process table and a zero high word names whatever lives at that index, so they can be
-// counted; 0 when neither works.
-DWORD LiveGdiObjects() {
-    DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (n != 0) return n;
-    for (UINT_PTR i = 1; i < 0x10000; ++i)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(i)) != 0) ++n;
-    return n;
 }
 
 TEST(GdiSurface, ManySurfacesLeakNoGdiObjects) {
