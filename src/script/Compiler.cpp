@@ -16,6 +16,7 @@ const char* const kCompileOnlyMessage = "Attempt to execute a compile only\r wor
 
 void TCompiler::Error(const std::string& message) {
     input.clear();
+    position = 0;
     state = CompilerState::Interpreting;
     pendingBranches.clear();
     detail::engine.errorFlag = true;
@@ -26,9 +27,10 @@ void TCompiler::Warn(const std::string& message) { ShowNotice("T-Forth", message
 
 void TCompiler::Interpret(const std::string& text) {
     input = text;
+    position = 0;
     detail::engine.errorFlag = false;
     try {
-        while (!input.empty()) {
+        while (position < input.size()) {
             std::string next = NextToken();
             if (next.empty()) continue;
             token = std::move(next);
@@ -38,21 +40,26 @@ void TCompiler::Interpret(const std::string& text) {
         // Value errors bypass Error; the line is over for them too, so that a later CREATE
         // outside Interpret finds no leftover name.
         input.clear();
+        position = 0;
         throw;
     }
 }
 
 std::string TCompiler::NextToken() {
-    std::size_t start = input.find_first_not_of(' ');
+    std::size_t start = position < input.size() ? input.find_first_not_of(' ', position) : std::string::npos;
     if (start == std::string::npos) {
         input.clear();
+        position = 0;
         return std::string();
     }
     std::size_t end = input.find(' ', start);
     if (end == std::string::npos) end = input.size();
-    std::string result = input.substr(start, end - start);
-    input.erase(0, end);
-    return result;
+    position = end;
+    return input.substr(start, end - start);
+}
+
+std::string_view TCompiler::Rest() const noexcept {
+    return position < input.size() ? std::string_view(input).substr(position) : std::string_view();
 }
 
 void TCompiler::CreateWord(const std::string& name) {
@@ -92,11 +99,12 @@ void TCompiler::InterpretToken() {
 }
 
 Value TCompiler::TakeStringLiteral() {
-    if (!input.empty()) input.erase(0, 1);   // the space that ended the quote token
-    std::size_t close = input.find('"');
-    std::string text = input.substr(0, close);
-    input.erase(0, close == std::string::npos ? close : close + 1);
-    return Value::FromString(text);
+    if (position < input.size()) ++position;   // the space that ended the quote token
+    std::size_t close = position < input.size() ? input.find('"', position) : std::string::npos;
+    std::size_t stop = close == std::string::npos ? input.size() : close;
+    Value text = Value::FromString(input.substr(position, stop - position));
+    position = close == std::string::npos ? input.size() : close + 1;
+    return text;
 }
 
 Value TCompiler::ConvertNumber() {

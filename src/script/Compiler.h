@@ -4,6 +4,7 @@
 // run over several. All engine errors leave through Error.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "script/ForthObject.h"
@@ -28,8 +29,12 @@ public:
 
     // Handles one line of source.
     void Interpret(const std::string& text);
-    // The next space-separated token of `input`; empty when only spaces are left.
+    // The next space-separated token of the rest of `input`; empty when only spaces are left.
+    // Reading moves `position` forward and never edits `input`, so a line of any length is
+    // read in time proportional to its length.
     std::string NextToken();
+    // What is left of the line to read.
+    std::string_view Rest() const noexcept;
     // Makes `name` the newest word, empty, with a warning first when the name is taken (the
     // older word stays, hidden from later look-ups).
     void CreateWord(const std::string& name);
@@ -37,6 +42,7 @@ public:
     CompilerState state = CompilerState::Interpreting;
     std::string token;
     std::string input;
+    std::size_t position = 0;   // where the rest of `input` starts
     std::uint8_t base = 10;
     std::vector<TBranch*> pendingBranches;   // to land on the next element compiled
 

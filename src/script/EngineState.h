@@ -50,6 +50,12 @@ inline void ChargeSteps(std::int64_t steps) {
     if ((engine.stepsLeft -= steps) < 0) StepBudgetExceeded();
 }
 
+// Charges the work of moving or reading `bytes` string bytes to the current run (work outside
+// any run, such as compiling a literal, is bounded by the line instead).
+inline void ChargeBytes(std::size_t bytes) {
+    if (engine.activeRuns > 0) ChargeSteps(std::int64_t(bytes / kBytesPerStep));
+}
+
 // Brackets one run of a word from outside the engine (a token of Interpret, ExecuteWord).
 // The outermost run gets a fresh step budget; a run nested in another one (an event word run
 // from inside a drawing word's window message) shares the budget and the nesting depth of the

@@ -14,5 +14,13 @@ constexpr int kMaxNesting = 500;
 constexpr std::size_t kMaxStackDepth = 65'536;     // values on each stack
 constexpr std::int32_t kMaxCells = 65'536;         // cells ALLOT may reserve
 constexpr std::size_t kMaxStringLength = 1 << 20;  // bytes of a String made by +
+// Bytes held by all Strings at once (on both stacks, in cells, in literals). The counts above
+// bound each string and each stack, not their product: 65,536 distinct 1 MiB strings would be
+// 64 GiB. Copies of one String share its bytes and cost nothing more.
+constexpr std::size_t kMaxStringBytes = 32u << 20;
+// Work that moves or reads string bytes is charged one step per this many bytes (about what a
+// step costs), so that a loop copying large strings ends within the step budget in a fraction
+// of a second instead of running for hours at a few steps a pass.
+constexpr std::size_t kBytesPerStep = 4;
 
 }  // namespace vt

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 #include "script/Engine.h"
 #include "script/Limits.h"
@@ -14,6 +15,19 @@ const char* const kInvalidOperation = "Invalid variant operation";
 const char* const kInvalidConversion = "Invalid variant type conversion";
 const char* const kDivisionByZero = "Division by zero";
 const char* const kStringTooLong = "String too long!";
+const char* const kOutOfStringMemory = "Out of script memory: strings would hold more than 32 MiB!";
+
+namespace {
+
+// Constant-initialised, so that a String made while other globals are set up counts from 0.
+std::size_t stringBytesHeld = 0;
+
+// What one String costs: its bytes and its record, so that many empty strings count too.
+std::size_t Footprint(std::size_t length) noexcept { return length + 32; }
+
+}  // namespace
+
+std::size_t StringBytesHeld() noexcept { return stringBytesHeld; }
 
 // The engine is used by one thread at a time, so a plain count suffices.
 struct Value::StringRep {
@@ -21,9 +35,14 @@ struct Value::StringRep {
     std::string text;
 };
 
-Value Value::FromString(const std::string& text) {
+Value Value::FromString(const std::string& text) { return FromString(std::string(text)); }
+
+Value Value::FromString(std::string&& text) {
+    const std::size_t cost = Footprint(text.size());
+    if (cost > kMaxStringBytes - stringBytesHeld) throw ScriptError(kOutOfStringMemory);
     Value v;
-    v.u_.string = new StringRep{1, text};
+    v.u_.string = new StringRep{1, std::move(text)};
+    stringBytesHeld += cost;
     v.kind_ = Kind::String;
     return v;
 }
@@ -31,7 +50,10 @@ Value Value::FromString(const std::string& text) {
 void Value::RetainString() noexcept { ++u_.string->references; }
 
 void Value::ReleaseString() noexcept {
-    if (--u_.string->references == 0) delete u_.string;
+    if (--u_.string->references == 0) {
+        stringBytesHeld -= Footprint(u_.string->text.size());
+        delete u_.string;
+    }
 }
 
 const std::string& Value::text() const noexcept { return u_.string->text; }
@@ -56,6 +78,7 @@ int Order(std::int32_t a, std::int32_t b) { return a < b ? -1 : (a == b ? 0 : 1)
 
 int CompareBytes(const std::string& a, const std::string& b) {
     std::size_t common = a.size() < b.size() ? a.size() : b.size();
+    detail::ChargeBytes(common);
     int order = std::memcmp(a.data(), b.data(), common);  // memcmp compares unsigned bytes
     if (order != 0) return order < 0 ? -1 : 1;
     return Order(std::int32_t(a.size() > b.size()), std::int32_t(b.size() > a.size()));
@@ -90,7 +113,11 @@ Value Arithmetic(ArithmeticOp op, const Value& left, const Value& right) {
         // A loop that doubles a string would otherwise take the host's memory before the
         // step budget ends it.
         if (left.text().size() + right.text().size() > kMaxStringLength) Fail(kStringTooLong);
-        return Value::FromString(left.text() + right.text());
+        detail::ChargeBytes(left.text().size() + right.text().size());
+        std::string joined;
+        joined.reserve(left.text().size() + right.text().size());
+        joined.append(left.text()).append(right.text());
+        return Value::FromString(std::move(joined));
     }
     double a = left.ToReal(), b = right.ToReal();
     switch (op) {
@@ -143,6 +170,7 @@ double Value::ToReal() const {
     case Kind::Real: return u_.real;
     case Kind::Boolean: return boolean() ? -1.0 : 0.0;
     case Kind::String: {
+        detail::ChargeBytes(text().size());
         double r;
         if (!ParseNumber(text(), r)) Fail(kInvalidConversion);
         return r;
@@ -156,6 +184,7 @@ double Value::ToReal() const {
 bool Value::ToBoolean() const {
     if (kind_ == Kind::Boolean) return boolean();
     if (kind_ == Kind::String) {
+        detail::ChargeBytes(text().size());
         bool b;
         if (ParseBooleanWord(text(), b)) return b;
     }
@@ -166,7 +195,7 @@ std::string Value::ToText() const {
     switch (kind_) {
     case Kind::Integer: return std::to_string(integer());
     case Kind::Real: return FormatReal(u_.real);
-    case Kind::String: return text();
+    case Kind::String: detail::ChargeBytes(text().size()); return text();
     case Kind::Boolean: return boolean() ? "True" : "False";
     case Kind::Empty:
     case Kind::Reference: break;

@@ -2,6 +2,7 @@
 // The one dynamically typed value of the script engine: stack entries, cells and literals.
 // Small (16 bytes) and cheap to copy for the kinds that loops use; Strings are immutable and
 // shared by reference count, so copying one does not copy its bytes.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -20,6 +21,7 @@ public:
     static Value FromReal(double r) noexcept { Value v; v.kind_ = Kind::Real; v.u_.real = r; return v; }
     static Value FromBool(bool b) noexcept { Value v; v.kind_ = Kind::Boolean; v.u_.integer = b; return v; }
     static Value FromString(const std::string& text);
+    static Value FromString(std::string&& text);   // takes the bytes over without a copy
     static Value FromReference(TForthObject* element) noexcept {
         Value v; v.kind_ = Kind::Reference; v.u_.element = element; return v;
     }
@@ -97,6 +99,10 @@ extern const char* const kInvalidOperation;    // "Invalid variant operation"
 extern const char* const kInvalidConversion;   // "Invalid variant type conversion"
 extern const char* const kDivisionByZero;      // "Division by zero"
 extern const char* const kStringTooLong;       // a concatenation past kMaxStringLength
+extern const char* const kOutOfStringMemory;   // all Strings together past kMaxStringBytes
+
+// Bytes held by the Strings that exist now (each counted once, however many copies share it).
+std::size_t StringBytesHeld() noexcept;
 
 // Three-way comparison by the kinds of both operands: negative, 0 or positive.
 int Compare(const Value& a, const Value& b);

@@ -26,7 +26,9 @@ const char* const kHelp =
     "  ok STACK        the data stack from bottom to top, each value preceded by one space:\n"
     "                  Integer in decimal, Real as the shortest decimal that reads back the\n"
     "                  same with a '.' (15.0), String in double quotes, true or false, empty;\n"
-    "                  an empty stack prints ok alone\n"
+    "                  an empty stack prints ok alone; a String longer than 64 bytes shows\n"
+    "                  its first 64 bytes and then ...(N bytes), and a stack deeper than\n"
+    "                  256 values lists its top 256 after [N more]\n"
     "  error: MESSAGE  the line raised an error; the stack keeps what it holds\n"
     "While a line runs, these may come first, one line each:\n"
     "  warning: TEXT   a compiler warning (a redefined word)\n"
@@ -52,12 +54,16 @@ void RunLines(std::istream& in) {
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();   // CRLF files
+        // The whole result line is made before any of it is written, so that a failure while
+        // listing gives an error line of its own, never "ok" run into "error:".
+        std::string result;
         try {
             vt::Interpret(line);
-            std::cout << "ok" << vt::ListDataStack() << '\n';
+            result = "ok" + vt::ListDataStack(vt::kListedStringBytes, vt::kListedValues);
         } catch (const std::exception& e) {
-            std::cout << "error: " << OneLine(e.what()) << '\n';
+            result = "error: " + OneLine(e.what());
         }
+        std::cout << result << '\n';
         std::cout.flush();
     }
 }

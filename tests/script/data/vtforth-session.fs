@@ -14,3 +14,4 @@ CRLF-LINE
 -$10
 WS_SYSMENU WINDOWACTIVE
 1 2 MOVETO
+" xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
