@@ -1,14 +1,13 @@
 #include "theme/TextLines.h"
 
-#include <fstream>
-
+#include "common/RegularFile.h"
 #include "theme/ThemeErrors.h"
 
 namespace vt {
 namespace {
 
 // Far above any theme; a file past it is not a theme, and reading it would only cost the host.
-constexpr std::streamoff kMaxThemeFileSize = 16 * 1024 * 1024;
+constexpr std::int64_t kMaxThemeFileSize = 16 * 1024 * 1024;
 
 }  // namespace
 
@@ -28,16 +27,16 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 std::vector<std::string> ReadTextLines(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw ThemeError("Cannot open file \"" + path + "\"");
-    file.seekg(0, std::ios::end);
-    std::streamoff size = file.tellg();
-    if (size < 0) throw ThemeError("Cannot read file \"" + path + "\"");
-    if (size > kMaxThemeFileSize) throw ThemeError("File \"" + path + "\" is too large for a theme");
-    file.seekg(0, std::ios::beg);
-    std::string text(std::size_t(size), '\0');
-    if (!file.read(&text[0], size)) throw ThemeError("Cannot read file \"" + path + "\"");
-    return SplitLines(text);
+    std::string text;
+    const FileReadResult read = ReadRegularFile(path, kMaxThemeFileSize, text);
+    switch (read.failure) {
+    case FileReadFailure::None: return SplitLines(text);
+    case FileReadFailure::CannotOpen: throw ThemeError("Cannot open file \"" + path + "\"");
+    case FileReadFailure::NotRegular: throw ThemeError("\"" + path + "\" is not a regular file");
+    case FileReadFailure::TooLarge: throw ThemeError("File \"" + path + "\" is too large for a theme");
+    case FileReadFailure::CannotRead: break;
+    }
+    throw ThemeError("Cannot read file \"" + path + "\"");
 }
 
 }  // namespace vt

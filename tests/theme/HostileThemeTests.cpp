@@ -1,0 +1,77 @@
+// Themes written to freeze a host program: each load must end within a second, with the
+// offending line reported.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include "ThemeTestSupport.h"
+#include "theme/ThemeInspector.h"
+
+namespace vt {
+namespace {
+
+using test::TempFolder;
+using test::WriteFile;
+
+double LoadSeconds(ThemeInspector& inspector, const std::string& path) {
+    const auto start = std::chrono::steady_clock::now();
+    inspector.Load(path);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Names that are not regular files, as an [IMAGES] entry and as the theme itself: opening a
+// FIFO (or, on Windows, a device) would wait for ever.
+TEST(HostileTheme, OnlyRegularFilesAreOpened) {
+    TempFolder folder;
+    struct Row {
+        const char* name;   // in the folder; a FIFO, a folder or a device
+        const char* message;
+    };
+    std::vector<Row> rows = {{"folder.bmp", "not a regular file"}};
+#ifdef _WIN32
+    rows.push_back({"NUL", ""});   // a device: refused one way or another, at once
+#else
+    rows.push_back({"fifo.bmp", "not a regular file"});
+    ASSERT_EQ(mkfifo((folder / "fifo.bmp").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo((folder / "fifo.theme").c_str(), 0600), 0);
+#endif
+    std::filesystem::create_directory(folder / "folder.bmp");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string theme = folder / "t.theme";
+        WriteFile(theme, std::string("[IMAGES]\npiece ") + row.name + "\n");
+        ThemeState state;
+        ThemeInspector inspector(state);
+        EXPECT_LT(LoadSeconds(inspector, theme), 1.0);
+        ASSERT_EQ(inspector.Errors().size(), 1u);
+        EXPECT_EQ(inspector.Errors()[0].line, 2);
+        EXPECT_NE(inspector.Errors()[0].message.find(row.message), std::string::npos) << inspector.Errors()[0].message;
+    }
+#ifndef _WIN32
+    ThemeState state;
+    ThemeInspector inspector(state);
+    EXPECT_LT(LoadSeconds(inspector, folder / "fifo.theme"), 1.0);
+    EXPECT_EQ(inspector.CheckReport(), folder / "fifo.theme" + ":0: \"" + folder / "fifo.theme" + "\" is not a regular file\n");
+#endif
+}
+
+// One [CODE] line of 400,000 pairs (2.8 MB) loads in a fraction of a second.
+TEST(HostileTheme, LongCodeLineLoadsInLinearTime) {
+    TempFolder folder;
+    std::string code = "[CODE]\n";
+    for (int i = 0; i < 400'000; ++i) code += "1 DROP ";
+    WriteFile(folder / "long.theme", code + "\n");
+    ThemeState state;
+    ThemeInspector inspector(state);
+    EXPECT_LT(LoadSeconds(inspector, folder / "long.theme"), 1.0);
+    EXPECT_EQ(inspector.CheckReport(), "");
+}
+
+}  // namespace
+}  // namespace vt
