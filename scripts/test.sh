@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# test.sh: installs what is missing, builds every tree and runs all tests: the native ones, and
+# test.sh: installs what is missing, builds every tree and runs all tests: the native ones, a
+# short fuzzing run of each libFuzzer target, and
 # the Win32 ones under Wine (on the 32-bit build, or on the 64-bit build where this machine
 # cannot run 32-bit programs; the 32-bit DLL's static checks run in any case).
 set -euo pipefail
@@ -10,6 +11,10 @@ arch=$(bash "$top/scripts/wine-arch.sh")
 status=0
 echo "== native tests"
 ctest --test-dir "$top/build/native" --output-on-failure -j 2 || status=1
+# The readers of untrusted input and the script engine, fuzzed briefly: a crash, leak, timeout
+# or runaway allocation fails the run (scripts/fuzz.sh SECONDS runs them longer).
+echo "== fuzzing (20 s a target)"
+bash "$top/scripts/fuzz.sh" 20 || status=1
 if [ "$arch" = 32 ]; then
   echo "== Win32 tests (32-bit build) under wine32"
   ctest --test-dir "$top/build/win32" --output-on-failure || status=1

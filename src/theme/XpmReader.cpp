@@ -259,18 +259,22 @@ void ReadXpmLines(const std::vector<std::string>& lines, Bitmap& out, const std:
     XpmParser(lines, name).Read(out);
 }
 
-void ReadXpmFile(const std::string& path, Bitmap& out) {
-    const std::vector<std::uint8_t> bytes = ReadImageFile(path, kMaxFileSize);
+void ReadXpm(const std::uint8_t* data, std::size_t size, Bitmap& out, const std::string& name) {
     std::vector<std::string> lines;
     std::size_t start = 0;
-    for (std::size_t i = 0; i <= bytes.size(); ++i) {
-        if (i == bytes.size() || bytes[i] == '\n') {
-            if (i == bytes.size() && i == start) break;  // no empty line after the last newline
-            lines.emplace_back(reinterpret_cast<const char*>(bytes.data()) + start, i - start);
+    for (std::size_t i = 0; i <= size; ++i) {
+        if (i == size || data[i] == '\n') {
+            if (i == size && i == start) break;  // no empty line after the last newline
+            lines.emplace_back(reinterpret_cast<const char*>(data) + start, i - start);
             start = i + 1;
         }
     }
-    ReadXpmLines(lines, out, path);
+    ReadXpmLines(lines, out, name);
+}
+
+void ReadXpmFile(const std::string& path, Bitmap& out) {
+    const std::vector<std::uint8_t> bytes = ReadImageFile(path, kMaxFileSize);
+    ReadXpm(bytes.data(), bytes.size(), out, path);
 }
 
 }  // namespace vt

@@ -283,6 +283,8 @@ TEST(BmpReader, MalformedCorpus) {
         {"truncated-masks.bmp", "truncated colour masks"},
         {"rle8-no-end.bmp", "truncated RLE data (no end-of-bitmap marker)"},
         {"rle8-literal-past-end.bmp", "truncated RLE data (literal run)"},
+        {"rle8-literal-one-short.bmp", "truncated RLE data (literal run)"},
+        {"rle4-literal-one-short.bmp", "truncated RLE data (literal run)"},
         {"rle4-delta-cut.bmp", "truncated RLE data (delta escape)"},
         {"offset-past-end.bmp", "pixel data offset 100000 is past the end of the file"},
         {"offset-inside-header.bmp", "pixel data offset 20 lies inside the headers"},

@@ -46,6 +46,9 @@ files = {
     'truncated-masks.bmp': (file_header(54) + info(2, 2, 16, comp=3))[:58],
     'rle8-no-end.bmp': bmp(4, 4, 8, bytes((4, 1, 0, 0, 4, 1)), GREY2, comp=1, used=2),
     'rle8-literal-past-end.bmp': bmp(4, 4, 8, bytes((0, 40, 1, 1)), GREY2, comp=1, used=2),
+    # Literal runs one byte longer than the data left: a bounds check off by one reads past it.
+    'rle8-literal-one-short.bmp': bmp(4, 1, 8, bytes((0, 3, 1, 1)), GREY2, comp=1, used=2),
+    'rle4-literal-one-short.bmp': bmp(8, 1, 4, bytes((0, 5, 0x11, 0x11)), GREY2, comp=2, used=2),
     'rle4-delta-cut.bmp': bmp(4, 4, 4, bytes((0, 2, 1)), GREY2, comp=2, used=2),
     # Offsets that point nowhere sensible.
     'offset-past-end.bmp': bmp(2, 2, 24, bytes(16), offset=100000),
