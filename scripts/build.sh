@@ -19,7 +19,7 @@ tree() {  # tree NAME TOOLCHAIN|- [TARGET...]
   cmake --build "$dir" -j "$jobs" "${targets[@]}"
 }
 # What ships (and what its static checks need) when the 32-bit tree's tests cannot run here.
-shipped=(veltrane vtcontroller vtprobe vtforth vttheme)
+shipped=(veltrane vtcontroller vtprobe vtforth vttheme vtctl)
 case "$what" in
   native) tree native - ;;
   win32) tree win32 toolchain-mingw-i686.cmake ;;
