@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "common/EntryFault.h"
 #include "hook/HookInstaller.h"
 #include "hook/ModuleLifecycle.h"
 
@@ -11,21 +12,27 @@ extern "C" {
 
 void WINAPI InstallHook() {
     try {
-        if (vt::EnsureModuleStarted()) vt::InstallHook();
+        if (!vt::EnsureModuleStarted()) return;
+        vt::EnterWork("InstallHook");
+        vt::InstallHook();
     } catch (...) {
     }
 }
 
 void WINAPI RemoveHook() {
     try {
-        if (vt::EnsureModuleStarted()) vt::RemoveHook();
+        if (!vt::EnsureModuleStarted()) return;
+        vt::EnterWork("RemoveHook");
+        vt::RemoveHook();
     } catch (...) {
     }
 }
 
 void WINAPI GetThemeInfo(char* buffer, std::uint32_t size) {
     try {
-        if (vt::EnsureModuleStarted()) vt::GetThemeInfo(buffer, size);
+        if (!vt::EnsureModuleStarted()) return;
+        vt::EnterWork("GetThemeInfo");
+        vt::GetThemeInfo(buffer, size);
     } catch (...) {
     }
 }

@@ -266,7 +266,12 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         frame = state->frame.get();
         if (!frame->ThemeLoaded()) return call.CallPrevious();
     } catch (...) {
-        return 0;
+        // As for a failure in the dispatch below: the system answers.
+        try {
+            return call.Default();
+        } catch (...) {
+            return 0;
+        }
     }
     try {
         LRESULT result = 0;

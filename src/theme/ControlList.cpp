@@ -12,9 +12,25 @@ void ControlList::Remove(TvtControl& control) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
 }
 
+namespace {
+
+// A heap object, never a static: the runtime destroys a module's statics at every detach,
+// process exit included, and in reverse order of construction, which would free the list
+// before the controls that leave it in their destructors.
+ControlList* g_list = nullptr;
+
+}  // namespace
+
 ControlList& ThemedControls() {
-    static ControlList list;
-    return list;
+    if (!g_list) g_list = new ControlList();
+    return *g_list;
+}
+
+ControlList* ThemedControlsIfMade() { return g_list; }
+
+void FreeThemedControls() {
+    delete g_list;
+    g_list = nullptr;
 }
 
 void InstallAllControls() {

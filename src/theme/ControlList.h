@@ -22,7 +22,13 @@ private:
     std::vector<TvtControl*> controls_;
 };
 
+// The process's list, made by the first call (the module's start makes it before any control).
 ControlList& ThemedControls();
+// The list if it exists; null before the first ThemedControls and after FreeThemedControls.
+ControlList* ThemedControlsIfMade();
+// Frees the list; the module's end calls it after its controls are gone. A control destroyed
+// later finds no list and has nothing to leave.
+void FreeThemedControls();
 
 // Each control, in list order, takes over its class (InstallHook does this).
 void InstallAllControls();

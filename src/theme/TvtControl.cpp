@@ -6,6 +6,8 @@ namespace vt {
 
 TvtControl::TvtControl() { ThemedControls().Add(*this); }
 
-TvtControl::~TvtControl() { ThemedControls().Remove(*this); }
+TvtControl::~TvtControl() {
+    if (ControlList* list = ThemedControlsIfMade()) list->Remove(*this);
+}
 
 }  // namespace vt

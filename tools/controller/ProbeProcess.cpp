@@ -20,10 +20,10 @@ std::string ProgramFolder() { return WithTrailingBackslash(FolderOf(ModuleFileNa
 
 ProbeProcess::~ProbeProcess() { Kill(); }
 
-bool ProbeProcess::Start(const std::string& probePath, const std::string& style, DWORD timeoutMs) {
+bool ProbeProcess::Launch(const std::string& probePath, const std::string& arguments) {
     Kill();
     className_ = UniqueClassName();
-    std::string command = "\"" + probePath + "\" --class " + className_ + " --style " + style;
+    std::string command = "\"" + probePath + "\" --class " + className_ + " " + arguments;
     std::vector<char> commandLine(command.begin(), command.end());
     commandLine.push_back('\0');
     STARTUPINFOA startup{};
@@ -35,12 +35,23 @@ bool ProbeProcess::Start(const std::string& probePath, const std::string& style,
     }
     CloseHandle(info.hThread);
     process_.reset(info.hProcess);
+    return true;
+}
+
+bool ProbeProcess::Start(const std::string& probePath, const std::string& style, DWORD timeoutMs) {
+    if (!Launch(probePath, "--style " + style)) return false;
     DWORD start = GetTickCount();
     while (!(window_ = FindWindowA(className_.c_str(), nullptr))) {
         if (WaitForSingleObject(process_.get(), 20) == WAIT_OBJECT_0) return false;  // it died
         if (GetTickCount() - start >= timeoutMs) return false;
     }
     return true;
+}
+
+int ProbeProcess::RunToEnd(const std::string& probePath, const std::string& arguments, DWORD timeoutMs) {
+    ProbeProcess probe;
+    if (!probe.Launch(probePath, arguments)) return -1;
+    return probe.Close(timeoutMs);  // no window to close: only the wait, and the kill after it
 }
 
 bool ProbeProcess::Send(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result, DWORD timeoutMs) const {

@@ -47,7 +47,13 @@ public:
     // or -1 when it had to be killed or was never started.
     int Close(DWORD timeoutMs = 10000);
 
+    // Starts `probePath` with `arguments` after a class name unique to it, for a probe that ends
+    // on its own, and waits for it: its exit code, or -1 when it could not start or did not end
+    // within `timeoutMs` (it is then killed).
+    static int RunToEnd(const std::string& probePath, const std::string& arguments, DWORD timeoutMs);
+
 private:
+    bool Launch(const std::string& probePath, const std::string& arguments);
     void Kill();
 
     UniqueKernelHandle process_;

@@ -34,4 +34,16 @@ enum LoadCheck : int {
     kAreaExistedBefore = 4,  // another process holds the area: the check proves nothing
 };
 
+// Exit codes of `vtprobe --host MODULE [--exit-detach]`: a program that is its own controller
+// (it loads the module and calls InstallHook), makes a skinned window with a themed button in
+// it and ends while both are open. With --exit-detach it first hands the module the detach the
+// loader sends at process exit, and checks that nothing was touched.
+enum HostCheck : int {
+    kHostExited = 0,
+    kHostModuleNotLoaded = 2,
+    kHostNotSkinned = 5,        // the window's procedure is not the module's
+    kHostButtonNotThemed = 6,   // the button's procedure is not the module's
+    kHostExitDetachActed = 7,   // a procedure or the button class changed at the exit detach
+};
+
 }  // namespace vt::probe

@@ -1,6 +1,7 @@
 // vtprobe: one top-level window that answers questions about itself, for the demo controller,
 // the hook tests and the hook benchmark. Usage:
 //   vtprobe --class NAME [--style frame|sysmenu|popup] [--lifetime-ms N]
+//   vtprobe --class NAME --host MODULE [--exit-detach]   (see HostCheck in ProbeProtocol.h)
 // It exits 0 when a window of it is closed, and 3 when its lifetime runs out first (so a probe that
 // nobody closes never lingers).
 #include <windows.h>
@@ -86,13 +87,68 @@ int CheckSharedAreaAtLoad(const char* modulePath) {
     return result;
 }
 
+static bool ProcedureInside(void* procedure, HMODULE module) {
+    MEMORY_BASIC_INFORMATION info{};
+    return VirtualQuery(procedure, &info, sizeof info) == sizeof info && info.AllocationBase == module;
+}
+
+static void* WindowProcedure(HWND window) { return reinterpret_cast<void*>(GetWindowLongPtrA(window, GWLP_WNDPROC)); }
+
+static void* ButtonClassProcedure() {
+    WNDCLASSA record{};
+    return GetClassInfoA(GetModuleHandleA(nullptr), "BUTTON", &record) ? reinterpret_cast<void*>(record.lpfnWndProc)
+                                                                        : nullptr;
+}
+
+// What the loader does for the module when the process exits: its entry point (the runtime's,
+// which runs DllMain and then the module's static destructors) with DLL_PROCESS_DETACH and a
+// non-null lpReserved. The runtime then counts the module as detached, so the real exit that
+// follows does not run it again.
+static void DetachAsAtExit(HMODULE module) {
+    auto* base = reinterpret_cast<unsigned char*>(module);
+    auto* headers = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    auto entry = reinterpret_cast<BOOL(WINAPI*)(HINSTANCE, DWORD, LPVOID)>(
+        base + headers->OptionalHeader.AddressOfEntryPoint);
+    entry(module, DLL_PROCESS_DETACH, reinterpret_cast<LPVOID>(1));
+}
+
+// --host MODULE: the process is its own controller and ends with its windows open.
+static int RunHost(const char* modulePath, bool exitDetach) {
+    HMODULE module = LoadLibraryA(modulePath);  // never freed: the process ends holding it
+    auto installHook = module ? reinterpret_cast<void(WINAPI*)()>(GetProcAddress(module, "InstallHook")) : nullptr;
+    if (!installHook) return vt::probe::kHostModuleNotLoaded;
+    installHook();
+    HWND window = CreateProbeWindow();
+    HWND button = CreateWindowA("BUTTON", "Probe button", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 120, 30,
+                                window, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!window || !ProcedureInside(WindowProcedure(window), module)) return vt::probe::kHostNotSkinned;
+    if (!button || !ProcedureInside(WindowProcedure(button), module)) return vt::probe::kHostButtonNotThemed;
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    if (exitDetach) {
+        void* const before[] = {WindowProcedure(window), WindowProcedure(button), ButtonClassProcedure()};
+        DetachAsAtExit(module);
+        void* const after[] = {WindowProcedure(window), WindowProcedure(button), ButtonClassProcedure()};
+        for (int i = 0; i < 3; ++i) {
+            if (before[i] != after[i]) return vt::probe::kHostExitDetachActed;
+        }
+    }
+    return vt::probe::kHostExited;
+}
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (__argc == 3 && std::strcmp(__argv[1], "--load-module") == 0) return CheckSharedAreaAtLoad(__argv[2]);
     UINT lifetimeMs = 60000;
-    for (int i = 1; i + 1 < __argc; i += 2) {
-        if (std::strcmp(__argv[i], "--class") == 0) g_className = __argv[i + 1];
-        else if (std::strcmp(__argv[i], "--style") == 0) g_style = __argv[i + 1];
-        else if (std::strcmp(__argv[i], "--lifetime-ms") == 0) lifetimeMs = UINT(std::strtoul(__argv[i + 1], nullptr, 10));
+    const char* hostModule = nullptr;
+    bool exitDetach = false;
+    for (int i = 1; i < __argc; ++i) {
+        const char* value = i + 1 < __argc ? __argv[i + 1] : nullptr;
+        if (std::strcmp(__argv[i], "--exit-detach") == 0) exitDetach = true;
+        else if (!value) break;
+        else if (std::strcmp(__argv[i], "--class") == 0) g_className = value, ++i;
+        else if (std::strcmp(__argv[i], "--style") == 0) g_style = value, ++i;
+        else if (std::strcmp(__argv[i], "--lifetime-ms") == 0) lifetimeMs = UINT(std::strtoul(value, nullptr, 10)), ++i;
+        else if (std::strcmp(__argv[i], "--host") == 0) hostModule = value, ++i;
     }
 
     WNDCLASSA windowClass{};
@@ -101,7 +157,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = g_className.c_str();
-    if (!RegisterClassA(&windowClass) || !CreateProbeWindow()) return 2;
+    if (!RegisterClassA(&windowClass)) return 2;
+    if (hostModule) return RunHost(hostModule, exitDetach);
+    if (!CreateProbeWindow()) return 2;
 
     UINT_PTR lifetime = SetTimer(nullptr, 0, lifetimeMs, nullptr);
     MSG message;

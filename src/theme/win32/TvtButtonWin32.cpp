@@ -1,5 +1,6 @@
 #include "theme/win32/TvtButtonWin32.h"
 
+#include "common/EntryFault.h"
 #include "graphics/Font.h"
 #include "graphics/win32/BitmapDrawing.h"
 #include "graphics/win32/GdiGuards.h"
@@ -86,6 +87,7 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     // back to the system's own.
     try {
         if (button && button->Normal() && message == WM_PAINT) {
+            EnterWork("ButtonWindowProc");
             bool enabled = IsWindowEnabled(window) != FALSE;
             Bitmap* bitmap = button->BitmapFor(enabled, GetFocus() == window);
             PaintThemedButton(window, reinterpret_cast<HDC>(wParam), *bitmap);

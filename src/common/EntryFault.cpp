@@ -1,0 +1,7 @@
+#include "common/EntryFault.h"
+
+namespace vt {
+
+EntryFault g_entryFault = nullptr;
+
+}  // namespace vt
