@@ -243,6 +243,7 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     FrameCall call{window, message, wParam, lParam, nullptr, false};
     FrameEngine* frame = nullptr;
     SubclassNode* record = nullptr;
+    bool passThrough = false;
     try {
         ModuleState* state = ModuleStateIfStarted();
         record = state ? state->registry.FindRecord(window) : nullptr;
@@ -261,14 +262,24 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             // once, on its own thread, however the change reached it.
             record->themeGeneration = state->themeGeneration;
             TakeNewFrame(*state->frame, window);
-            return call.CallPrevious();
+            passThrough = true;
+        } else {
+            frame = state->frame.get();
+            passThrough = !frame->ThemeLoaded();
         }
-        frame = state->frame.get();
-        if (!frame->ThemeLoaded()) return call.CallPrevious();
     } catch (...) {
-        // As for a failure in the dispatch below: the system answers.
+        // Our own work failed, as in the dispatch below: the system answers.
         try {
             return call.Default();
+        } catch (...) {
+            return 0;
+        }
+    }
+    if (passThrough) {
+        // The window's own procedure: when it fails there is nothing of ours to fall back on,
+        // and answering it again through DefWindowProc could do its work twice.
+        try {
+            return call.CallPrevious();
         } catch (...) {
             return 0;
         }
