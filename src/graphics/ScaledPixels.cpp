@@ -10,16 +10,27 @@ Rect Intersection(const Rect& a, const Rect& b) {
     return r.IsEmpty() ? Rect{} : r;
 }
 
-void StretchPart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitmap& out) {
-    Bitmap scratch;
+namespace {
+
+// A bitmap of part's size with the source's transparency; false (and an empty bitmap) when there
+// is nothing to draw.
+bool StartPart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitmap& scratch) {
     scratch.SetTransparent(bitmap.Transparent());
     scratch.SetTransparentColor(bitmap.TransparentColor());
-    if (bitmap.Empty() || dest.IsEmpty() || part.IsEmpty()) {
+    if (bitmap.Empty() || dest.IsEmpty() || part.IsEmpty()) return false;
+    scratch.SetSize(part.Width(), part.Height());
+    return true;
+}
+
+}  // namespace
+
+void StretchPart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitmap& out) {
+    Bitmap scratch;
+    if (!StartPart(bitmap, dest, part, scratch)) {
         out = std::move(scratch);
         return;
     }
     const std::int32_t w = part.Width(), h = part.Height();
-    scratch.SetSize(w, h);
     // The source column of each destination column, worked out once for all rows.
     std::vector<std::int32_t> columns(static_cast<std::size_t>(w));
     for (std::int32_t x = 0; x < w; ++x) {
@@ -37,14 +48,11 @@ void StretchPart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitma
 
 void TilePart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitmap& out) {
     Bitmap scratch;
-    scratch.SetTransparent(bitmap.Transparent());
-    scratch.SetTransparentColor(bitmap.TransparentColor());
-    if (bitmap.Empty() || dest.IsEmpty() || part.IsEmpty()) {
+    if (!StartPart(bitmap, dest, part, scratch)) {
         out = std::move(scratch);
         return;
     }
     const std::int32_t w = part.Width(), h = part.Height(), bw = bitmap.Width(), bh = bitmap.Height();
-    scratch.SetSize(w, h);
     const std::int64_t x0 = (std::int64_t(part.Left) - dest.Left) % bw, y0 = (std::int64_t(part.Top) - dest.Top) % bh;
     const Colour* source = bitmap.Pixels().data();
     for (std::int32_t y = 0; y < h; ++y) {

@@ -24,14 +24,7 @@ namespace {
 
 constexpr DWORD kWaitMs = 8000;
 
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = kWaitMs) {
-    for (DWORD start = GetTickCount();;) {
-        if (done()) return true;
-        if (GetTickCount() - start >= timeoutMs) return false;
-        test::PumpMessages();
-        Sleep(25);
-    }
-}
+using test::WaitFor;
 
 std::string ReadFileText(const std::string& path) {
     std::string text;
@@ -156,12 +149,6 @@ protected:
         return WaitFor([&] { return Contains(resident_->Out(), "vtctl stop"); }) && resident_->Running();
     }
     std::string ProbePath() const { return ProgramFolder() + "vtprobe.exe"; }
-    bool HasClientAt(HWND window, int left, int top) {
-        return WaitFor([&] {
-            RECT client = test::ClientInWindow(window);
-            return client.left == left && client.top == top;
-        });
-    }
 
     ControllerValueRestorer restoreEnabled_{"Enabled"};
     ControllerValueRestorer restoreTheme_{"Theme"};
@@ -244,7 +231,7 @@ TEST_F(VtctlTest, StartSkinsStatusReportsSecondStartRefusedStopRestores) {
     EXPECT_TRUE(Has(probe.WaitForState([](LRESULT s) { return Has(s, probe::kProcedureInVeltrane); }, kWaitMs),
                     probe::kProcedureInVeltrane))
         << "a program started while vtctl runs is subclassed";
-    EXPECT_TRUE(HasClientAt(probe.Window(), 4, 24)) << "and skinned with the theme";
+    EXPECT_TRUE(test::WaitForClientAt(probe.Window(), 4, 24)) << "and skinned with the theme";
 
     char handle[32];
     std::snprintf(handle, sizeof handle, "0x%llX", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(probe.Window())));
@@ -304,12 +291,12 @@ TEST_F(VtctlTest, ThemeRefusesBrokenThemeWithItsLinesTakesItForcedAndSwitchesLiv
     ASSERT_TRUE(StartResident()) << resident_->Err();
     ProbeProcess probe;
     ASSERT_TRUE(probe.Start(ProbePath(), probe::kStyleFrame));
-    ASSERT_TRUE(HasClientAt(probe.Window(), 4, 24)) << "theme A";
+    ASSERT_TRUE(test::WaitForClientAt(probe.Window(), 4, 24)) << "theme A";
 
     Result switched = Vtctl("theme \"" + themeB_ + "\"");
     EXPECT_EQ(switched.code, ctl::kDone) << switched.err;
     EXPECT_EQ(ReadControllerValue("Theme").value_or(""), themeB_);
-    EXPECT_TRUE(HasClientAt(probe.Window(), 10, 30)) << "the probe, another process, takes theme B's CLIENT live";
+    EXPECT_TRUE(test::WaitForClientAt(probe.Window(), 10, 30)) << "the probe, another process, takes theme B's CLIENT live";
 
     Result none = Vtctl("theme --none");
     EXPECT_EQ(none.code, ctl::kDone) << none.err;

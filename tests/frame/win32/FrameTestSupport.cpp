@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "HookTestSupport.h"
 #include "graphics/win32/GdiGuards.h"
 
 namespace vt::test {
@@ -69,6 +70,24 @@ int CountPixels(HWND window, const RECT& r, COLORREF colour) {
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x) count += GetPixel(dc.Get(), x, y) == colour;
     return count;
+}
+
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {
+    for (DWORD start = GetTickCount();;) {
+        if (done()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        PumpMessages();
+        Sleep(25);
+    }
+}
+
+bool WaitForClientAt(HWND window, int left, int top, DWORD timeoutMs) {
+    return WaitFor(
+        [&] {
+            RECT client = ClientInWindow(window);
+            return client.left == left && client.top == top;
+        },
+        timeoutMs);
 }
 
 }  // namespace vt::test

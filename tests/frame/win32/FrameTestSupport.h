@@ -3,6 +3,7 @@
 // edits a test asks for), windows read back pixel by pixel, and the registry's Theme value.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,5 +28,11 @@ bool InWindowRegion(HWND window, int x, int y);
 RECT ClientInWindow(HWND window);
 // How many pixels of the rectangle (window coordinates) have the colour.
 int CountPixels(HWND window, const RECT& r, COLORREF colour);
+
+// Polls (pumping this thread's messages) until the condition holds or the time is up; whether it
+// held. Windows of other processes change in their own time.
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 8000);
+// Waits until the window's client area starts at (left, top) of the window.
+bool WaitForClientAt(HWND window, int left, int top, DWORD timeoutMs = 8000);
 
 }  // namespace vt::test

@@ -24,16 +24,7 @@ using test::WindowPixel;
 constexpr DWORD kWaitMs = 8000;
 constexpr COLORREF kCorner = Rgb(0, 0, 128), kCornerOff = Rgb(128, 128, 128);
 
-// Polls until the condition holds or the time is up; whether it held.
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = kWaitMs) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        if (done()) return true;
-        if (GetTickCount() - start >= timeoutMs) return false;
-        test::PumpMessages();
-        Sleep(25);
-    }
-}
+using test::WaitFor;
 
 // A program of the system (notepad, winemine) started by the test and ended by it.
 class SystemProgram {
@@ -114,12 +105,6 @@ protected:
     bool Skinned(HWND window) {
         return WaitFor([&] { return WindowPixel(window, 5, 10) == kCorner || WindowPixel(window, 5, 10) == kCornerOff; });
     }
-    bool HasClientAt(HWND window, int left, int top) {
-        return WaitFor([&] {
-            RECT client = test::ClientInWindow(window);
-            return client.left == left && client.top == top;
-        });
-    }
 
     ControllerValueRestorer restoreEnabled_{"Enabled"};
     ControllerValueRestorer restoreTheme_{"Theme"};
@@ -150,8 +135,8 @@ TEST_F(RealModuleFrame, ThemeSwitchReachesOtherProcessesButNotAPinnedOne) {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(HWND_BROADCAST, messages_.themeChanged, WPARAM(GetTickCount() | 1), 0, SMTO_ABORTIFHUNG, 3000,
                         &ignored);
-    EXPECT_TRUE(HasClientAt(probe.Window(), 10, 30)) << "the probe takes theme B live";
-    EXPECT_TRUE(HasClientAt(pinned.Window(), 4, 24)) << "the pinned program keeps theme A";
+    EXPECT_TRUE(test::WaitForClientAt(probe.Window(), 10, 30)) << "the probe takes theme B live";
+    EXPECT_TRUE(test::WaitForClientAt(pinned.Window(), 4, 24)) << "the pinned program keeps theme A";
     RECT outer{};
     GetWindowRect(probe.Window(), &outer);
     EXPECT_EQ(outer.right - outer.left, 320) << "at its size";
