@@ -22,23 +22,6 @@ bool ContainsText(const std::string& text, const std::string& part) {
     return UpperCase(text).find(UpperCase(part)) != std::string::npos;
 }
 
-bool TryParseDecimal(const std::string& text, std::int32_t& value) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    if (i == text.size()) return false;
-    std::int64_t v = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return false;
-        v = v * 10 + (text[i] - '0');
-        if (v > std::int64_t(INT32_MAX) + 1) return false;
-    }
-    if (negative) v = -v;
-    if (v > INT32_MAX) return false;
-    value = std::int32_t(v);
-    return true;
-}
-
 std::int32_t ParseDecimal(const std::string& text) {
     std::int32_t v = 0;
     if (!TryParseDecimal(text, v)) throw ThemeError("'" + text + "' is not a valid integer value");

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/DecimalText.h"  // TryParseDecimal, the form ParseDecimal reads
+
 namespace vt {
 
 // Upper-cases the ASCII letters a to z only; other bytes of the ANSI code page stay as they are.
@@ -17,8 +19,6 @@ bool ContainsText(const std::string& text, const std::string& part);     // igno
 // A signed decimal 32-bit integer: optional sign, at least one digit, nothing else.
 // Throws ThemeError "'TEXT' is not a valid integer value".
 std::int32_t ParseDecimal(const std::string& text);
-// The same without throwing; false when the text is not such a number.
-bool TryParseDecimal(const std::string& text, std::int32_t& value);
 // One to eight hexadecimal digits, read as an unsigned 32-bit value (a colour).
 bool TryParseHex(const std::string& text, std::uint32_t& value);
 // As TryParseHex; throws ThemeError "'TEXT' is not a valid hexadecimal value".

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "theme/ThemeText.h"
+#include "common/DecimalText.h"
 
 namespace vt {
 namespace {
