@@ -5,15 +5,15 @@ committed so that tests need no Python; run this again after changing a piece.""
 import os
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../.."))
-import bmp24  # noqa: E402 (tests/bmp24.py)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../../themes/tools"))
+import pixels  # noqa: E402 (themes/tools/pixels.py, the BMP writer of every image script)
 
 HERE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "pane")
 MAGENTA = (255, 0, 255)
 
 
 def write_bmp(name, width, height, pixel):
-    bmp24.write_bmp(HERE, name, width, height, pixel)
+    pixels.write_bmp(HERE, name, width, height, pixel)
 
 
 def corner(colour):
