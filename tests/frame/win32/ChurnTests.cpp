@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "ControllerConfig.h"
+#include "EngineTest.h"
 #include "FrameTestSupport.h"
 #include "HookTestSupport.h"
 #include "common/Notice.h"
@@ -102,18 +103,11 @@ Counts Measure(ModuleState& state) {
     return c;
 }
 
-class Churn : public ::testing::Test {
+class Churn : public test::EngineTest {
 protected:
     void SetUp() override {
-        test::TakeClosedBoxes();
-        previousNotice_ = SetNoticeHandler([this](const std::string& caption, const std::string& text, unsigned) {
-            notices_.push_back(caption + ": " + text);
-        });
-        ASSERT_TRUE(EnsureModuleStarted());
-        state_ = ModuleStateIfStarted();
-        state_->sharedArea.SetHoverWindow(nullptr);
-        savedEnabled_ = state_->sharedArea.NewWindowsEnabled();
-        state_->sharedArea.SetNewWindowsEnabled(true);
+        EngineTest::SetUp();
+        if (HasFatalFailure()) return;
         // A class of our own: the test's recording windows keep every message they see.
         WNDCLASSA windowClass{};
         windowClass.lpfnWndProc = DefWindowProcA;
@@ -125,19 +119,11 @@ protected:
         ASSERT_TRUE(hook_);
         themeA_ = test::WritePaneTheme();
         themeB_ = test::WritePaneTheme({{"CLIENT TL:4,24 BR:-4,-4", "CLIENT TL:10,30 BR:-10,-10"}});
-        ASSERT_TRUE(WriteControllerValue("Theme", themeA_));
-        state_->frame->SwitchTheme();
-        ASSERT_TRUE(state_->frame->ThemeLoaded());
+        UseTheme(themeA_);
     }
     void TearDown() override {
         hook_.reset();
-        state_->registry.UnsubclassAll();
-        WriteControllerValue("Theme", "");
-        state_->frame->SwitchTheme();
-        state_->sharedArea.SetNewWindowsEnabled(savedEnabled_);
-        SetNoticeHandler(std::move(previousNotice_));
-        EXPECT_TRUE(notices_.empty()) << notices_.front();
-        EXPECT_TRUE(test::TakeClosedBoxes().empty());
+        EngineTest::TearDown();
     }
 
     // A window of the test's class, registered by the hook as it is created.
@@ -198,11 +184,6 @@ protected:
         EXPECT_EQ(after.records, before.records) << kind << ": records of windows";
     }
 
-    ControllerValueRestorer restoreTheme_{"Theme"};
-    ModuleState* state_ = nullptr;
-    bool savedEnabled_ = true;
-    std::vector<std::string> notices_;
-    NoticeHandler previousNotice_;
     UniqueHook hook_;
     std::string themeA_, themeB_;
     std::uint32_t themeId_ = GetTickCount() | 1;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ControllerConfig.h"
+#include "EngineTest.h"
 #include "FrameTestSupport.h"
 #include "HookTestSupport.h"
 #include "common/Notice.h"
@@ -33,34 +34,8 @@ constexpr COLORREF kSideEven = Rgb(0, 0, 200), kSideOdd = Rgb(0, 200, 200), kBot
 constexpr COLORREF kClose = Rgb(255, 255, 0), kCloseOff = Rgb(160, 160, 0), kMark = Rgb(255, 128, 0);
 constexpr int kCloseIndex = 7;
 
-class FramePainting : public ::testing::Test {
+class FramePainting : public test::EngineTest {
 protected:
-    void SetUp() override {
-        test::TakeClosedBoxes();
-        previousNotice_ = SetNoticeHandler([this](const std::string& caption, const std::string& text, unsigned) {
-            notices_.push_back(caption + ": " + text);
-        });
-        ASSERT_TRUE(EnsureModuleStarted());
-        state_ = ModuleStateIfStarted();
-        state_->sharedArea.SetHoverWindow(nullptr);
-        savedEnabled_ = state_->sharedArea.NewWindowsEnabled();
-        state_->sharedArea.SetNewWindowsEnabled(true);  // the hook acts on theme changes
-    }
-    void TearDown() override {
-        state_->registry.UnsubclassAll();
-        WriteControllerValue("Theme", "");
-        state_->frame->SwitchTheme();
-        state_->sharedArea.SetNewWindowsEnabled(savedEnabled_);
-        SetNoticeHandler(std::move(previousNotice_));
-        EXPECT_TRUE(notices_.empty()) << notices_.front();
-        EXPECT_TRUE(test::TakeClosedBoxes().empty());
-    }
-
-    void UseTheme(const std::string& path) {
-        ASSERT_TRUE(WriteControllerValue("Theme", path));
-        state_->frame->SwitchTheme();
-        ASSERT_TRUE(state_->frame->ThemeLoaded()) << path;
-    }
     // A window registered as the hook registers it, framed by the theme, shown, active.
     HWND Skin(test::RecordingWindow& window, const char* title = "Pane test") {
         HWND w = window.Handle();
@@ -73,12 +48,6 @@ protected:
         return w;
     }
     UINT Repaint() const { return state_->frame->RepaintMessage(); }
-
-    ControllerValueRestorer restoreTheme_{"Theme"};
-    ModuleState* state_ = nullptr;
-    bool savedEnabled_ = true;
-    std::vector<std::string> notices_;
-    NoticeHandler previousNotice_;
 };
 
 struct PixelRow {

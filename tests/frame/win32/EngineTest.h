@@ -1,0 +1,56 @@
+#pragma once
+// A fixture for tests that run the frame engine inside the test process: the module started,
+// notices collected instead of shown (a test fails on any), new windows switched on in the shared
+// area, and the registry's Theme value and the engine's theme put back afterwards.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ControllerConfig.h"
+#include "HookTestSupport.h"
+#include "common/Notice.h"
+#include "hook/ModuleLifecycle.h"
+#include "hook/ModuleState.h"
+
+namespace vt::test {
+
+class EngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TakeClosedBoxes();
+        previousNotice_ = SetNoticeHandler([this](const std::string& caption, const std::string& text, unsigned) {
+            notices_.push_back(caption + ": " + text);
+        });
+        ASSERT_TRUE(EnsureModuleStarted());
+        state_ = ModuleStateIfStarted();
+        state_->sharedArea.SetHoverWindow(nullptr);
+        savedEnabled_ = state_->sharedArea.NewWindowsEnabled();
+        state_->sharedArea.SetNewWindowsEnabled(true);  // the hook acts on new windows and theme changes
+    }
+    void TearDown() override {
+        state_->registry.UnsubclassAll();
+        WriteControllerValue("Theme", "");
+        state_->frame->SwitchTheme();
+        state_->sharedArea.SetNewWindowsEnabled(savedEnabled_);
+        SetNoticeHandler(std::move(previousNotice_));
+        EXPECT_TRUE(notices_.empty()) << notices_.front();
+        EXPECT_TRUE(TakeClosedBoxes().empty());
+    }
+
+    // Points the registry at the theme and loads it, as a theme change does.
+    void UseTheme(const std::string& path) {
+        ASSERT_TRUE(WriteControllerValue("Theme", path));
+        state_->frame->SwitchTheme();
+        ASSERT_TRUE(state_->frame->ThemeLoaded()) << path;
+    }
+
+    ControllerValueRestorer restoreTheme_{"Theme"};
+    ModuleState* state_ = nullptr;
+    bool savedEnabled_ = true;
+    std::vector<std::string> notices_;
+    NoticeHandler previousNotice_;
+};
+
+}  // namespace vt::test
