@@ -66,11 +66,9 @@ void SetRegion(FrameEngine& frame, HWND window) {
 // size fix-up may follow.
 void TakeNewFrame(FrameEngine& frame, HWND window) {
     if (SubclassNode* record = Record(window)) record->flags |= SubclassNode::SizeFixed;
-    SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     if (frame.ThemeLoaded()) SetRegion(frame, window);
     else SetWindowRgn(window, nullptr, TRUE);  // no theme now: the program's own frame again
-    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    RefreshFrame(window);
 }
 
 // The first WM_SIZE after registration makes the window as large as its client size plus the

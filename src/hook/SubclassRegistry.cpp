@@ -21,15 +21,13 @@ void RestoreProcedure(const SubclassNode& node) {
     if (node.previousProc) WriteProcedure(node.window, node.unicode, node.previousProc);
 }
 
-// The window's own procedure computes its client area again and draws its own frame: without
-// this a window keeps our frame's client area and the last picture we painted.
-void GiveOwnFrameBack(HWND window) {
+}  // namespace
+
+void RefreshFrame(HWND window) {
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
-
-}  // namespace
 
 LRESULT CallProcedure(WNDPROC procedure, bool unicode, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return unicode ? CallWindowProcW(procedure, window, message, wParam, lParam)
@@ -93,7 +91,9 @@ void SubclassRegistry::UnsubclassAll(RegionReset regions) {
         if (regions == RegionReset::AllWindows ||
             GetWindowThreadProcessId(node->window, nullptr) == GetCurrentThreadId()) {
             SetWindowRgn(node->window, nullptr, TRUE);
-            if (node->Has(SubclassNode::Themed)) GiveOwnFrameBack(node->window);
+            // Its own procedure computes the client area again and draws its own frame: without
+            // this a window keeps our frame's client area and the last picture we painted.
+            if (node->Has(SubclassNode::Themed)) RefreshFrame(node->window);
         }
     }
 }

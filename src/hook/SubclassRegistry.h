@@ -65,4 +65,8 @@ private:
 LRESULT CallProcedure(WNDPROC procedure, bool unicode, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CallDefault(bool unicode, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Makes the window compute its client area again (WM_NCCALCSIZE, at its outer size) and draw
+// all of itself again, frame included: after its frame changed hands.
+void RefreshFrame(HWND window);
+
 }  // namespace vt

@@ -3,9 +3,7 @@
 #include "script/drawing/DrawingContext.h"
 
 namespace vt {
-namespace {
-
-bool AnyElementCalculates(const ThemeState& theme) {
+bool HasCalcRectWords(const ThemeState& theme) {
     if (theme.Elements) {
         for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
             if (theme.Elements->At(std::ptrdiff_t(i)).OnCalcRect) return true;
@@ -14,14 +12,12 @@ bool AnyElementCalculates(const ThemeState& theme) {
     return theme.ShrinkElement && theme.ShrinkElement->OnCalcRect;
 }
 
-}  // namespace
-
-ScriptSurface::ScriptSurface(const ThemeState& theme, GdiResources& resources, HWND window, std::uint32_t style) {
+ScriptSurface::ScriptSurface(bool wanted, GdiResources& resources, HWND window, std::uint32_t style) {
     DrawingContext& context = Drawing();
     context.WindowStyle = style;
     context.Window = reinterpret_cast<std::uintptr_t>(window);
     context.Surface = nullptr;
-    if (!AnyElementCalculates(theme)) return;
+    if (!wanted) return;
     dc_.emplace(window, GetWindowDC(window));
     if (!*dc_) return;
     surface_.emplace(dc_->Get(), resources);

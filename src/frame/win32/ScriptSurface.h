@@ -1,8 +1,8 @@
 #pragma once
 // The drawing surface that element scripts get outside painting (region building, the client
 // area): a surface on a fresh device context of the window, made only when the theme has an
-// OnCalcRect word that could use it, and taken out of the drawing context again on every way
-// out.
+// OnCalcRect word that could use it (HasCalcRectWords, asked once per theme load), and taken out
+// of the drawing context again on every way out.
 #include <windows.h>
 
 #include <optional>
@@ -16,7 +16,8 @@ namespace vt {
 
 class ScriptSurface {
 public:
-    ScriptSurface(const ThemeState& theme, GdiResources& resources, HWND window, std::uint32_t style);
+    // `wanted`: the theme has OnCalcRect words; without, only the context's window and style are set.
+    ScriptSurface(bool wanted, GdiResources& resources, HWND window, std::uint32_t style);
     ~ScriptSurface();
     ScriptSurface(const ScriptSurface&) = delete;
     ScriptSurface& operator=(const ScriptSurface&) = delete;
@@ -25,5 +26,8 @@ private:
     std::optional<WindowDc> dc_;
     std::optional<GdiSurface> surface_;
 };
+
+// Whether any element (or the shrink element) has an OnCalcRect word.
+bool HasCalcRectWords(const ThemeState& theme);
 
 }  // namespace vt

@@ -100,6 +100,7 @@ void ThemedFrameEngine::LoadTheme() {
     } catch (const std::exception&) {
         // The file could not be read as a whole: the process stays without a theme.
     }
+    calcScripts_ = HasCalcRectWords(theme_);  // event words are bound by the end of the load
 }
 
 void ThemedFrameEngine::UnloadTheme() {
@@ -108,10 +109,11 @@ void ThemedFrameEngine::UnloadTheme() {
     resources_.Clear();
     ReleaseThemeStructures(theme_);
     theme_.ThemeLoaded = false;
+    calcScripts_ = false;
 }
 
 UniqueGdiObject ThemedFrameEngine::BuildRegion(HWND window, LONG_PTR style, bool shrunk) {
-    return vt::BuildRegion(theme_, resources_, window, std::uint32_t(style), shrunk);
+    return vt::BuildRegion(theme_, resources_, window, std::uint32_t(style), shrunk, calcScripts_);
 }
 
 void ThemedFrameEngine::PaintFrame(HWND window, bool active) { vt::PaintFrame(Tools(), window, active); }
@@ -131,7 +133,7 @@ LRESULT ThemedFrameEngine::CalcClientArea(HWND window, WPARAM wParam, LPARAM lPa
     const RECT outer = *proposed;
     const std::int32_t W = outer.right - outer.left, H = outer.bottom - outer.top;
     WindowGeometry g = ReadWindowGeometry(window);
-    ScriptSurface scripts(theme_, resources_, window, g.style);
+    ScriptSurface scripts(calcScripts_, resources_, window, g.style);
     Rect client = ComputeClientRect(theme_, g.style, W, H, g.hasMenuBar);
     client = Intersection(client, Rect{0, 0, W, H});
     if (wParam) {

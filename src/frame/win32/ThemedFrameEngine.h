@@ -51,6 +51,7 @@ private:
     MenuBarPainter* menuBar_;  // not owned; null: the strip is left to the elements
     UINT repaintMessage_ = 0;
     bool pinned_ = false;
+    bool calcScripts_ = false;  // the theme has OnCalcRect words (worked out once per load)
     std::string themePath_;
 };
 

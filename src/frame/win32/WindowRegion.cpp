@@ -75,7 +75,7 @@ void TransparentCut(const Bitmap& image, const Rect& rect, const Rect& visible, 
 }
 
 UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND window, std::uint32_t style,
-                            bool shrunk) {
+                            bool shrunk, bool calcScripts) {
     UniqueGdiObject region(CreateRectRgn(0, 0, 0, 0));
     if (!region || !theme.Elements) return region;
     HRGN shape = static_cast<HRGN>(region.get());
@@ -84,7 +84,7 @@ UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND win
     const std::int32_t W = windowRect.right - windowRect.left, H = windowRect.bottom - windowRect.top;
     const Rect visible{0, 0, W, H};
 
-    ScriptSurface scripts(theme, resources, window, style);
+    ScriptSurface scripts(calcScripts, resources, window, style);
 
     for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
         TUIElement& e = theme.Elements->At(std::ptrdiff_t(i));

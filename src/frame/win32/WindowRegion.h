@@ -16,8 +16,9 @@ namespace vt {
 
 // The new region (owned by the guard until SetWindowRgn takes it). With no element list it is
 // empty. A failing OnCalcRect word's error goes to the caller, after the region is released.
+// `calcScripts`: the theme has OnCalcRect words (they get a surface on the window).
 UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND window, std::uint32_t style,
-                            bool shrunk);
+                            bool shrunk, bool calcScripts);
 
 // Removes the image's transparent pixels, as painting draws the image over `rect`, from
 // `elementRegion`; only the part within `visible` (the window) is looked at.
