@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "frame/ElementPainter.h"
 #include "graphics/win32/GdiSurface.h"
 
 namespace vt {
@@ -36,7 +35,7 @@ void TMenuBar::PaintMenuBar(GdiSurface& surface, HMENU menu, const Rect& bar) {
         surface.SetBrushColour(kMenuColour);
         surface.FillRect(bar);
     } else if (theme_.TileMenu) {
-        TileBitmap(surface, bar, *bitmap);
+        surface.TileBitmap(*bitmap, bar);
     } else {
         surface.StretchBitmap(*bitmap, bar);
     }
