@@ -52,4 +52,10 @@ Rect ComputeClientRect(ThemeState& theme, std::uint32_t style, std::int32_t widt
     return result;
 }
 
+Rect ComputeMenuBarRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height) {
+    Rect bar = ComputeClientRect(theme, style, width, height, false);
+    bar.Bottom = bar.Top + MenuBarHeight(theme);
+    return bar;
+}
+
 }  // namespace vt

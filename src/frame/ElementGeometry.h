@@ -31,4 +31,8 @@ std::int32_t MenuBarHeight(const ThemeState& theme);
 Rect ComputeClientRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
                        bool hasMenuBar);
 
+// The menu bar strip: the top of the client rectangle (computed without a menu bar), as high as
+// MenuBarHeight.
+Rect ComputeMenuBarRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height);
+
 }  // namespace vt

@@ -61,6 +61,29 @@ void SetRegion(FrameEngine& frame, HWND window) {
     if (SetWindowRgn(window, static_cast<HRGN>(region.get()), TRUE)) region.release();
 }
 
+bool IsShrunk(HWND window) {
+    SubclassNode* record = Record(window);
+    return record && record->Has(SubclassNode::Shrunk);
+}
+
+// A frame command rolled the window up or down: the flag lives in its record (a window without
+// one never rolls up), and the shape follows it.
+void ApplyShrink(FrameEngine& frame, HWND window, ShrinkRequest request) {
+    if (request == ShrinkRequest::Keep) return;
+    SubclassNode* record = Record(window);
+    if (!record) return;
+    if (request == ShrinkRequest::Shrink) record->flags |= SubclassNode::Shrunk;
+    else record->flags &= ~std::uint32_t(SubclassNode::Shrunk);
+    SetRegion(frame, window);
+}
+
+// The frame's answer to a system command: handled (after any roll-up), or on to the window.
+bool SystemCommandHandled(FrameEngine& frame, HWND window, const FrameCall& call) {
+    CommandAnswer answer = frame.SystemCommand(window, call.wParam, call.lParam, IsShrunk(window));
+    ApplyShrink(frame, window, answer.shrink);
+    return answer.handling == Handling::Handled;
+}
+
 // After a theme switch: the client area recomputed by the new elements (which asks us through
 // WM_NCCALCSIZE), the new shape, and the whole window drawn again; the outer size stays, so no
 // size fix-up may follow.
@@ -118,7 +141,7 @@ LRESULT DispatchForwarding(FrameEngine& frame, const FrameCall& call) {
     if (call.message == WM_SYSCOMMAND) {
         HWND parent = GetParent(call.window);
         if (parent && MenuItemCount(parent) > 0) {
-            return frame.SystemCommand(parent, call.wParam, call.lParam) == Handling::Handled ? 0 : call.CallPrevious();
+            return SystemCommandHandled(frame, parent, call) ? 0 : call.CallPrevious();
         }
     }
     return call.CallPrevious();
@@ -164,9 +187,10 @@ LRESULT DispatchThemed(FrameEngine& frame, const FrameCall& call) {
         return answer.handling == Handling::PassOn ? call.CallPrevious() : answer.result;
     }
     case WM_NCLBUTTONUP:
-        return frame.ButtonUp(window, call.wParam, call.lParam);
+        ApplyShrink(frame, window, frame.ButtonUp(window, call.wParam, call.lParam, IsShrunk(window)));
+        return 0;
     case WM_SYSCOMMAND:
-        return frame.SystemCommand(window, call.wParam, call.lParam) == Handling::PassOn ? call.CallPrevious() : 0;
+        return SystemCommandHandled(frame, window, call) ? 0 : call.CallPrevious();
     case WM_INITMENUPOPUP: {
         frame.SetPopupMenu(reinterpret_cast<HMENU>(call.wParam), LOWORD(call.lParam));
         LRESULT result = call.CallPrevious();

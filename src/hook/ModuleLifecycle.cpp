@@ -6,7 +6,6 @@
 #include "common/win32/ModuleInstance.h"
 #include "common/win32/SharedArea.h"
 #include "hook/ModuleState.h"
-#include "menu/win32/MenuBar.h"
 #include "theme/win32/ThemedControlsWin32.h"
 
 namespace vt {
@@ -42,8 +41,9 @@ void RunStart() {
     g_state = new ModuleState();  // the shared-area variables start cleared
     RunStep(StartThemedControls);
     RunStep([] {
-        g_state->menuBar = std::make_unique<TMenuBar>(CurrentTheme());
-        g_state->frame = CreateFrameEngine(g_state->sharedArea, g_state->menuBar.get());
+        g_state->menus = std::make_unique<TMenus>(CurrentTheme());
+        g_state->frame = CreateFrameEngine(g_state->sharedArea, g_state->menus.get());
+        g_state->menus->SetFrame(g_state->frame.get());
         g_state->frame->Start();
     });
     RunStep([] { StartHook(*g_state); });

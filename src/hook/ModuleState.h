@@ -7,10 +7,10 @@
 
 #include "common/win32/UniqueHandle.h"
 #include "frame/win32/FrameEngine.h"
-#include "frame/win32/MenuBarPainter.h"
 #include "hook/ExclusionLists.h"
 #include "common/win32/SharedArea.h"
 #include "hook/SubclassRegistry.h"
+#include "menu/win32/Menus.h"
 
 namespace vt {
 
@@ -20,7 +20,7 @@ struct ModuleState {
     ExclusionLists exclusions;
     SharedArea& sharedArea;     // the process's (see ProcessSharedArea)
     SubclassRegistry registry;  // uses `exclusions`, declared before it
-    std::unique_ptr<MenuBarPainter> menuBar;  // the menus' painter the frame draws menu bars with
+    std::unique_ptr<TMenus> menus;            // the menu bars and window menus of skinned windows
     std::unique_ptr<FrameEngine> frame;       // never null; tests may put a fake in its place
     UniqueHook hookHandle;      // set by InstallHook, in the controller's process only
     std::int32_t lastThemeId = -1;

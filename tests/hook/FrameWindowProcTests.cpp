@@ -43,10 +43,13 @@ public:
         LRESULT result = Log("ButtonDown", buttonDown);
         return {result == 1 ? Handling::PassOn : Handling::Handled, result};
     }
-    LRESULT ButtonUp(HWND, WPARAM, LPARAM) override { return Log("ButtonUp", 5); }
-    Handling SystemCommand(HWND window, WPARAM, LPARAM) override {
+    ShrinkRequest ButtonUp(HWND, WPARAM, LPARAM, bool) override {
+        Log("ButtonUp", 0);
+        return ShrinkRequest::Keep;
+    }
+    CommandAnswer SystemCommand(HWND window, WPARAM, LPARAM, bool) override {
         LRESULT r = Log(window == commandTarget ? "SystemCommand(target)" : "SystemCommand(other)", systemCommand);
-        return r == 0 ? Handling::Handled : Handling::PassOn;
+        return {r == 0 ? Handling::Handled : Handling::PassOn, ShrinkRequest::Keep};
     }
     void ReleasePressed(HWND) override { Log("ReleasePressed", 0); }
     void ReleaseHover(HWND, int, bool) override { Log("ReleaseHover", 0); }
@@ -117,7 +120,7 @@ TEST_F(FrameWindowProcTest, ThemedDispatch) {
         {"frame painting is the theme's", WM_NCPAINT, 1, nullptr, 0, "PaintFrame(0)", false},
         {"activation never reaches the window", WM_NCACTIVATE, 1, nullptr, TRUE, "ReleasePressed PaintFrame(1)", false},
         {"deactivation paints inactive", WM_NCACTIVATE, 0, nullptr, TRUE, "ReleasePressed PaintFrame(0)", false},
-        {"button up is the theme's", WM_NCLBUTTONUP, HTCLOSE, nullptr, 5, "ButtonUp", false},
+        {"button up is the theme's", WM_NCLBUTTONUP, HTCLOSE, nullptr, 0, "ButtonUp", false},
         {"button down left to the window", WM_NCLBUTTONDOWN, HTCLIENT, nullptr, 0, "ButtonDown", true},
         {"button down taken", WM_NCLBUTTONDOWN, HTCLOSE, [](FakeFrame& f) { f.buttonDown = 7; }, 7, "ButtonDown", false},
         {"system command left to the window", WM_SYSCOMMAND, kHarmlessCommand, nullptr, 0, "SystemCommand(target)", true},

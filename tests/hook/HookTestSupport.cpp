@@ -80,13 +80,23 @@ LRESULT RecordingWindow::Record(UINT message, LPARAM lParam) {
     return 0;
 }
 
+bool RecordingWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    RecordingWindow* owner = Owner(window);
+    if (!owner) return false;
+    owner->Record(message, lParam);
+    Handler handler = owner->handler_;  // the handler may replace itself or destroy the window
+    return handler && handler(message, wParam, lParam, result);
+}
+
 LRESULT CALLBACK RecordingWindow::ProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (RecordingWindow* owner = Owner(window)) owner->Record(message, lParam);
+    LRESULT result = 0;
+    if (Handle(window, message, wParam, lParam, result)) return result;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK RecordingWindow::ProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (RecordingWindow* owner = Owner(window)) owner->Record(message, lParam);
+    LRESULT result = 0;
+    if (Handle(window, message, wParam, lParam, result)) return result;
     return DefWindowProcW(window, message, wParam, lParam);
 }
 

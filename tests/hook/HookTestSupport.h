@@ -3,6 +3,7 @@
 // module's folder, and a watchdog that closes any message box so no test waits for a person.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,11 @@ public:
     // The last text a WM_SETTEXT carried to the own procedure (W windows: as UTF-16).
     const std::wstring& LastText() const { return lastText_; }
 
+    // Answers messages before the default procedure does: when it returns true, its result is
+    // the message's and DefWindowProc is not called.
+    using Handler = std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
+    void SetHandler(Handler handler) { handler_ = std::move(handler); }
+
     static WNDPROC OwnProcedure(bool unicode);
     // Destroys the window now (also done by the destructor).
     void Destroy();
@@ -36,11 +42,13 @@ private:
     static LRESULT CALLBACK ProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static RecordingWindow* Creating();
     LRESULT Record(UINT message, LPARAM lParam);
+    static bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     HWND window_ = nullptr;
     bool unicode_;
     std::vector<UINT> seen_;
     std::wstring lastText_;
+    Handler handler_;
 };
 
 // Every window whose own procedure received a message, in order, across all RecordingWindows.

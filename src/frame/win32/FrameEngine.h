@@ -15,14 +15,15 @@
 #include <vector>
 
 #include "common/win32/UniqueHandle.h"
+#include "frame/FrameHit.h"
+#include "frame/win32/FrameMenus.h"
 
 namespace vt {
 
-class MenuBarPainter;
 class SharedArea;
 
 // The hit-test code of the menu bar strip inside a themed frame.
-constexpr WPARAM kMenuBarHitCode = 271;
+constexpr WPARAM kMenuBarHitCode = WPARAM(kMenuBarCode);
 
 // The theme's size fix-ups: what the frame adds to a client size to give the window size.
 struct SizeFixups {
@@ -39,7 +40,16 @@ struct MessageAnswer {
     LRESULT result = 0;  // the message's result when handled
 };
 
-class FrameEngine {
+// What a frame command asks of the window's roll-up flag, which lives in the hook's record of
+// the window: the hook sets it and gives the window its new shape.
+enum class ShrinkRequest { Keep, Shrink, Unshrink };
+
+struct CommandAnswer {
+    Handling handling = Handling::PassOn;
+    ShrinkRequest shrink = ShrinkRequest::Keep;
+};
+
+class FrameEngine : public MenuFrame {
 public:
     virtual ~FrameEngine() = default;
 
@@ -87,13 +97,14 @@ public:
         (void)window; (void)hitCode; (void)lParam;
         return {};
     }
-    virtual LRESULT ButtonUp(HWND window, WPARAM wParam, LPARAM lParam) {
-        (void)window; (void)wParam; (void)lParam;
-        return 0;
+    // The message's result is 0. `shrunk`: the window is rolled up now.
+    virtual ShrinkRequest ButtonUp(HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk) {
+        (void)window; (void)hitCode; (void)lParam; (void)shrunk;
+        return ShrinkRequest::Keep;
     }
-    virtual Handling SystemCommand(HWND window, WPARAM command, LPARAM lParam) {
-        (void)window; (void)command; (void)lParam;
-        return Handling::PassOn;
+    virtual CommandAnswer SystemCommand(HWND window, WPARAM command, LPARAM lParam, bool shrunk) {
+        (void)window; (void)command; (void)lParam; (void)shrunk;
+        return {};
     }
     virtual void ReleasePressed(HWND window) { (void)window; }
     virtual void ReleaseHover(HWND window, int pressed, bool releaseAll) {
@@ -109,10 +120,19 @@ public:
     virtual void SetPopupMenu(HMENU menu, int item) { (void)menu; (void)item; }
 
     virtual void ZoomRect(const RECT& from, const RECT& to, int steps) { (void)from; (void)to; (void)steps; }
+
+    LRESULT HitTestAt(HWND window, LPARAM screenPoint) override { return HitTest(window, 0, screenPoint); }
+    Rect MenuBarStrip(HWND window) override {
+        (void)window;
+        return {};
+    }
+    void WithFrameSurface(HWND window, const std::function<void(GdiSurface&)>& use) override {
+        (void)window; (void)use;
+    }
 };
 
-// The module's engine, reading the hover window from `sharedArea` and drawing menu bars with
-// `menuBar` (both outlive it; the painter may be null).
-std::unique_ptr<FrameEngine> CreateFrameEngine(SharedArea& sharedArea, MenuBarPainter* menuBar);
+// The module's engine, keeping the hover window in `sharedArea` and leaving the menu bar to
+// `menus` (both outlive it; the menus may be null: the strip is then the elements').
+std::unique_ptr<FrameEngine> CreateFrameEngine(SharedArea& sharedArea, FrameMenus* menus);
 
 }  // namespace vt

@@ -72,9 +72,8 @@ void PaintMenuBarStrip(const FramePaintTools& tools, HWND window, FramePass& pas
     struct SurfaceOff {
         ~SurfaceOff() { Drawing().Surface = nullptr; }
     } off;
-    Rect bar = ComputeClientRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height, false);
-    bar.Bottom = bar.Top + MenuBarHeight(tools.theme);
-    tools.menuBar->PaintMenuBar(pass.surface, pass.geometry.menu, bar);
+    Rect bar = ComputeMenuBarRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height);
+    tools.menus->PaintMenuBar(pass.surface, pass.geometry.menu, bar);
 }
 
 // A painting pass: the window's DC and a surface on it, the client area excluded, the pass's
@@ -99,7 +98,7 @@ void RunFramePass(const FramePaintTools& tools, HWND window, bool active, Paint 
 void PaintFrame(const FramePaintTools& tools, HWND window, bool active) {
     RunFramePass(tools, window, active, [&](const PaintPass& paintPass, FramePass& pass) {
         PaintElements(paintPass);
-        if (pass.geometry.hasMenuBar && tools.menuBar) PaintMenuBarStrip(tools, window, pass);
+        if (pass.geometry.hasMenuBar && tools.menus) PaintMenuBarStrip(tools, window, pass);
     });
 }
 

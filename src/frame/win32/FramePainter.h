@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "frame/win32/MenuBarPainter.h"
+#include "frame/win32/FrameMenus.h"
 #include "graphics/win32/GdiResources.h"
 #include "theme/ThemeState.h"
 
@@ -15,7 +15,7 @@ namespace vt {
 struct FramePaintTools {
     ThemeState& theme;
     GdiResources& resources;
-    MenuBarPainter* menuBar;  // null: the strip is left to the elements
+    FrameMenus* menus;        // null: the strip is left to the elements
     HWND hoverWindow;         // the shared area's hover window
 };
 

@@ -12,18 +12,29 @@ bool HasCalcRectWords(const ThemeState& theme) {
     return theme.ShrinkElement && theme.ShrinkElement->OnCalcRect;
 }
 
-ScriptSurface::ScriptSurface(bool wanted, GdiResources& resources, HWND window, std::uint32_t style) {
+ScriptSurface::ScriptSurface(bool wanted, GdiResources& resources, HWND window, std::uint32_t style)
+    : resources_(resources), window_(window) {
     DrawingContext& context = Drawing();
     context.WindowStyle = style;
     context.Window = reinterpret_cast<std::uintptr_t>(window);
     context.Surface = nullptr;
-    if (!wanted) return;
-    dc_.emplace(window, GetWindowDC(window));
-    if (!*dc_) return;
-    surface_.emplace(dc_->Get(), resources);
-    context.Surface = &*surface_;
+    if (wanted) Acquire();
 }
 
-ScriptSurface::~ScriptSurface() { Drawing().Surface = nullptr; }
+ScriptSurface::~ScriptSurface() { Release(); }
+
+void ScriptSurface::Acquire() {
+    if (dc_) return;
+    dc_.emplace(window_, GetWindowDC(window_));
+    if (!*dc_) return;
+    surface_.emplace(dc_->Get(), resources_);
+    Drawing().Surface = &*surface_;
+}
+
+void ScriptSurface::Release() {
+    Drawing().Surface = nullptr;
+    surface_.reset();
+    dc_.reset();
+}
 
 }  // namespace vt

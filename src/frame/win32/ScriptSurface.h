@@ -22,7 +22,14 @@ public:
     ScriptSurface(const ScriptSurface&) = delete;
     ScriptSurface& operator=(const ScriptSurface&) = delete;
 
+    // Makes the surface now when it was not wanted at first (a word about to run may draw).
+    void Acquire();
+    // Gives the surface and its device context back early (before a repaint makes its own).
+    void Release();
+
 private:
+    GdiResources& resources_;
+    HWND window_;
     std::optional<WindowDc> dc_;
     std::optional<GdiSurface> surface_;
 };

@@ -11,7 +11,10 @@
 #include "frame/win32/ScriptSurface.h"
 #include "frame/win32/WindowGeometry.h"
 #include "frame/win32/WindowRegion.h"
+#include "frame/win32/ZoomAnimation.h"
 #include "graphics/ScaledPixels.h"
+#include "graphics/win32/GdiGuards.h"
+#include "graphics/win32/GdiSurface.h"
 #include "script/Engine.h"
 #include "script/drawing/DrawingContext.h"
 #include "theme/TextLines.h"
@@ -61,15 +64,18 @@ ThemeChoice ChooseTheme() {
 
 }  // namespace
 
-ThemedFrameEngine::ThemedFrameEngine(SharedArea& sharedArea, ThemeState& theme, MenuBarPainter* menuBar)
-    : sharedArea_(sharedArea), theme_(theme), menuBar_(menuBar) {}
+ThemedFrameEngine::ThemedFrameEngine(SharedArea& sharedArea, ThemeState& theme, FrameMenus* menus)
+    : sharedArea_(sharedArea),
+      theme_(theme),
+      menus_(menus),
+      input_(theme, resources_, sharedArea, menus, settings_) {}
 
 ThemedFrameEngine::~ThemedFrameEngine() { UnloadTheme(); }
 
 void ThemedFrameEngine::Start() {
     SetDrawingHost(DrawingHost{&ElementRectAt, &WindowTextOf});
     LoadTheme();
-    repaintMessage_ = RegisterWindowMessageA("Veltrane Repaint Message");
+    settings_.repaintMessage = RegisterWindowMessageA("Veltrane Repaint Message");
 }
 
 void ThemedFrameEngine::End() {
@@ -85,6 +91,7 @@ void ThemedFrameEngine::SwitchTheme() {
 }
 
 void ThemedFrameEngine::LoadTheme() {
+    input_.ForgetElements();
     ResetThemeSettings(theme_);
     StopEngine();
     StartEngine();
@@ -100,20 +107,21 @@ void ThemedFrameEngine::LoadTheme() {
     } catch (const std::exception&) {
         // The file could not be read as a whole: the process stays without a theme.
     }
-    calcScripts_ = HasCalcRectWords(theme_);  // event words are bound by the end of the load
+    settings_.calcScripts = HasCalcRectWords(theme_);  // event words are bound by the end of the load
 }
 
 void ThemedFrameEngine::UnloadTheme() {
+    input_.ForgetElements();  // the hovered element is about to be freed
     StopEngine();
     // The GDI forms first: they are keyed by the bitmaps released next.
     resources_.Clear();
     ReleaseThemeStructures(theme_);
     theme_.ThemeLoaded = false;
-    calcScripts_ = false;
+    settings_.calcScripts = false;
 }
 
 UniqueGdiObject ThemedFrameEngine::BuildRegion(HWND window, LONG_PTR style, bool shrunk) {
-    return vt::BuildRegion(theme_, resources_, window, std::uint32_t(style), shrunk, calcScripts_);
+    return vt::BuildRegion(theme_, resources_, window, std::uint32_t(style), shrunk, settings_.calcScripts);
 }
 
 void ThemedFrameEngine::PaintFrame(HWND window, bool active) { vt::PaintFrame(Tools(), window, active); }
@@ -133,7 +141,7 @@ LRESULT ThemedFrameEngine::CalcClientArea(HWND window, WPARAM wParam, LPARAM lPa
     const RECT outer = *proposed;
     const std::int32_t W = outer.right - outer.left, H = outer.bottom - outer.top;
     WindowGeometry g = ReadWindowGeometry(window);
-    ScriptSurface scripts(calcScripts_, resources_, window, g.style);
+    ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style);
     Rect client = ComputeClientRect(theme_, g.style, W, H, g.hasMenuBar);
     client = Intersection(client, Rect{0, 0, W, H});
     if (wParam) {
@@ -147,8 +155,55 @@ LRESULT ThemedFrameEngine::CalcClientArea(HWND window, WPARAM wParam, LPARAM lPa
     return 0;
 }
 
-std::unique_ptr<FrameEngine> CreateFrameEngine(SharedArea& sharedArea, MenuBarPainter* menuBar) {
-    return std::make_unique<ThemedFrameEngine>(sharedArea, CurrentTheme(), menuBar);
+LRESULT ThemedFrameEngine::HitTest(HWND window, WPARAM, LPARAM lParam) { return input_.HitTest(window, lParam); }
+
+bool ThemedFrameEngine::SetFrameCursor(HWND, WPARAM, WORD hitCode) { return NonClientInput::SetFrameCursor(hitCode); }
+
+MessageAnswer ThemedFrameEngine::ButtonDown(HWND window, WPARAM hitCode, LPARAM lParam) {
+    return input_.ButtonDown(window, hitCode, lParam);
+}
+
+ShrinkRequest ThemedFrameEngine::ButtonUp(HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk) {
+    return input_.ButtonUp(window, hitCode, lParam, shrunk);
+}
+
+CommandAnswer ThemedFrameEngine::SystemCommand(HWND window, WPARAM command, LPARAM lParam, bool shrunk) {
+    return input_.SystemCommand(window, command, lParam, shrunk);
+}
+
+void ThemedFrameEngine::TrackMenu(HWND window, LPARAM screenPoint, int mode) {
+    if (menus_) menus_->TrackMenu(window, std::uint32_t(screenPoint), MenuTracking(mode));
+}
+
+void ThemedFrameEngine::StartMenuHook() {
+    if (menus_) menus_->StartMenuHook();
+}
+
+void ThemedFrameEngine::StopMenuHook() {
+    if (menus_) menus_->StopMenuHook();
+}
+
+void ThemedFrameEngine::SetPopupMenu(HMENU menu, int item) {
+    if (menus_) menus_->SetPopupMenu(menu, item);
+}
+
+void ThemedFrameEngine::ZoomRect(const RECT& from, const RECT& to, int steps) { vt::ZoomRect(from, to, steps); }
+
+Rect ThemedFrameEngine::MenuBarStrip(HWND window) {
+    WindowGeometry g = ReadWindowGeometry(window);
+    ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style);
+    return ComputeMenuBarRect(theme_, g.style, g.width, g.height);
+}
+
+void ThemedFrameEngine::WithFrameSurface(HWND window, const std::function<void(GdiSurface&)>& use) {
+    WindowDc dc(window, GetWindowDC(window));
+    if (!dc) return;
+    GdiSurface surface(dc.Get(), resources_);
+    use(surface);
+}
+
+std::unique_ptr<FrameEngine> CreateFrameEngine(SharedArea& sharedArea, FrameMenus* menus) {
+    return std::make_unique<ThemedFrameEngine>(sharedArea, CurrentTheme(), menus);
 }
 
 }  // namespace vt

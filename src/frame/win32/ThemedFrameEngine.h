@@ -9,7 +9,8 @@
 #include "common/win32/SharedArea.h"
 #include "frame/win32/FrameEngine.h"
 #include "frame/win32/FramePainter.h"
-#include "frame/win32/MenuBarPainter.h"
+#include "frame/win32/FrameMenus.h"
+#include "frame/win32/NonClientInput.h"
 #include "graphics/win32/GdiResources.h"
 #include "theme/ThemeState.h"
 
@@ -17,7 +18,7 @@ namespace vt {
 
 class ThemedFrameEngine final : public FrameEngine {
 public:
-    ThemedFrameEngine(SharedArea& sharedArea, ThemeState& theme, MenuBarPainter* menuBar);
+    ThemedFrameEngine(SharedArea& sharedArea, ThemeState& theme, FrameMenus* menus);
     ~ThemedFrameEngine() override;
 
     void Start() override;
@@ -25,7 +26,7 @@ public:
     void SwitchTheme() override;
     bool ThemePinned() const override { return pinned_; }
     std::vector<std::string> ThemeInfo() const override { return theme_.ThemeInfo; }
-    UINT RepaintMessage() const override { return repaintMessage_; }
+    UINT RepaintMessage() const override { return settings_.repaintMessage; }
 
     bool ThemeLoaded() const override { return theme_.ThemeLoaded; }
     SizeFixups Fixups() const override { return {theme_.WidthFixup, theme_.HeightFixup, theme_.MenuFixup}; }
@@ -37,21 +38,44 @@ public:
     void RunIdleScripts(HWND window, bool active) override;
     LRESULT CalcClientArea(HWND window, WPARAM wParam, LPARAM lParam) override;
 
+    LRESULT HitTest(HWND window, WPARAM wParam, LPARAM lParam) override;
+    bool SetFrameCursor(HWND window, WPARAM wParam, WORD hitCode) override;
+    MessageAnswer ButtonDown(HWND window, WPARAM hitCode, LPARAM lParam) override;
+    ShrinkRequest ButtonUp(HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk) override;
+    CommandAnswer SystemCommand(HWND window, WPARAM command, LPARAM lParam, bool shrunk) override;
+    void ReleasePressed(HWND window) override { input_.ReleasePressed(window); }
+    void ReleaseHover(HWND window, int pressed, bool releaseAll) override {
+        input_.ReleaseHover(window, pressed != 0, releaseAll);
+    }
+    bool ForgetHoveredElement() override { return input_.ForgetHovered(); }
+
+    void TrackMenu(HWND window, LPARAM screenPoint, int mode) override;
+    void StartMenuHook() override;
+    void StopMenuHook() override;
+    void SetPopupMenu(HMENU menu, int item) override;
+    void ZoomRect(const RECT& from, const RECT& to, int steps) override;
+
+    Rect MenuBarStrip(HWND window) override;
+    void WithFrameSurface(HWND window, const std::function<void(GdiSurface&)>& use) override;
+
+    // The pointer's state over the frames of this process.
+    const FrameInput& Input() const { return input_.State(); }
+
     // The theme file in use (empty when none was configured).
     const std::string& ThemePath() const { return themePath_; }
 
 private:
     void LoadTheme();
     void UnloadTheme();
-    FramePaintTools Tools() { return FramePaintTools{theme_, resources_, menuBar_, sharedArea_.HoverWindow()}; }
+    FramePaintTools Tools() { return FramePaintTools{theme_, resources_, menus_, sharedArea_.HoverWindow()}; }
 
     SharedArea& sharedArea_;
     ThemeState& theme_;
     GdiResources resources_;  // the GDI forms of this theme's bitmaps and fonts
-    MenuBarPainter* menuBar_;  // not owned; null: the strip is left to the elements
-    UINT repaintMessage_ = 0;
+    FrameMenus* menus_;  // not owned; null: the strip is left to the elements
+    InputSettings settings_;  // the repaint message; whether the theme has OnCalcRect words
+    NonClientInput input_;
     bool pinned_ = false;
-    bool calcScripts_ = false;  // the theme has OnCalcRect words (worked out once per load)
     std::string themePath_;
 };
 

@@ -15,8 +15,11 @@ constexpr Colour kEngravedLight = 0x80000014;        // COLOR_BTNHIGHLIGHT
 constexpr Colour kEngravedShadow = 0x80000010;       // COLOR_BTNSHADOW
 
 std::string ItemText(HMENU menu, int position) {
+    // GetMenuStringA's limit: longer texts are cut.
+    constexpr int kLongest = 255;
     int length = GetMenuStringA(menu, UINT(position), nullptr, 0, MF_BYPOSITION);
     if (length <= 0) return {};
+    if (length > kLongest) length = kLongest;
     std::vector<char> buffer(std::size_t(length) + 1);
     GetMenuStringA(menu, UINT(position), buffer.data(), length + 1, MF_BYPOSITION);
     return std::string(buffer.data());
@@ -27,6 +30,16 @@ void DrawItemText(GdiSurface& surface, const std::string& text, RECT t) {
 }
 
 }  // namespace
+
+MenuItem DescribeMenuItem(HMENU menu, int position) {
+    MenuItem item;
+    item.text = ItemText(menu, position);
+    const UINT state = GetMenuState(menu, UINT(position), MF_BYPOSITION);
+    item.state = state == UINT(-1) ? 0 : state;
+    return item;
+}
+
+bool ItemDisabled(UINT state) { return (state & (MF_GRAYED | MF_DISABLED)) != 0; }
 
 void TMenuBar::PaintMenuBar(GdiSurface& surface, HMENU menu, const Rect& bar) {
     Bitmap* bitmap = theme_.Theme ? theme_.Theme->Items().FindBitmap("MenuBar") : nullptr;
@@ -42,20 +55,18 @@ void TMenuBar::PaintMenuBar(GdiSurface& surface, HMENU menu, const Rect& bar) {
     int cursor = bar.Left + 2;
     const int count = GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {
-        cursor += PaintMenuItem(surface, Rect{cursor, bar.Top, bar.Right, bar.Bottom}, menu, i, true);
+        cursor += PaintMenuItem(surface, Rect{cursor, bar.Top, bar.Right, bar.Bottom}, DescribeMenuItem(menu, i), true);
     }
 }
 
-int TMenuBar::PaintMenuItem(GdiSurface& surface, const Rect& r, HMENU menu, int position, bool draw) {
+int TMenuBar::PaintMenuItem(GdiSurface& surface, const Rect& r, const MenuItem& item, bool draw) {
     surface.SetBrushKind(BrushStyle::Clear);
     Font font = theme_.MenuFont;
     surface.SetFont(font);
-    const std::string text = ItemText(menu, position);
+    const std::string& text = item.text;
     const int right = r.Left + surface.TextExtent(text).cx + 2;
-    const UINT state = GetMenuState(menu, UINT(position), MF_BYPOSITION);
-    const bool known = state != UINT(-1);
-    const bool enabled = !(known && (state & (MF_GRAYED | MF_DISABLED)));
-    const bool highlighted = known && (state & MF_HILITE);
+    const bool enabled = !ItemDisabled(item.state);
+    const bool highlighted = (item.state & MF_HILITE) != 0;
     if (enabled && highlighted) font.colour = kHighlightText;
     if (highlighted) {
         surface.SetBrushKind(BrushStyle::Solid);

@@ -37,6 +37,13 @@ def main():
     write_bmp("close.bmp", 12, 12, ringed((255, 255, 0)))
     write_bmp("closeoff.bmp", 12, 12, ringed((160, 160, 0)))
     write_bmp("mark.bmp", 4, 4, lambda x, y: (255, 128, 0))
+    # Frame buttons of the input tests: normal, pressed and hovered told apart by colour.
+    write_bmp("btn.bmp", 12, 12, lambda x, y: (0, 0, 255))
+    write_bmp("btndown.bmp", 12, 12, lambda x, y: (255, 0, 0))
+    write_bmp("btnhot.bmp", 12, 12, lambda x, y: (0, 255, 0))
+    # A menu bar two pixels wide (a test names it MenuBar): tiled, its columns alternate;
+    # stretched, each half of the bar is one colour.
+    write_bmp("stripe.bmp", 2, 1, lambda x, y: (0, 128, 0) if x == 0 else (128, 0, 128))
     # Stretched over a whole window, its see-through pixels give the window's shape.
     write_bmp("holes.bmp", 5, 3, lambda x, y: MAGENTA if (x + 2 * y) % 3 == 0 else (40 * x, 60 * y, 200))
 

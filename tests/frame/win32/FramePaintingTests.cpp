@@ -205,6 +205,36 @@ TEST_F(FramePainting, IconElementShowsTheWindowsLargeIcon) {
     EXPECT_LT(test::CountPixels(w, icon, kRed), titleBefore / 2) << "the icon drawn over it";
 }
 
+TEST_F(FramePainting, MenuBarBehindItsItems) {
+    // The strip lies at the client element's top (24) and is 15 pixels high: at y = 36 no text
+    // of the 8-point menu font reaches.
+    const COLORREF kLeft = Rgb(0, 128, 0), kRight = Rgb(128, 0, 128);
+    struct Row {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> edits;
+        COLORREF at60, at61, at200;
+    } rows[] = {
+        {"no MenuBar bitmap: the menu colour", {}, GetSysColor(COLOR_MENU), GetSysColor(COLOR_MENU), GetSysColor(COLOR_MENU)},
+        {"stretched", {{"\nstripe ", "\nMenuBar "}}, kLeft, kLeft, kRight},
+        {"tiled", {{"\nstripe ", "\nMenuBar "}, {"AUTOEXCLUDE=1", "AUTOEXCLUDE=1\nTILEMENU=1"}}, kLeft, kRight, kLeft},
+    };
+    for (const Row& row : rows) {
+        UseTheme(test::WritePaneTheme(row.edits));
+        HMENU bar = CreateMenu();
+        AppendMenuA(bar, MF_STRING, 1, "&File");
+        AppendMenuA(bar, MF_STRING | MF_GRAYED, 2, "&Edit");
+        test::RecordingWindow window(WS_OVERLAPPEDWINDOW, nullptr, bar);
+        HWND w = Skin(window);
+        // Tiled from the bar's left edge (4): even columns of the window are the bitmap's first.
+        CheckPixels(w, {{row.what, 60, 36, row.at60}, {row.what, 61, 36, row.at61}, {row.what, 200, 36, row.at200}});
+        EXPECT_GT(test::CountPixels(w, RECT{4, 24, 40, 39}, GetSysColor(COLOR_MENUTEXT)), 5) << "File in the menu font";
+        const RECT edit{30, 24, 70, 39};
+        EXPECT_GT(test::CountPixels(w, edit, GetSysColor(COLOR_BTNHIGHLIGHT)), 5) << "Edit engraved: its light copy";
+        EXPECT_GT(test::CountPixels(w, edit, GetSysColor(COLOR_BTNSHADOW)), 5) << "and its shadow";
+        state_->registry.UnregisterWindow(w);
+    }
+}
+
 TEST_F(FramePainting, RepaintMessageRedrawsTheNamedElementOnly) {
     UseTheme(test::WritePaneTheme());
     test::RecordingWindow window(WS_OVERLAPPEDWINDOW);

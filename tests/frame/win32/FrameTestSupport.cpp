@@ -21,12 +21,13 @@ std::string WritePaneTheme(const std::vector<std::pair<std::string, std::string>
     std::stringstream buffer;
     buffer << in.rdbuf();
     std::string text = buffer.str();
-    // Image files by full path, so that the theme may live anywhere.
+    // Image files by full path, so that the theme may live anywhere: every "name file.bmp" line.
     const std::string folder = SourcePath("tests/frame/data/pane") + "\\";
-    for (const char* name : {"corneroff", "corner", "titleoff", "title", "side", "bottom", "closeoff", "close", "mark", "holes"}) {
-        std::string line = std::string(name) + " " + name + ".bmp";
-        std::size_t at = text.find("\n" + line);
-        if (at != std::string::npos) text.replace(at + 1, line.size(), std::string(name) + " " + folder + name + ".bmp");
+    for (std::size_t at = text.find(".bmp"); at != std::string::npos; at = text.find(".bmp", at + 4)) {
+        std::size_t file = text.rfind(' ', at);
+        if (file == std::string::npos || text.rfind('\n', at) > file) continue;
+        text.insert(file + 1, folder);
+        at += folder.size();
     }
     for (const auto& [from, to] : edits) {
         std::size_t at = text.find(from);

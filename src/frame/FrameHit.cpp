@@ -1,0 +1,40 @@
+#include "frame/FrameHit.h"
+
+#include "frame/ElementGeometry.h"
+
+namespace vt {
+namespace {
+
+bool Holds(const Rect& r, std::int32_t x, std::int32_t y) {
+    return r.Left <= x && x <= r.Right && r.Top <= y && y <= r.Bottom;
+}
+
+}  // namespace
+
+FrameHit HitTestElements(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
+                         std::int32_t x, std::int32_t y, bool hasMenuBar) {
+    FrameHit hit;
+    if (!theme.Elements) return hit;
+    const TUIElement* client = nullptr;
+    for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
+        TUIElement& element = theme.Elements->At(std::ptrdiff_t(i));
+        if (!ElementApplies(element, style)) continue;
+        ComputeElementRect(element, width, height);
+        if (!Holds(element.Rect, x, y)) continue;
+        if (!element.Inverted || hit.code == 0) {
+            hit.code = element.HitCode;
+            hit.element = &element;
+            hit.index = std::ptrdiff_t(i);
+        }
+        if (element.HitCode == kClientHitCode) client = &element;
+    }
+    if (hasMenuBar && (style & kChildStyle) == 0 && client) {
+        const Rect& c = client->Rect;
+        if (c.Left <= x && x <= c.Right && c.Top <= y && y <= c.Top + MenuBarHeight(theme)) hit.code = kMenuBarCode;
+    }
+    if (hit.code == kTitleCode) hit.code = kCaptionCode;
+    if (hit.code == kIconCode) hit.code = kSysMenuCode;
+    return hit;
+}
+
+}  // namespace vt

@@ -1,0 +1,196 @@
+#include "frame/win32/NonClientInput.h"
+
+#include <windowsx.h>
+
+#include "frame/win32/CaptionDrag.h"
+#include "frame/win32/ScriptSurface.h"
+#include "frame/win32/WindowGeometry.h"
+
+namespace vt {
+namespace {
+
+// Element codes of the frame buttons and the roll-up buttons.
+enum ButtonCode : std::int32_t {
+    kClose = 256,
+    kMinimize = 257,
+    kMaximize = 258,
+    kNext = 259,
+    kPrev = 260,
+    kHelp = 261,
+    kTaskList = 262,
+    kRestore = 263,
+    kSave = 264,
+    kPower = 265,
+    kShrink = 268,
+    kUnshrink = 269,
+    kShrinkFlip = 270,
+};
+constexpr std::int32_t kGrowBox = 4, kFirstBorder = 10, kLastBorder = 17;
+
+// Repaint requests go to the window's own procedure, synchronously, on its own thread.
+class WindowRepaints final : public RepaintRequests {
+public:
+    WindowRepaints(HWND window, UINT message) : window_(window), message_(message) {}
+    void Repaint(std::intptr_t first, std::intptr_t second) override {
+        if (message_) SendMessageA(window_, message_, WPARAM(first), LPARAM(second));
+    }
+
+private:
+    HWND window_;
+    UINT message_;
+};
+
+bool LeftButtonDown() { return (GetKeyState(VK_LBUTTON) & 0x8000) != 0; }
+
+bool PressesAsButton(std::int32_t code) {
+    return (code >= kClose && code <= kTaskList) || code == kSave || code == kPower ||
+           (code >= kShrink && code <= kShrinkFlip);
+}
+
+bool HasHoverWords(const TUIElement* element) {
+    return element && (element->OnMouseEnter || element->OnMouseExit);
+}
+
+// The system command a released frame button stands for (0: none).
+WPARAM ButtonCommand(HWND window, std::int32_t code) {
+    switch (code) {
+    case kClose: return SC_CLOSE;
+    case kMinimize: return SC_MINIMIZE;
+    case kMaximize: {
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        GetWindowPlacement(window, &placement);
+        return placement.showCmd == SW_SHOWMAXIMIZED ? SC_RESTORE : SC_MAXIMIZE;
+    }
+    case kNext: return SC_NEXTWINDOW;
+    case kPrev: return SC_PREVWINDOW;
+    case kHelp: return SC_CONTEXTHELP;
+    case kTaskList: return SC_TASKLIST;
+    case kSave: return SC_SCREENSAVE;
+    case kPower: return SC_MONITORPOWER;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+LRESULT NonClientInput::HitTest(HWND window, LPARAM screenPoint) {
+    if (sharedArea_.IsMapped()) sharedArea_.SetHoverWindow(window);
+    if (!theme_.Elements) return HTERROR;
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const std::int32_t x = GET_X_LPARAM(screenPoint) - outer.left, y = GET_Y_LPARAM(screenPoint) - outer.top;
+    const WindowGeometry g = ReadWindowGeometry(window);
+    FrameHit hit;
+    FrameInput::HoverMove move;
+    {
+        ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style);
+        hit = HitTestElements(theme_, g.style, g.width, g.height, x, y, g.hasMenuBar);
+        if (hit.element && hit.element != input_.Hovered()) {
+            if (HasHoverWords(hit.element) || HasHoverWords(input_.Hovered())) scripts.Acquire();
+            move = input_.MoveHover(hit.element, hit.index);
+        }
+    }  // the surface goes before the repaint makes its own
+    WindowRepaints repaint(window, settings_.repaintMessage);
+    if (move.repaint) repaint.Repaint(move.oldIndex, hit.index);
+    if (input_.PressedCode() != FrameInput::kNone) {
+        if (!LeftButtonDown()) input_.ReleasePressed(*theme_.Elements, repaint);
+        input_.TrackPressed(*theme_.Elements, hit.code, repaint);
+    }
+    return hit.code;
+}
+
+bool NonClientInput::SetFrameCursor(WORD hitCode) {
+    LPCSTR cursor = nullptr;
+    switch (hitCode) {
+    case HTGROWBOX: case HTTOPLEFT: case HTBOTTOMRIGHT: cursor = IDC_SIZENWSE; break;
+    case HTLEFT: case HTRIGHT: cursor = IDC_SIZEWE; break;
+    case HTTOP: case HTBOTTOM: cursor = IDC_SIZENS; break;
+    case HTTOPRIGHT: case HTBOTTOMLEFT: cursor = IDC_SIZENESW; break;
+    default: return false;
+    }
+    SetCursor(LoadCursorA(nullptr, cursor));
+    return true;
+}
+
+MessageAnswer NonClientInput::ButtonDown(HWND window, WPARAM hitCode, LPARAM lParam) {
+    const std::int32_t code = std::int32_t(hitCode);
+    MessageAnswer handled{Handling::Handled, 0};
+    if (code == kCaptionCode) {
+        DragCaption(window, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    } else if (code == kSysMenuCode || code == kMenuBarCode) {
+        SendMessageA(window, WM_SYSCOMMAND, SC_MOUSEMENU, lParam);
+    } else if (code == kGrowBox) {
+        SendMessageA(window, WM_SYSCOMMAND, SC_SIZE, lParam);
+    } else if (code >= kFirstBorder && code <= kLastBorder) {
+        // SC_SIZE plus the WMSZ_ edge: 1 left, 2 right, 3 top, ... 8 bottom-right.
+        SendMessageA(window, WM_SYSCOMMAND, SC_SIZE + WPARAM(code - (kFirstBorder - 1)), lParam);
+    } else if (PressesAsButton(code) && theme_.Elements) {
+        WindowRepaints repaint(window, settings_.repaintMessage);
+        input_.PressElement(*theme_.Elements, code, repaint);
+    } else {
+        return {};  // RESTORE and everything else: the window's own procedure
+    }
+    return handled;
+}
+
+ShrinkRequest NonClientInput::ButtonUp(HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk) {
+    const std::int32_t code = std::int32_t(hitCode);
+    WPARAM command = 0;
+    ShrinkRequest shrink = ShrinkRequest::Keep;
+    if (code == input_.PressedCode()) {
+        if (code == kShrink) shrink = ShrinkRequest::Shrink;
+        else if (code == kUnshrink) shrink = ShrinkRequest::Unshrink;
+        else if (code == kShrinkFlip) shrink = shrunk ? ShrinkRequest::Unshrink : ShrinkRequest::Shrink;
+        else command = ButtonCommand(window, code);
+    }
+    ReleasePressed(window);
+    if (command) SendMessageA(window, WM_SYSCOMMAND, command, lParam);
+    return shrink;
+}
+
+CommandAnswer NonClientInput::SystemCommand(HWND window, WPARAM command, LPARAM lParam, bool shrunk) {
+    const WPARAM cmd = LOWORD(command) & 0xFFF0;
+    switch (cmd) {
+    case SC_MAXIMIZE:
+    case SC_RESTORE:
+        // A rolled-up window first unrolls; the command is spent on that.
+        if (theme_.ShrinkElement && shrunk) return {Handling::Handled, ShrinkRequest::Unshrink};
+        return {};
+    case SC_MOUSEMENU: {
+        const LRESULT code = HitTest(window, lParam);
+        if (code == kSysMenuCode || code == kIconCode) TrackMenu(window, std::uint32_t(lParam), MenuTracking::WindowMenu);
+        else if (code == kMenuBarCode) TrackMenu(window, std::uint32_t(lParam), MenuTracking::AtPoint);
+        return {Handling::Handled, ShrinkRequest::Keep};
+    }
+    case SC_KEYMENU:
+        if (lParam == ' ') {  // Alt+Space: the window menu just inside the window's corner
+            RECT outer{};
+            GetWindowRect(window, &outer);
+            TrackMenu(window, std::uint32_t(MAKELONG(outer.left + 4, outer.top + 4)), MenuTracking::WindowMenu);
+        } else {
+            TrackMenu(window, std::uint32_t(lParam), MenuTracking::ByKey);
+        }
+        return {Handling::Handled, ShrinkRequest::Keep};
+    default:
+        return {};
+    }
+}
+
+void NonClientInput::ReleasePressed(HWND window) {
+    if (!theme_.Elements) return;
+    WindowRepaints repaint(window, settings_.repaintMessage);
+    input_.ReleasePressed(*theme_.Elements, repaint);
+}
+
+void NonClientInput::ReleaseHover(HWND window, bool shownDown, bool releaseAll) {
+    if (!theme_.Elements) return;
+    WindowRepaints repaint(window, settings_.repaintMessage);
+    input_.ReleaseHover(*theme_.Elements, shownDown, releaseAll, repaint);
+}
+
+bool NonClientInput::TrackMenu(HWND window, std::uint32_t value, MenuTracking mode) {
+    return menus_ && menus_->TrackMenu(window, value, mode);
+}
+
+}  // namespace vt

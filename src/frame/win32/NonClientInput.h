@@ -1,0 +1,54 @@
+#pragma once
+// A themed window's non-client input: what lies under the pointer (the hit test, which also
+// moves the hover), the frame buttons that press and release, dragging the caption, sizing from
+// the borders, the sizing cursors and the system commands that the frame turns into menus or a
+// roll-up. The state is the process's FrameInput, shared by all its windows.
+#include <windows.h>
+
+#include "common/win32/SharedArea.h"
+#include "frame/FrameInput.h"
+#include "frame/win32/FrameEngine.h"
+#include "frame/win32/FrameMenus.h"
+#include "graphics/win32/GdiResources.h"
+#include "theme/ThemeState.h"
+
+namespace vt {
+
+// What the engine knows per theme load that input needs too.
+struct InputSettings {
+    UINT repaintMessage = 0;
+    bool calcScripts = false;  // the theme has OnCalcRect words
+};
+
+class NonClientInput {
+public:
+    NonClientInput(ThemeState& theme, GdiResources& resources, SharedArea& sharedArea, FrameMenus* menus,
+                   const InputSettings& settings)
+        : theme_(theme), resources_(resources), sharedArea_(sharedArea), menus_(menus), settings_(settings) {}
+
+    LRESULT HitTest(HWND window, LPARAM screenPoint);
+    static bool SetFrameCursor(WORD hitCode);
+    MessageAnswer ButtonDown(HWND window, WPARAM hitCode, LPARAM lParam);
+    ShrinkRequest ButtonUp(HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk);
+    CommandAnswer SystemCommand(HWND window, WPARAM command, LPARAM lParam, bool shrunk);
+
+    void ReleasePressed(HWND window);
+    void ReleaseHover(HWND window, bool shownDown, bool releaseAll);
+    bool ForgetHovered() { return input_.ForgetHovered(); }
+    // The theme's elements are going or have come: nothing of the old ones is remembered.
+    void ForgetElements() { input_.ForgetElements(); }
+
+    const FrameInput& State() const { return input_; }
+
+private:
+    bool TrackMenu(HWND window, std::uint32_t value, MenuTracking mode);
+
+    ThemeState& theme_;
+    GdiResources& resources_;
+    SharedArea& sharedArea_;
+    FrameMenus* menus_;
+    const InputSettings& settings_;
+    FrameInput input_;
+};
+
+}  // namespace vt
