@@ -36,6 +36,8 @@ public:
     // Forgets the hovered element when its Hover is set (the pointer went to another window);
     // true when it did.
     bool ForgetHovered();
+    // An element is hovered and still shows it.
+    bool HoverActive() const { return hovered_ && hovered_->Hover; }
     // The theme's elements are going: no element may be remembered.
     void ForgetElements();
 

@@ -224,12 +224,9 @@ bool DispatchThemeMessage(FrameEngine& frame, const FrameCall& call, SubclassNod
         frame.RunIdleScripts(call.window, record.Has(SubclassNode::Active));
         result = 0;
     } else if (call.message == messages.standDown) {
-        if (frame.ForgetHoveredElement()) {
-            ModuleState* state = ModuleStateIfStarted();
-            if (state && state->sharedArea.IsMapped()) {
-                frame.ReleaseHover(state->sharedArea.HoverWindow(), 0, call.wParam == 1);
-            }
-        }
+        ModuleState* state = ModuleStateIfStarted();
+        HWND hover = state && state->sharedArea.IsMapped() ? state->sharedArea.HoverWindow() : nullptr;
+        frame.StandDown(hover);
         result = 0;
     } else {
         return false;

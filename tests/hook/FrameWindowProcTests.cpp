@@ -52,8 +52,7 @@ public:
         return {r == 0 ? Handling::Handled : Handling::PassOn, ShrinkRequest::Keep};
     }
     void ReleasePressed(HWND) override { Log("ReleasePressed", 0); }
-    void ReleaseHover(HWND, int, bool) override { Log("ReleaseHover", 0); }
-    bool ForgetHoveredElement() override { return Log("ForgetHoveredElement", 0) != 0; }
+    void StandDown(HWND) override { Log("StandDown", 0); }
     void TrackMenu(HWND, LPARAM, int mode) override { Log("TrackMenu(" + std::to_string(mode) + ")", 0); }
     void StartMenuHook() override { Log("StartMenuHook", 0); }
     void StopMenuHook() override { Log("StopMenuHook", 0); }
@@ -182,8 +181,7 @@ TEST_F(FrameWindowProcTest, RegisteredMessagesOfALoadedTheme) {
     EXPECT_EQ(SendMessageA(window.Handle(), frame_->RepaintMessage(), 3, LPARAM(-1)), 0);
     EXPECT_EQ(SendMessageA(window.Handle(), ids.tick, 0, 0), 0);
     EXPECT_EQ(SendMessageA(window.Handle(), ids.standDown, 1, 0), 0);
-    EXPECT_EQ(frame_->calls, "RepaintElements(3,-1) RunIdleScripts ForgetHoveredElement")
-        << "stand-down without a hovered element releases nothing";
+    EXPECT_EQ(frame_->calls, "RepaintElements(3,-1) RunIdleScripts StandDown");
 }
 
 TEST_F(FrameWindowProcTest, WithoutThemeEveryMessagePasses) {

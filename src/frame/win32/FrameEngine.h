@@ -107,11 +107,10 @@ public:
         return {};
     }
     virtual void ReleasePressed(HWND window) { (void)window; }
-    virtual void ReleaseHover(HWND window, int pressed, bool releaseAll) {
-        (void)window; (void)pressed; (void)releaseAll;
-    }
-    // Forgets the hovered element when there is one whose Hover is set; true when it did.
-    virtual bool ForgetHoveredElement() { return false; }
+    // The pointer has gone to a window of another process ("Veltrane Stand Down"): the hover and
+    // the pressed look go from `hoverWindow` (null: none known) and the hovered element is
+    // forgotten.
+    virtual void StandDown(HWND hoverWindow) { (void)hoverWindow; }
 
     virtual void TrackMenu(HWND window, LPARAM screenPoint, int mode) { (void)window; (void)screenPoint; (void)mode; }
     virtual void StartMenuHook() {}

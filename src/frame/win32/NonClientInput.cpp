@@ -189,6 +189,15 @@ void NonClientInput::ReleaseHover(HWND window, bool shownDown, bool releaseAll) 
     input_.ReleaseHover(*theme_.Elements, shownDown, releaseAll, repaint);
 }
 
+void NonClientInput::StandDown(HWND hoverWindow) {
+    if (!input_.HoverActive()) return;
+    // Whichever message elsewhere sent it, the hover goes in full at once: a skinned window
+    // there takes the hover window over with its own hit test, so no second stand-down (after
+    // its cursor is set) would ever come to release what the first one left.
+    input_.ForgetHovered();
+    if (hoverWindow) ReleaseHover(hoverWindow, false, true);
+}
+
 bool NonClientInput::TrackMenu(HWND window, std::uint32_t value, MenuTracking mode) {
     return menus_ && menus_->TrackMenu(window, value, mode);
 }

@@ -34,7 +34,7 @@ public:
 
     void ReleasePressed(HWND window);
     void ReleaseHover(HWND window, bool shownDown, bool releaseAll);
-    bool ForgetHovered() { return input_.ForgetHovered(); }
+    void StandDown(HWND hoverWindow);
     // The theme's elements are going or have come: nothing of the old ones is remembered.
     void ForgetElements() { input_.ForgetElements(); }
 

@@ -44,10 +44,7 @@ public:
     ShrinkRequest ButtonUp(HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk) override;
     CommandAnswer SystemCommand(HWND window, WPARAM command, LPARAM lParam, bool shrunk) override;
     void ReleasePressed(HWND window) override { input_.ReleasePressed(window); }
-    void ReleaseHover(HWND window, int pressed, bool releaseAll) override {
-        input_.ReleaseHover(window, pressed != 0, releaseAll);
-    }
-    bool ForgetHoveredElement() override { return input_.ForgetHovered(); }
+    void StandDown(HWND hoverWindow) override { input_.StandDown(hoverWindow); }
 
     void TrackMenu(HWND window, LPARAM screenPoint, int mode) override;
     void StartMenuHook() override;

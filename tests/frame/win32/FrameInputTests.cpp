@@ -35,33 +35,6 @@ constexpr COLORREF kNormal = Rgb(0, 0, 255), kDown = Rgb(255, 0, 0), kHot = Rgb(
 constexpr POINT kClose{-15, 13}, kMaximize{-31, 13}, kMinimize{-47, 13}, kRoll{-63, 13}, kSysMenu{11, 13};
 constexpr POINT kCaption{100, 13};
 
-// Elements in list order; the index of each is its number in the repaint message.
-const char* const kInputLayout =
-    "[LAYOUT]\n"
-    "!BORDER-CLIENT TL:0,0 BR:0,0\n"                // inverted: answers only where nothing else does
-    "CAPTION TL:4,4 TR:-4,24 title title titleoff\n"
-    "CLIENT TL:4,24 BR:-4,-4\n"                     // after the caption, before the borders
-    "TOPLEFT TL:0,0 TL:4,4 side side side\n"
-    "TOP TL:4,0 TR:-4,4 side side side\n"
-    "TOPRIGHT TR:-4,0 TR:0,4 side side side\n"
-    "LEFT TL:0,30 BL:4,-4 side side side\n"          // leaves a gap at (0..3, 5..29)
-    "RIGHT TR:-4,4 BR:0,-4 side side side\n"
-    "BOTTOMLEFT BL:0,-4 BL:4,0 side side side\n"
-    "BOTTOM BL:4,-4 BR:-4,0 side side side\n"
-    "BOTTOMRIGHT BR:-4,-4 BR:0,0 side side side\n"
-    "SYSMENU TL:6,8 TL:17,19 btn btndown btn btnhot\n"
-    "CLOSE TR:-20,8 TR:-9,19 btn btndown btn btnhot close\n"  // over the caption
-    "MAXIMIZE TR:-36,8 TR:-25,19 btn btndown btn btnhot\n"
-    "MINIMIZE TR:-52,8 TR:-41,19 btn btndown btn btnhot\n"
-    "SHRINKFLIP TR:-68,8 TR:-57,19 btn btndown btn btnhot\n"
-    "[IGNORED]";
-
-const char* const kHoverWords =
-    "[CODE]\n"
-    "VARIABLE enters  0 enters !  VARIABLE exits  0 exits !\n"
-    ": close::OnMouseEnter enters @ 1+ enters ! ;\n"
-    ": close::OnMouseExit exits @ 1+ exits ! ;\n";
-
 POINT InWindow(HWND w, POINT p) {
     RECT r{};
     GetWindowRect(w, &r);
@@ -96,10 +69,7 @@ protected:
         test::EngineTest::TearDown();
     }
     void UseInputTheme(const std::vector<std::pair<std::string, std::string>>& more = {}) {
-        std::vector<std::pair<std::string, std::string>> edits{
-            {"[LAYOUT]", kInputLayout}, {"[CODE]", kHoverWords}, {"AUTOEXCLUDE=1", "AUTOEXCLUDE=1\nSHRINKRECT=TL:0,0;TR:0,24"}};
-        edits.insert(edits.end(), more.begin(), more.end());
-        UseTheme(test::WritePaneTheme(edits));
+        UseTheme(test::WriteInputTheme(more));
     }
     // A window registered as the hook registers it, framed by the theme, shown, active; its
     // system commands are recorded, and SC_CLOSE goes no further unless `closeForReal`.
@@ -212,12 +182,13 @@ TEST_F(FrameInputTest, HoverFollowsThePointerAndStandsDown) {
     EXPECT_EQ(ScriptVariable("enters"), 2);
     EXPECT_EQ(Button(w, kMaximize), kNormal);
 
-    // The pointer went to a window of another process, whose hook tells this one to stand down.
-    SendMessageA(w, Messages().standDown, 1, 0);
+    // The pointer went to a window of another process, whose hook tells this one to stand down
+    // after its hit test there (0) and after its cursor is set there (1).
+    SendMessageA(w, Messages().standDown, 0, 0);
     EXPECT_EQ(Button(w, kClose), kNormal);
     EXPECT_EQ(ScriptVariable("exits"), 2);
     SendMessageA(w, Messages().standDown, 1, 0);
-    EXPECT_EQ(ScriptVariable("exits"), 2) << "nothing hovered: the stand-down does nothing";
+    EXPECT_EQ(ScriptVariable("exits"), 2) << "nothing hovered any more: the second does nothing";
 }
 
 TEST_F(FrameInputTest, PressedButtonFollowsThePointerUntilReleased) {
@@ -307,7 +278,6 @@ public:
     }
     bool Done() const { return done_; }
 
-private:
     static void Send(INPUT input) {
         SendInput(1, &input, sizeof input);
         std::this_thread::sleep_for(std::chrono::milliseconds(60));
@@ -326,6 +296,7 @@ private:
         input.mi.dwFlags = flag;
         Send(input);
     }
+private:
     std::vector<POINT> path_;
     std::thread thread_;
     std::atomic<bool> done_{false};
@@ -373,6 +344,66 @@ TEST_F(FrameInputTest, RealPointerDragsTheCaptionAndSizesFromABorder) {
         test::WaitFor([&] { return !commands_.empty(); }, 2000);
     }
     EXPECT_EQ(commands_, std::vector<WPARAM>{SC_CLOSE}) << "a real click on the close button";
+}
+
+std::function<void(HWND)> g_duringDrag;
+void CALLBACK ActDuringDrag(HWND window, UINT, UINT_PTR id, DWORD) {
+    KillTimer(window, id);
+    if (g_duringDrag) g_duringDrag(window);
+}
+
+TEST_F(FrameInputTest, CaptionDragEndsWhenTheWindowGoesTheCaptureIsLostOrTheProgramQuits) {
+    UseInputTheme();
+    struct Row {
+        const char* what;
+        std::function<void(HWND)> act;
+        bool quits;
+    } rows[] = {
+        {"the window destroyed", [](HWND w) { DestroyWindow(w); }, false},
+        {"the capture taken away", [](HWND) { ReleaseCapture(); }, false},
+        {"WM_QUIT", [](HWND) { PostQuitMessage(3); }, true},
+    };
+    using Clock = std::chrono::steady_clock;
+    for (const Row& row : rows) {
+        test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+        HWND w = Skin(window);
+        SetForegroundWindow(w);
+        // The button goes down on the caption and is held until the drag has ended, 3 s at most.
+        std::atomic<bool> ended{false};
+        Clock::time_point releasedAt{};
+        std::thread hand([&] {
+            PointerScript::Move(POINT{X0 + kCaption.x, Y0 + kCaption.y});
+            PointerScript::Button(MOUSEEVENTF_LEFTDOWN);
+            for (int i = 0; i < 300 && !ended; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            releasedAt = Clock::now();
+            PointerScript::Button(MOUSEEVENTF_LEFTUP);
+        });
+        g_duringDrag = row.act;
+        SetTimer(w, 7, 300, &ActDuringDrag);  // a window timer: the drag loop dispatches it
+        Clock::time_point endedAt{};
+        bool sawQuit = false;
+        const auto start = Clock::now();
+        while (endedAt == Clock::time_point{} && Clock::now() - start < std::chrono::seconds(6)) {
+            MSG m;
+            if (!PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+                Sleep(5);
+                continue;
+            }
+            if (m.message == WM_QUIT) sawQuit = true;
+            DispatchMessageA(&m);
+            if (m.message == WM_NCLBUTTONDOWN) endedAt = Clock::now();  // the drag ran inside
+        }
+        ended = true;
+        MSG m;
+        if (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) sawQuit = true;
+        hand.join();
+        g_duringDrag = nullptr;
+        ASSERT_NE(endedAt, Clock::time_point{}) << row.what << ": no drag";
+        EXPECT_LT(endedAt, releasedAt) << row.what << ": the drag ended before the button was released";
+        EXPECT_EQ(sawQuit, row.quits) << row.what << ": WM_QUIT is posted again for the program";
+        EXPECT_EQ(GetCapture(), nullptr) << row.what;
+        test::PumpMessages();
+    }
 }
 
 // What a menu loop of this thread showed, and the script of what the test does in it: each

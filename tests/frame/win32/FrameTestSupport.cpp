@@ -42,6 +42,44 @@ std::string WritePaneTheme(const std::vector<std::pair<std::string, std::string>
     return path;
 }
 
+namespace {
+
+// Elements in list order; the index of each is its number in the repaint message.
+constexpr const char* kInputLayout =
+    "[LAYOUT]\n"
+    "!BORDER-CLIENT TL:0,0 BR:0,0\n"                // inverted: answers only where nothing else does
+    "CAPTION TL:4,4 TR:-4,24 title title titleoff\n"
+    "CLIENT TL:4,24 BR:-4,-4\n"                     // after the caption, before the borders
+    "TOPLEFT TL:0,0 TL:4,4 side side side\n"
+    "TOP TL:4,0 TR:-4,4 side side side\n"
+    "TOPRIGHT TR:-4,0 TR:0,4 side side side\n"
+    "LEFT TL:0,30 BL:4,-4 side side side\n"          // leaves a gap at (0..3, 5..29)
+    "RIGHT TR:-4,4 BR:0,-4 side side side\n"
+    "BOTTOMLEFT BL:0,-4 BL:4,0 side side side\n"
+    "BOTTOM BL:4,-4 BR:-4,0 side side side\n"
+    "BOTTOMRIGHT BR:-4,-4 BR:0,0 side side side\n"
+    "SYSMENU TL:6,8 TL:17,19 btn btndown btn btnhot\n"
+    "CLOSE TR:-20,8 TR:-9,19 btn btndown btn btnhot close\n"  // over the caption
+    "MAXIMIZE TR:-36,8 TR:-25,19 btn btndown btn btnhot\n"
+    "MINIMIZE TR:-52,8 TR:-41,19 btn btndown btn btnhot\n"
+    "SHRINKFLIP TR:-68,8 TR:-57,19 btn btndown btn btnhot\n"
+    "[IGNORED]";
+
+constexpr const char* kHoverWords =
+    "[CODE]\n"
+    "VARIABLE enters  0 enters !  VARIABLE exits  0 exits !\n"
+    ": close::OnMouseEnter enters @ 1+ enters ! ;\n"
+    ": close::OnMouseExit exits @ 1+ exits ! ;\n";
+
+}  // namespace
+
+std::string WriteInputTheme(const std::vector<std::pair<std::string, std::string>>& more) {
+    std::vector<std::pair<std::string, std::string>> edits{
+        {"[LAYOUT]", kInputLayout}, {"[CODE]", kHoverWords}, {"AUTOEXCLUDE=1", "AUTOEXCLUDE=1\nSHRINKRECT=TL:0,0;TR:0,24"}};
+    edits.insert(edits.end(), more.begin(), more.end());
+    return WritePaneTheme(edits);
+}
+
 COLORREF WindowPixel(HWND window, int x, int y) {
     WindowDc dc(window, GetWindowDC(window));
     return dc ? GetPixel(dc.Get(), x, y) : CLR_INVALID;

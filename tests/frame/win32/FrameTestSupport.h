@@ -20,6 +20,13 @@ std::string SourcePath(const std::string& relative);
 // once, written to a scratch file; its path. The files go when the process ends.
 std::string WritePaneTheme(const std::vector<std::pair<std::string, std::string>>& edits = {});
 
+// The Pane theme's images in the input tests' layout: every sizing border and corner, a caption,
+// the system menu and close, maximise, minimise and roll-up buttons 12 pixels square whose normal,
+// pressed and hovered looks are blue, red and green, placed 8 pixels down from the top and 9, 25,
+// 41 and 57 pixels in from the right; close counts its OnMouseEnter and OnMouseExit runs in the
+// script variables enters and exits. `more` edits as for WritePaneTheme.
+std::string WriteInputTheme(const std::vector<std::pair<std::string, std::string>>& more = {});
+
 // The pixel of the window's whole-window DC at window coordinates.
 COLORREF WindowPixel(HWND window, int x, int y);
 // Whether the point (window coordinates) lies in the window's region; true without a region.

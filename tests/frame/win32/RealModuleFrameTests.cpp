@@ -203,3 +203,41 @@ TEST_F(RealModuleFrame, WinemineIsSkinnedAndClosesNormally) {
 
 }  // namespace
 }  // namespace vt
+
+namespace vt {
+namespace {
+
+// The hover of a skinned window in one process goes when the pointer moves on to a window of
+// another process: that program's hook tells the first to stand down.
+TEST_F(RealModuleFrame, HoverStandsDownWhenThePointerGoesToAnotherProgram) {
+    ASSERT_TRUE(WriteControllerValue("Theme", test::WriteInputTheme()));
+    Install();
+    ProbeProcess probe;
+    ASSERT_TRUE(probe.Start(ProgramFolder() + "vtprobe.exe", probe::kStyleFrame));
+    SystemProgram notepad;
+    ASSERT_TRUE(notepad.Start("notepad.exe"));
+    // Apart, so that both show on the screen, from where another process's pixels are read.
+    SetWindowPos(probe.Window(), HWND_TOP, 20, 20, 320, 200, SWP_NOACTIVATE);
+    SetWindowPos(notepad.Window(), HWND_TOP, 400, 20, 320, 200, SWP_NOACTIVATE);
+    SetForegroundWindow(probe.Window());  // hover looks show on the active window
+    const COLORREF kNormal = Rgb(0, 0, 255), kHot = Rgb(0, 255, 0);
+    const int closeX = 320 - 15, closeY = 13;
+    ASSERT_TRUE(WaitFor([&] { return WindowPixel(probe.Window(), closeX, closeY) == kNormal; })) << "the probe is skinned";
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(probe.Window(), WM_NCHITTEST, 0, MAKELPARAM(20 + closeX, 20 + closeY), SMTO_ABORTIFHUNG, 3000, &answer);
+    EXPECT_EQ(answer, 256u);
+    EXPECT_TRUE(WaitFor([&] { return WindowPixel(probe.Window(), closeX, closeY) == kHot; })) << "hovered";
+
+    // The pointer on notepad: its hit test, then its cursor.
+    SendMessageTimeoutA(notepad.Window(), WM_NCHITTEST, 0, MAKELPARAM(500, 100), SMTO_ABORTIFHUNG, 3000, &answer);
+    SendMessageTimeoutA(notepad.Window(), WM_SETCURSOR, WPARAM(notepad.Window()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE),
+                        SMTO_ABORTIFHUNG, 3000, &answer);
+    EXPECT_TRUE(WaitFor([&] { return WindowPixel(probe.Window(), closeX, closeY) == kNormal; }))
+        << "the hover went with the pointer";
+    library_.RemoveHook();
+    EXPECT_EQ(probe.Close(), 0);
+    EXPECT_TRUE(notepad.CloseNormally());
+}
+
+}  // namespace
+}  // namespace vt
