@@ -3,10 +3,10 @@
 #include <array>
 #include <cstdlib>
 
-#include "theme/ElementCodes.h"
-#include "theme/FileNameCase.h"
+#include "theme/ImportedElement.h"
+#include "theme/ImportedImage.h"
 #include "theme/ThemeText.h"
-#include "theme/XpmReader.h"
+#include "theme/ThemercValues.h"
 
 namespace vt {
 namespace {
@@ -14,46 +14,6 @@ namespace {
 constexpr std::uint32_t kThickFrameStyle = 0x00040000;
 constexpr std::uint32_t kCaptionStyle = 0x00C00000;
 constexpr std::uint32_t kAnyStyle = 0xFFFFFFFF;
-
-// A value of the themerc with the 1-based line it came from (0: absent, or a default).
-struct KwmValue {
-    std::string text;
-    int line = 0;
-};
-
-// The themerc as a key=value list: keys ignore case and section headers play no part; the first
-// line whose text before its first "=" equals the key gives the value. Nothing is trimmed, so
-// "Key = value" does not define Key.
-class KwmValues {
-public:
-    explicit KwmValues(const std::vector<std::string>& lines) {
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            std::size_t equals = lines[i].find('=');
-            if (equals == std::string::npos) continue;
-            entries_.push_back({UpperCase(lines[i].substr(0, equals)), {lines[i].substr(equals + 1), int(i + 1)}});
-        }
-    }
-
-    KwmValue Find(const std::string& key) const {
-        std::string wanted = UpperCase(key);
-        for (const auto& entry : entries_)
-            if (entry.key == wanted) return entry.value;
-        return {};
-    }
-
-    // The value, or the default when it is empty.
-    KwmValue FindOr(const std::string& key, const std::string& fallback) const {
-        KwmValue value = Find(key);
-        return value.text.empty() ? KwmValue{fallback, 0} : value;
-    }
-
-private:
-    struct Entry {
-        std::string key;
-        KwmValue value;
-    };
-    std::vector<Entry> entries_;
-};
 
 struct ButtonKind {
     const char* kind;         // the upper-cased value of ButtonA .. ButtonF
@@ -72,21 +32,6 @@ constexpr std::array<ButtonKind, 4> kButtonKinds = {{
     {"CLOSE", "CloseButton", "CLOSE.XPM", "CloseButtonDown", "CloseDownButton", 256},
 }};
 
-// The corners of a W x H box that sits in the window corner named by the anchor.
-struct CornerBox {
-    CornerPoint corner1;
-    CornerPoint corner2;
-};
-
-CornerBox BoxInCorner(std::uint8_t anchor, int w, int h) {
-    switch (anchor) {
-    case kAnchorTopRight: return {{-w, 0}, {0, h}};
-    case kAnchorBottomRight: return {{-w, -h}, {0, 0}};
-    case kAnchorBottomLeft: return {{0, -h}, {w, 0}};
-    default: return {{0, 0}, {w, h}};  // top left
-    }
-}
-
 int WidthOf(const Bitmap* bitmap) { return bitmap ? bitmap->Width() : 0; }
 int HeightOf(const Bitmap* bitmap) { return bitmap ? bitmap->Height() : 0; }
 
@@ -98,53 +43,26 @@ public:
     void Run();
 
 private:
-    Bitmap* ImageEntry(const KwmValue& file);
-    TUIElement& ElementFromImages(const KwmValue& normal, const KwmValue& pressed, const KwmValue& inactive,
+    TUIElement& ElementFromImages(const ThemercValue& normal, const ThemercValue& pressed, const ThemercValue& inactive,
                                   std::uint8_t anchor1, std::uint8_t anchor2, std::int32_t hitCode,
                                   std::uint32_t style, std::uint8_t mode);
     TUIElement* MakeButton(const std::string& slotKey);
     TUIElement& FramePiece(const char* key, const char* fallback, std::uint8_t anchor1, std::uint8_t anchor2,
                            std::int32_t hitCode, std::uint8_t mode);
 
-    KwmValues values_;
+    ThemercValues values_;
     ThemeState& state_;
     const ThemeErrorSink& sink_;
 };
 
-Bitmap* KwmImport::ImageEntry(const KwmValue& file) {
-    if (file.text.empty()) return nullptr;
-    std::string path = FindExistingFile(file.text);
-    if (path.empty()) return nullptr;
-    TThemeItem& item = state_.Theme->Items().Add();
-    std::size_t slash = file.text.find_last_of("/\\");
-    std::string name = slash == std::string::npos ? file.text : file.text.substr(slash + 1);
-    item.SetName(name.substr(0, name.find('.')));
-    item.SetFileName(file.text);
-    // One unreadable image costs its own picture, not the whole frame: the entry stays, empty,
-    // and the layout is still built around it.
-    if (!GuardThemeLine(file.line, sink_, [&] { ReadXpmFile(path, item.Bitmap()); })) item.Bitmap() = Bitmap{};
-    return &item.Bitmap();
-}
-
-TUIElement& KwmImport::ElementFromImages(const KwmValue& normal, const KwmValue& pressed, const KwmValue& inactive,
-                                         std::uint8_t anchor1, std::uint8_t anchor2, std::int32_t hitCode,
-                                         std::uint32_t style, std::uint8_t mode) {
-    TUIElement& element = state_.Elements->Append();
-    element.HitCode = hitCode;
-    element.StyleMask = style;
-    element.NormalBitmap = ImageEntry(normal);
-    element.DownBitmap = ImageEntry(pressed);
-    element.InactiveBitmap = ImageEntry(inactive);
-    if (!element.DownBitmap) element.DownBitmap = element.NormalBitmap;
-    if (!element.InactiveBitmap) element.InactiveBitmap = element.NormalBitmap;
-    element.Anchor1 = std::uint8_t(anchor1 | mode);
-    element.Anchor2 = anchor2;
-    if (!element.NormalBitmap) return element;
-    int w = element.NormalBitmap->Width();
-    int h = element.NormalBitmap->Height();
-    element.Corner1 = BoxInCorner(anchor1, w, h).corner1;
-    element.Corner2 = BoxInCorner(anchor2, w, h).corner2;
-    return element;
+TUIElement& KwmImport::ElementFromImages(const ThemercValue& normal, const ThemercValue& pressed,
+                                         const ThemercValue& inactive, std::uint8_t anchor1, std::uint8_t anchor2,
+                                         std::int32_t hitCode, std::uint32_t style, std::uint8_t mode) {
+    ElementImages images;
+    images.normal = AddXpmImage(*state_.Theme, normal, sink_);
+    images.down = AddXpmImage(*state_.Theme, pressed, sink_);
+    images.inactive = AddXpmImage(*state_.Theme, inactive, sink_);
+    return AppendImageElement(*state_.Elements, images, anchor1, anchor2, hitCode, style, mode);
 }
 
 TUIElement& KwmImport::FramePiece(const char* key, const char* fallback, std::uint8_t anchor1, std::uint8_t anchor2,
@@ -156,11 +74,10 @@ TUIElement* KwmImport::MakeButton(const std::string& slotKey) {
     std::string kind = UpperCase(values_.Find(slotKey).text);
     for (const ButtonKind& button : kButtonKinds) {
         if (kind != button.kind) continue;
-        KwmValue pressed = values_.Find(button.downKey);
+        ThemercValue pressed = values_.Find(button.downKey);
         if (pressed.text.empty()) pressed = values_.Find(button.kdeDownKey);
-        std::uint32_t style = ElementCodeRow(FindElementCodeByHitCode(button.hitCode)).Style;
         return &ElementFromImages(values_.FindOr(button.imageKey, button.defaultImage), pressed, {}, kAnchorTopLeft,
-                                  kAnchorTopLeft, button.hitCode, style, 0);
+                                  kAnchorTopLeft, button.hitCode, StyleOfHitCode(button.hitCode), 0);
     }
     return nullptr;
 }

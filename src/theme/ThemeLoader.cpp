@@ -7,6 +7,7 @@
 #include "theme/TextLines.h"
 #include "theme/ThemeParser.h"
 #include "theme/ThemeText.h"
+#include "theme/Xfwm4Importer.h"
 
 namespace vt {
 
@@ -20,8 +21,11 @@ void LoadThemeFile(const std::string& path, ThemeState& state, const ThemeErrorS
     // still names the file.
     std::vector<std::string> lines = ReadTextLines(path);
     CurrentDirectoryGuard inThemeFolder(FolderOf(path));
-    if (IsKwmThemePath(path)) ImportKwmTheme(lines, state, sink);
-    else ParseTheme(lines, state, sink);
+    // kwm and xfwm4 both call their theme file themerc; what is in it (and beside it) tells them
+    // apart.
+    if (!IsKwmThemePath(path)) ParseTheme(lines, state, sink);
+    else if (LooksLikeXfwm4Theme(lines)) ImportXfwm4Theme(lines, state, sink);
+    else ImportKwmTheme(lines, state, sink);
 }
 
 }  // namespace vt

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <iterator>
 
+#include "theme/ThemeText.h"
+
 namespace vt {
 namespace {
 
@@ -184,6 +186,21 @@ std::optional<Colour> FindX11Colour(std::string_view name) {
         [](const NamedColour& entry, const char* wanted) { return std::strcmp(entry.name, wanted) < 0; });
     if (found == end || std::strcmp(found->name, key) != 0) return std::nullopt;
     return found->colour;
+}
+
+std::optional<Colour> ParseHashColour(std::string_view text) {
+    if (text.empty() || text[0] != '#') return std::nullopt;
+    const std::size_t digits = text.size() - 1;
+    if (digits == 0 || digits % 3 != 0 || digits > 12) return std::nullopt;
+    const std::size_t width = digits / 3;
+    unsigned component[3];
+    for (std::size_t c = 0; c < 3; ++c) {
+        std::uint32_t v = 0;
+        if (!TryParseHex(std::string(text.substr(1 + c * width, width)), v)) return std::nullopt;
+        const int bits = int(width) * 4;
+        component[c] = bits >= 8 ? v >> (bits - 8) : v << (8 - bits);
+    }
+    return MakeColour(component[0], component[1], component[2]);
 }
 
 }  // namespace vt

@@ -9,5 +9,8 @@ namespace vt {
 
 // The colour of an X11 colour name, ignoring case and blanks; none for an unknown name.
 std::optional<Colour> FindX11Colour(std::string_view name);
+// An X colour written in hexadecimal: #RGB, #RRGGBB, #RRRGGGBBB or #RRRRGGGGBBBB, each component
+// at its width and its high 8 bits kept (#F00 is 0xF0 red, as X reads it); none when malformed.
+std::optional<Colour> ParseHashColour(std::string_view text);
 
 }  // namespace vt

@@ -193,28 +193,15 @@ private:
 
     Colour ParseColour(const std::string& text) {
         if (text.empty()) return 0;
-        if (text[0] == '#') return ParseHashColour(text);
+        if (text[0] == '#') {
+            if (std::optional<Colour> colour = ParseHashColour(text)) return *colour;
+            Fail("malformed colour " + text);
+        }
         if (SameText(text, "None")) {
             transparent_ = true;
             return kTransparentColour;
         }
         return FindX11Colour(text).value_or(0);  // unknown names stay black
-    }
-
-    // #RGB, #RRGGBB, #RRRGGGBBB or #RRRRGGGGBBBB: each component at its width, of which the high
-    // 8 bits are kept (#F00 is 0xF0 red, as X reads it).
-    Colour ParseHashColour(const std::string& text) {
-        const std::size_t digits = text.size() - 1;
-        if (digits == 0 || digits % 3 != 0 || digits > 12) Fail("malformed colour " + text);
-        const std::size_t width = digits / 3;
-        unsigned component[3];
-        for (int c = 0; c < 3; ++c) {
-            std::uint32_t v = 0;
-            if (!TryParseHex(text.substr(1 + c * width, width), v)) Fail("malformed colour " + text);
-            const int bits = int(width) * 4;
-            component[c] = bits >= 8 ? v >> (bits - 8) : v << (8 - bits);
-        }
-        return MakeColour(component[0], component[1], component[2]);
     }
 
     // Rows shorter than the width leave the rest black, longer ones are clipped, rows past the

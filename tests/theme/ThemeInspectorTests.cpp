@@ -40,6 +40,10 @@ const DumpCase kDumpCases[] = {
     // KDE 1 layout: grouped keys, Off and Sticky slots, the DownButton spelling beside the
     // ButtonDown one, upper-case default names of lower-case files, XPM colour forms of KDE 1.
     {"kwm/kde1/themerc", "kwm/kde1/themerc.dump", true},
+    // xfwm4 layout, told from kwm by its content: PNGs over XPMs and a PNG alone, a partial
+    // button set around the title (stick and hide without images), shade as roll-up, text colours
+    // given as a colour and as a GTK name.
+    {"xfwm4/juniper/themerc", "xfwm4/juniper/themerc.dump", true},
 };
 
 TEST(ThemeInspector, DumpsOurThemesAsExpected) {

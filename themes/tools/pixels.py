@@ -1,7 +1,8 @@
-"""Shared helpers for the sample themes' image scripts: 24-bit BMP and XPM writers and a few colour
-functions. Standard library only; each theme's make_*.py imports this file."""
+"""Shared helpers for the sample themes' image scripts: 24-bit BMP, XPM and 8-bit RGBA PNG writers and
+a few colour functions. Standard library only; each theme's make_*.py imports this file."""
 import os
 import struct
+import zlib
 
 MAGENTA = (255, 0, 255)
 
@@ -41,6 +42,18 @@ def write_xpm(folder, name, width, height, pixel):
     with open(os.path.join(folder, name), "w", newline="\n") as f:
         f.write("\n".join(lines) + "\n")
 
+
+
+def write_png(folder, name, width, height, pixel):
+    """pixel(x, y) gives (r, g, b, a); 8-bit RGBA, not interlaced, every row unfiltered."""
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+    raw = b"".join(b"\0" + b"".join(bytes(pixel(x, y)) for x in range(width)) for y in range(height))
+    data = (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+    with open(os.path.join(folder, name), "wb") as f:
+        f.write(data)
 
 def hexrgb(text):
     text = text.lstrip("#")

@@ -1,0 +1,48 @@
+#include "theme/ImportedImage.h"
+
+#include "graphics/AlphaOver.h"
+#include "graphics/PngReader.h"
+#include "theme/FileNameCase.h"
+#include "theme/XpmReader.h"
+
+namespace vt {
+namespace {
+
+TThemeItem& AddEntry(TTheme& theme, const std::string& file) {
+    TThemeItem& item = theme.Items().Add();
+    const std::size_t slash = file.find_last_of("/\\");
+    const std::string name = slash == std::string::npos ? file : file.substr(slash + 1);
+    item.SetName(name.substr(0, name.find('.')));
+    item.SetFileName(file);
+    return item;
+}
+
+}  // namespace
+
+Bitmap* AddXpmImage(TTheme& theme, const ThemercValue& file, const ThemeErrorSink& sink) {
+    if (file.text.empty()) return nullptr;
+    const std::string path = FindExistingFile(file.text);
+    if (path.empty()) return nullptr;
+    TThemeItem& item = AddEntry(theme, file.text);
+    if (!GuardThemeLine(file.line, sink, [&] { ReadXpmFile(path, item.Bitmap()); })) item.Bitmap() = Bitmap{};
+    return &item.Bitmap();
+}
+
+Bitmap* AddLayeredImage(TTheme& theme, const std::string& base, const ThemeErrorSink& sink) {
+    const std::string xpm = FindExistingFile(base + ".xpm");
+    const std::string png = FindExistingFile(base + ".png");
+    if (xpm.empty() && png.empty()) return nullptr;
+    TThemeItem& item = AddEntry(theme, xpm.empty() ? base + ".png" : base + ".xpm");
+    Bitmap& bitmap = item.Bitmap();
+    if (!xpm.empty() && !GuardThemeLine(0, sink, [&] { ReadXpmFile(xpm, bitmap); })) bitmap = Bitmap{};
+    if (!png.empty()) {
+        GuardThemeLine(0, sink, [&] {
+            RgbaImage image;
+            LoadPngFile(png, image);
+            DrawAlphaOver(image, bitmap);
+        });
+    }
+    return &bitmap;
+}
+
+}  // namespace vt

@@ -1,0 +1,25 @@
+#pragma once
+// The images of themes imported from other window managers (kwm, xfwm4), each added to the
+// theme's bitmap collection as it is read. An entry's Name is the file name without its folder
+// and without anything from its first "." on; its FileName is the name as the theme gave it.
+// Image names are taken relative to the current directory (the theme's folder). An image that
+// cannot be read is reported to the sink with the line that named it (0 for a name the importer
+// made up) and leaves its entry empty: one bad file costs its own picture, not the frame.
+#include <string>
+
+#include "graphics/Bitmap.h"
+#include "theme/TTheme.h"
+#include "theme/ThemeErrors.h"
+#include "theme/ThemercValues.h"
+
+namespace vt {
+
+// The XPM file the value names; null when the name is empty or no such file exists.
+Bitmap* AddXpmImage(TTheme& theme, const ThemercValue& file, const ThemeErrorSink& sink);
+
+// BASE.xpm with BASE.png drawn over it, as xfwm4 layers them (either file may be missing; the
+// PNG's alpha as AlphaOver describes). Null when neither exists. A file that cannot be read is
+// reported and the other one is still used.
+Bitmap* AddLayeredImage(TTheme& theme, const std::string& base, const ThemeErrorSink& sink);
+
+}  // namespace vt
