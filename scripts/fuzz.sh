@@ -9,7 +9,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 build=$top/build/fuzz
-targets=${FUZZ_TARGETS:-bmp xpm theme kwm forth}
+targets=${FUZZ_TARGETS:-bmp png xpm theme kwm xfwm4 forth}
 
 cmake -S "$top" -B "$build" -DVT_FUZZ=ON -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
@@ -20,9 +20,11 @@ cmake --build "$build" -j 2 --target $(for t in $targets; do printf 'fuzz_%s ' "
 seed_files() {
   case "$1" in
     bmp)   find "$top/tests/graphics/data" "$top/tests/theme/data" -name '*.bmp' ;;
+    png)   find "$top/tests/graphics/data/png" -name '*.png' ;;
     xpm)   find "$top/tests/theme/data" -name '*.xpm' ;;
     theme) find "$top/tests/theme/data" -name '*.theme' ;;
-    kwm)   find "$top/tests/theme/data" -iname 'themerc*' ! -name '*.dump' ;;
+    kwm)   find "$top/tests/theme/data/kwm" -iname 'themerc*' ! -name '*.dump' ;;
+    xfwm4) find "$top/tests/theme/data/xfwm4" -name 'themerc' ;;
     forth) find "$top/tests/script/data" -name '*.fs' ;;
   esac
 }

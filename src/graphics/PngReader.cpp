@@ -244,11 +244,13 @@ private:
             const int filter = raw[at];
             std::uint8_t* row = raw.data() + at + 1;
             Unfilter(filter, row, previous, rowBytes, bpp, int(pass.y0 + y * pass.dy));
-            for (std::uint32_t x = 0; x < w; ++x) {
-                std::uint8_t* pixel = image.rgba.data() +
-                                      ((std::size_t(pass.y0) + std::size_t(y) * pass.dy) * header_.width + pass.x0 +
-                                       std::size_t(x) * pass.dx) * 4;
-                Sample(row, x, pixel);
+            std::uint8_t* pixel =
+                image.rgba.data() + ((std::size_t(pass.y0) + std::size_t(y) * pass.dy) * header_.width + pass.x0) * 4;
+            const std::size_t step = std::size_t(pass.dx) * 4;
+            if (header_.depth == 8 && header_.colourType == kRgba) {
+                for (std::uint32_t x = 0; x < w; ++x, pixel += step) std::memcpy(pixel, row + std::size_t(x) * 4, 4);
+            } else {
+                for (std::uint32_t x = 0; x < w; ++x, pixel += step) Sample(row, x, pixel);
             }
             previous = row;
             at += 1 + rowBytes;
