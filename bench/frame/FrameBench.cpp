@@ -5,7 +5,11 @@
 //     window unskinned (an identical window that is not registered: DefWindowProc paints it);
 //  2. BuildRegion of a 1920x1080 window whose stretched pieces have transparent pixels
 //     (AUTOEXCLUDE=1), against the same theme with AUTOEXCLUDE=0;
-//  3. a repaint of one element through the repaint message against the full frame paint.
+//  3. a repaint of one element through the repaint message against the full frame paint;
+//  4. WM_NCHITTEST of a skinned window with 20 elements against Wine's own hit test of its
+//     unskinned twin, with the pointer moving within the caption (no hover change);
+//  5. a hover change end to end: the hit test that moves the hover from one button to another,
+//     running the old one's OnMouseExit and the new one's OnMouseEnter and repainting both.
 // Each round times both sides back to back, the order flipping every round, so that both see the
 // same load from whatever else runs on the machine; the figures are medians of the rounds. After
 // the figures, where a full paint goes: the part every pass pays and each element's share.
@@ -317,6 +321,54 @@ void MeasurePainting(vt::ModuleState& state, const char* label, const Options& o
     if (experiments) MeasureAlternatives(sk, o);
 }
 
+// Figures 4 and 5, on the input tests' theme with four more buttons (20 elements).
+void MeasureInput(vt::ModuleState& state, const Options& o) {
+    BenchWindow own("Frame bench", 1024, 768), skinned("Frame bench", 1024, 768);
+    state.registry.RegisterWindow(skinned.Get(), true);
+    SetWindowPos(skinned.Get(), HWND_TOP, 0, 0, 1024, 768, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(own.Get(), HWND_TOP, 0, 0, 1024, 768, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER);
+    const HWND sk = skinned.Get(), ow = own.Get();
+    const int count = vt::CurrentTheme().Elements ? int(vt::CurrentTheme().Elements->Count()) : 0;
+    // Two points of the caption, and the middles of close and maximise (12 x 12, 8 pixels down,
+    // 9 and 25 pixels in from the right).
+    const LPARAM captionA = MAKELPARAM(300, 12), captionB = MAKELPARAM(301, 13);
+    const LPARAM close = MAKELPARAM(1024 - 15, 13), maximise = MAKELPARAM(1024 - 31, 13);
+    const int n = o.paints * 10;
+    std::vector<double> ownMs, skMs, ratios, hoverMs, paintMs;
+    for (int round = 0; round < o.rounds; ++round) {
+        double ownT = 0, skT = 0;
+        auto timeOwn = [&] {
+            Bring(ow, {sk});
+            bool flip = false;
+            ownT = MsPerCall(n, [&] { SendMessageA(ow, WM_NCHITTEST, 0, (flip = !flip) ? captionA : captionB); });
+        };
+        auto timeSkinned = [&] {
+            Bring(sk, {ow});
+            bool flip = false;
+            skT = MsPerCall(n, [&] { SendMessageA(sk, WM_NCHITTEST, 0, (flip = !flip) ? captionA : captionB); });
+        };
+        if (round % 2 == 0) {
+            timeOwn();
+            timeSkinned();
+        } else {
+            timeSkinned();
+            timeOwn();
+        }
+        ownMs.push_back(ownT);
+        skMs.push_back(skT);
+        ratios.push_back(skT / ownT);
+        bool flip = false;
+        hoverMs.push_back(MsPerCall(o.paints, [&] { SendMessageA(sk, WM_NCHITTEST, 0, (flip = !flip) ? close : maximise); }));
+        paintMs.push_back(MsPerCall(o.paints, [&] { FullPaint(sk); }));
+    }
+    Say("[input] window 1024x768, %d elements, %d rounds of %d hit tests each side\n", count, o.rounds, n);
+    Say("  4. WM_NCHITTEST, skinned               : %8.4f ms\n", Median(skMs));
+    Say("     WM_NCHITTEST, Wine's own            : %8.4f ms\n", Median(ownMs));
+    Say("     ratio skinned/own %.3f (median of the rounds' ratios; goal <= 1.5)\n", Median(ratios));
+    Say("  5. hover change (exit + enter words, two elements repainted): %8.4f ms\n", Median(hoverMs));
+    Say("     full WM_NCPAINT of the same window                       : %8.4f ms\n", Median(paintMs));
+}
+
 struct RegionCase {
     const char* label;
     std::string theme;
@@ -600,6 +652,13 @@ int main(int argc, char** argv) {
         if (use(pane)) MeasurePainting(state, "Pane", o, kClose, true, true);
         else status = 1;
         if (use(wide)) MeasurePainting(state, "Pane, 1024-wide transparent title and bottom", o, kClose, true, false);
+        else status = 1;
+        const std::string input = vt::test::WriteInputTheme(
+            {{"[IGNORED]", "HELP TR:-84,8 TR:-73,19 btn btndown btn btnhot\nNEXT TR:-100,8 TR:-89,19 btn btndown btn btnhot\n"
+                           "PREV TR:-116,8 TR:-105,19 btn btndown btn btnhot\nTASKLIST TR:-132,8 TR:-121,19 btn btndown btn btnhot\n"
+                           "[IGNORED]"}});
+        files.push_back(input);
+        if (use(input)) MeasureInput(state, o);
         else status = 1;
         if (use(wide)) {
             MeasureRegion(state,
