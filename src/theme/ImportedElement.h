@@ -10,6 +10,16 @@
 
 namespace vt {
 
+// The style masks of generated elements (Win32 window-style bits): frame pieces exist for
+// windows with a sizing frame, title pieces for windows with a caption, the client for all.
+constexpr std::uint32_t kThickFrameStyle = 0x00040000;
+constexpr std::uint32_t kCaptionStyle = 0x00C00000;
+constexpr std::uint32_t kAnyStyle = 0xFFFFFFFF;
+
+// The size of an image that may be missing (0 when it is).
+inline int WidthOf(const Bitmap* bitmap) { return bitmap ? bitmap->Width() : 0; }
+inline int HeightOf(const Bitmap* bitmap) { return bitmap ? bitmap->Height() : 0; }
+
 struct ElementImages {
     Bitmap* normal = nullptr;
     Bitmap* down = nullptr;      // null: the normal image

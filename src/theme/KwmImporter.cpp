@@ -11,10 +11,6 @@
 namespace vt {
 namespace {
 
-constexpr std::uint32_t kThickFrameStyle = 0x00040000;
-constexpr std::uint32_t kCaptionStyle = 0x00C00000;
-constexpr std::uint32_t kAnyStyle = 0xFFFFFFFF;
-
 struct ButtonKind {
     const char* kind;         // the upper-cased value of ButtonA .. ButtonF
     const char* imageKey;
@@ -31,9 +27,6 @@ constexpr std::array<ButtonKind, 4> kButtonKinds = {{
     {"ICONIFY", "MinimizeButton", "ICONIFY.XPM", "MinimizeButtonDown", "MinimizeDownButton", 257},
     {"CLOSE", "CloseButton", "CLOSE.XPM", "CloseButtonDown", "CloseDownButton", 256},
 }};
-
-int WidthOf(const Bitmap* bitmap) { return bitmap ? bitmap->Width() : 0; }
-int HeightOf(const Bitmap* bitmap) { return bitmap ? bitmap->Height() : 0; }
 
 class KwmImport {
 public:

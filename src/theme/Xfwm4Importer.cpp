@@ -14,9 +14,6 @@
 namespace vt {
 namespace {
 
-constexpr std::uint32_t kThickFrameStyle = 0x00040000;
-constexpr std::uint32_t kCaptionStyle = 0x00C00000;
-constexpr std::uint32_t kAnyStyle = 0xFFFFFFFF;
 // Offsets and spacings past this many pixels are no frame a window could have.
 constexpr std::int32_t kMaxOffset = 1024;
 // xfwm4's own default when a theme says nothing: menu left, title, then shade, hide, maximize
@@ -77,9 +74,6 @@ std::string Trimmed(const std::string& text) {
     while (last > first && static_cast<unsigned char>(text[last - 1]) <= 32) --last;
     return text.substr(first, last - first);
 }
-
-int WidthOf(const Bitmap* bitmap) { return bitmap ? bitmap->Width() : 0; }
-int HeightOf(const Bitmap* bitmap) { return bitmap ? bitmap->Height() : 0; }
 
 class Xfwm4Import {
 public:

@@ -1,6 +1,6 @@
 // vttheme check THEME | vttheme dump THEME
 //
-// Loads a theme (native, or kwm when the path names a themerc or kwmrc) as the module does,
+// Loads a theme (native, or kwm or xfwm4 when the path names a themerc or kwmrc) as the module does,
 // without showing any box. check prints each load error as PATH:LINE: MESSAGE; dump prints the
 // loaded model and then the errors. Exit status: 0 when every line loaded, 1 when any failed,
 // 2 for a usage error.
