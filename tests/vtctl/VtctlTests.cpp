@@ -281,10 +281,17 @@ TEST_F(VtctlTest, LogoffEndsTheControllerCleanly) {
 TEST_F(VtctlTest, ThemeRefusesBrokenThemeWithItsLinesTakesItForcedAndSwitchesLive) {
     const std::string broken = test::WritePaneTheme({{"CAPTION TL:8,2", "NOSUCHPIECE TL:8,2"},
                                                      {"1 100 65280 PUTPIXEL ;", "1 100 NOSUCHWORD ;"}});
+    // The lines the two faults are on, counted in the file written.
+    auto lineOf = [&](const std::string& text) {
+        const std::string content = ReadFileText(broken);
+        const std::size_t at = content.find(text);
+        return std::to_string(1 + std::count(content.begin(), content.begin() + std::ptrdiff_t(at), '\n'));
+    };
+    const std::string pieceLine = lineOf("NOSUCHPIECE"), wordLine = lineOf("NOSUCHWORD");
     Result refused = Vtctl("theme \"" + broken + "\"");
     EXPECT_EQ(refused.code, ctl::kThemeRefused);
-    EXPECT_TRUE(Contains(refused.err, broken + ":27: Invalid element code")) << refused.err;
-    EXPECT_TRUE(Contains(refused.err, broken + ":56: Unknown WORD NOSUCHWORD")) << refused.err;
+    EXPECT_TRUE(Contains(refused.err, broken + ":" + pieceLine + ": Invalid element code")) << refused.err;
+    EXPECT_TRUE(Contains(refused.err, broken + ":" + wordLine + ": Unknown WORD NOSUCHWORD")) << refused.err;
     EXPECT_TRUE(Contains(refused.err, "vtctl: theme refused: 2 line(s)")) << refused.err;
     EXPECT_EQ(ReadControllerValue("Theme").value_or(""), themeA_) << "a refused theme is not written";
 
@@ -305,7 +312,7 @@ TEST_F(VtctlTest, ThemeRefusesBrokenThemeWithItsLinesTakesItForcedAndSwitchesLiv
 
     Result forced = Vtctl("theme --force \"" + broken + "\"");
     EXPECT_EQ(forced.code, ctl::kDone) << forced.err;
-    EXPECT_TRUE(Contains(forced.err, broken + ":27: ")) << "the errors are still printed: " << forced.err;
+    EXPECT_TRUE(Contains(forced.err, broken + ":" + pieceLine + ": ")) << "the errors are still printed: " << forced.err;
     EXPECT_EQ(ReadControllerValue("Theme").value_or(""), broken);
     // The module in the probe would now show its load errors in boxes; it is not asked to reload.
     EXPECT_EQ(probe.Close(), 0);

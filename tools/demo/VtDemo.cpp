@@ -1,0 +1,383 @@
+// vtdemo VTCTL OUTDIR THEME [THEME...]
+// What a user does, inside one Wine desktop: programs nobody here wrote (Notepad with text typed
+// into it, Regedit, Minesweeper, Wine's configuration dialog) are started; `vtctl start` skins
+// them with the first theme; `vtctl theme` switches them live to each other theme and back; the
+// pointer hovers a frame button, presses one, and opens a menu of the skinned menu bar; `vtctl
+// stop` gives every window its own frame back. After each step the whole screen is saved as a
+// BMP in OUTDIR (shots.txt lists them with their captions). The verdict comes from the programs
+// themselves: every window skinned (its client area moved by the theme's frame), still
+// answering, the typed text intact, and every frame back after the stop. The last line is
+// "demo passed" or "demo FAILED: ..." (the exit status says the same).
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kWaitMs = 10000;
+
+// Printed to stdout and to OUTDIR\demo.log: a program a Wine desktop starts may have no console.
+FILE* g_log = nullptr;
+void Say(const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+    if (g_log) {
+        std::fprintf(g_log, "%s\n", line.c_str());
+        std::fflush(g_log);
+    }
+}
+
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = kWaitMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (done()) return true;
+        if (GetTickCount() - start > timeoutMs) return false;
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+        Sleep(50);
+    }
+}
+
+// A process started by the demo; ended by it if it is still there at the end.
+class Process {
+public:
+    bool Start(const std::string& commandLine) {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        std::string line = commandLine;
+        if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return false;
+        process_ = info.hProcess;
+        CloseHandle(info.hThread);
+        id_ = info.dwProcessId;
+        return true;
+    }
+    ~Process() {
+        if (process_) {
+            if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) TerminateProcess(process_, 1);
+            CloseHandle(process_);
+        }
+    }
+    Process() = default;
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    DWORD Id() const { return id_; }
+    // Its exit code, once it has ended within the time.
+    bool Wait(DWORD timeoutMs, DWORD& code) const {
+        if (!process_ || WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return false;
+        GetExitCodeProcess(process_, &code);
+        return true;
+    }
+    bool Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD id_ = 0;
+};
+
+struct Search {
+    DWORD id;
+    HWND found;
+};
+BOOL CALLBACK Visit(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<Search*>(p);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner != s->id || !IsWindowVisible(w) || GetParent(w)) return TRUE;
+    s->found = w;
+    return FALSE;
+}
+
+// A program on the desktop, its main window, and where its client area lies in that window
+// (which the frame around it decides).
+struct Program {
+    const char* name;
+    const char* commandLine;
+    RECT place;
+    std::unique_ptr<Process> process;
+    HWND window = nullptr;
+    POINT ownClient{};
+
+    POINT ClientOffset() const {
+        RECT outer{};
+        GetWindowRect(window, &outer);
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        return POINT{origin.x - outer.left, origin.y - outer.top};
+    }
+    bool Answering() const {
+        DWORD_PTR ignored = 0;
+        return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &ignored) != 0;
+    }
+};
+
+bool Same(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
+
+// The whole screen as a 24-bit BMP.
+bool SaveScreen(const std::string& path) {
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool ok = false;
+    if (dib && memory) {
+        HGDIOBJ old = SelectObject(memory, dib);
+        BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+        GdiFlush();
+        SelectObject(memory, old);
+        const DWORD stride = DWORD((w * 3 + 3) & ~3), size = stride * DWORD(h);
+        BITMAPFILEHEADER file{0x4D42, DWORD(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
+                              DWORD(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER))};
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(&file), sizeof file);
+        out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+        out.write(static_cast<const char*>(bits), std::streamsize(size));
+        ok = bool(out);
+    }
+    if (dib) DeleteObject(dib);
+    if (memory) DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+// Real pointer and key input, as a person gives it.
+void PointerTo(int x, int y) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = LONG((x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = LONG((y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+    Sleep(150);
+    SendInput(1, &input, sizeof input);  // again: Wine may echo the warp of an older move later
+    Sleep(150);
+}
+void Button(DWORD flag) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flag;
+    SendInput(1, &input, sizeof input);
+    Sleep(200);
+}
+void Key(WORD key) {
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+    Sleep(200);
+}
+
+class Demo {
+public:
+    Demo(std::string vtctl, std::string out) : vtctl_(std::move(vtctl)), out_(std::move(out)) {}
+
+    void Shot(const std::string& name, const std::string& caption) {
+        Sleep(400);  // what the last step changed is drawn by now
+        const std::string path = out_ + "\\" + name + ".bmp";
+        if (!SaveScreen(path)) Fail("could not save " + path);
+        shots_ << name << "|" << caption << "\n";
+        shots_.flush();
+        Say("demo: screenshot " + name + ": " + caption);
+    }
+    void Check(bool ok, const std::string& what) {
+        Say(std::string(ok ? "demo: ok: " : "demo: FAILED: ") + what);
+        if (!ok) failures_.push_back(what);
+    }
+    void Fail(const std::string& what) { Check(false, what); }
+    bool Passed() const { return failures_.empty(); }
+    const std::vector<std::string>& Failures() const { return failures_; }
+
+    // vtctl with these arguments, to its end; its exit code (-1: it did not end).
+    int Vtctl(const std::string& arguments) {
+        Process p;
+        if (!p.Start("\"" + vtctl_ + "\" " + arguments)) return -1;
+        DWORD code = 0;
+        return p.Wait(kWaitMs, code) ? int(code) : -1;
+    }
+    bool StartResident(const std::string& arguments) { return resident_.Start("\"" + vtctl_ + "\" " + arguments); }
+    const Process& Resident() const { return resident_; }
+    bool OpenShots() {
+        shots_.open(out_ + "\\shots.txt", std::ios::binary | std::ios::trunc);
+        return bool(shots_);
+    }
+
+private:
+    std::string vtctl_, out_;
+    std::ofstream shots_;
+    std::vector<std::string> failures_;
+    Process resident_;
+};
+
+std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
+
+int Run(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: vtdemo VTCTL OUTDIR THEME [THEME...]\n");
+        return 2;
+    }
+    const std::string out = argv[2];
+    g_log = std::fopen((out + "\\demo.log").c_str(), "w");
+    std::vector<std::string> themes(argv + 3, argv + argc);
+    Demo demo(argv[1], out);
+    if (!demo.OpenShots()) {
+        Say("demo FAILED: cannot write to " + out);
+        return 1;
+    }
+    std::vector<Program> programs(4);
+    programs[0].name = "Notepad", programs[0].commandLine = "notepad.exe", programs[0].place = {10, 10, 500, 330};
+    programs[1].name = "Regedit", programs[1].commandLine = "regedit.exe", programs[1].place = {510, 10, 1010, 360};
+    programs[2].name = "Minesweeper", programs[2].commandLine = "winemine.exe", programs[2].place = {10, 360, 0, 0};
+    programs[3].name = "Wine configuration", programs[3].commandLine = "winecfg.exe", programs[3].place = {420, 250, 0, 0};
+    Program& notepad = programs[0];
+    HWND edit = nullptr;
+    const std::string typed = "Typed into a skinned Notepad.";
+    // The programs started and placed, and the text typed into Notepad.
+    auto startPrograms = [&] {
+        for (Program& p : programs) {
+            p.process = std::make_unique<Process>();
+            p.window = nullptr;
+            if (!p.process->Start(p.commandLine) || !WaitFor([&] {
+                    Search s{p.process->Id(), nullptr};
+                    EnumWindows(Visit, reinterpret_cast<LPARAM>(&s));
+                    return (p.window = s.found) != nullptr;
+                })) {
+                demo.Fail(std::string("could not start ") + p.name);
+                continue;
+            }
+            const RECT& r = p.place;
+            const UINT flags = SWP_NOACTIVATE | SWP_NOZORDER | (r.right ? 0 : SWP_NOSIZE);
+            SetWindowPos(p.window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
+        }
+        edit = notepad.window ? FindWindowExA(notepad.window, nullptr, "Edit", nullptr) : nullptr;
+        for (char ch : typed) {
+            if (edit) PostMessageA(edit, WM_CHAR, WPARAM(static_cast<unsigned char>(ch)), 1);
+        }
+        WaitFor([] { return false; }, 700);
+    };
+    // The programs end as a person ends them (Notepad's text unmodified, so it asks nothing).
+    auto closePrograms = [&] {
+        DWORD_PTR ignored = 0;
+        if (edit) SendMessageTimeoutA(edit, EM_SETMODIFY, FALSE, 0, SMTO_ABORTIFHUNG, 3000, &ignored);
+        for (Program& p : programs) {
+            if (p.window) PostMessageA(p.window, WM_CLOSE, 0, 0);
+        }
+        for (Program& p : programs) {
+            DWORD code = 0;
+            if (p.window) demo.Check(p.process->Wait(kWaitMs, code), std::string(p.name) + " closed normally");
+        }
+    };
+
+    // Wine's own frames first. The module skins the windows made after it came: the programs
+    // are started again once vtctl runs.
+    startPrograms();
+    for (Program& p : programs) {
+        if (p.window) p.ownClient = p.ClientOffset();
+    }
+    demo.Shot("own", "Before: Notepad, Regedit, Minesweeper and Wine's configuration with Wine's own frames");
+    closePrograms();
+
+    // Skinned: each window's client area moves into the theme's frame.
+    if (!demo.StartResident("start --theme " + Quoted(themes[0]) + " --tick 500")) demo.Fail("vtctl start did not run");
+    WaitFor([] { return false; }, 1500);  // the hook installed
+    startPrograms();
+    for (Program& p : programs) {
+        if (!p.window) continue;
+        demo.Check(WaitFor([&] { return !Same(p.ClientOffset(), p.ownClient); }),
+                   std::string(p.name) + " skinned by " + themes[0]);
+    }
+    demo.Shot("skinned", "vtctl start: every program skinned with the first sample theme");
+    std::vector<POINT> previous;
+    for (Program& p : programs) previous.push_back(p.window ? p.ClientOffset() : POINT{});
+
+    // Live switches: each other theme, then the first again.
+    std::vector<std::string> order(themes.begin() + 1, themes.end());
+    order.push_back(themes[0]);
+    for (std::size_t t = 0; t < order.size(); ++t) {
+        const int code = demo.Vtctl("theme " + Quoted(order[t]));
+        demo.Check(code == 0, "vtctl theme " + order[t] + " (exit " + std::to_string(code) + ")");
+        demo.Check(WaitFor([&] { return !Same(notepad.ClientOffset(), previous[0]); }),
+                   "Notepad took " + order[t] + " live");
+        WaitFor([] { return false; }, 600);  // the other programs in their own time
+        for (std::size_t i = 0; i < programs.size(); ++i) {
+            if (programs[i].window) previous[i] = programs[i].ClientOffset();
+        }
+        if (t + 1 < order.size()) demo.Shot("theme" + std::to_string(t + 2), "vtctl theme: switched live to " + order[t]);
+    }
+
+    // Hover and press, by the pointer, on Notepad's frame buttons (the first theme's close and
+    // minimise buttons lie 16 and 60 pixels in from the right edge, 16 down).
+    SetForegroundWindow(notepad.window);
+    RECT n{};
+    GetWindowRect(notepad.window, &n);
+    PointerTo(n.right - 16, n.top + 16);
+    demo.Shot("hover", "The pointer on Notepad's close button: its hover look and glow");
+    PointerTo(n.right - 60, n.top + 16);
+    Button(MOUSEEVENTF_LEFTDOWN);
+    demo.Shot("pressed", "The minimise button held down");
+    PointerTo(n.left + 150, n.top + 16);  // off the button: released there, nothing happens
+    Button(MOUSEEVENTF_LEFTUP);
+    demo.Check(!IsIconic(notepad.window), "released off the button: Notepad not minimised");
+
+    // A drop-down of the skinned menu bar, opened by a click on its first item.
+    const POINT client = notepad.ClientOffset();
+    PointerTo(n.left + client.x + 12, n.top + client.y - 8);
+    Button(MOUSEEVENTF_LEFTDOWN);
+    Button(MOUSEEVENTF_LEFTUP);
+    demo.Shot("menu", "A click on the skinned menu bar: Notepad's File menu open");
+    Key(VK_ESCAPE);
+    Key(VK_ESCAPE);
+    PointerTo(600, 700);
+
+    for (Program& p : programs) {
+        if (p.window) demo.Check(p.Answering(), std::string(p.name) + " still answering");
+    }
+    char text[128] = {};
+    DWORD_PTR ignored = 0;
+    if (edit) SendMessageTimeoutA(edit, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 3000, &ignored);
+    demo.Check(typed == text, "the text typed into Notepad is intact");
+
+    // Stopped: every frame is Wine's own again.
+    const int stop = demo.Vtctl("stop");
+    demo.Check(stop == 0, "vtctl stop (exit " + std::to_string(stop) + ")");
+    DWORD residentCode = 0;
+    demo.Check(demo.Resident().Wait(kWaitMs, residentCode), "the resident vtctl ended");
+    for (Program& p : programs) {
+        if (!p.window) continue;
+        demo.Check(WaitFor([&] { return Same(p.ClientOffset(), p.ownClient); }), std::string(p.name) + " has its own frame back");
+    }
+    demo.Shot("stopped", "vtctl stop: every window has Wine's own frame back");
+
+    closePrograms();
+    if (demo.Passed()) {
+        Say("demo passed");
+        return 0;
+    }
+    std::string why;
+    for (const std::string& f : demo.Failures()) why += (why.empty() ? "" : "; ") + f;
+    Say("demo FAILED: " + why);
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int status = 1;
+    try {
+        status = Run(argc, argv);
+    } catch (const std::exception& e) {
+        Say(std::string("demo FAILED: ") + e.what());
+    }
+    if (g_log) std::fclose(g_log);
+    return status;
+}
