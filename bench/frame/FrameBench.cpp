@@ -234,6 +234,18 @@ struct Options {
 
 void FullPaint(HWND window) { SendMessageA(window, WM_NCPAINT, 1, 0); }
 
+// Both sides of a round back to back, the order flipping every round, so that both see the same load.
+template <typename First, typename Second>
+void InTurn(int round, First first, Second second) {
+    if (round % 2 == 0) {
+        first();
+        second();
+    } else {
+        second();
+        first();
+    }
+}
+
 // Figures 1 and 3 for one theme, and the breakdown of a full paint.
 void MeasureAlternatives(HWND window, const Options& o);
 
@@ -263,13 +275,7 @@ void MeasurePainting(vt::ModuleState& state, const char* label, const Options& o
             skT = MsPerCall(o.paints, [&] { FullPaint(sk); });
             oneT = MsPerCall(o.paints, [&] { SendMessageA(sk, repaint, WPARAM(element), LPARAM(-1)); });
         };
-        if (round % 2 == 0) {
-            timeOwn();
-            timeSkinned();
-        } else {
-            timeSkinned();
-            timeOwn();
-        }
+        InTurn(round, timeOwn, timeSkinned);
         ownMs.push_back(ownT);
         skinnedMs.push_back(skT);
         singleMs.push_back(oneT);
@@ -347,13 +353,7 @@ void MeasureInput(vt::ModuleState& state, const Options& o) {
             bool flip = false;
             skT = MsPerCall(n, [&] { SendMessageA(sk, WM_NCHITTEST, 0, (flip = !flip) ? captionA : captionB); });
         };
-        if (round % 2 == 0) {
-            timeOwn();
-            timeSkinned();
-        } else {
-            timeSkinned();
-            timeOwn();
-        }
+        InTurn(round, timeOwn, timeSkinned);
         ownMs.push_back(ownT);
         skMs.push_back(skT);
         ratios.push_back(skT / ownT);

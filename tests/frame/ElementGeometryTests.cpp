@@ -1,26 +1,16 @@
 // Element rectangles from their corners, OnCalcRect, and the client rectangle.
 #include <gtest/gtest.h>
 
+#include "TestElements.h"
 #include "frame/ElementGeometry.h"
 #include "script/Engine.h"
-#include "theme/CornerSpec.h"
 #include "theme/ThemeState.h"
 #include "theme/ThemeWords.h"
 
 namespace vt {
 namespace {
 
-TUIElement Element(const char* first, const char* second, std::int32_t code = 3, std::uint32_t mask = 0xFFFFFFFF) {
-    TUIElement e;
-    CornerSpec a = ParseCorner(first), b = ParseCorner(second);
-    e.Corner1 = a.point;
-    e.Anchor1 = a.anchor;
-    e.Corner2 = b.point;
-    e.Anchor2 = b.anchor;
-    e.HitCode = code;
-    e.StyleMask = mask;
-    return e;
-}
+using test::Element;
 
 TEST(ElementGeometry, EveryAnchorCombination) {
     struct Row {

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "TestElements.h"
 #include "frame/ElementGeometry.h"
 #include "frame/FrameHit.h"
 #include "frame/FrameInput.h"
 #include "script/Engine.h"
-#include "theme/CornerSpec.h"
 #include "theme/ThemeState.h"
 #include "theme/ThemeWords.h"
 
@@ -30,15 +30,8 @@ protected:
     }
     TUIElement& Add(const char* first, const char* second, std::int32_t code, bool inverted = false,
                     std::uint32_t mask = 0xFFFFFFFF) {
-        TUIElement& e = theme.Elements->Append();
-        CornerSpec a = ParseCorner(first), b = ParseCorner(second);
-        e.Corner1 = a.point;
-        e.Anchor1 = a.anchor;
-        e.Corner2 = b.point;
-        e.Anchor2 = b.anchor;
-        e.HitCode = code;
+        TUIElement& e = theme.Elements->Append() = test::Element(first, second, code, mask);
         e.Inverted = inverted;
-        e.StyleMask = mask;
         return e;
     }
     ThemeState theme;
