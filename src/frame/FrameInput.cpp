@@ -3,6 +3,17 @@
 #include "script/Engine.h"
 
 namespace vt {
+namespace {
+
+// Only elements whose look changes are drawn again: each repaint is a pass of its own, and a
+// theme of thousands of elements must not make a click cost thousands of passes.
+void SetPressed(TUIElement& element, bool pressed, std::size_t index, RepaintRequests& repaint) {
+    const bool changed = element.Pressed != pressed || element.ShownDown != pressed;
+    element.Pressed = element.ShownDown = pressed;
+    if (changed) repaint.Repaint(std::intptr_t(index), -1);
+}
+
+}  // namespace
 
 void SetMouseInside(TUIElement& element, bool inside) {
     element.Hover = inside;
@@ -41,18 +52,13 @@ void FrameInput::PressElement(ElementList& elements, std::int32_t code, RepaintR
     pressedLookOff_ = false;
     for (std::size_t i = 0; i < elements.Count(); ++i) {
         TUIElement& element = elements.At(std::ptrdiff_t(i));
-        element.Pressed = element.ShownDown = element.HitCode == code;
-        repaint.Repaint(std::intptr_t(i), -1);
+        SetPressed(element, element.HitCode == code, i, repaint);
     }
 }
 
 void FrameInput::ReleasePressed(ElementList& elements, RepaintRequests& repaint) {
     if (pressedCode_ == kNone) return;
-    for (std::size_t i = 0; i < elements.Count(); ++i) {
-        TUIElement& element = elements.At(std::ptrdiff_t(i));
-        element.Pressed = element.ShownDown = false;
-        repaint.Repaint(std::intptr_t(i), -1);
-    }
+    for (std::size_t i = 0; i < elements.Count(); ++i) SetPressed(elements.At(std::ptrdiff_t(i)), false, i, repaint);
     pressedCode_ = kNone;
     pressedLookOff_ = false;
 }

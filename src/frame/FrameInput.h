@@ -41,7 +41,8 @@ public:
     // The theme's elements are going: no element may be remembered.
     void ForgetElements();
 
-    // Every element with this code looks pressed; the others not.
+    // Every element with this code looks pressed; the others not (those whose look changes are
+    // drawn again).
     void PressElement(ElementList& elements, std::int32_t code, RepaintRequests& repaint);
     // No button pressed any more (nothing when none was).
     void ReleasePressed(ElementList& elements, RepaintRequests& repaint);
