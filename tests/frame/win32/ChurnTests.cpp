@@ -7,8 +7,8 @@
 //
 // Each run measures after a warm-up round (the first paint makes the theme's GDI forms; the
 // runtime and Wine fill caches once). VT_CHURN_LONG=1 runs the long versions (bench/churn/run.sh
-// reports their figures from the properties recorded here). The pointer takes no part yet:
-// hit testing and the hover look are churned once they are built.
+// reports their figures from the properties recorded here). The pointer hovers and presses the
+// close button of every window and moves on.
 #include <gtest/gtest.h>
 #include <windows.h>
 // after windows.h, which it needs
@@ -133,12 +133,19 @@ protected:
         return w;
     }
     // What a skinned window goes through in a program: shown, activated, painted whole and in
-    // part, ticked, retitled, resized, deactivated.
+    // part, hovered and pressed, ticked, retitled, resized, deactivated.
     void Exercise(HWND w, int index) {
         SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
         SendMessageA(w, WM_NCACTIVATE, TRUE, 0);
         SendMessageA(w, WM_NCPAINT, 1, 0);
         SendMessageA(w, state_->frame->RepaintMessage(), 7, 10);
+        RECT r{};
+        GetWindowRect(w, &r);
+        const LPARAM close = MAKELPARAM(r.right - 16, r.top + 12), caption = MAKELPARAM(r.left + 60, r.top + 10);
+        SendMessageA(w, WM_NCHITTEST, 0, close);        // hovered: its words run, it is drawn hot
+        SendMessageA(w, WM_NCLBUTTONDOWN, 256, close);  // pressed
+        SendMessageA(w, WM_NCHITTEST, 0, caption);      // moved on, the button up: released, no command
+        SendMessageA(w, WM_NCLBUTTONUP, HTCAPTION, caption);
         SendMessageA(w, Messages().tick, 0, 0);
         SetWindowTextA(w, index % 2 ? "Churn, odd" : "Churn, even");
         SetWindowPos(w, nullptr, 0, 0, 200 + index % 50, 120 + index % 40, SWP_NOMOVE | SWP_NOZORDER);
