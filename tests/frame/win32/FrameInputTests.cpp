@@ -536,6 +536,20 @@ TEST_F(MenuBarTest, LeftAndRightMoveBetweenDropDownsAndWrap) {
     EXPECT_EQ(commands, std::vector<WORD>{131}) << "the chosen item arrives as WM_COMMAND";
 }
 
+TEST_F(MenuBarTest, ThePointerMovesBetweenDropDowns) {
+    SetForegroundWindow(w_);
+    // While File's drop-down is open, the pointer goes onto the bar over Help, then within Help.
+    auto toHelp = [&] { PointerScript::Move(POINT{X0 + ItemMiddle(3), Y0 + 30}); };
+    auto withinHelp = [&] { PointerScript::Move(POINT{X0 + ItemMiddle(3) + 2, Y0 + 31}); };
+    EXPECT_EQ(Opened([&] { KeyMenu('f'); }, {toHelp, [&] {
+                                                 withinHelp();
+                                                 PostMessageA(w_, WM_KEYDOWN, VK_ESCAPE, 0);
+                                             }}),
+              (std::vector<int>{0, 3}))
+        << "the pointer on another bar item opens its drop-down; moving within it opens nothing more";
+    PointerScript::Move(POINT{600, 700});
+}
+
 std::function<void()> g_onTimer;
 void CALLBACK RunOnTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (g_onTimer) g_onTimer();
