@@ -18,7 +18,9 @@
 
 #include "script/Engine.h"
 #include "theme/ThemeLoader.h"
+#include "theme/ThemeWords.h"
 #include "theme/ThemeState.h"
+#include "theme/ThemeWords.h"
 
 namespace {
 
@@ -134,6 +136,7 @@ int LoadOnce(vt::ThemeState& state, const std::string& path) {
     vt::ReleaseThemeStructures(state);
     vt::StopEngine();
     vt::StartEngine();
+    vt::RegisterThemeScriptWords();  // as the module does: theme scripts use the drawing words
     vt::CreateThemeStructures(state);
     vt::LoadThemeFile(path, state, [&errors](const vt::ThemeLoadError&) { ++errors; });
     return errors;
@@ -179,6 +182,10 @@ int main(int argc, char** argv) {
     Time("kwm (KDE 1 layout, 17 XPMs)", (dir / "kwm/themerc").string(), rounds);
     Time("test theme native/slate", data + "native/slate/slate.theme", rounds);
     Time("test theme kwm/kde1", data + "kwm/kde1/themerc", rounds);
+    Time("sample theme harbor (native)", std::string(VT_SOURCE_DIR) + "/themes/harbor/harbor.theme", rounds);
+    // A real xfwm4 theme, where the test command has installed Debian's package of it.
+    const std::string greybird = "/usr/share/themes/Greybird/xfwm4/themerc";
+    if (fs::exists(greybird)) Time("xfwm4 Greybird (installed)", greybird, rounds);
     TimeEngineStart(rounds);
     std::error_code ec;
     fs::remove_all(dir, ec);
