@@ -3,6 +3,8 @@
 // window DCs from here.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -237,6 +239,69 @@ TEST_F(RealModuleFrame, HoverStandsDownWhenThePointerGoesToAnotherProgram) {
     library_.RemoveHook();
     EXPECT_EQ(probe.Close(), 0);
     EXPECT_TRUE(notepad.CloseNormally());
+}
+
+}  // namespace
+}  // namespace vt
+
+namespace vt {
+namespace {
+
+struct BoxSearch {
+    DWORD process;
+    bool found;
+};
+BOOL CALLBACK FindBox(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<BoxSearch*>(p);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    char name[16] = {};
+    GetClassNameA(w, name, sizeof name);
+    if (owner == s->process && std::string(name) == "#32770") s->found = true;
+    return TRUE;
+}
+
+// Words that never end, in the real module inside another program: every message still comes
+// back within a second, and no box shows there.
+TEST_F(RealModuleFrame, EndlessThemeWordsLeaveAnotherProgramAnswering) {
+    ASSERT_TRUE(WriteControllerValue("Theme", test::WriteInputTheme({
+        {": close::OnMouseEnter enters @ 1+ enters ! ;", ": close::OnMouseEnter BEGIN AGAIN ;"},
+        {": close::OnMouseExit exits @ 1+ exits ! ;", ": close::OnMouseExit close::OnMouseExit ;"},
+        {"[MISC]", "[CODE]\n: close::OnPaint BEGIN AGAIN ;\n: close::OnIdle BEGIN AGAIN ;\n[MISC]"},
+    })));
+    Install();
+    ProbeProcess probe;
+    ASSERT_TRUE(probe.Start(ProgramFolder() + "vtprobe.exe", probe::kStyleFrame));
+    const HWND w = probe.Window();
+    SetWindowPos(w, HWND_TOP, 20, 20, 320, 200, SWP_NOACTIVATE);
+    struct Sent {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } sends[] = {
+        {"paint", WM_NCPAINT, 1, 0},
+        {"hit test on close (enter)", WM_NCHITTEST, 0, MAKELPARAM(20 + 320 - 15, 20 + 13)},
+        {"hit test on the caption (exit)", WM_NCHITTEST, 0, MAKELPARAM(20 + 100, 20 + 13)},
+        {"tick", messages_.tick, 0, 0},
+        {"paint again", WM_NCPAINT, 1, 0},
+    };
+    double worst = 0;
+    for (const Sent& s : sends) {
+        DWORD_PTR answer = 0;
+        const DWORD start = GetTickCount();
+        EXPECT_NE(SendMessageTimeoutA(w, s.message, s.wParam, s.lParam, SMTO_ABORTIFHUNG, 5000, &answer), 0) << s.what;
+        const DWORD ms = GetTickCount() - start;
+        EXPECT_LT(ms, 1000u) << s.what;
+        worst = std::max(worst, double(ms));
+    }
+    std::printf("hostile theme in another program: worst message %.0f ms\n", worst);
+    BoxSearch search{0, false};
+    GetWindowThreadProcessId(w, &search.process);
+    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+    EXPECT_FALSE(search.found) << "no box in the program";
+    library_.RemoveHook();
+    EXPECT_EQ(probe.Close(), 0);
 }
 
 }  // namespace
