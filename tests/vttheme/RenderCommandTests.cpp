@@ -12,6 +12,7 @@
 #include "FrameTestSupport.h"
 #include "RenderCommand.h"
 #include "graphics/PngReader.h"
+#include "graphics/win32/GdiObjectCount.h"
 #include "theme/ThemeWords.h"
 
 namespace vt {
@@ -138,8 +139,11 @@ TEST(RenderCommand, TheTitleIsDrawnInTheCaption) {
 }
 
 TEST(RenderCommand, SheetShowsActiveInactiveHoverAndPressedSideBySide) {
-    Rendered r = Render(PreviewTheme(), {"--sheet"});
+    Render(PreviewTheme(), {});  // what lives for the process (the window class, stock objects) made once
+    const DWORD gdiBefore = test::LiveGdiObjects();
+    Rendered r = Render(PreviewTheme(), {"--sheet", "--menu", "&File"});
     ASSERT_EQ(r.status, 0) << r.out;
+    if (gdiBefore) EXPECT_EQ(test::LiveGdiObjects(), gdiBefore) << "no GDI object leaks";
     ASSERT_EQ(r.image.width, 4 * 240 + 3 * 8);
     ASSERT_EQ(r.image.height, 160);
     struct Row {
@@ -178,6 +182,7 @@ TEST(RenderCommand, LoadErrorsAreReportedAndBadRequestsRefused) {
         {"an element the theme lacks", PreviewTheme(), {"--hover", "maximize"}, TempPng(), 2},
         {"an index past the list", PreviewTheme(), {"--pressed", "99"}, TempPng(), 2},
         {"a bad size", PreviewTheme(), {"--size", "0x0"}, TempPng(), 2},
+        {"a sheet too wide for an image", PreviewTheme(), {"--size", "4096x16", "--sheet"}, TempPng(), 2},
         {"a file that cannot be written", PreviewTheme(), {}, TempPng() + "\\no\\such.png", 3},
     };
     for (const Row& row : rows) {

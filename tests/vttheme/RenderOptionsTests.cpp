@@ -123,6 +123,10 @@ TEST(PreviewSheet, RefusesWhatItCannotLayOut) {
     // Four of the largest previews are too wide for one image: refused before any allocation.
     const RgbaImage big{kMaxPreviewSide, 1, std::vector<std::uint8_t>(std::size_t(kMaxPreviewSide) * 4)};
     EXPECT_THROW(SideBySide({big, big, big, big}, 8), std::invalid_argument);
+    EXPECT_THROW(CheckSheetSize(kMaxPreviewSide, 1, 4, 8), std::invalid_argument) << "asked before painting";
+    EXPECT_THROW(CheckSheetSize(2100, 2048, 4, 8), std::invalid_argument) << "too many pixels";
+    EXPECT_NO_THROW(CheckSheetSize(1024, 1024, 4, 8));
+    EXPECT_THROW(CheckSheetSize(10, 10, 0, 8), std::invalid_argument);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ namespace vt {
 namespace {
 
 constexpr int kSheetGap = 8;  // transparent columns between the pictures of a sheet
+constexpr std::size_t kSheetLooks = 4;  // active, inactive, hover, pressed
 
 int Fail(int status, const std::string& message) {
     std::fprintf(stderr, "vttheme render: %s\n", message.c_str());
@@ -42,6 +43,7 @@ int RenderCommand(const std::vector<std::string>& args, const std::vector<WordRe
     RenderOptions options;
     try {
         options = ParseRenderOptions(args);
+        if (options.sheet) CheckSheetSize(options.width, options.height, kSheetLooks, kSheetGap);
     } catch (const std::invalid_argument& e) {
         return Fail(2, std::string(e.what()) +
                            "\nusage: vttheme render THEME OUT.png [--size WxH] [--inactive] [--hover ELEMENT]"
