@@ -1,5 +1,6 @@
 #include "FramePreview.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
