@@ -1,36 +1,41 @@
-// vttheme check THEME | vttheme dump THEME
+// vttheme check THEME | vttheme dump THEME | vttheme render THEME OUT.png [options]
 //
 // Loads a theme (native, or kwm or xfwm4 when the path names a themerc or kwmrc) as the module does,
 // without showing any box. check prints each load error as PATH:LINE: MESSAGE; dump prints the
 // loaded model and then the errors. Exit status: 0 when every line loaded, 1 when any failed,
-// 2 for a usage error.
+// 2 for a usage error. render (vttheme.exe, the Windows build) also paints a window framed by the
+// theme into a PNG: see RenderCommand.h.
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <vector>
 
 #include "common/Notice.h"
 #include "theme/ThemeInspector.h"
 #include "theme/ThemeWords.h"
+#ifdef VT_THEME_RENDER
+#include "RenderCommand.h"
+#endif
 
 namespace {
 
 // The script word sets a theme can use besides the core words, registered after them as the
-// module does. There is no drawing surface here: a theme whose top-level code draws fails its
-// line, as it would in the module.
+// module does. check and dump have no drawing surface: a theme whose top-level code draws fails
+// its line, as it would in the module.
 const std::vector<vt::WordRegistration> kExtraWords = {&vt::RegisterThemeScriptWords};
 
 int Usage() {
-    std::fputs("usage: vttheme check THEME\n       vttheme dump THEME\n", stderr);
+    std::fputs("usage: vttheme check THEME\n       vttheme dump THEME\n"
+               "       vttheme render THEME OUT.png [--size WxH] [--inactive] [--hover ELEMENT]\n"
+               "                      [--pressed ELEMENT] [--menu \"&File,&Edit\"] [--title TEXT] [--sheet]\n",
+               stderr);
     return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc != 3) return Usage();
+int Run(int argc, char** argv) {
+    if (argc < 3) return Usage();
     std::string command = argv[1];
     std::string path = argv[2];
-    if (command != "check" && command != "dump") return Usage();
 
     // Script warnings (a word defined twice) are worth seeing, but they are not load errors and
     // must not wait for anybody.
@@ -38,10 +43,33 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s: %s\n", path.c_str(), caption.c_str(), text.c_str());
     });
 
+    if (command == "render") {
+#ifdef VT_THEME_RENDER
+        return vt::RenderCommand(std::vector<std::string>(argv + 2, argv + argc), kExtraWords);
+#else
+        std::fputs("vttheme render paints with Win32: it is part of the Windows build (vttheme.exe)\n", stderr);
+        return 2;
+#endif
+    }
+    if (argc != 3 || (command != "check" && command != "dump")) return Usage();
+
     vt::ThemeInspector inspector;
     inspector.Load(path, kExtraWords);
     std::string report = command == "dump" ? inspector.Dump() : inspector.CheckReport();
     std::fwrite(report.data(), 1, report.size(), stdout);
     std::fflush(stdout);
     return inspector.Errors().empty() ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "vttheme: %s\n", e.what());
+    } catch (...) {
+        std::fputs("vttheme: unexpected failure\n", stderr);
+    }
+    return 3;
 }

@@ -99,6 +99,14 @@ struct WindowTraits {
     static void Close(Handle window) noexcept { DestroyWindow(window); }
 };
 
+// A menu not (yet) given to a window: a window destroys its own menu, so a menu handed to
+// CreateWindowEx or SetMenu is given up with release().
+struct MenuTraits {
+    using Handle = HMENU;
+    static Handle None() noexcept { return nullptr; }
+    static void Close(Handle menu) noexcept { DestroyMenu(menu); }
+};
+
 using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
@@ -107,5 +115,6 @@ using UniqueHook = UniqueHandle<HookTraits>;
 using UniqueLibrary = UniqueHandle<LibraryTraits>;
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
+using UniqueMenu = UniqueHandle<MenuTraits>;
 
 }  // namespace vt

@@ -31,8 +31,8 @@ private:
 // What every pass does before it draws: a surface on the window's DC with the context loaded,
 // the client rectangle (its OnCalcRect run) taken out of the drawing.
 struct FramePass {
-    FramePass(const FramePaintTools& tools, HWND window, const WindowDc& dc)
-        : geometry(ReadWindowGeometry(window)), surface(dc.Get(), tools.resources), icon(window, surface) {}
+    FramePass(const FramePaintTools& tools, HWND window, HDC dc)
+        : geometry(ReadWindowGeometry(window)), surface(dc, tools.resources), icon(window, surface) {}
 
     WindowGeometry geometry;
     GdiSurface surface;
@@ -76,29 +76,46 @@ void PaintMenuBarStrip(const FramePaintTools& tools, HWND window, FramePass& pas
     tools.menus->PaintMenuBar(pass.surface, pass.geometry.menu, bar);
 }
 
-// A painting pass: the window's DC and a surface on it, the client area excluded, the pass's
-// data for `paint`; everything released however `paint` ends.
+// A painting pass onto `dc` (window coordinates): a surface on it, the client area excluded,
+// the pass's data for `paint`; everything released however `paint` ends.
 template <typename Paint>
-void RunFramePass(const FramePaintTools& tools, HWND window, bool active, Paint paint) {
+void RunFramePassOnto(const FramePaintTools& tools, HWND window, HDC dc, bool active, Paint paint) {
     if (!tools.theme.Elements) return;
     // An empty title is an ordinary title: many real windows have none.
     std::string caption = WindowText(window);
+    FramePass pass(tools, window, dc);
+    ExcludeClient(tools, window, pass);
+    paint(MakePaintPass(tools, window, pass, active, std::move(caption)), pass);
+}
+
+// A painting pass onto the window's own DC.
+template <typename Paint>
+void RunFramePass(const FramePaintTools& tools, HWND window, bool active, Paint paint) {
+    if (!tools.theme.Elements) return;
     WindowDc dc(window, GetWindowDC(window));
     if (!dc) {
         PlayBeep(1000, 100);
         return;
     }
-    FramePass pass(tools, window, dc);
-    ExcludeClient(tools, window, pass);
-    paint(MakePaintPass(tools, window, pass, active, std::move(caption)), pass);
+    RunFramePassOnto(tools, window, dc.Get(), active, paint);
+}
+
+void PaintWholeFrame(const FramePaintTools& tools, HWND window, const PaintPass& paintPass, FramePass& pass) {
+    PaintElements(paintPass);
+    if (pass.geometry.hasMenuBar && tools.menus) PaintMenuBarStrip(tools, window, pass);
 }
 
 }  // namespace
 
 void PaintFrame(const FramePaintTools& tools, HWND window, bool active) {
     RunFramePass(tools, window, active, [&](const PaintPass& paintPass, FramePass& pass) {
-        PaintElements(paintPass);
-        if (pass.geometry.hasMenuBar && tools.menus) PaintMenuBarStrip(tools, window, pass);
+        PaintWholeFrame(tools, window, paintPass, pass);
+    });
+}
+
+void PaintFrameOnto(const FramePaintTools& tools, HWND window, HDC dc, bool active) {
+    RunFramePassOnto(tools, window, dc, active, [&](const PaintPass& paintPass, FramePass& pass) {
+        PaintWholeFrame(tools, window, paintPass, pass);
     });
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The Win32 side of painting a themed window's frame: the window's device context and text, the
 // client area kept out of the drawing, the elements (ElementPainter), the window icon, and the
-// menu bar strip. Painting goes straight onto the window's device context.
+// menu bar strip. Painting goes straight onto the window's device context (or one the caller gives).
 #include <windows.h>
 
 #include <cstdint>
@@ -21,6 +21,9 @@ struct FramePaintTools {
 
 // The whole frame: every element, then the menu bar.
 void PaintFrame(const FramePaintTools& tools, HWND window, bool active);
+// The same frame drawn onto another device context in window coordinates (a memory bitmap of
+// the window's size), so that the picture does not depend on the window being on screen.
+void PaintFrameOnto(const FramePaintTools& tools, HWND window, HDC dc, bool active);
 // The elements of the two indexes only (hover and press feedback); no menu bar.
 void RepaintElements(const FramePaintTools& tools, HWND window, std::intptr_t first, std::intptr_t second,
                      bool active);

@@ -8,6 +8,7 @@
 #include "common/win32/ModuleInstance.h"
 #include "frame/ElementGeometry.h"
 #include "frame/ThemesConfig.h"
+#include "frame/win32/FrameDrawingHost.h"
 #include "frame/win32/ScriptSurface.h"
 #include "frame/win32/WindowGeometry.h"
 #include "frame/win32/WindowRegion.h"
@@ -29,15 +30,6 @@ bool FileExists(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
-
-// What the drawing words need of the layers above them.
-Rect ElementRectAt(std::ptrdiff_t index) {
-    ThemeState& theme = CurrentTheme();
-    if (!theme.Elements) throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
-    return theme.Elements->At(index).Rect;
-}
-
-std::string WindowTextOf(std::uintptr_t window) { return WindowText(reinterpret_cast<HWND>(window)); }
 
 // The theme chosen for this program: themes.cfg beside the module pins one per executable,
 // the registry's Theme value names the one for all other programs.
@@ -73,7 +65,7 @@ ThemedFrameEngine::ThemedFrameEngine(SharedArea& sharedArea, ThemeState& theme, 
 ThemedFrameEngine::~ThemedFrameEngine() { UnloadTheme(); }
 
 void ThemedFrameEngine::Start() {
-    SetDrawingHost(DrawingHost{&ElementRectAt, &WindowTextOf});
+    SetDrawingHost(FrameDrawingHost());
     LoadTheme();
     settings_.repaintMessage = RegisterWindowMessageA("Veltrane Repaint Message");
 }
