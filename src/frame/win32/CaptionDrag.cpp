@@ -44,10 +44,11 @@ public:
         Hide();
         Invert(r);
         shown_ = r;
+        visible_ = true;
     }
     void Hide() {
-        if (shown_) Invert(*shown_);
-        shown_.reset();
+        if (visible_) Invert(shown_);
+        visible_ = false;
     }
 
 private:
@@ -64,7 +65,8 @@ private:
     }
 
     WindowDc screen_;
-    std::optional<RECT> shown_;
+    RECT shown_{};
+    bool visible_ = false;
 };
 
 bool FullWindowDrag() {
