@@ -1,5 +1,6 @@
 #include "hook/FrameWindowProc.h"
 
+#include <atomic>
 #include <optional>
 
 #include "common/win32/UniqueHandle.h"
@@ -8,6 +9,8 @@
 
 namespace vt {
 namespace {
+
+std::atomic<std::uint32_t> g_failedMessages{0};
 
 // The message being handled and where it goes when it passes on. The previous procedure is
 // copied out of the record at entry: a nested message (the window destroying itself inside its
@@ -291,6 +294,7 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         }
     } catch (...) {
         // Our own work failed, as in the dispatch below: the system answers.
+        g_failedMessages.fetch_add(1, std::memory_order_relaxed);
         try {
             return call.Default();
         } catch (...) {
@@ -312,6 +316,7 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         if (!record->Has(SubclassNode::Themed)) return DispatchForwarding(*frame, call);
         return DispatchThemed(*frame, call);
     } catch (...) {
+        g_failedMessages.fetch_add(1, std::memory_order_relaxed);
         try {
             return call.Default();
         } catch (...) {
@@ -319,5 +324,7 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         }
     }
 }
+
+std::uint32_t FailedFrameMessages() { return g_failedMessages.load(std::memory_order_relaxed); }
 
 }  // namespace vt
