@@ -76,27 +76,20 @@ public:
     }
 
 private:
-    // The lock's two ways of being held, each for the scope of its guard.
-    class SharedLock {
+    // The lock held, shared or exclusive, for the scope of the guard.
+    template <void(WINAPI* Acquire)(PSRWLOCK), void(WINAPI* Release)(PSRWLOCK)>
+    class SlimGuard {
     public:
-        explicit SharedLock(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockShared(&lock_); }
-        ~SharedLock() { ReleaseSRWLockShared(&lock_); }
-        SharedLock(const SharedLock&) = delete;
-        SharedLock& operator=(const SharedLock&) = delete;
+        explicit SlimGuard(SRWLOCK& lock) : lock_(lock) { Acquire(&lock_); }
+        ~SlimGuard() { Release(&lock_); }
+        SlimGuard(const SlimGuard&) = delete;
+        SlimGuard& operator=(const SlimGuard&) = delete;
 
     private:
         SRWLOCK& lock_;
     };
-    class ExclusiveLock {
-    public:
-        explicit ExclusiveLock(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
-        ~ExclusiveLock() { ReleaseSRWLockExclusive(&lock_); }
-        ExclusiveLock(const ExclusiveLock&) = delete;
-        ExclusiveLock& operator=(const ExclusiveLock&) = delete;
-
-    private:
-        SRWLOCK& lock_;
-    };
+    using SharedLock = SlimGuard<AcquireSRWLockShared, ReleaseSRWLockShared>;
+    using ExclusiveLock = SlimGuard<AcquireSRWLockExclusive, ReleaseSRWLockExclusive>;
 
     // With the lock held:
     SubclassNode* Find(HWND window) const {

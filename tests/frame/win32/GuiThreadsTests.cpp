@@ -56,11 +56,7 @@ protected:
     void SetUp() override {
         EngineTest::SetUp();
         if (HasFatalFailure()) return;
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = kClass;
-        RegisterClassA(&windowClass);  // fails harmlessly when an earlier test registered it
+        test::RegisterPlainClass(kClass);
         themeA_ = test::WritePaneTheme();
         themeB_ = test::WritePaneTheme({{"CLIENT TL:4,24 BR:-4,-4", "CLIENT TL:10,30 BR:-10,-10"}});
         UseTheme(themeA_);
