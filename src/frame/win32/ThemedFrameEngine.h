@@ -30,7 +30,7 @@ public:
     UINT RepaintMessage() const override { return settings_.repaintMessage; }
 
     // Asked on every message of every skinned window, so it never waits: a copy of the theme's
-    // flag, written under the frame lock by the loads and unloads.
+    // flag, written under the theme lock by the loads and unloads.
     bool ThemeLoaded() const override { return loaded_.load(std::memory_order_acquire); }
     SizeFixups Fixups() const override;
     bool WindowZoom() const override;
