@@ -1,11 +1,16 @@
 #include "hook/FrameWindowProc.h"
 
+#include <atomic>
+#include <optional>
+
 #include "common/win32/UniqueHandle.h"
 #include "common/win32/HookMessages.h"
 #include "hook/ModuleState.h"
 
 namespace vt {
 namespace {
+
+std::atomic<std::uint32_t> g_failedMessages{0};
 
 // The message being handled and where it goes when it passes on. The previous procedure is
 // copied out of the record at entry: a nested message (the window destroying itself inside its
@@ -37,15 +42,23 @@ struct FrameCall {
     LRESULT Default() const { return CallDefault(unicode, window, message, wParam, lParam); }
 };
 
-SubclassNode* Record(HWND window) {
+// The window's record as it is now (a copy: the record itself may go on another thread).
+std::optional<SubclassNode> Record(HWND window) {
     ModuleState* state = ModuleStateIfStarted();
-    return state ? state->registry.FindRecord(window) : nullptr;
+    return state ? state->registry.Lookup(window) : std::nullopt;
 }
 
-bool IsActive(HWND window) {
-    SubclassNode* record = Record(window);
-    return record && record->Has(SubclassNode::Active);
+bool HasFlag(HWND window, std::uint32_t flag) {
+    std::optional<SubclassNode> record = Record(window);
+    return record && record->Has(flag);
 }
+
+// Sets or clears flags of the window's record, when it still has one.
+void ChangeFlags(HWND window, std::uint32_t set, std::uint32_t clear) {
+    if (ModuleState* state = ModuleStateIfStarted()) state->registry.ChangeFlags(window, set, clear);
+}
+
+bool IsActive(HWND window) { return HasFlag(window, SubclassNode::Active); }
 
 // GetMenuItemCount of the window's menu; 0 without a menu, -1 when the handle is no menu.
 int MenuItemCount(HWND window) {
@@ -55,25 +68,22 @@ int MenuItemCount(HWND window) {
 
 // The frame's shape follows the elements; SetWindowRgn owns the region once it accepts it.
 void SetRegion(FrameEngine& frame, HWND window) {
-    SubclassNode* record = Record(window);
-    bool shrunk = record && record->Has(SubclassNode::Shrunk);
+    bool shrunk = HasFlag(window, SubclassNode::Shrunk);
     UniqueGdiObject region = frame.BuildRegion(window, GetWindowLongPtrA(window, GWL_STYLE), shrunk);
     if (SetWindowRgn(window, static_cast<HRGN>(region.get()), TRUE)) region.release();
 }
 
-bool IsShrunk(HWND window) {
-    SubclassNode* record = Record(window);
-    return record && record->Has(SubclassNode::Shrunk);
-}
+bool IsShrunk(HWND window) { return HasFlag(window, SubclassNode::Shrunk); }
 
 // A frame command rolled the window up or down: the flag lives in its record (a window without
 // one never rolls up), and the shape follows it.
 void ApplyShrink(FrameEngine& frame, HWND window, ShrinkRequest request) {
     if (request == ShrinkRequest::Keep) return;
-    SubclassNode* record = Record(window);
-    if (!record) return;
-    if (request == ShrinkRequest::Shrink) record->flags |= SubclassNode::Shrunk;
-    else record->flags &= ~std::uint32_t(SubclassNode::Shrunk);
+    const bool shrink = request == ShrinkRequest::Shrink;
+    ModuleState* state = ModuleStateIfStarted();
+    if (!state || !state->registry.ChangeFlags(window, shrink ? SubclassNode::Shrunk : 0u,
+                                               shrink ? 0u : SubclassNode::Shrunk))
+        return;
     SetRegion(frame, window);
 }
 
@@ -88,7 +98,7 @@ bool SystemCommandHandled(FrameEngine& frame, HWND window, const FrameCall& call
 // WM_NCCALCSIZE), the new shape, and the whole window drawn again; the outer size stays, so no
 // size fix-up may follow.
 void TakeNewFrame(FrameEngine& frame, HWND window) {
-    if (SubclassNode* record = Record(window)) record->flags |= SubclassNode::SizeFixed;
+    ChangeFlags(window, SubclassNode::SizeFixed, 0);
     if (frame.ThemeLoaded()) SetRegion(frame, window);
     else SetWindowRgn(window, nullptr, TRUE);  // no theme now: the program's own frame again
     RefreshFrame(window);
@@ -98,13 +108,13 @@ void TakeNewFrame(FrameEngine& frame, HWND window) {
 // theme's frame, so the client area keeps the size the program asked for.
 LRESULT OnSize(FrameEngine& frame, const FrameCall& call) {
     SetRegion(frame, call.window);
-    SubclassNode* record = Record(call.window);
+    std::optional<SubclassNode> record = Record(call.window);
     SizeFixups fixups = frame.Fixups();
     if (!record || record->Has(SubclassNode::NoSizeFixup | SubclassNode::SizeFixed) ||
         (fixups.width == 0 && fixups.height == 0 && fixups.menu == 0)) {
         return call.CallPrevious();
     }
-    record->flags |= SubclassNode::SizeFixed;
+    ChangeFlags(call.window, SubclassNode::SizeFixed, 0);
     int height = int(HIWORD(call.lParam)) + fixups.height;
     if (MenuItemCount(call.window) != 0) height += fixups.menu;
     int width = int(LOWORD(call.lParam)) + fixups.width;
@@ -128,10 +138,7 @@ LRESULT OnShowOrPositionChanging(FrameEngine& frame, const FrameCall& call) {
 LRESULT OnNcActivate(FrameEngine& frame, const FrameCall& call) {
     frame.ReleasePressed(call.window);
     bool active = call.wParam != 0;
-    if (SubclassNode* record = Record(call.window)) {
-        if (active) record->flags |= SubclassNode::Active;
-        else record->flags &= ~std::uint32_t(SubclassNode::Active);
-    }
+    ChangeFlags(call.window, active ? SubclassNode::Active : 0u, active ? 0u : SubclassNode::Active);
     frame.PaintFrame(call.window, active);
     return TRUE;  // Windows' own caption drawing never runs over the theme
 }
@@ -213,7 +220,7 @@ LRESULT DispatchThemed(FrameEngine& frame, const FrameCall& call) {
 }
 
 // The registered messages a loaded theme answers, before the per-kind dispatch.
-bool DispatchThemeMessage(FrameEngine& frame, const FrameCall& call, SubclassNode& record, LRESULT& result) {
+bool DispatchThemeMessage(FrameEngine& frame, const FrameCall& call, const SubclassNode& record, LRESULT& result) {
     const HookMessages& messages = Messages();
     if (call.message < 0xC000) return false;  // also keeps WM_NULL away from a number never registered
     if (call.message == frame.RepaintMessage()) {
@@ -261,11 +268,11 @@ bool DispatchModuleMessage(ModuleState& state, const FrameCall& call, LRESULT& r
 LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     FrameCall call{window, message, wParam, lParam, nullptr, false};
     FrameEngine* frame = nullptr;
-    SubclassNode* record = nullptr;
+    std::optional<SubclassNode> record;
     bool passThrough = false;
     try {
         ModuleState* state = ModuleStateIfStarted();
-        record = state ? state->registry.FindRecord(window) : nullptr;
+        if (state) record = state->registry.Lookup(window);
         if (!record) {
             // A window whose record went by another path.
             call.unicode = IsWindowUnicode(window) != FALSE;
@@ -275,11 +282,10 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         call.unicode = record->unicode;
         LRESULT result = 0;
         if (DispatchModuleMessage(*state, call, result)) return result;
-        if (call.message == Messages().themeChanged && call.message >= 0xC000 && record->Has(SubclassNode::Themed) &&
-            record->themeGeneration != state->themeGeneration) {
+        if (call.message == Messages().themeChanged && call.message >= 0xC000 &&
+            state->registry.TakeThemeGeneration(window, state->themeGeneration.load())) {
             // The process has switched themes (in the hook); this window takes the new frame
             // once, on its own thread, however the change reached it.
-            record->themeGeneration = state->themeGeneration;
             TakeNewFrame(*state->frame, window);
             passThrough = true;
         } else {
@@ -288,6 +294,7 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         }
     } catch (...) {
         // Our own work failed, as in the dispatch below: the system answers.
+        g_failedMessages.fetch_add(1, std::memory_order_relaxed);
         try {
             return call.Default();
         } catch (...) {
@@ -309,6 +316,7 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         if (!record->Has(SubclassNode::Themed)) return DispatchForwarding(*frame, call);
         return DispatchThemed(*frame, call);
     } catch (...) {
+        g_failedMessages.fetch_add(1, std::memory_order_relaxed);
         try {
             return call.Default();
         } catch (...) {
@@ -316,5 +324,7 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         }
     }
 }
+
+std::uint32_t FailedFrameMessages() { return g_failedMessages.load(std::memory_order_relaxed); }
 
 }  // namespace vt

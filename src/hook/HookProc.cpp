@@ -32,16 +32,23 @@ bool HasFrameOrSystemMenu(LONG_PTR style) { return (style & (WS_THICKFRAME | WS_
 
 void ReloadTheme(ModuleState& state, WPARAM themeId) {
     auto id = static_cast<std::int32_t>(themeId);
-    if (id == state.lastThemeId || state.frame->ThemePinned()) return;
-    state.lastThemeId = id;
+    std::int32_t last = state.lastThemeId.load();
+    if (id == last || state.frame->ThemePinned()) return;
+    // A broadcast reaches every GUI thread of the process: only the one that moves the identity
+    // on switches.
+    if (!state.lastThemeId.compare_exchange_strong(last, id)) return;
+    try {
+        state.frame->SwitchTheme();
+    } catch (...) {
+        // Not switched (the theme stayed busy): the same change, sent again, is acted on.
+        state.lastThemeId.compare_exchange_strong(id, last);
+        throw;
+    }
     ++state.themeGeneration;
-    state.frame->SwitchTheme();
     // Each window takes the new frame on its own thread (see FrameWindowProc), once, whether
     // the controller broadcast the change or sent it to one window. A posted WM_SIZE(0, 0) would
     // tell the program its client area is 0 x 0 and could trigger the size fix-up.
-    for (SubclassNode* node = state.registry.Newest(); node; node = node->next) {
-        if (node->Has(SubclassNode::Themed)) PostMessageA(node->window, Messages().themeChanged, themeId, 0);
-    }
+    for (HWND window : state.registry.ThemedWindows()) PostMessageA(window, Messages().themeChanged, themeId, 0);
 }
 
 // Which windows enter and leave the registry.

@@ -3,6 +3,7 @@
 // the process to its end.
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 
 #include "common/win32/UniqueHandle.h"
@@ -23,10 +24,11 @@ struct ModuleState {
     std::unique_ptr<TMenus> menus;            // the menu bars and window menus of skinned windows
     std::unique_ptr<FrameEngine> frame;       // never null; tests may put a fake in its place
     UniqueHook hookHandle;      // set by InstallHook, in the controller's process only
-    std::int32_t lastThemeId = -1;
+    // Any GUI thread may receive a theme change: the one that moves the identity on switches.
+    std::atomic<std::int32_t> lastThemeId{-1};
     // Counts the theme switches acted on; a window whose record has an older count has not
     // taken the new frame yet.
-    std::uint32_t themeGeneration = 0;
+    std::atomic<std::uint32_t> themeGeneration{0};
     // The hover window already told to stand down after a hit test elsewhere.
     HWND hoverToldAfterHitTest = nullptr;
 };

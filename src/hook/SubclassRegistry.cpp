@@ -43,22 +43,61 @@ void SubclassRegistry::RegisterWindow(HWND window, bool themed) {
     Eligibility eligibility = IsEligible(window, !themed, lists_);
     if (!eligibility.eligible) return;
     std::uint32_t flags = (themed ? std::uint32_t(SubclassNode::Themed) : 0u) | eligibility.extraFlags;
-    if (SubclassNode* node = FindRecord(window)) {
+    // Read before the lock is taken: the calls may run code of the system's.
+    const bool unicode = IsWindowUnicode(window) != FALSE;
+    const WNDPROC previous = ReadProcedure(window, unicode);
+    {
+        ExclusiveLock lock(lock_);
+        if (SubclassNode* node = Find(window)) {
+            node->flags = flags;
+            return;
+        }
+        auto node = std::make_unique<SubclassNode>();
+        node->window = window;
+        node->unicode = unicode;
+        node->previousProc = previous;
         node->flags = flags;
-        return;
+        node->next = head_;
+        if (head_) head_->newer = node.get();
+        else tail_ = node.get();
+        head_ = node.get();
+        byWindow_.emplace(window, std::move(node));
     }
-    auto node = std::make_unique<SubclassNode>();
-    node->window = window;
-    node->unicode = IsWindowUnicode(window) != FALSE;
-    node->previousProc = ReadProcedure(window, node->unicode);
-    node->flags = flags;
-    node->next = head_;
-    if (head_) head_->newer = node.get();
-    else tail_ = node.get();
-    head_ = node.get();
-    SubclassNode& added = *node;
-    byWindow_.emplace(window, std::move(node));
-    WriteProcedure(window, added.unicode, replacement_);
+    // The window is this thread's, being created: nobody else replaces its procedure meanwhile.
+    WriteProcedure(window, unicode, replacement_);
+}
+
+std::optional<SubclassNode> SubclassRegistry::Lookup(HWND window) const {
+    SharedLock lock(lock_);
+    const SubclassNode* node = Find(window);
+    if (!node) return std::nullopt;
+    SubclassNode copy = *node;
+    copy.next = copy.newer = nullptr;
+    return copy;
+}
+
+bool SubclassRegistry::ChangeFlags(HWND window, std::uint32_t set, std::uint32_t clear) {
+    ExclusiveLock lock(lock_);
+    SubclassNode* node = Find(window);
+    if (!node) return false;
+    node->flags = (node->flags | set) & ~clear;
+    return true;
+}
+
+bool SubclassRegistry::TakeThemeGeneration(HWND window, std::uint32_t generation) {
+    ExclusiveLock lock(lock_);
+    SubclassNode* node = Find(window);
+    if (!node || !node->Has(SubclassNode::Themed) || node->themeGeneration == generation) return false;
+    node->themeGeneration = generation;
+    return true;
+}
+
+std::vector<HWND> SubclassRegistry::ThemedWindows() const {
+    SharedLock lock(lock_);
+    std::vector<HWND> windows;
+    for (const SubclassNode* node = head_; node; node = node->next)
+        if (node->Has(SubclassNode::Themed)) windows.push_back(node->window);
+    return windows;
 }
 
 void SubclassRegistry::Unlink(SubclassNode& node) {
@@ -78,15 +117,27 @@ std::unique_ptr<SubclassNode> SubclassRegistry::Take(HWND window) {
     return node;
 }
 
+std::unique_ptr<SubclassNode> SubclassRegistry::TakeOldest() { return tail_ ? Take(tail_->window) : nullptr; }
+
 void SubclassRegistry::UnregisterWindow(HWND window) {
-    if (std::unique_ptr<SubclassNode> node = Take(window)) RestoreProcedure(*node);
+    std::unique_ptr<SubclassNode> node;
+    {
+        ExclusiveLock lock(lock_);
+        node = Take(window);
+    }
+    if (node) RestoreProcedure(*node);
 }
 
 void SubclassRegistry::UnsubclassAll(RegionReset regions) {
     // The record leaves the registry before SetWindowRgn, which sends messages: a procedure
     // reached meanwhile sees a registry without it, never a freed record.
-    while (tail_) {
-        std::unique_ptr<SubclassNode> node = Take(tail_->window);
+    for (;;) {
+        std::unique_ptr<SubclassNode> node;
+        {
+            ExclusiveLock lock(lock_);
+            node = TakeOldest();
+        }
+        if (!node) return;
         RestoreProcedure(*node);
         if (regions == RegionReset::AllWindows ||
             GetWindowThreadProcessId(node->window, nullptr) == GetCurrentThreadId()) {
@@ -99,6 +150,7 @@ void SubclassRegistry::UnsubclassAll(RegionReset regions) {
 }
 
 void SubclassRegistry::Forget() {
+    ExclusiveLock lock(lock_);
     byWindow_.clear();
     head_ = tail_ = nullptr;
 }

@@ -2,10 +2,20 @@
 // The windows of this process whose procedure the module has replaced. Look-up by window is a
 // hash map, since the frame window procedure looks its record up on every message; the records
 // are also chained from the newest to the oldest, the order in which they are walked.
+//
+// Several GUI threads of a program make, use and destroy windows at once, so the map and the
+// chain are guarded by a slim reader/writer lock: shared for look-ups, exclusive for changes.
+// It is never held across a call out (no window procedure, no message, no hook runs under it),
+// so it cannot take part in a deadlock, and it is not recursive. A record's fields change under
+// the exclusive lock, and callers on other threads get copies (Lookup), never the record: the
+// record of a window is freed by its own thread (WM_DESTROY) or by the walk of UnsubclassAll,
+// which may run on any thread.
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <unordered_map>
+#include <vector>
 
 #include "hook/ExclusionLists.h"
 #include "hook/SubclassNode.h"
@@ -20,9 +30,21 @@ public:
     SubclassRegistry(const SubclassRegistry&) = delete;
     SubclassRegistry& operator=(const SubclassRegistry&) = delete;
 
+    // A copy of the window's record (next and newer left null), or none.
+    std::optional<SubclassNode> Lookup(HWND window) const;
+    // The window's flags: `set` added, then `clear` taken away; false when it has no record.
+    bool ChangeFlags(HWND window, std::uint32_t set, std::uint32_t clear);
+    // True when the window has a themed record that had not taken theme switch `generation`
+    // yet; the record has taken it from now on.
+    bool TakeThemeGeneration(HWND window, std::uint32_t generation);
+    // The windows of the themed records, newest first.
+    std::vector<HWND> ThemedWindows() const;
+
+    // The record itself, for code that knows no other thread changes the registry meanwhile
+    // (tests); everything else uses Lookup and ChangeFlags.
     SubclassNode* FindRecord(HWND window) const {
-        auto it = byWindow_.find(window);
-        return it == byWindow_.end() ? nullptr : it->second.get();
+        SharedLock lock(lock_);
+        return Find(window);
     }
 
     // Adds the window (newest first) and gives it the replacement procedure, or, when it has a
@@ -46,18 +68,44 @@ public:
     // Drops every record without touching a window.
     void Forget();
 
+    // The newest record, for code that walks the chain while no other thread changes it (tests).
     SubclassNode* Newest() const { return head_; }
-    std::size_t Count() const { return byWindow_.size(); }
+    std::size_t Count() const {
+        SharedLock lock(lock_);
+        return byWindow_.size();
+    }
 
 private:
+    // The lock held, shared or exclusive, for the scope of the guard.
+    template <void(WINAPI* Acquire)(PSRWLOCK), void(WINAPI* Release)(PSRWLOCK)>
+    class SlimGuard {
+    public:
+        explicit SlimGuard(SRWLOCK& lock) : lock_(lock) { Acquire(&lock_); }
+        ~SlimGuard() { Release(&lock_); }
+        SlimGuard(const SlimGuard&) = delete;
+        SlimGuard& operator=(const SlimGuard&) = delete;
+
+    private:
+        SRWLOCK& lock_;
+    };
+    using SharedLock = SlimGuard<AcquireSRWLockShared, ReleaseSRWLockShared>;
+    using ExclusiveLock = SlimGuard<AcquireSRWLockExclusive, ReleaseSRWLockExclusive>;
+
+    // With the lock held:
+    SubclassNode* Find(HWND window) const {
+        auto it = byWindow_.find(window);
+        return it == byWindow_.end() ? nullptr : it->second.get();
+    }
     void Unlink(SubclassNode& node);
     std::unique_ptr<SubclassNode> Take(HWND window);
+    std::unique_ptr<SubclassNode> TakeOldest();
 
     const ExclusionLists& lists_;
     WNDPROC replacement_;
     std::unordered_map<HWND, std::unique_ptr<SubclassNode>> byWindow_;
     SubclassNode* head_ = nullptr;  // newest
     SubclassNode* tail_ = nullptr;  // oldest
+    mutable SRWLOCK lock_ = SRWLOCK_INIT;  // a slim lock owns no handle: nothing to release
 };
 
 // The window procedure a record's window had, called with the entry points matching its

@@ -1,6 +1,7 @@
 #pragma once
 // The script engine's interface to the rest of the system. There is one engine per process;
-// all operations act on it. It is not thread-safe: one thread at a time.
+// all operations act on it. It is not thread-safe: one thread at a time (in the module, whichever
+// holds the theme lock, theme/win32/ThemeLock.h: every run and every load happens under it).
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>

@@ -2,9 +2,12 @@
 
 #include <windowsx.h>
 
+#include <optional>
+
 #include "frame/win32/CaptionDrag.h"
 #include "frame/win32/ScriptSurface.h"
 #include "frame/win32/WindowGeometry.h"
+#include "theme/win32/ThemeLock.h"
 
 namespace vt {
 namespace {
@@ -27,12 +30,19 @@ enum ButtonCode : std::int32_t {
 };
 constexpr std::int32_t kGrowBox = 4, kFirstBorder = 10, kLastBorder = 17;
 
-// Repaint requests go to the window's own procedure, synchronously, on its own thread.
+// Repaint requests go to the window's own procedure: sent, when the window is this thread's
+// (the repaint runs nested, inside this pass, under the same hold of the theme lock); posted to
+// a window of another thread (the stand-down's hover window may be one), since a send would
+// wait, under the lock, for a thread that may be waiting for it.
 class WindowRepaints final : public RepaintRequests {
 public:
     WindowRepaints(HWND window, UINT message) : window_(window), message_(message) {}
     void Repaint(std::intptr_t first, std::intptr_t second) override {
-        if (message_) SendMessageA(window_, message_, WPARAM(first), LPARAM(second));
+        if (!message_) return;
+        if (GetWindowThreadProcessId(window_, nullptr) == GetCurrentThreadId())
+            SendMessageA(window_, message_, WPARAM(first), LPARAM(second));
+        else
+            PostMessageA(window_, message_, WPARAM(first), LPARAM(second));
     }
 
 private:
@@ -116,6 +126,14 @@ bool NonClientInput::SetFrameCursor(WORD hitCode) {
 MessageAnswer NonClientInput::ButtonDown(HWND window, WPARAM hitCode, LPARAM lParam) {
     const std::int32_t code = std::int32_t(hitCode);
     MessageAnswer handled{Handling::Handled, 0};
+    // Dragging and sizing are modal loops as long as the user holds the button, and the window
+    // menu's is as long as it stays open: the theme lock is let go meanwhile, so that the
+    // program's other GUI threads keep painting their frames. Nothing below uses theme state
+    // after the loop; the nested passes inside it take the lock as any pass does.
+    std::optional<PumpingLockYield> modal;
+    if (code == kCaptionCode || code == kSysMenuCode || code == kMenuBarCode || code == kGrowBox ||
+        (code >= kFirstBorder && code <= kLastBorder))
+        modal.emplace(ThemeLock());
     if (code == kCaptionCode) {
         DragCaption(window, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     } else if (code == kSysMenuCode || code == kMenuBarCode) {
@@ -145,7 +163,12 @@ ShrinkRequest NonClientInput::ButtonUp(HWND window, WPARAM hitCode, LPARAM lPara
         else command = ButtonCommand(window, code);
     }
     ReleasePressed(window);
-    if (command) SendMessageA(window, WM_SYSCOMMAND, command, lParam);
+    if (command) {
+        // The program answers the command as it likes (a dialog, its own modal loop): not
+        // under the theme lock, as in ButtonDown.
+        PumpingLockYield callOut(ThemeLock());
+        SendMessageA(window, WM_SYSCOMMAND, command, lParam);
+    }
     return shrink;
 }
 
@@ -199,6 +222,9 @@ void NonClientInput::StandDown(HWND hoverWindow) {
 }
 
 bool NonClientInput::TrackMenu(HWND window, std::uint32_t value, MenuTracking mode) {
+    // The menu's loop lasts as long as the menu stays open; the menus reach the theme only
+    // through the engine's own calls, each of which takes the lock for itself.
+    PumpingLockYield modal(ThemeLock());
     return menus_ && menus_->TrackMenu(window, value, mode);
 }
 

@@ -22,6 +22,7 @@
 #include "theme/ThemeErrors.h"
 #include "theme/ThemeLoader.h"
 #include "theme/ThemeWords.h"
+#include "theme/win32/ThemeLock.h"
 
 namespace vt {
 namespace {
@@ -65,12 +66,14 @@ ThemedFrameEngine::ThemedFrameEngine(SharedArea& sharedArea, ThemeState& theme, 
 ThemedFrameEngine::~ThemedFrameEngine() { UnloadTheme(); }
 
 void ThemedFrameEngine::Start() {
+    ThemeGuard guard;
     SetDrawingHost(FrameDrawingHost());
     LoadTheme();
     settings_.repaintMessage = RegisterWindowMessageA("Veltrane Repaint Message");
 }
 
 void ThemedFrameEngine::End() {
+    ThemeGuard guard;
     UnloadTheme();
     theme_.ThemeInfo.clear();
     themePath_.clear();
@@ -78,8 +81,43 @@ void ThemedFrameEngine::End() {
 }
 
 void ThemedFrameEngine::SwitchTheme() {
+    // A change that reaches this thread inside a pass of its own (sent into the modal loop of a
+    // menu it tracks) would free the theme under that pass: it is refused, and the caller may
+    // try it again later.
+    if (ThemeLock().HeldByThisThread()) throw LockTimeout();
+    ThemeGuard guard;  // waits for every other thread's pass to end
     UnloadTheme();
     LoadTheme();
+}
+
+bool ThemedFrameEngine::ThemePinned() const {
+    ThemeGuard guard;
+    return pinned_;
+}
+
+std::vector<std::string> ThemedFrameEngine::ThemeInfo() const {
+    ThemeGuard guard;
+    return theme_.ThemeInfo;
+}
+
+SizeFixups ThemedFrameEngine::Fixups() const {
+    ThemeGuard guard;
+    return {theme_.WidthFixup, theme_.HeightFixup, theme_.MenuFixup};
+}
+
+bool ThemedFrameEngine::WindowZoom() const {
+    ThemeGuard guard;
+    return theme_.WindowZoom;
+}
+
+void ThemedFrameEngine::ReleasePressed(HWND window) {
+    ThemeGuard guard;
+    input_.ReleasePressed(window);
+}
+
+void ThemedFrameEngine::StandDown(HWND hoverWindow) {
+    ThemeGuard guard;
+    input_.StandDown(hoverWindow);
 }
 
 void ThemedFrameEngine::LoadTheme() {
@@ -100,9 +138,11 @@ void ThemedFrameEngine::LoadTheme() {
         // The file could not be read as a whole: the process stays without a theme.
     }
     settings_.calcScripts = HasCalcRectWords(theme_);  // event words are bound by the end of the load
+    loaded_.store(theme_.ThemeLoaded, std::memory_order_release);
 }
 
 void ThemedFrameEngine::UnloadTheme() {
+    loaded_.store(false, std::memory_order_release);  // new messages pass through from here on
     input_.ForgetElements();  // the hovered element is about to be freed
     StopEngine();
     // The GDI forms first: they are keyed by the bitmaps released next.
@@ -113,18 +153,27 @@ void ThemedFrameEngine::UnloadTheme() {
 }
 
 UniqueGdiObject ThemedFrameEngine::BuildRegion(HWND window, LONG_PTR style, bool shrunk) {
+    ThemeGuard guard;
     return vt::BuildRegion(theme_, resources_, window, std::uint32_t(style), shrunk, settings_.calcScripts);
 }
 
-void ThemedFrameEngine::PaintFrame(HWND window, bool active) { vt::PaintFrame(Tools(), window, active); }
+void ThemedFrameEngine::PaintFrame(HWND window, bool active) {
+    ThemeGuard guard;
+    vt::PaintFrame(Tools(), window, active);
+}
 
 void ThemedFrameEngine::RepaintElements(HWND window, std::intptr_t first, std::intptr_t second, bool active) {
+    ThemeGuard guard;
     vt::RepaintElements(Tools(), window, first, second, active);
 }
 
-void ThemedFrameEngine::RunIdleScripts(HWND window, bool active) { vt::RunIdleScripts(Tools(), window, active); }
+void ThemedFrameEngine::RunIdleScripts(HWND window, bool active) {
+    ThemeGuard guard;
+    vt::RunIdleScripts(Tools(), window, active);
+}
 
 LRESULT ThemedFrameEngine::CalcClientArea(HWND window, WPARAM wParam, LPARAM lParam) {
+    ThemeGuard guard;
     // Both forms carry the proposed window rectangle first: the client area is the CLIENT
     // element's rectangle on a window of that size, in the same coordinates, kept inside it so
     // that an absurd element can never give the program a client area outside its window.
@@ -147,47 +196,62 @@ LRESULT ThemedFrameEngine::CalcClientArea(HWND window, WPARAM wParam, LPARAM lPa
     return 0;
 }
 
-LRESULT ThemedFrameEngine::HitTest(HWND window, WPARAM, LPARAM lParam) { return input_.HitTest(window, lParam); }
+LRESULT ThemedFrameEngine::HitTest(HWND window, WPARAM, LPARAM lParam) {
+    ThemeGuard guard;
+    return input_.HitTest(window, lParam);
+}
 
 bool ThemedFrameEngine::SetFrameCursor(HWND, WPARAM, WORD hitCode) { return NonClientInput::SetFrameCursor(hitCode); }
 
 MessageAnswer ThemedFrameEngine::ButtonDown(HWND window, WPARAM hitCode, LPARAM lParam) {
+    ThemeGuard guard;
     return input_.ButtonDown(window, hitCode, lParam);
 }
 
 ShrinkRequest ThemedFrameEngine::ButtonUp(HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk) {
+    ThemeGuard guard;
     return input_.ButtonUp(window, hitCode, lParam, shrunk);
 }
 
 CommandAnswer ThemedFrameEngine::SystemCommand(HWND window, WPARAM command, LPARAM lParam, bool shrunk) {
+    ThemeGuard guard;
     return input_.SystemCommand(window, command, lParam, shrunk);
 }
 
 void ThemedFrameEngine::TrackMenu(HWND window, LPARAM screenPoint, int mode) {
+    // Not under the lock: a modal loop (see NonClientInput::TrackMenu).
     if (menus_) menus_->TrackMenu(window, std::uint32_t(screenPoint), MenuTracking(mode));
 }
 
 void ThemedFrameEngine::StartMenuHook() {
+    ThemeGuard guard;
     if (menus_) menus_->StartMenuHook();
 }
 
 void ThemedFrameEngine::StopMenuHook() {
+    ThemeGuard guard;
     if (menus_) menus_->StopMenuHook();
 }
 
 void ThemedFrameEngine::SetPopupMenu(HMENU menu, int item) {
+    ThemeGuard guard;
     if (menus_) menus_->SetPopupMenu(menu, item);
 }
 
-void ThemedFrameEngine::ZoomRect(const RECT& from, const RECT& to, int steps) { vt::ZoomRect(from, to, steps); }
+void ThemedFrameEngine::ZoomRect(const RECT& from, const RECT& to, int steps) {
+    ThemeGuard guard;  // the screen is drawn on from one thread at a time
+    vt::ZoomRect(from, to, steps);
+}
 
 Rect ThemedFrameEngine::MenuBarStrip(HWND window) {
+    ThemeGuard guard;
     WindowGeometry g = ReadWindowGeometry(window);
     ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style);
     return ComputeMenuBarRect(theme_, g.style, g.width, g.height);
 }
 
 void ThemedFrameEngine::WithFrameSurface(HWND window, const std::function<void(GdiSurface&)>& use) {
+    ThemeGuard guard;
     WindowDc dc(window, GetWindowDC(window));
     if (!dc) return;
     GdiSurface surface(dc.Get(), resources_);

@@ -3,6 +3,7 @@
 // loaded and switched live, and the non-client handling of themed windows drawn from it.
 #include <windows.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -24,13 +25,15 @@ public:
     void Start() override;
     void End() override;
     void SwitchTheme() override;
-    bool ThemePinned() const override { return pinned_; }
-    std::vector<std::string> ThemeInfo() const override { return theme_.ThemeInfo; }
+    bool ThemePinned() const override;
+    std::vector<std::string> ThemeInfo() const override;
     UINT RepaintMessage() const override { return settings_.repaintMessage; }
 
-    bool ThemeLoaded() const override { return theme_.ThemeLoaded; }
-    SizeFixups Fixups() const override { return {theme_.WidthFixup, theme_.HeightFixup, theme_.MenuFixup}; }
-    bool WindowZoom() const override { return theme_.WindowZoom; }
+    // Asked on every message of every skinned window, so it never waits: a copy of the theme's
+    // flag, written under the theme lock by the loads and unloads.
+    bool ThemeLoaded() const override { return loaded_.load(std::memory_order_acquire); }
+    SizeFixups Fixups() const override;
+    bool WindowZoom() const override;
 
     UniqueGdiObject BuildRegion(HWND window, LONG_PTR style, bool shrunk) override;
     void PaintFrame(HWND window, bool active) override;
@@ -43,8 +46,8 @@ public:
     MessageAnswer ButtonDown(HWND window, WPARAM hitCode, LPARAM lParam) override;
     ShrinkRequest ButtonUp(HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk) override;
     CommandAnswer SystemCommand(HWND window, WPARAM command, LPARAM lParam, bool shrunk) override;
-    void ReleasePressed(HWND window) override { input_.ReleasePressed(window); }
-    void StandDown(HWND hoverWindow) override { input_.StandDown(hoverWindow); }
+    void ReleasePressed(HWND window) override;
+    void StandDown(HWND hoverWindow) override;
 
     void TrackMenu(HWND window, LPARAM screenPoint, int mode) override;
     void StartMenuHook() override;
@@ -73,6 +76,7 @@ private:
     InputSettings settings_;  // the repaint message; whether the theme has OnCalcRect words
     NonClientInput input_;
     bool pinned_ = false;
+    std::atomic<bool> loaded_{false};
     std::string themePath_;
 };
 

@@ -1,5 +1,7 @@
 #include "theme/win32/TvtButtonWin32.h"
 
+#include "theme/win32/ThemeLock.h"
+
 #include "common/EntryFault.h"
 #include "graphics/Font.h"
 #include "graphics/win32/BitmapDrawing.h"
@@ -88,6 +90,7 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     try {
         if (button && button->Normal() && message == WM_PAINT) {
             EnterWork("ButtonWindowProc");
+            ThemeGuard guard;  // the bitmap is the theme's, which another thread may be switching
             bool enabled = IsWindowEnabled(window) != FALSE;
             Bitmap* bitmap = button->BitmapFor(enabled, GetFocus() == window);
             PaintThemedButton(window, reinterpret_cast<HDC>(wParam), *bitmap);

@@ -109,12 +109,7 @@ protected:
         EngineTest::SetUp();
         if (HasFatalFailure()) return;
         // A class of our own: the test's recording windows keep every message they see.
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = kClass;
-        RegisterClassA(&windowClass);  // fails harmlessly when an earlier test registered it
+        test::RegisterPlainClass(kClass);
         hook_.reset(SetWindowsHookExA(WH_CALLWNDPROC, HookProc, nullptr, GetCurrentThreadId()));
         ASSERT_TRUE(hook_);
         themeA_ = test::WritePaneTheme();

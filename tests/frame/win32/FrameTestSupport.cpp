@@ -120,6 +120,15 @@ bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {
     }
 }
 
+void RegisterPlainClass(const char* name) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = name;
+    RegisterClassA(&windowClass);
+}
+
 bool WaitForClientAt(HWND window, int left, int top, DWORD timeoutMs) {
     return WaitFor(
         [&] {

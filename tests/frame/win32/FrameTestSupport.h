@@ -36,6 +36,10 @@ RECT ClientInWindow(HWND window);
 // How many pixels of the rectangle (window coordinates) have the colour.
 int CountPixels(HWND window, const RECT& r, COLORREF colour);
 
+// Registers a window class of the test program whose windows run DefWindowProcA (it fails
+// harmlessly when an earlier test registered it).
+void RegisterPlainClass(const char* name);
+
 // Polls (pumping this thread's messages) until the condition holds or the time is up; whether it
 // held. Windows of other processes change in their own time.
 bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 8000);
