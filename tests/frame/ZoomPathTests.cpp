@@ -54,8 +54,8 @@ TEST(ZoomPath, SmallStepCountsAndStandingStill) {
     EXPECT_EQ(*two[2].erase, (Rect{20, 20, 40, 40}));
 
     for (const ZoomFrame& f : Path(a, a, 20)) {
-        if (f.draw) EXPECT_EQ(*f.draw, a);
-        if (f.erase) EXPECT_EQ(*f.erase, a);
+        EXPECT_EQ(f.draw.value_or(a), a);
+        EXPECT_EQ(f.erase.value_or(a), a);
     }
 }
 
