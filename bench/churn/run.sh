@@ -4,22 +4,11 @@
 # objects, heap bytes in use, private bytes and window records before and after. They are the
 # Churn tests of frame_win32_tests with VT_CHURN_LONG=1; the figures are the properties those
 # tests record in their GoogleTest report.
-# The run uses a Wine prefix of its own (made once, then reused; VT_WINEPREFIX overrides it), so
-# that stopping its wineserver afterwards never touches a session someone else has running.
 set -euo pipefail
-top=$(cd "$(dirname "$0")/../.." && pwd)
-arch=$(bash "$top/scripts/wine-arch.sh")
-tree=win$arch  # win32, or win64 where this machine cannot run 32-bit programs
-dir="$top/build/$tree"
-if [ ! -f "$dir/CMakeCache.txt" ]; then bash "$top/scripts/build.sh" "$tree" >/dev/null; fi
-cmake --build "$dir" --target frame_win32_tests -j 2 >/dev/null
-export VT_WINEPREFIX="${VT_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/veltrane/bench-churn-wine$arch}"
+. "$(dirname "$0")/../frame_tests.sh"
 xml=$(mktemp /tmp/vt-churn-bench.XXXXXX.xml)
 trap 'rm -f "$xml"' EXIT
-rc=0
-VT_CHURN_LONG=1 bash "$top/scripts/wine-run.sh" --arch "$arch" --desktop --timeout 900 --gtest-xml "$xml" \
-     "$dir/tests/frame/frame_win32_tests.exe" --gtest_filter='Churn.*' >/dev/null || rc=$?
-[ -s "$xml" ] || { echo "churn: no report (wine$arch, rc $rc)" >&2; exit 1; }
+VT_CHURN_LONG=1 run_frame_tests churn 'Churn.*' 900 "$xml"
 python3 - "$xml" "$arch" <<'PY'
 import sys, xml.etree.ElementTree as ET
 root = ET.parse(sys.argv[1]).getroot()

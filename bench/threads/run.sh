@@ -5,23 +5,12 @@
 # failed passes, records lost or left, script values left, notices). It is the GuiThreads test of
 # frame_win32_tests with VT_THREADS_SECONDS set; the figures are the properties that test records
 # in its GoogleTest report.
-# The run uses a Wine prefix of its own (made once, then reused; VT_WINEPREFIX overrides it), so
-# that stopping its wineserver afterwards never touches a session someone else has running.
 set -euo pipefail
-top=$(cd "$(dirname "$0")/../.." && pwd)
 seconds=${1:-10}
-arch=$(bash "$top/scripts/wine-arch.sh")
-tree=win$arch  # win32, or win64 where this machine cannot run 32-bit programs
-dir="$top/build/$tree"
-if [ ! -f "$dir/CMakeCache.txt" ]; then bash "$top/scripts/build.sh" "$tree" >/dev/null; fi
-cmake --build "$dir" --target frame_win32_tests -j 2 >/dev/null
-export VT_WINEPREFIX="${VT_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/veltrane/bench-threads-wine$arch}"
+. "$(dirname "$0")/../frame_tests.sh"
 xml=$(mktemp /tmp/vt-threads-bench.XXXXXX.xml)
 trap 'rm -f "$xml"' EXIT
-rc=0
-VT_THREADS_SECONDS=$seconds bash "$top/scripts/wine-run.sh" --arch "$arch" --desktop --timeout $((seconds + 300)) \
-     --gtest-xml "$xml" "$dir/tests/frame/frame_win32_tests.exe" --gtest_filter='GuiThreads.*' >/dev/null || rc=$?
-[ -s "$xml" ] || { echo "threads: no report (wine$arch, rc $rc)" >&2; exit 1; }
+VT_THREADS_SECONDS=$seconds run_frame_tests threads 'GuiThreads.*' $((seconds + 300)) "$xml"
 python3 - "$xml" "$arch" <<'PY'
 import sys, xml.etree.ElementTree as ET
 root = ET.parse(sys.argv[1]).getroot()
