@@ -11,7 +11,7 @@
 #include "graphics/Bitmap.h"
 #include "graphics/ImageFile.h"
 
-// Layout reference: the PNG specification (W3C, second edition). A file is the 8-byte signature
+// How a PNG file is laid out (the format's second edition, as W3C publishes it): the 8-byte signature
 // and then chunks: a 4-byte big-endian length, a 4-byte type, the data and a CRC-32 of type and
 // data. IHDR comes first (width, height, bit depth, colour type, compression 0, filter method 0,
 // interlace 0 or 1), PLTE before the image data, the IDAT chunks in one run (their data together

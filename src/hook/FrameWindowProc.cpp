@@ -66,14 +66,13 @@ int MenuItemCount(HWND window) {
     return menu ? GetMenuItemCount(menu) : 0;
 }
 
+bool IsShrunk(HWND window) { return HasFlag(window, SubclassNode::Shrunk); }
+
 // The frame's shape follows the elements; SetWindowRgn owns the region once it accepts it.
 void SetRegion(FrameEngine& frame, HWND window) {
-    bool shrunk = HasFlag(window, SubclassNode::Shrunk);
-    UniqueGdiObject region = frame.BuildRegion(window, GetWindowLongPtrA(window, GWL_STYLE), shrunk);
+    UniqueGdiObject region = frame.BuildRegion(window, GetWindowLongPtrA(window, GWL_STYLE), IsShrunk(window));
     if (SetWindowRgn(window, static_cast<HRGN>(region.get()), TRUE)) region.release();
 }
-
-bool IsShrunk(HWND window) { return HasFlag(window, SubclassNode::Shrunk); }
 
 // A frame command rolled the window up or down: the flag lives in its record (a window without
 // one never rolls up), and the shape follows it.

@@ -87,10 +87,8 @@ WPARAM ButtonCommand(HWND window, std::int32_t code) {
 LRESULT NonClientInput::HitTest(HWND window, LPARAM screenPoint) {
     if (sharedArea_.IsMapped()) sharedArea_.SetHoverWindow(window);
     if (!theme_.Elements) return HTERROR;
-    RECT outer{};
-    GetWindowRect(window, &outer);
-    const std::int32_t x = GET_X_LPARAM(screenPoint) - outer.left, y = GET_Y_LPARAM(screenPoint) - outer.top;
     const WindowGeometry g = ReadWindowGeometry(window);
+    const std::int32_t x = GET_X_LPARAM(screenPoint) - g.left, y = GET_Y_LPARAM(screenPoint) - g.top;
     FrameHit hit;
     FrameInput::HoverMove move;
     {

@@ -9,6 +9,8 @@ WindowGeometry ReadWindowGeometry(HWND window) {
     g.style = std::uint32_t(GetWindowLongPtrA(window, GWL_STYLE));
     RECT r{};
     if (GetWindowRect(window, &r)) {
+        g.left = r.left;
+        g.top = r.top;
         g.width = r.right - r.left;
         g.height = r.bottom - r.top;
     }

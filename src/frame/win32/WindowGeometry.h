@@ -9,6 +9,8 @@ namespace vt {
 
 struct WindowGeometry {
     std::uint32_t style = 0;  // GWL_STYLE
+    std::int32_t left = 0;    // the window rectangle's corner on the screen
+    std::int32_t top = 0;
     std::int32_t width = 0;   // of the window rectangle
     std::int32_t height = 0;
     HMENU menu = nullptr;
