@@ -20,4 +20,16 @@ struct Rect {
     friend bool operator!=(const Rect& a, const Rect& b) { return !(a == b); }
 };
 
+// The smallest rectangle holding both.
+inline Rect Bounds(const Rect& a, const Rect& b) {
+    return Rect{a.Left < b.Left ? a.Left : b.Left, a.Top < b.Top ? a.Top : b.Top,
+                a.Right > b.Right ? a.Right : b.Right, a.Bottom > b.Bottom ? a.Bottom : b.Bottom};
+}
+
+// Whether the two rectangles share at least one pixel.
+inline bool Overlap(const Rect& a, const Rect& b) {
+    return !a.IsEmpty() && !b.IsEmpty() && a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom &&
+           b.Top < a.Bottom;
+}
+
 }  // namespace vt

@@ -1,5 +1,7 @@
 #include "frame/ElementPainter.h"
 
+#include <algorithm>
+
 #include "frame/ElementGeometry.h"
 #include "frame/TransparentRuns.h"
 #include "script/Engine.h"
@@ -34,7 +36,9 @@ void DrawBody(const PaintPass& pass, const TUIElement& e) {
     if (e.HitCode != kClientHitCode && !e.NoImage) DrawMissingBitmapMark(surface, e.Rect);
 }
 
-void DrawCaption(const PaintPass& pass, const TUIElement& e) {
+// The caption's brush and font, which its text and its words draw with (and which later scripts
+// find on the surface: a theme may measure text in the caption font that way).
+void PrepareCaption(const PaintPass& pass) {
     DrawingSurface& surface = pass.surface;
     const ThemeState& theme = pass.theme;
     if (theme.SolidCaption) {
@@ -44,13 +48,37 @@ void DrawCaption(const PaintPass& pass, const TUIElement& e) {
         surface.SetBrushKind(BrushStyle::Clear);
     }
     surface.SetFont(pass.active ? theme.TitleFont : theme.InactiveFont);
+}
+
+void DrawCaption(const PaintPass& pass, const TUIElement& e) {
+    DrawingSurface& surface = pass.surface;
+    const ThemeState& theme = pass.theme;
+    PrepareCaption(pass);
     if (e.OnPaint) {
         ExecuteWord(e.OnPaint);
-    } else if (theme.CenterCaption) {
-        surface.DrawTextCentred(e.Rect, "  " + pass.caption + "  ");
-    } else {
-        surface.TextOutClipped(e.Rect.Left + 1, e.Rect.Top + 1, e.Rect, pass.caption);
+        return;
     }
+    // A title wider than its place keeps its start and ends with "...", as the system's own
+    // captions do; a centred one that does not fit starts at the caption's left edge.
+    if (theme.CenterCaption) {
+        const std::string padded = "  " + pass.caption + "  ";
+        if (surface.TextExtent(padded).cx <= e.Rect.Width()) {
+            surface.DrawTextCentred(e.Rect, padded);
+            return;
+        }
+        surface.TextOutClipped(e.Rect.Left, e.Rect.Top, e.Rect,
+                               FitCaption(surface, pass.caption, e.Rect.Width()));
+        return;
+    }
+    surface.TextOutClipped(e.Rect.Left + 1, e.Rect.Top + 1, e.Rect,
+                           FitCaption(surface, pass.caption, e.Rect.Width() - 1));
+}
+
+// Draws the element at the rectangle it already has: body, then caption text or OnPaint word.
+void DrawElement(const PaintPass& pass, TUIElement& e) {
+    DrawBody(pass, e);
+    if (e.HitCode == kCaptionHitCode) DrawCaption(pass, e);
+    else if (e.OnPaint) ExecuteWord(e.OnPaint);
 }
 
 }  // namespace
@@ -84,11 +112,24 @@ void TileBitmap(DrawingSurface& surface, const Rect& r, const Bitmap& bitmap) {
     if (TileCopies(r, bitmap.Width(), bitmap.Height()).rows > 0) surface.TileBitmap(bitmap, r);
 }
 
+std::string FitCaption(DrawingSurface& surface, const std::string& text, std::int32_t width) {
+    static const std::string kEllipsis = "...";
+    if (surface.TextExtent(text).cx <= width) return text;
+    // The longest start that fits with the ellipsis after it (widths grow with the length).
+    std::size_t fits = 0, tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const std::size_t mid = fits + (tooLong - fits) / 2;
+        if (surface.TextExtent(text.substr(0, mid) + kEllipsis).cx <= width) fits = mid;
+        else tooLong = mid;
+    }
+    std::size_t end = fits;
+    while (end > 0 && text[end - 1] == ' ') --end;
+    return text.substr(0, end) + kEllipsis;
+}
+
 void PaintElement(const PaintPass& pass, TUIElement& e) {
     ComputeElementRect(e, pass.width, pass.height);
-    DrawBody(pass, e);
-    if (e.HitCode == kCaptionHitCode) DrawCaption(pass, e);
-    else if (e.OnPaint) ExecuteWord(e.OnPaint);
+    DrawElement(pass, e);
 }
 
 void PaintElements(const PaintPass& pass) {
@@ -100,14 +141,50 @@ void PaintElements(const PaintPass& pass) {
     }
 }
 
-void PaintElementPair(const PaintPass& pass, std::intptr_t first, std::intptr_t second) {
+Rect RepaintElementArea(const PaintPass& pass, std::intptr_t first, std::intptr_t second) {
     LoadContext(pass);
     SurfaceScope scope(pass.surface);
-    if (!pass.theme.Elements) return;
-    const auto count = std::intptr_t(pass.theme.Elements->Count());
-    for (std::intptr_t index : {first, second}) {
-        if (index >= 0 && index < count) PaintElement(pass, pass.theme.Elements->At(std::ptrdiff_t(index)));
+    if (!pass.theme.Elements) return {};
+    ElementList& elements = *pass.theme.Elements;
+    const auto count = std::intptr_t(elements.Count());
+    // Every rectangle as the full paint would have it: OnCalcRect words run once each, in order,
+    // with the caption font and brush on the surface where a caption before them left them. The
+    // drawing below then starts from the surface's first pen, brush and font, as a full paint does.
+    DrawingSurface& surface = pass.surface;
+    const Colour pen = surface.PenColour(), brush = surface.BrushColour();
+    const BrushStyle brushKind = surface.BrushKind();
+    const Font font = surface.CurrentFont();
+    for (std::intptr_t i = 0; i < count; ++i) {
+        TUIElement& e = elements.At(i);
+        ComputeElementRect(e, pass.width, pass.height);
+        if (e.HitCode == kCaptionHitCode) PrepareCaption(pass);
     }
+    surface.SetPenColour(pen);
+    surface.SetBrushColour(brush);
+    surface.SetBrushKind(brushKind);
+    surface.SetFont(font);
+    Rect area[2];
+    std::size_t areas = 0;
+    Rect bounds;
+    for (std::intptr_t index : {first, second}) {
+        if (index < 0 || index >= count) continue;
+        const Rect& r = elements.At(index).Rect;
+        if (r.IsEmpty()) continue;
+        area[areas++] = r;
+        bounds = bounds.IsEmpty() ? r : Bounds(bounds, r);
+    }
+    if (areas == 0) return {};
+    pass.surface.LimitClipTo(area, areas);
+    // Whatever lies over or under the named elements is drawn again in list order, so the area
+    // ends exactly as a full paint leaves it. OnPaint words may draw anywhere: each runs, clipped.
+    for (std::intptr_t i = 0; i < count; ++i) {
+        TUIElement& e = elements.At(i);
+        const bool touches = std::any_of(area, area + areas, [&](const Rect& r) { return Overlap(r, e.Rect); });
+        if (touches) DrawElement(pass, e);
+        else if (e.OnPaint && e.HitCode == kCaptionHitCode) DrawCaption(pass, e);  // its font and brush first
+        else if (e.OnPaint) ExecuteWord(e.OnPaint);
+    }
+    return bounds;
 }
 
 }  // namespace vt

@@ -54,9 +54,17 @@ void TileBitmap(DrawingSurface& surface, const Rect& r, const Bitmap& bitmap);
 // in list order, and leaves the context's surface none, also on an error.
 void PaintElements(const PaintPass& pass);
 
-// Paints the elements of the two indexes (one outside the list, such as -1, is skipped), with
-// the drawing context loaded as PaintElements does.
-void PaintElementPair(const PaintPass& pass, std::intptr_t first, std::intptr_t second);
+// Hover and press feedback: repaints the area of the elements of the two indexes (one outside the
+// list, such as -1, is skipped) exactly as a full paint of the same state leaves it. The surface is
+// limited to their rectangles, and every element that meets them is drawn again in list order
+// (every OnPaint word runs, clipped); the drawing context is loaded as PaintElements does. Returns
+// the bounds of the area (empty: nothing was drawn), so that the caller can redraw what it paints
+// after the elements (the menu bar) where the area reaches it.
+Rect RepaintElementArea(const PaintPass& pass, std::intptr_t first, std::intptr_t second);
+
+// A title that fits in `width` pixels of the surface's current font, or its longest start that
+// fits with "..." after it.
+std::string FitCaption(DrawingSurface& surface, const std::string& text, std::int32_t width);
 
 // Paints one element; the drawing context must be loaded.
 void PaintElement(const PaintPass& pass, TUIElement& element);

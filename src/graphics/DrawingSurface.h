@@ -4,6 +4,7 @@
 // theme scripts draw with. Coordinates are those of the device context (window coordinates for
 // a surface on a whole-window DC). The Win32 form (GdiSurface) draws straight onto the DC and
 // selects the current pen, brush and font into it before every platform call.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -71,6 +72,10 @@ public:
     virtual void TileBitmap(const Bitmap& bitmap, const Rect& r) = 0;
     // Takes r out of the clipping region for the rest of the pass.
     virtual void ExcludeClipRect(const Rect& r) = 0;
+    // Keeps the rest of the pass inside the rectangles (their union, within the clipping already
+    // in force). Bitmaps are still prepared for the whole part that could show before the limit,
+    // so that a small repaint reuses the forms of the full paint.
+    virtual void LimitClipTo(const Rect* rects, std::size_t count) = 0;
 
 private:
     Colour penColour_ = 0x000000;

@@ -32,6 +32,9 @@ public:
     void StretchBitmap(const Bitmap&, const Rect& r) override { Log("stretch", r); }
     void TileBitmap(const Bitmap&, const Rect& r) override { Log("tile", r); }
     void ExcludeClipRect(const Rect& r) override { Log("exclude", r); }
+    void LimitClipTo(const Rect* rects, std::size_t count) override {
+        for (std::size_t i = 0; i < count; ++i) Log("limit", rects[i]);
+    }
 
     std::string Brush() const {
         return BrushKind() == BrushStyle::Clear ? " clear" : " solid " + std::to_string(BrushColour());
@@ -166,15 +169,44 @@ TEST_F(ElementPainterTest, CaptionText) {
     EXPECT_EQ(Paint(), (std::vector<std::string>{"centred '  Notes  ' solid 1122867 4,4,100,20"}));
 }
 
-TEST_F(ElementPainterTest, RepaintOfChosenElementsOnly) {
-    Add(3, {0, 0, 1, 1});
-    Add(3, {2, 2, 3, 3});
-    PaintPass pass{theme, surface, icon, 0, 0, 0, 0, false, false, ""};
-    pass.active = true;
-    pass.style = WS_ANY;
-    PaintElementPair(pass, 1, -1);
-    PaintElementPair(pass, 7, -1);
-    EXPECT_EQ(surface.calls, (std::vector<std::string>{"bitmap 2,2,0,0"}));
+TEST_F(ElementPainterTest, CaptionThatDoesNotFitKeepsItsStartAndEndsWithAnEllipsis) {
+    TUIElement& caption = Add(kCaptionHitCode, {10, 4, 0, 20});
+    caption.NoImage = true;
+    caption.NormalBitmap = nullptr;
+    struct Row {
+        bool centred;
+        std::int32_t right;  // the caption's width is right - 10; the surface's text is 6 px a character
+        const char* expected;
+    };
+    for (const Row& row : {
+             Row{false, 41, "text 'Notes' at 11,5 clear 10,4,41,20"},          // 30 px: fits exactly
+             Row{false, 40, "text 'N...' at 11,5 clear 10,4,40,20"},           // 29 px: 'No...' is 30
+             Row{false, 17, "text '...' at 11,5 clear 10,4,17,20"},            // not even the ellipsis
+             Row{true, 64, "centred '  Notes  ' clear 10,4,64,20"},           // 54 px with the padding
+             Row{true, 63, "text 'Notes' at 10,4 clear 10,4,63,20"},          // from the left edge
+             Row{true, 39, "text 'N...' at 10,4 clear 10,4,39,20"},
+         }) {
+        theme.CenterCaption = row.centred;
+        caption.Corner2 = {row.right, 20};
+        EXPECT_EQ(Paint(), (std::vector<std::string>{row.expected})) << row.right;
+    }
+}
+
+TEST_F(ElementPainterTest, RepaintDrawsEverythingThatMeetsTheAreaInListOrder) {
+    Add(3, {0, 0, 100, 20});    // 0: a title bar under everything
+    TUIElement& caption = Add(kCaptionHitCode, {4, 2, 80, 18});  // 1: the text runs under the button
+    caption.NoImage = true;
+    caption.NormalBitmap = nullptr;
+    Add(20, {70, 4, 82, 16});   // 2: the button
+    Add(10, {0, 30, 4, 60});    // 3: a border far away
+    PaintPass pass{theme, surface, icon, 0, 100, 60, WS_ANY, true, false, "Notes"};
+    surface.calls.clear();
+    EXPECT_EQ(RepaintElementArea(pass, 2, -1), (Rect{70, 4, 82, 16}));
+    EXPECT_EQ(surface.calls, (std::vector<std::string>{"limit 70,4,82,16", "bitmap 0,0,0,0",
+                                                       "text 'Notes' at 5,3 clear 4,2,80,18", "bitmap 70,4,0,0"}));
+    surface.calls.clear();
+    EXPECT_TRUE(RepaintElementArea(pass, 7, -1).IsEmpty()) << "an index outside the list draws nothing";
+    EXPECT_TRUE(surface.calls.empty());
 }
 
 }  // namespace

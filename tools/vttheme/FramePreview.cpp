@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "frame/FrameInput.h"
 #include "frame/win32/FramePainter.h"
 #include "frame/win32/ScriptSurface.h"
 #include "frame/win32/WindowRegion.h"
 #include "graphics/Bitmap.h"
 #include "graphics/win32/DibPixels.h"
 #include "graphics/win32/GdiGuards.h"
+#include "script/drawing/DrawingContext.h"
 
 namespace vt {
 namespace {
@@ -49,21 +51,51 @@ UniqueMenu MakeMenuBar(const std::vector<std::string>& items) {
     return menu;
 }
 
-// Sets the elements' flags for one picture and puts them back however the picture ends.
+// The element under the pointer: the hovered one, or the pressed one (the pointer is on it).
+std::ptrdiff_t PointerElement(const FrameLook& look) { return look.hover >= 0 ? look.hover : look.pressed; }
+
+// Puts the elements in the state the pointer gives them on a live window, as the module's input
+// does (the hovered element's enter word runs, a pressed button presses every element of its
+// code), and takes it back however the picture ends.
 class LookScope {
 public:
-    LookScope(ThemeState& theme, const FrameLook& look) : theme_(theme), look_(look) { Apply(true); }
-    ~LookScope() { Apply(false); }
+    LookScope(ThemeState& theme, const FrameLook& look, GdiResources& resources, HWND window)
+        : theme_(theme), look_(look), resources_(resources), window_(window) {
+        Press(true);
+        Point(true);
+    }
+    ~LookScope() {
+        try {
+            Point(false);
+        } catch (...) {
+            // The exit word failed: the picture is made already.
+        }
+        Press(false);
+    }
     LookScope(const LookScope&) = delete;
     LookScope& operator=(const LookScope&) = delete;
 
 private:
-    void Apply(bool on) {
-        if (look_.hover >= 0) theme_.Elements->At(look_.hover).Hover = on;
-        if (look_.pressed >= 0) theme_.Elements->At(look_.pressed).ShownDown = on;
+    void Press(bool on) {
+        if (look_.pressed < 0) return;
+        const std::int32_t code = theme_.Elements->At(look_.pressed).HitCode;
+        for (std::size_t i = 0; i < theme_.Elements->Count(); ++i) {
+            TUIElement& e = theme_.Elements->At(std::ptrdiff_t(i));
+            if (e.HitCode == code) e.Pressed = e.ShownDown = on;
+        }
+    }
+    void Point(bool on) {
+        const std::ptrdiff_t index = PointerElement(look_);
+        if (index < 0) return;
+        // The words run with a surface on the window, as in the module's hit test.
+        ScriptSurface scripts(true, resources_, window_, std::uint32_t(GetWindowLongA(window_, GWL_STYLE)));
+        Drawing().IsActive = look_.active;
+        SetMouseInside(theme_.Elements->At(index), on);
     }
     ThemeState& theme_;
     FrameLook look_;
+    GdiResources& resources_;
+    HWND window_;
 };
 
 // Pixels of the DIB (blue in the lowest byte) as RGBA: opaque inside the region's rectangles,
@@ -130,9 +162,9 @@ RgbaImage FramePreview::Render(ThemeState& theme, GdiResources& resources, Frame
     const bool calcScripts = HasCalcRectWords(theme);
     UniqueGdiObject region;
     {
-        LookScope scope(theme, look);
+        LookScope scope(theme, look, resources, window);
         SelectGuard select(dc.Get(), section.get());
-        const FramePaintTools tools{theme, resources, menus, look.hover >= 0 ? window : nullptr};
+        const FramePaintTools tools{theme, resources, menus, PointerElement(look) >= 0 ? window : nullptr};
         PaintFrameOnto(tools, window, dc.Get(), look.active);
         GdiFlush();
         region = BuildRegion(theme, resources, window, std::uint32_t(GetWindowLongA(window, GWL_STYLE)), false,

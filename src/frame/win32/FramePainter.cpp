@@ -66,13 +66,16 @@ PaintPass MakePaintPass(const FramePaintTools& tools, HWND window, FramePass& pa
                      active,              tools.hoverWindow == window, std::move(caption)};
 }
 
-// The strip between the caption and the client area, where the menus draw the menu bar.
-void PaintMenuBarStrip(const FramePaintTools& tools, HWND window, FramePass& pass) {
+// The strip between the caption and the client area, where the menus draw the menu bar; with
+// `area`, only when the strip reaches into it.
+void PaintMenuBarStrip(const FramePaintTools& tools, HWND window, FramePass& pass, const Rect* area = nullptr) {
+    if (!pass.geometry.hasMenuBar || !tools.menus) return;
     LoadPassContext(window, pass.geometry, pass.surface);
     struct SurfaceOff {
         ~SurfaceOff() { Drawing().Surface = nullptr; }
     } off;
     Rect bar = ComputeMenuBarRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height);
+    if (area && !Overlap(bar, *area)) return;
     tools.menus->PaintMenuBar(pass.surface, pass.geometry.menu, bar);
 }
 
@@ -102,7 +105,7 @@ void RunFramePass(const FramePaintTools& tools, HWND window, bool active, Paint 
 
 void PaintWholeFrame(const FramePaintTools& tools, HWND window, const PaintPass& paintPass, FramePass& pass) {
     PaintElements(paintPass);
-    if (pass.geometry.hasMenuBar && tools.menus) PaintMenuBarStrip(tools, window, pass);
+    PaintMenuBarStrip(tools, window, pass);
 }
 
 }  // namespace
@@ -121,8 +124,11 @@ void PaintFrameOnto(const FramePaintTools& tools, HWND window, HDC dc, bool acti
 
 void RepaintElements(const FramePaintTools& tools, HWND window, std::intptr_t first, std::intptr_t second,
                      bool active) {
-    RunFramePass(tools, window, active,
-                 [&](const PaintPass& paintPass, FramePass&) { PaintElementPair(paintPass, first, second); });
+    RunFramePass(tools, window, active, [&](const PaintPass& paintPass, FramePass& pass) {
+        // The menu bar lies over the elements: where the area reaches it, it is drawn again too.
+        const Rect area = RepaintElementArea(paintPass, first, second);
+        if (!area.IsEmpty()) PaintMenuBarStrip(tools, window, pass, &area);
+    });
 }
 
 void RunIdleScripts(const FramePaintTools& tools, HWND window, bool active) {

@@ -150,6 +150,7 @@ void GdiSurface::Blit(const BlitForm& form, std::int32_t x, std::int32_t y, std:
 
 Rect GdiSurface::VisiblePart(const Rect& r) const {
     if (r.IsEmpty()) return {};
+    if (formBox_) return Intersection(r, *formBox_);
     RECT box;
     int kind = GetClipBox(dc_, &box);
     if (kind == ERROR || kind == NULLREGION) return {};
@@ -177,6 +178,26 @@ void GdiSurface::TileBitmap(const Bitmap& bitmap, const Rect& r) {
     if (visible.IsEmpty()) return;
     if (const BlitForm* form = resources_.TiledForm(bitmap, r, visible))
         Blit(*form, visible.Left, visible.Top, visible.Width(), visible.Height());
+}
+
+void GdiSurface::LimitClipTo(const Rect* rects, std::size_t count) {
+    // Stretched and tiled forms are cached by the part they cover: keep preparing the part of the
+    // unlimited clip box, so that hover feedback reuses the full paint's forms and GDI clips the blit.
+    if (!formBox_) {
+        RECT box;
+        int kind = GetClipBox(dc_, &box);
+        formBox_ = (kind == ERROR || kind == NULLREGION) ? Rect{} : Rect{box.left, box.top, box.right, box.bottom};
+    }
+    UniqueGdiObject area(CreateRectRgn(0, 0, 0, 0));
+    if (!area) return;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Rect& r = rects[i];
+        if (r.IsEmpty()) continue;
+        UniqueGdiObject piece(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
+        if (piece) CombineRgn(static_cast<HRGN>(area.get()), static_cast<HRGN>(area.get()),
+                              static_cast<HRGN>(piece.get()), RGN_OR);
+    }
+    ExtSelectClipRgn(dc_, static_cast<HRGN>(area.get()), RGN_AND);  // the DC keeps a copy
 }
 
 void GdiSurface::ExcludeClipRect(const Rect& r) {

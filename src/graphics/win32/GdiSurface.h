@@ -39,6 +39,7 @@ public:
     void StretchBitmap(const Bitmap& bitmap, const Rect& r) override;
     void TileBitmap(const Bitmap& bitmap, const Rect& r) override;
     void ExcludeClipRect(const Rect& r) override;
+    void LimitClipTo(const Rect* rects, std::size_t count) override;
 
 private:
     HPEN CurrentPen();
@@ -70,6 +71,9 @@ private:
     // The source DC for blits, made on the first one. A section is selected into it only for
     // the blit itself, so that a nested surface can draw the same bitmap.
     std::optional<MemoryDc> source_;
+
+    // The clip box before LimitClipTo: what stretched and tiled forms are made for.
+    std::optional<Rect> formBox_;
 
 };
 

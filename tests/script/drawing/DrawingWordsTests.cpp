@@ -37,6 +37,7 @@ public:
     void StretchBitmap(const Bitmap&, const Rect&) override { Note("StretchBitmap"); }
     void TileBitmap(const Bitmap&, const Rect&) override { Note("TileBitmap"); }
     void ExcludeClipRect(const Rect&) override { Note("ExcludeClipRect"); }
+    void LimitClipTo(const Rect*, std::size_t) override { Note("LimitClipTo"); }
 
 private:
     static std::string Pair(std::int32_t a, std::int32_t b) { return std::to_string(a) + " " + std::to_string(b); }
