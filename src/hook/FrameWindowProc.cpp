@@ -1,11 +1,13 @@
 #include "hook/FrameWindowProc.h"
 
+#include <algorithm>
 #include <atomic>
 #include <optional>
 
 #include "common/win32/UniqueHandle.h"
 #include "common/win32/HookMessages.h"
 #include "hook/ModuleState.h"
+#include "hook/OwnFrameCheck.h"
 
 namespace vt {
 namespace {
@@ -68,9 +70,44 @@ int MenuItemCount(HWND window) {
 
 bool IsShrunk(HWND window) { return HasFlag(window, SubclassNode::Shrunk); }
 
+// A window is framed by the theme while it has a title bar: one without (a splash screen, a
+// program gone full screen) keeps its own non-client area until the title bar comes back.
+bool HasCaption(HWND window) { return (GetWindowLongPtrA(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION; }
+
+// A maximised window's borders lie outside the work area, as with the system's own frame: its
+// shape ends at the work area, so that they never show on a neighbouring monitor or the taskbar.
+void ClipToWorkArea(HWND window, UniqueGdiObject& region) {
+    if (!IsZoomed(window)) return;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    RECT outer{};
+    if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor) ||
+        !GetWindowRect(window, &outer))
+        return;
+    const RECT& work = monitor.rcWork;
+    UniqueGdiObject visible(CreateRectRgn(work.left - outer.left, work.top - outer.top, work.right - outer.left,
+                                          work.bottom - outer.top));
+    if (!visible) return;
+    if (region) CombineRgn(static_cast<HRGN>(region.get()), static_cast<HRGN>(region.get()),
+                           static_cast<HRGN>(visible.get()), RGN_AND);
+    else region = std::move(visible);
+}
+
+// Whether the window's region is already this one (null: none): setting it again would redraw
+// the whole window for nothing.
+bool HasRegion(HWND window, HRGN wanted) {
+    UniqueGdiObject current(CreateRectRgn(0, 0, 0, 0));
+    if (!current) return false;
+    const int kind = GetWindowRgn(window, static_cast<HRGN>(current.get()));
+    if (kind == ERROR) return wanted == nullptr;
+    return wanted && EqualRgn(static_cast<HRGN>(current.get()), wanted);
+}
+
 // The frame's shape follows the elements; SetWindowRgn owns the region once it accepts it.
 void SetRegion(FrameEngine& frame, HWND window) {
     UniqueGdiObject region = frame.BuildRegion(window, GetWindowLongPtrA(window, GWL_STYLE), IsShrunk(window));
+    ClipToWorkArea(window, region);
+    if (HasRegion(window, static_cast<HRGN>(region.get()))) return;
     if (SetWindowRgn(window, static_cast<HRGN>(region.get()), TRUE)) region.release();
 }
 
@@ -103,9 +140,114 @@ void TakeNewFrame(FrameEngine& frame, HWND window) {
     RefreshFrame(window);
 }
 
+// The program draws its own frame: it gets its window back as it would have it without us.
+void LeaveToProgram(HWND window) {
+    ChangeFlags(window, SubclassNode::OwnFrame | SubclassNode::FrameChecked, 0);
+    SetWindowRgn(window, nullptr, TRUE);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+// The client area: until the program's own answer has been compared with the system's, the
+// program is asked first (its answer stands when it draws its own frame).
+LRESULT OnNcCalcSize(FrameEngine& frame, const FrameCall& call) {
+    if (!HasFlag(call.window, SubclassNode::FrameChecked)) {
+        if (call.wParam) ChangeFlags(call.window, SubclassNode::FrameChecked, 0);
+        LPARAM asked = call.lParam;
+        NCCALCSIZE_PARAMS params{};
+        RECT rect{};
+        if (call.lParam && call.wParam) params = *reinterpret_cast<NCCALCSIZE_PARAMS*>(call.lParam), asked = LPARAM(&params);
+        else if (call.lParam) rect = *reinterpret_cast<RECT*>(call.lParam), asked = LPARAM(&rect);
+        ClientAreaAnswer answer = AskProgramForClientArea(call.previous, call.unicode, call.window, call.wParam, asked);
+        if (answer.ownFrame) {
+            ChangeFlags(call.window, SubclassNode::OwnFrame | SubclassNode::FrameChecked, 0);
+            SetWindowRgn(call.window, nullptr, TRUE);
+            if (call.lParam && call.wParam) *reinterpret_cast<NCCALCSIZE_PARAMS*>(call.lParam) = params;
+            else if (call.lParam) *reinterpret_cast<RECT*>(call.lParam) = rect;
+            return answer.result;
+        }
+    }
+    return frame.CalcClientArea(call.window, call.wParam, call.lParam);
+}
+
+// The system's default handling of a new title or icon draws its own caption straight onto the
+// window: the window is marked invisible to it for that call, and the themed frame drawn after.
+LRESULT WithoutSystemCaption(FrameEngine& frame, const FrameCall& call) {
+    const LONG_PTR style = GetWindowLongPtrA(call.window, GWL_STYLE);
+    const bool hide = (style & WS_VISIBLE) != 0;
+    struct Shown {
+        HWND window;
+        LONG_PTR style;
+        bool hidden;
+        ~Shown() {
+            if (hidden) SetWindowLongPtrA(window, GWL_STYLE, style);
+        }
+    } shown{call.window, style, hide};
+    if (hide) SetWindowLongPtrA(call.window, GWL_STYLE, style & ~LONG_PTR(WS_VISIBLE));
+    LRESULT result = call.CallPrevious();
+    if (hide) {
+        // Put back before painting: an invisible window's DC draws nothing.
+        SetWindowLongPtrA(call.window, GWL_STYLE, GetWindowLongPtrA(call.window, GWL_STYLE) | WS_VISIBLE);
+        shown.hidden = false;
+        if (call.message == WM_SETTEXT) SetRegion(frame, call.window);  // a caption measured by its text
+        frame.PaintFrame(call.window, IsActive(call.window));
+    }
+    return result;
+}
+
+// A style change (a program that takes its maximise box away, goes full screen, ...): the client
+// area, the shape and the picture follow the elements that apply to the new style.
+LRESULT OnStyleChanged(FrameEngine& frame, const FrameCall& call) {
+    LRESULT result = call.CallPrevious();
+    const auto* change = reinterpret_cast<const STYLESTRUCT*>(call.lParam);
+    // Our own hiding of the caption (see WithoutSystemCaption) changes nothing of the frame.
+    if (call.wParam != WPARAM(GWL_STYLE) || !change || ((change->styleOld ^ change->styleNew) & ~DWORD(WS_VISIBLE)) == 0)
+        return result;
+    // The frame change recalculates the client area and paints the frame (WM_NCPAINT).
+    SetWindowPos(call.window, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    if (HasCaption(call.window)) SetRegion(frame, call.window);
+    else SetWindowRgn(call.window, nullptr, TRUE);
+    return result;
+}
+
+// Maximised, the window fills its monitor's work area: its caption at the top, fully visible, and
+// its other borders just outside, as with the system's frame. A program that chose its own
+// maximised size or place keeps it.
+LRESULT OnGetMinMaxInfo(FrameEngine& frame, const FrameCall& call) {
+    auto* info = reinterpret_cast<MINMAXINFO*>(call.lParam);
+    if (!info) return call.CallPrevious();
+    const MINMAXINFO asked = *info;
+    LRESULT result = call.CallPrevious();
+    if (info->ptMaxSize.x != asked.ptMaxSize.x || info->ptMaxSize.y != asked.ptMaxSize.y ||
+        info->ptMaxPosition.x != asked.ptMaxPosition.x || info->ptMaxPosition.y != asked.ptMaxPosition.y)
+        return result;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromWindow(call.window, MONITOR_DEFAULTTONEAREST), &monitor)) return result;
+    const RECT& work = monitor.rcWork;
+    const std::int32_t workWidth = work.right - work.left, workHeight = work.bottom - work.top;
+    // Borders anchored to the far corners can depend on the size: measured again at the result.
+    FrameBorders b = frame.Borders(call.window, workWidth, workHeight);
+    b = frame.Borders(call.window, workWidth + b.left + b.right, workHeight + b.top + b.bottom);
+    info->ptMaxPosition = POINT{work.left - monitor.rcMonitor.left - b.left, work.top - monitor.rcMonitor.top - b.top};
+    info->ptMaxSize = POINT{workWidth + b.left + b.right, workHeight + b.top + b.bottom};
+    info->ptMaxTrackSize.x = std::max(info->ptMaxTrackSize.x, info->ptMaxSize.x);
+    info->ptMaxTrackSize.y = std::max(info->ptMaxTrackSize.y, info->ptMaxSize.y);
+    return result;
+}
+
 // The first WM_SIZE after registration makes the window as large as its client size plus the
 // theme's frame, so the client area keeps the size the program asked for.
 LRESULT OnSize(FrameEngine& frame, const FrameCall& call) {
+    if (!HasFlag(call.window, SubclassNode::FrameChecked)) {
+        // Created without asking: decided now, before the size fix-up could enlarge its window.
+        ChangeFlags(call.window, SubclassNode::FrameChecked, 0);
+        if (ProgramDrawsOwnFrame(call.previous, call.unicode, call.window)) {
+            LeaveToProgram(call.window);
+            return call.CallPrevious();
+        }
+    }
     SetRegion(frame, call.window);
     std::optional<SubclassNode> record = Record(call.window);
     SizeFixups fixups = frame.Fixups();
@@ -153,28 +295,45 @@ LRESULT DispatchForwarding(FrameEngine& frame, const FrameCall& call) {
     return call.CallPrevious();
 }
 
-LRESULT DispatchThemed(FrameEngine& frame, const FrameCall& call) {
+// The system's undocumented caption and frame drawing messages (sent where visual styles are on).
+constexpr UINT kNcUahDrawCaption = 0x00AE;
+constexpr UINT kNcUahDrawFrame = 0x00AF;
+
+LRESULT DispatchThemed(FrameEngine& frame, const FrameCall& call, const SubclassNode& record) {
     const HWND window = call.window;
+    if (record.Has(SubclassNode::OwnFrame)) return call.CallPrevious();
+    if (call.message != WM_STYLECHANGED && !HasCaption(window)) return call.CallPrevious();
     switch (call.message) {
     case WM_SIZE:
         return OnSize(frame, call);
+    case WM_STYLECHANGED:
+        return OnStyleChanged(frame, call);
+    case WM_GETMINMAXINFO:
+        return OnGetMinMaxInfo(frame, call);
+    case WM_SETICON:
+        return WithoutSystemCaption(frame, call);
+    case WM_ENABLE: {
+        LRESULT result = call.CallPrevious();
+        frame.PaintFrame(window, IsActive(window));
+        return result;
+    }
+    case kNcUahDrawCaption:
+    case kNcUahDrawFrame:
+        return 0;
     case WM_ACTIVATE: {
         LRESULT result = call.CallPrevious();
         PostMessageA(window, WM_NCACTIVATE, call.wParam, call.lParam);
         return result;
     }
-    case WM_SETTEXT: {
-        LRESULT result = call.CallPrevious();
-        SetRegion(frame, window);  // the repaint this causes draws the new caption
-        return result;
-    }
+    case WM_SETTEXT:
+        return WithoutSystemCaption(frame, call);
     case WM_SHOWWINDOW:
     case WM_WINDOWPOSCHANGING:  // wParam is always 0 here: it only passes on
         return OnShowOrPositionChanging(frame, call);
     case WM_SETCURSOR:
         return frame.SetFrameCursor(window, call.wParam, LOWORD(call.lParam)) ? TRUE : call.CallPrevious();
     case WM_NCCALCSIZE:
-        return frame.CalcClientArea(window, call.wParam, call.lParam);
+        return OnNcCalcSize(frame, call);
     case WM_NCHITTEST:
         return frame.HitTest(window, call.wParam, call.lParam);
     case WM_NCPAINT:
@@ -313,7 +472,7 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         LRESULT result = 0;
         if (DispatchThemeMessage(*frame, call, *record, result)) return result;
         if (!record->Has(SubclassNode::Themed)) return DispatchForwarding(*frame, call);
-        return DispatchThemed(*frame, call);
+        return DispatchThemed(*frame, call, *record);
     } catch (...) {
         g_failedMessages.fetch_add(1, std::memory_order_relaxed);
         try {

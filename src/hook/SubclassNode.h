@@ -13,6 +13,8 @@ struct SubclassNode {
         Themed = 0x80,        // the frame is ours; unthemed records only forward system commands
         NoSizeFixup = 0x100,  // the class is in [NOSIZEFIXUPS]
         Shrunk = 0x400,       // rolled up to its caption
+        OwnFrame = 0x800,     // the program draws its own frame: every message passes on
+        FrameChecked = 0x1000,  // whether the program draws its own frame has been decided
     };
 
     HWND window = nullptr;

@@ -49,7 +49,8 @@ void SubclassRegistry::RegisterWindow(HWND window, bool themed) {
     {
         ExclusiveLock lock(lock_);
         if (SubclassNode* node = Find(window)) {
-            node->flags = flags;
+            // What was learnt of the program's own frame stays.
+            node->flags = flags | (node->flags & (SubclassNode::OwnFrame | SubclassNode::FrameChecked));
             return;
         }
         auto node = std::make_unique<SubclassNode>();

@@ -115,7 +115,8 @@ TEST_F(FrameWindowProcTest, ThemedDispatch) {
     RECT rect{0, 0, 100, 100};
     const DispatchRow rows[] = {
         {"hit test is the theme's", WM_NCHITTEST, 0, nullptr, 77, "HitTest", false},
-        {"client area is the theme's", WM_NCCALCSIZE, 0, nullptr, 0, "CalcClientArea", false},
+        {"client area is the theme's (the program's own answer is compared once)", WM_NCCALCSIZE, 0, nullptr, 0,
+         "CalcClientArea", true},
         {"frame painting is the theme's", WM_NCPAINT, 1, nullptr, 0, "PaintFrame(0)", false},
         {"activation never reaches the window", WM_NCACTIVATE, 1, nullptr, TRUE, "ReleasePressed PaintFrame(1)", false},
         {"deactivation paints inactive", WM_NCACTIVATE, 0, nullptr, TRUE, "ReleasePressed PaintFrame(0)", false},
@@ -152,6 +153,66 @@ TEST_F(FrameWindowProcTest, ThemedDispatch) {
         EXPECT_EQ(reached, row.reachesOwn) << row.name;
         state_->registry.UnregisterWindow(window.Handle());
     }
+}
+
+// Which windows the theme frames, and the system's own caption drawing kept off a framed one.
+TEST_F(FrameWindowProcTest, KindsOfWindowsAndTheSystemsCaptionDrawing) {
+    struct Row {
+        const char* name;
+        DWORD style;
+        bool answersClientArea;  // the program calculates its client area itself
+        UINT message;
+        WPARAM wParam;
+        const char* calls;
+        bool reachesOwn;
+    };
+    static char title[] = "New title";
+    const Row rows[] = {
+        {"a sizable window is framed", WS_OVERLAPPEDWINDOW, false, WM_NCPAINT, 1, "PaintFrame(0)", false},
+        {"a fixed dialog is framed", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, false, WM_NCPAINT, 1,
+         "PaintFrame(0)", false},
+        {"a program that draws its own frame keeps it", WS_OVERLAPPEDWINDOW, true, WM_NCPAINT, 1, "", true},
+        {"a window without a title bar keeps its own frame", WS_POPUP | WS_THICKFRAME | WS_SYSMENU, false, WM_NCPAINT,
+         1, "", true},
+        {"a new title is drawn by the theme only", WS_OVERLAPPEDWINDOW, false, WM_SETTEXT, 0, "PaintFrame(0)", true},
+        {"a new icon too", WS_OVERLAPPEDWINDOW, false, WM_SETICON, ICON_SMALL, "PaintFrame(0)", true},
+        {"the system's own caption messages are swallowed", WS_OVERLAPPEDWINDOW, false, 0x00AE, 0, "", false},
+    };
+    for (const Row& row : rows) {
+        RecordingWindow window(row.style);
+        if (row.answersClientArea) {
+            window.SetHandler([](UINT message, WPARAM, LPARAM, LRESULT& result) {
+                result = 0;
+                return message == WM_NCCALCSIZE;  // the whole window is client area
+            });
+        }
+        Register(window);
+        SetWindowPos(window.Handle(), nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+        frame_->calls.clear();
+        window.ClearSeen();
+        LPARAM lParam = row.message == WM_SETTEXT ? reinterpret_cast<LPARAM>(title) : 0;
+        SendMessageA(window.Handle(), row.message, row.wParam, lParam);
+        EXPECT_EQ(frame_->calls, row.calls) << row.name;
+        bool reached = std::find(window.Seen().begin(), window.Seen().end(), row.message) != window.Seen().end();
+        EXPECT_EQ(reached, row.reachesOwn) << row.name;
+        EXPECT_TRUE(IsWindowVisible(window.Handle())) << row.name;
+        state_->registry.UnregisterWindow(window.Handle());
+    }
+}
+
+TEST_F(FrameWindowProcTest, StyleChangesRecomputeTheFrameUntilTheTitleBarGoes) {
+    RecordingWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    Register(window);
+    frame_->calls.clear();
+    SetWindowLongPtrA(window.Handle(), GWL_STYLE, GetWindowLongPtrA(window.Handle(), GWL_STYLE) & ~WS_MAXIMIZEBOX);
+    EXPECT_EQ(frame_->calls, "CalcClientArea PaintFrame(0)") << "client area and picture follow the new style";
+    frame_->calls.clear();
+    SetWindowLongPtrA(window.Handle(), GWL_STYLE, GetWindowLongPtrA(window.Handle(), GWL_STYLE) & ~WS_CAPTION);
+    SendMessageA(window.Handle(), WM_NCPAINT, 1, 0);
+    EXPECT_EQ(frame_->calls, "") << "full screen: the program's own non-client area";
+    SetWindowLongPtrA(window.Handle(), GWL_STYLE, GetWindowLongPtrA(window.Handle(), GWL_STYLE) | WS_CAPTION);
+    EXPECT_EQ(frame_->calls, "CalcClientArea PaintFrame(0)") << "the title bar is back";
 }
 
 TEST_F(FrameWindowProcTest, ActiveBitFollowsNcActivateAndReachesPainting) {

@@ -32,6 +32,16 @@ struct SizeFixups {
     std::int32_t menu = 0;  // added to the height of a window whose menu has items
 };
 
+// How far the frame reaches outside the client area of a window of a given size, except at the
+// top, which counts to the caption: a maximised window hides these borders outside the work area
+// and shows its whole caption.
+struct FrameBorders {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+};
+
 // Whether a message was answered by the engine or goes on to the window's own procedure.
 enum class Handling { Handled, PassOn };
 
@@ -75,6 +85,10 @@ public:
     virtual UniqueGdiObject BuildRegion(HWND window, LONG_PTR style, bool shrunk) {
         (void)window; (void)style; (void)shrunk;
         return UniqueGdiObject();
+    }
+    virtual FrameBorders Borders(HWND window, std::int32_t width, std::int32_t height) {
+        (void)window; (void)width; (void)height;
+        return {};
     }
     virtual void PaintFrame(HWND window, bool active) { (void)window; (void)active; }
     // Redraws the elements of these indexes (one outside the element list, such as -1, is skipped).

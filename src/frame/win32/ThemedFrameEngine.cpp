@@ -7,6 +7,8 @@
 #include "common/win32/ConfigKey.h"
 #include "common/win32/ModuleInstance.h"
 #include "frame/ElementGeometry.h"
+#include "frame/ElementPainter.h"
+#include "frame/FrameHit.h"
 #include "frame/ThemesConfig.h"
 #include "frame/win32/FrameDrawingHost.h"
 #include "frame/win32/ScriptSurface.h"
@@ -155,6 +157,26 @@ void ThemedFrameEngine::UnloadTheme() {
 UniqueGdiObject ThemedFrameEngine::BuildRegion(HWND window, LONG_PTR style, bool shrunk) {
     ThemeGuard guard;
     return vt::BuildRegion(theme_, resources_, window, std::uint32_t(style), shrunk, settings_.calcScripts);
+}
+
+FrameBorders ThemedFrameEngine::Borders(HWND window, std::int32_t width, std::int32_t height) {
+    ThemeGuard guard;
+    WindowGeometry g = ReadWindowGeometry(window);
+    ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style);
+    const Rect client = Intersection(ComputeClientRect(theme_, g.style, width, height, false), Rect{0, 0, width, height});
+    FrameBorders borders{client.Left, client.Top, width - client.Right, height - client.Bottom};
+    if (client.IsEmpty()) return FrameBorders{};
+    // The top counts to the first caption or title band that shows; without one, like a side.
+    std::int32_t captionTop = std::min(borders.left, client.Top);
+    for (std::size_t i = 0; theme_.Elements && i < theme_.Elements->Count(); ++i) {
+        TUIElement& e = theme_.Elements->At(std::ptrdiff_t(i));
+        if ((e.HitCode != kCaptionHitCode && e.HitCode != kTitleCode) || !ElementApplies(e, g.style)) continue;
+        ComputeElementRect(e, width, height);
+        captionTop = std::clamp(e.Rect.Top, 0, client.Top);
+        break;
+    }
+    borders.top = captionTop;
+    return borders;
 }
 
 void ThemedFrameEngine::PaintFrame(HWND window, bool active) {

@@ -36,6 +36,7 @@ public:
     bool WindowZoom() const override;
 
     UniqueGdiObject BuildRegion(HWND window, LONG_PTR style, bool shrunk) override;
+    FrameBorders Borders(HWND window, std::int32_t width, std::int32_t height) override;
     void PaintFrame(HWND window, bool active) override;
     void RepaintElements(HWND window, std::intptr_t first, std::intptr_t second, bool active) override;
     void RunIdleScripts(HWND window, bool active) override;
