@@ -18,7 +18,11 @@ class IconPainter final : public WindowIconPainter {
 public:
     IconPainter(HWND window, GdiSurface& surface) : window_(window), surface_(surface) {}
     void DrawIcon(DrawingSurface&, const Rect& r) override {
+        // The large icon scaled; a program that sets only a small one (WM_SETICON), or only its
+        // class's, shows that one.
         auto icon = reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_BIG, 0));
+        if (!icon) icon = reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_SMALL, 0));
+        if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrA(window_, GCLP_HICON));
         if (!icon) return;
         DrawIconEx(surface_.PreparedDc(), r.Left, r.Top, icon, r.Width(), r.Height(), 0, nullptr, DI_NORMAL);
     }

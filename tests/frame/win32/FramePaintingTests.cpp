@@ -193,16 +193,20 @@ TEST_F(FramePainting, CaptionModes) {
     }
 }
 
-TEST_F(FramePainting, IconElementShowsTheWindowsLargeIcon) {
+TEST_F(FramePainting, IconElementFollowsTheWindowsIcon) {
     UseTheme(test::WritePaneTheme({{"CLIENT TL:4,24", "ICON TL:100,0 TL:116,16\nCLIENT TL:4,24"}}));
     test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
     HWND w = Skin(window);
     const RECT icon{100, 0, 116, 16};
     const int titleBefore = test::CountPixels(w, icon, kRed);
     EXPECT_EQ(titleBefore, 16 * 16) << "no icon yet: the title shows";
+    // A program that sets only a small icon shows it, and the frame shows it as it is set.
+    SendMessageA(w, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIconA(nullptr, IDI_APPLICATION)));
+    EXPECT_LT(test::CountPixels(w, icon, kRed), titleBefore / 2) << "the small icon drawn over the title";
+    SendMessageA(w, WM_SETICON, ICON_SMALL, 0);
+    EXPECT_EQ(test::CountPixels(w, icon, kRed), titleBefore) << "taken away again";
     SendMessageA(w, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadIconA(nullptr, IDI_APPLICATION)));
-    SendMessageA(w, WM_NCPAINT, 1, 0);
-    EXPECT_LT(test::CountPixels(w, icon, kRed), titleBefore / 2) << "the icon drawn over it";
+    EXPECT_LT(test::CountPixels(w, icon, kRed), titleBefore / 2) << "the large icon";
 }
 
 TEST_F(FramePainting, MenuBarBehindItsItems) {
