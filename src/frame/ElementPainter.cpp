@@ -175,14 +175,11 @@ Rect RepaintElementArea(const PaintPass& pass, std::intptr_t first, std::intptr_
     }
     if (areas == 0) return {};
     pass.surface.LimitClipTo(area, areas);
-    // Whatever lies over or under the named elements is drawn again in list order, so the area
-    // ends exactly as a full paint leaves it. OnPaint words may draw anywhere: each runs, clipped.
+    // Whatever lies over or under the named elements is drawn again in list order (its body,
+    // caption text and OnPaint word, clipped), so the area ends exactly as a full paint leaves it.
     for (std::intptr_t i = 0; i < count; ++i) {
         TUIElement& e = elements.At(i);
-        const bool touches = std::any_of(area, area + areas, [&](const Rect& r) { return Overlap(r, e.Rect); });
-        if (touches) DrawElement(pass, e);
-        else if (e.OnPaint && e.HitCode == kCaptionHitCode) DrawCaption(pass, e);  // its font and brush first
-        else if (e.OnPaint) ExecuteWord(e.OnPaint);
+        if (std::any_of(area, area + areas, [&](const Rect& r) { return Overlap(r, e.Rect); })) DrawElement(pass, e);
     }
     return bounds;
 }

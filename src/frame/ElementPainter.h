@@ -57,7 +57,8 @@ void PaintElements(const PaintPass& pass);
 // Hover and press feedback: repaints the area of the elements of the two indexes (one outside the
 // list, such as -1, is skipped) exactly as a full paint of the same state leaves it. The surface is
 // limited to their rectangles, and every element that meets them is drawn again in list order
-// (every OnPaint word runs, clipped); the drawing context is loaded as PaintElements does. Returns
+// (with its caption text and OnPaint word, which draw within their element's rectangle); the
+// drawing context is loaded as PaintElements does. Returns
 // the bounds of the area (empty: nothing was drawn), so that the caller can redraw what it paints
 // after the elements (the menu bar) where the area reaches it.
 Rect RepaintElementArea(const PaintPass& pass, std::intptr_t first, std::intptr_t second);

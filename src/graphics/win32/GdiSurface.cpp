@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <stdexcept>
+#include <vector>
 
 #include "graphics/ScaledPixels.h"
 
@@ -133,6 +134,14 @@ void GdiSurface::DrawTextCentred(const Rect& r, const std::string& text) {
 }
 
 void GdiSurface::Blit(const BlitForm& form, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
+    // Within a limited pass only the part inside the limit is copied (GDI would clip the rest).
+    std::int32_t sx = 0, sy = 0;
+    if (limitBox_) {
+        const Rect part = Intersection(Rect{x, y, x + w, y + h}, *limitBox_);
+        if (part.IsEmpty()) return;
+        sx = part.Left - x, sy = part.Top - y;
+        x = part.Left, y = part.Top, w = part.Width(), h = part.Height();
+    }
     if (!source_) source_.emplace(dc_);
     if (!*source_) {
         source_.reset();  // tried again on the next blit
@@ -142,9 +151,9 @@ void GdiSurface::Blit(const BlitForm& form, std::int32_t x, std::int32_t y, std:
     SelectGuard selected(source, form.image.get());
     if (GetCurrentObject(source, OBJ_BITMAP) != form.image.get()) return;  // GDI refused the selection
     if (form.masked) {
-        if (BitBlt(dc_, x, y, w, h, source, 0, form.rows, SRCAND)) BitBlt(dc_, x, y, w, h, source, 0, 0, SRCPAINT);
+        if (BitBlt(dc_, x, y, w, h, source, sx, form.rows + sy, SRCAND)) BitBlt(dc_, x, y, w, h, source, sx, sy, SRCPAINT);
     } else {
-        BitBlt(dc_, x, y, w, h, source, 0, 0, SRCCOPY);
+        BitBlt(dc_, x, y, w, h, source, sx, sy, SRCCOPY);
     }
 }
 
@@ -182,17 +191,29 @@ void GdiSurface::TileBitmap(const Bitmap& bitmap, const Rect& r) {
 
 void GdiSurface::LimitClipTo(const Rect* rects, std::size_t count) {
     // Stretched and tiled forms are cached by the part they cover: keep preparing the part of the
-    // unlimited clip box, so that hover feedback reuses the full paint's forms and GDI clips the blit.
+    // unlimited clip box, so that hover feedback reuses the full paint's forms (blits copy only
+    // what lies inside the limit).
     if (!formBox_) {
-        RECT box;
-        int kind = GetClipBox(dc_, &box);
-        formBox_ = (kind == ERROR || kind == NULLREGION) ? Rect{} : Rect{box.left, box.top, box.right, box.bottom};
+        RECT clip;
+        int kind = GetClipBox(dc_, &clip);
+        formBox_ = (kind == ERROR || kind == NULLREGION) ? Rect{} : Rect{clip.left, clip.top, clip.right, clip.bottom};
+    }
+    std::vector<Rect> parts;
+    Rect box;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (rects[i].IsEmpty()) continue;
+        parts.push_back(rects[i]);
+        box = box.IsEmpty() ? rects[i] : Bounds(box, rects[i]);
+    }
+    limitBox_ = limitBox_ ? Intersection(*limitBox_, box) : box;
+    // One rectangle is the common case (and much the cheaper clip for GDI).
+    if (parts.size() <= 1) {
+        IntersectClipRect(dc_, box.Left, box.Top, box.Right, box.Bottom);
+        return;
     }
     UniqueGdiObject area(CreateRectRgn(0, 0, 0, 0));
     if (!area) return;
-    for (std::size_t i = 0; i < count; ++i) {
-        const Rect& r = rects[i];
-        if (r.IsEmpty()) continue;
+    for (const Rect& r : parts) {
         UniqueGdiObject piece(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
         if (piece) CombineRgn(static_cast<HRGN>(area.get()), static_cast<HRGN>(area.get()),
                               static_cast<HRGN>(piece.get()), RGN_OR);

@@ -74,6 +74,8 @@ private:
 
     // The clip box before LimitClipTo: what stretched and tiled forms are made for.
     std::optional<Rect> formBox_;
+    // The bounds of the limit: blits copy no more than this.
+    std::optional<Rect> limitBox_;
 
 };
 
