@@ -1,5 +1,7 @@
 #include "frame/ElementGeometry.h"
 
+#include <algorithm>
+
 #include "script/Engine.h"
 #include "script/drawing/DrawingContext.h"
 
@@ -14,15 +16,15 @@ std::int32_t Place(std::int32_t value, bool fromFarEdge, std::int32_t extent) {
 
 }  // namespace
 
-Rect AnchoredRect(const TUIElement& e, std::int32_t width, std::int32_t height) {
-    return Rect{Place(e.Corner1.x, (e.Anchor1 & kAnchorRight) != 0, width),
-                Place(e.Corner1.y, (e.Anchor1 & kAnchorBottom) != 0, height),
-                Place(e.Corner2.x, (e.Anchor2 & kAnchorRight) != 0, width),
-                Place(e.Corner2.y, (e.Anchor2 & kAnchorBottom) != 0, height)};
+Rect AnchoredRect(const TUIElement& e, std::int32_t width, std::int32_t height, std::int32_t dpi) {
+    return Rect{Place(ScaleLength(e.Corner1.x, dpi), (e.Anchor1 & kAnchorRight) != 0, width),
+                Place(ScaleLength(e.Corner1.y, dpi), (e.Anchor1 & kAnchorBottom) != 0, height),
+                Place(ScaleLength(e.Corner2.x, dpi), (e.Anchor2 & kAnchorRight) != 0, width),
+                Place(ScaleLength(e.Corner2.y, dpi), (e.Anchor2 & kAnchorBottom) != 0, height)};
 }
 
-void ComputeElementRect(TUIElement& element, std::int32_t width, std::int32_t height) {
-    element.Rect = AnchoredRect(element, width, height);
+void ComputeElementRect(TUIElement& element, std::int32_t width, std::int32_t height, std::int32_t dpi) {
+    element.Rect = AnchoredRect(element, width, height, dpi);
     if (!element.OnCalcRect) return;
     DrawingContext& context = Drawing();
     context.CurrentRect = element.Rect;
@@ -31,30 +33,33 @@ void ComputeElementRect(TUIElement& element, std::int32_t width, std::int32_t he
     ClearStacks();
 }
 
-std::int32_t MenuBarHeight(const ThemeState& theme) {
-    std::int32_t fontHeight = theme.MenuFont.Height();
-    return (fontHeight < 0 ? -fontHeight : fontHeight) + 4;
+std::int32_t MenuBarHeight(const ThemeState& theme, std::int32_t dpi) {
+    // The font is made at the window's DPI, so its pixel height is scaled from its points.
+    const std::int64_t points = theme.MenuFont.size < 0 ? -std::int64_t(theme.MenuFont.size) : theme.MenuFont.size;
+    const std::int64_t fontHeight = (points * dpi + 36) / 72;
+    return std::int32_t(std::min<std::int64_t>(fontHeight, 1 << 20)) + ScaleLength(4, dpi);
 }
 
 Rect ComputeClientRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
-                       bool hasMenuBar) {
+                       bool hasMenuBar, std::int32_t dpi) {
     Rect result;
     if (theme.Elements) {
         for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
             TUIElement& element = theme.Elements->At(std::ptrdiff_t(i));
             if (element.HitCode != kClientHitCode || !ElementApplies(element, style)) continue;
-            ComputeElementRect(element, width, height);
+            ComputeElementRect(element, width, height, dpi);
             result = element.Rect;
             break;
         }
     }
-    if (hasMenuBar && (style & kChildStyle) == 0) result.Top += MenuBarHeight(theme);
+    if (hasMenuBar && (style & kChildStyle) == 0) result.Top += MenuBarHeight(theme, dpi);
     return result;
 }
 
-Rect ComputeMenuBarRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height) {
-    Rect bar = ComputeClientRect(theme, style, width, height, false);
-    bar.Bottom = bar.Top + MenuBarHeight(theme);
+Rect ComputeMenuBarRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
+                        std::int32_t dpi) {
+    Rect bar = ComputeClientRect(theme, style, width, height, false, dpi);
+    bar.Bottom = bar.Top + MenuBarHeight(theme, dpi);
     return bar;
 }
 

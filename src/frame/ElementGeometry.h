@@ -4,6 +4,7 @@
 // (0, 0) is the top-left corner of the window rectangle.
 #include <cstdint>
 
+#include "common/Dpi.h"
 #include "common/Rect.h"
 #include "theme/ThemeState.h"
 #include "theme/TUIElement.h"
@@ -15,24 +16,26 @@ constexpr std::int32_t kClientHitCode = 1;
 // WS_CHILD: a child window has no menu bar of its own.
 constexpr std::uint32_t kChildStyle = 0x40000000;
 
-// The rectangle the element's corners give on a W x H window (no script runs).
-Rect AnchoredRect(const TUIElement& element, std::int32_t width, std::int32_t height);
+// The rectangle the element's corners give on a W x H window at `dpi` (the offsets scaled from
+// 96 dpi; no script runs).
+Rect AnchoredRect(const TUIElement& element, std::int32_t width, std::int32_t height, std::int32_t dpi = kBaseDpi);
 
 // Stores the anchored rectangle in the element's Rect; an element with an OnCalcRect word then
 // gets the rectangle that word leaves in the drawing context's CurrentRect, and both script
 // stacks are emptied. A failing word's error goes to the caller.
-void ComputeElementRect(TUIElement& element, std::int32_t width, std::int32_t height);
+void ComputeElementRect(TUIElement& element, std::int32_t width, std::int32_t height, std::int32_t dpi = kBaseDpi);
 
-// The height of the menu bar strip below the caption: the menu font's height and a margin.
-std::int32_t MenuBarHeight(const ThemeState& theme);
+// The height of the menu bar strip below the caption: the menu font's height and a margin, at `dpi`.
+std::int32_t MenuBarHeight(const ThemeState& theme, std::int32_t dpi = kBaseDpi);
 
 // The rectangle of the first CLIENT element that applies to the style (its OnCalcRect run), or
 // all zero when none does, its top moved down by the menu bar strip when `hasMenuBar`.
 Rect ComputeClientRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
-                       bool hasMenuBar);
+                       bool hasMenuBar, std::int32_t dpi = kBaseDpi);
 
 // The menu bar strip: the top of the client rectangle (computed without a menu bar), as high as
 // MenuBarHeight.
-Rect ComputeMenuBarRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height);
+Rect ComputeMenuBarRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
+                        std::int32_t dpi = kBaseDpi);
 
 }  // namespace vt

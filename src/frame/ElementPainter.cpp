@@ -18,6 +18,8 @@ void LoadContext(const PaintPass& pass) {
     context.WindowStyle = pass.style;
     context.Window = pass.window;
     context.IsActive = pass.active;
+    context.Dpi = pass.dpi;
+    pass.surface.SetDpi(pass.dpi);
 }
 
 void DrawBody(const PaintPass& pass, const TUIElement& e) {
@@ -128,7 +130,7 @@ std::string FitCaption(DrawingSurface& surface, const std::string& text, std::in
 }
 
 void PaintElement(const PaintPass& pass, TUIElement& e) {
-    ComputeElementRect(e, pass.width, pass.height);
+    ComputeElementRect(e, pass.width, pass.height, pass.dpi);
     DrawElement(pass, e);
 }
 
@@ -156,7 +158,7 @@ Rect RepaintElementArea(const PaintPass& pass, std::intptr_t first, std::intptr_
     const Font font = surface.CurrentFont();
     for (std::intptr_t i = 0; i < count; ++i) {
         TUIElement& e = elements.At(i);
-        ComputeElementRect(e, pass.width, pass.height);
+        ComputeElementRect(e, pass.width, pass.height, pass.dpi);
         if (e.HitCode == kCaptionHitCode) PrepareCaption(pass);
     }
     surface.SetPenColour(pen);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/Dpi.h"
 #include "common/Rect.h"
 #include "graphics/DrawingSurface.h"
 #include "theme/ThemeState.h"
@@ -36,6 +37,7 @@ struct PaintPass {
     bool active = false;
     bool hoverHere = false;     // this window is the shared hover window
     std::string caption;
+    std::int32_t dpi = kBaseDpi;  // the display scale the window is framed at
 };
 
 // The bitmap an element shows in a state (null: none in that state). Inactive windows show the

@@ -12,14 +12,14 @@ bool Holds(const Rect& r, std::int32_t x, std::int32_t y) {
 }  // namespace
 
 FrameHit HitTestElements(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
-                         std::int32_t x, std::int32_t y, bool hasMenuBar) {
+                         std::int32_t x, std::int32_t y, bool hasMenuBar, std::int32_t dpi) {
     FrameHit hit;
     if (!theme.Elements) return hit;
     const TUIElement* client = nullptr;
     for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
         TUIElement& element = theme.Elements->At(std::ptrdiff_t(i));
         if (!ElementApplies(element, style)) continue;
-        ComputeElementRect(element, width, height);
+        ComputeElementRect(element, width, height, dpi);
         if (!Holds(element.Rect, x, y)) continue;
         if (!element.Inverted || hit.code == 0) {
             hit.code = element.HitCode;
@@ -30,7 +30,7 @@ FrameHit HitTestElements(ThemeState& theme, std::uint32_t style, std::int32_t wi
     }
     if (hasMenuBar && (style & kChildStyle) == 0 && client) {
         const Rect& c = client->Rect;
-        if (c.Left <= x && x <= c.Right && c.Top <= y && y <= c.Top + MenuBarHeight(theme)) hit.code = kMenuBarCode;
+        if (c.Left <= x && x <= c.Right && c.Top <= y && y <= c.Top + MenuBarHeight(theme, dpi)) hit.code = kMenuBarCode;
     }
     if (hit.code == kTitleCode) hit.code = kCaptionCode;
     if (hit.code == kIconCode) hit.code = kSysMenuCode;

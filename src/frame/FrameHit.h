@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "common/Dpi.h"
 #include "theme/ElementCodes.h"
 #include "theme/ThemeState.h"
 #include "theme/TUIElement.h"
@@ -27,8 +28,8 @@ struct FrameHit {
 // whose rectangle holds the point (every edge inclusive) wins, except that an inverted element
 // only fills an empty result. `hasMenuBar`: the window shows a menu bar, whose strip at the top
 // of the client element then answers kMenuBarCode. OnCalcRect words run with the drawing
-// context the caller has set.
+// context the caller has set. The window is framed at `dpi`.
 FrameHit HitTestElements(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
-                         std::int32_t x, std::int32_t y, bool hasMenuBar);
+                         std::int32_t x, std::int32_t y, bool hasMenuBar, std::int32_t dpi = kBaseDpi);
 
 }  // namespace vt

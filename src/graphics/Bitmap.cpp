@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "common/Dpi.h"
+
 namespace vt {
 
 void Bitmap::SetSize(int w, int h) {
@@ -12,6 +14,22 @@ void Bitmap::SetSize(int w, int h) {
     width_ = w;
     height_ = h;
     pixels_.assign(std::size_t(w) * h, 0);
+}
+
+void Bitmap::AddLargerSource(const Bitmap& source, std::int32_t dpi) {
+    auto copy = std::make_shared<Bitmap>(source);
+    copy->larger_.clear();
+    auto at = larger_.begin();
+    while (at != larger_.end() && at->first < dpi) ++at;
+    if (at != larger_.end() && at->first == dpi) at->second = std::move(copy);
+    else larger_.insert(at, {dpi, std::move(copy)});
+}
+
+std::pair<const Bitmap*, std::int32_t> Bitmap::SourceFor(std::int32_t dpi) const {
+    std::pair<const Bitmap*, std::int32_t> best{this, kBaseDpi};
+    for (const auto& [sourceDpi, source] : larger_)
+        if (dpi >= sourceDpi - kBaseDpi / 4 && !source->Empty()) best = {source.get(), sourceDpi};
+    return best;
 }
 
 Colour Bitmap::TransparentColor() const {

@@ -3,6 +3,7 @@
 // transparency switch and a transparent colour. BMP and XPM readers fill it; the Win32 side
 // draws it.
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -66,6 +67,13 @@ public:
     // Copies another bitmap's content and settings.
     void Assign(const Bitmap& other) { *this = other; }
 
+    // A larger drawing of the same image for high display scales (NAME@2x beside NAME, an xfwm4
+    // theme's -hdpi and -xhdpi siblings), drawn for `dpi` (192: twice the size).
+    void AddLargerSource(const Bitmap& source, std::int32_t dpi);
+    // The image to scale from for a window at `dpi`: the largest source meant for at most a
+    // quarter step above it (a twice-size image from 175 % up), else this one (96).
+    std::pair<const Bitmap*, std::int32_t> SourceFor(std::int32_t dpi) const;
+
 private:
     int width_ = 0;
     int height_ = 0;
@@ -73,6 +81,7 @@ private:
     bool transparent_ = false;
     bool hasTransparentColour_ = false;
     Colour transparentColour_ = 0;
+    std::vector<std::pair<std::int32_t, std::shared_ptr<const Bitmap>>> larger_;  // by dpi, ascending
 };
 
 }  // namespace vt

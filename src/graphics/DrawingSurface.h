@@ -41,6 +41,10 @@ public:
     void SetBrushKind(BrushStyle style) { brushStyle_ = style; }
     const Font& CurrentFont() const { return font_; }
     void SetFont(const Font& font) { font_ = font; }
+    // The display scale of the pass: bitmaps drawn at a point or tiled show at their size at this
+    // DPI, fonts are made for it.
+    std::int32_t Dpi() const { return dpi_; }
+    void SetDpi(std::int32_t dpi) { dpi_ = dpi; }
 
     // Fills r with the brush; the right column and the bottom row are not filled. A clear
     // brush fills nothing.
@@ -82,6 +86,7 @@ private:
     Colour brushColour_ = 0xFFFFFF;
     BrushStyle brushStyle_ = BrushStyle::Solid;
     Font font_;
+    std::int32_t dpi_ = 96;
 };
 
 }  // namespace vt

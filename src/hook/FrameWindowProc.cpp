@@ -4,7 +4,9 @@
 #include <atomic>
 #include <optional>
 
+#include "common/Dpi.h"
 #include "common/win32/UniqueHandle.h"
+#include "common/win32/WindowDpi.h"
 #include "common/win32/HookMessages.h"
 #include "hook/ModuleState.h"
 #include "hook/OwnFrameCheck.h"
@@ -256,9 +258,11 @@ LRESULT OnSize(FrameEngine& frame, const FrameCall& call) {
         return call.CallPrevious();
     }
     ChangeFlags(call.window, SubclassNode::SizeFixed, 0);
-    int height = int(HIWORD(call.lParam)) + fixups.height;
-    if (MenuItemCount(call.window) != 0) height += fixups.menu;
-    int width = int(LOWORD(call.lParam)) + fixups.width;
+    // The fix-ups are theme lengths, at the window's scale like the frame they make room for.
+    const std::int32_t dpi = WindowDpi(call.window);
+    int height = int(HIWORD(call.lParam)) + ScaleLength(fixups.height, dpi);
+    if (MenuItemCount(call.window) != 0) height += ScaleLength(fixups.menu, dpi);
+    int width = int(LOWORD(call.lParam)) + ScaleLength(fixups.width, dpi);
     LRESULT result = call.CallPrevious();
     SetWindowPos(call.window, nullptr, 0, 0, width, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);

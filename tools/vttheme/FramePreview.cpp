@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Dpi.h"
 #include "frame/FrameInput.h"
 #include "frame/win32/FramePainter.h"
 #include "frame/win32/ScriptSurface.h"
@@ -59,8 +60,8 @@ std::ptrdiff_t PointerElement(const FrameLook& look) { return look.hover >= 0 ? 
 // code), and takes it back however the picture ends.
 class LookScope {
 public:
-    LookScope(ThemeState& theme, const FrameLook& look, GdiResources& resources, HWND window)
-        : theme_(theme), look_(look), resources_(resources), window_(window) {
+    LookScope(ThemeState& theme, const FrameLook& look, GdiResources& resources, HWND window, std::int32_t dpi)
+        : theme_(theme), look_(look), resources_(resources), window_(window), dpi_(dpi) {
         Press(true);
         Point(true);
     }
@@ -88,7 +89,7 @@ private:
         const std::ptrdiff_t index = PointerElement(look_);
         if (index < 0) return;
         // The words run with a surface on the window, as in the module's hit test.
-        ScriptSurface scripts(true, resources_, window_, std::uint32_t(GetWindowLongA(window_, GWL_STYLE)));
+        ScriptSurface scripts(true, resources_, window_, std::uint32_t(GetWindowLongA(window_, GWL_STYLE)), dpi_);
         Drawing().IsActive = look_.active;
         SetMouseInside(theme_.Elements->At(index), on);
     }
@@ -96,6 +97,7 @@ private:
     FrameLook look_;
     GdiResources& resources_;
     HWND window_;
+    std::int32_t dpi_;
 };
 
 // Pixels of the DIB (blue in the lowest byte) as RGBA: opaque inside the region's rectangles,
@@ -129,7 +131,8 @@ RgbaImage ToRgba(const std::uint32_t* dib, std::int32_t width, std::int32_t heig
 
 }  // namespace
 
-FramePreview::FramePreview(const RenderOptions& options) : width_(options.width), height_(options.height) {
+FramePreview::FramePreview(const RenderOptions& options)
+    : width_(options.width), height_(options.height), dpi_(options.scale * kBaseDpi / 100) {
     RegisterPreviewClass();
     UniqueMenu menu = MakeMenuBar(options.menu);
     window_.reset(CreateWindowExA(0, kClassName, options.title.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, width_, height_,
@@ -162,13 +165,13 @@ RgbaImage FramePreview::Render(ThemeState& theme, GdiResources& resources, Frame
     const bool calcScripts = HasCalcRectWords(theme);
     UniqueGdiObject region;
     {
-        LookScope scope(theme, look, resources, window);
+        LookScope scope(theme, look, resources, window, dpi_);
         SelectGuard select(dc.Get(), section.get());
-        const FramePaintTools tools{theme, resources, menus, PointerElement(look) >= 0 ? window : nullptr};
+        const FramePaintTools tools{theme, resources, menus, PointerElement(look) >= 0 ? window : nullptr, dpi_};
         PaintFrameOnto(tools, window, dc.Get(), look.active);
         GdiFlush();
         region = BuildRegion(theme, resources, window, std::uint32_t(GetWindowLongA(window, GWL_STYLE)), false,
-                             calcScripts);
+                             calcScripts, dpi_);
     }
     return ToRgba(static_cast<const std::uint32_t*>(dib.dsBm.bmBits), width_, height_,
                   static_cast<HRGN>(region.get()));

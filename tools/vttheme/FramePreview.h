@@ -37,6 +37,7 @@ private:
     UniqueWindow window_;
     std::int32_t width_;
     std::int32_t height_;
+    std::int32_t dpi_;  // the scale the frame is drawn at
 };
 
 }  // namespace vt

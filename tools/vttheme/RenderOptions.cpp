@@ -31,6 +31,22 @@ std::vector<std::string> MenuItems(const std::string& text) {
 
 }  // namespace
 
+void ParseWindowSize(const std::string& size, std::int32_t& width, std::int32_t& height) {
+    std::size_t x = size.find_first_of("xX");
+    if (x == std::string::npos) throw std::invalid_argument("--size " + size + ": expected WxH");
+    width = Side(size.substr(0, x), size);
+    height = Side(size.substr(x + 1), size);
+}
+
+std::int32_t ParseScale(const std::string& text) {
+    std::int32_t value = 0;
+    if (text.empty() || text[0] == '+' || text[0] == '-' || !TryParseDecimal(text, value) || value < kMinScale ||
+        value > kMaxScale)
+        throw std::invalid_argument("--scale " + text + ": a percentage from " + std::to_string(kMinScale) + " to " +
+                                    std::to_string(kMaxScale));
+    return value;
+}
+
 RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
     RenderOptions options;
     std::vector<std::string> positional;
@@ -41,11 +57,7 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
             return args[++i];
         };
         if (arg == "--size") {
-            const std::string& size = value();
-            std::size_t x = size.find_first_of("xX");
-            if (x == std::string::npos) throw std::invalid_argument("--size " + size + ": expected WxH");
-            options.width = Side(size.substr(0, x), size);
-            options.height = Side(size.substr(x + 1), size);
+            ParseWindowSize(value(), options.width, options.height);
         } else if (arg == "--inactive") {
             options.inactive = true;
         } else if (arg == "--sheet") {
@@ -58,6 +70,8 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
             options.menu = MenuItems(value());
         } else if (arg == "--title") {
             options.title = value();
+        } else if (arg == "--scale") {
+            options.scale = ParseScale(value());
         } else if (arg.size() > 1 && arg[0] == '-') {
             throw std::invalid_argument("unknown option " + arg);
         } else {

@@ -19,7 +19,18 @@ struct RenderOptions {
     std::string pressed;
     std::vector<std::string> menu;  // the menu bar's items; none: no menu bar
     std::string title = "Preview";
+    std::int32_t scale = 100;       // percent: the display scale the frame is drawn at
 };
+
+// The display scales a preview may be drawn at, in percent.
+constexpr std::int32_t kMinScale = 25;
+constexpr std::int32_t kMaxScale = 1000;
+
+// "WxH", each side 1 to kMaxPreviewSide. Throws std::invalid_argument.
+void ParseWindowSize(const std::string& size, std::int32_t& width, std::int32_t& height);
+
+// "150" (percent) as a number within kMinScale..kMaxScale. Throws std::invalid_argument.
+std::int32_t ParseScale(const std::string& text);
 
 // The largest side a preview may have: far beyond any screen, small enough that a sheet of four
 // stays inside the image limits.

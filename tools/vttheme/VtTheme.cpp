@@ -7,9 +7,13 @@
 // theme into a PNG: see RenderCommand.h.
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "GeometryDump.h"
+#include "RenderOptions.h"
+#include "common/Dpi.h"
 #include "common/Notice.h"
 #include "theme/ThemeInspector.h"
 #include "theme/ThemeWords.h"
@@ -25,9 +29,10 @@ namespace {
 const std::vector<vt::WordRegistration> kExtraWords = {&vt::RegisterThemeScriptWords};
 
 int Usage() {
-    std::fputs("usage: vttheme check THEME\n       vttheme dump THEME\n"
+    std::fputs("usage: vttheme check THEME\n       vttheme dump THEME [--size WxH [--scale PERCENT]]\n"
                "       vttheme render THEME OUT.png [--size WxH] [--inactive] [--hover ELEMENT]\n"
-               "                      [--pressed ELEMENT] [--menu \"&File,&Edit\"] [--title TEXT] [--sheet]\n",
+               "                      [--pressed ELEMENT] [--menu \"&File,&Edit\"] [--title TEXT] [--sheet]\n"
+               "                      [--scale PERCENT]\n",
                stderr);
     return 2;
 }
@@ -51,11 +56,27 @@ int Run(int argc, char** argv) {
         return 2;
 #endif
     }
-    if (argc != 3 || (command != "check" && command != "dump")) return Usage();
+    if (command != "check" && command != "dump") return Usage();
+    // dump --size WxH [--scale PERCENT]: the elements' rectangles on such a window after the model.
+    std::int32_t width = 0, height = 0, scale = 100;
+    try {
+        for (int i = 3; i < argc; ++i) {
+            const std::string option = argv[i];
+            if (command != "dump" || i + 1 >= argc) return Usage();
+            if (option == "--size") vt::ParseWindowSize(argv[++i], width, height);
+            else if (option == "--scale") scale = vt::ParseScale(argv[++i]);
+            else return Usage();
+        }
+    } catch (const std::invalid_argument& e) {
+        std::fprintf(stderr, "vttheme: %s\n", e.what());
+        return 2;
+    }
+    if (scale != 100 && width == 0) return Usage();
 
     vt::ThemeInspector inspector;
     inspector.Load(path, kExtraWords);
     std::string report = command == "dump" ? inspector.Dump() : inspector.CheckReport();
+    if (width > 0) report += vt::DumpGeometry(vt::CurrentTheme(), width, height, scale * vt::kBaseDpi / 100);
     std::fwrite(report.data(), 1, report.size(), stdout);
     std::fflush(stdout);
     return inspector.Errors().empty() ? 0 : 1;

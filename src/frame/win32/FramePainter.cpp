@@ -36,7 +36,10 @@ private:
 // the client rectangle (its OnCalcRect run) taken out of the drawing.
 struct FramePass {
     FramePass(const FramePaintTools& tools, HWND window, HDC dc)
-        : geometry(ReadWindowGeometry(window)), surface(dc, tools.resources), icon(window, surface) {}
+        : geometry(ReadWindowGeometry(window)), surface(dc, tools.resources), icon(window, surface) {
+        if (tools.dpi) geometry.dpi = tools.dpi;
+        surface.SetDpi(geometry.dpi);
+    }
 
     WindowGeometry geometry;
     GdiSurface surface;
@@ -47,6 +50,7 @@ void LoadPassContext(HWND window, const WindowGeometry& g, GdiSurface& surface) 
     DrawingContext& context = Drawing();
     context.WindowStyle = g.style;
     context.Window = reinterpret_cast<std::uintptr_t>(window);
+    context.Dpi = g.dpi;
     context.Surface = &surface;
 }
 
@@ -57,7 +61,7 @@ Rect ExcludeClient(const FramePaintTools& tools, HWND window, FramePass& pass) {
         ~SurfaceOff() { Drawing().Surface = nullptr; }
     } off;
     Rect client = ComputeClientRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height,
-                                    pass.geometry.hasMenuBar);
+                                    pass.geometry.hasMenuBar, pass.geometry.dpi);
     pass.surface.ExcludeClipRect(client);
     return client;
 }
@@ -67,7 +71,7 @@ PaintPass MakePaintPass(const FramePaintTools& tools, HWND window, FramePass& pa
     return PaintPass{tools.theme,         pass.surface,          pass.icon,
                      reinterpret_cast<std::uintptr_t>(window),
                      pass.geometry.width, pass.geometry.height, pass.geometry.style,
-                     active,              tools.hoverWindow == window, std::move(caption)};
+                     active,              tools.hoverWindow == window, std::move(caption), pass.geometry.dpi};
 }
 
 // The strip between the caption and the client area, where the menus draw the menu bar; with
@@ -78,7 +82,8 @@ void PaintMenuBarStrip(const FramePaintTools& tools, HWND window, FramePass& pas
     struct SurfaceOff {
         ~SurfaceOff() { Drawing().Surface = nullptr; }
     } off;
-    Rect bar = ComputeMenuBarRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height);
+    Rect bar = ComputeMenuBarRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height,
+                                  pass.geometry.dpi);
     if (area && !Overlap(bar, *area)) return;
     tools.menus->PaintMenuBar(pass.surface, pass.geometry.menu, bar);
 }
@@ -142,7 +147,9 @@ void RunIdleScripts(const FramePaintTools& tools, HWND window, bool active) {
     GdiSurface surface(dc.Get(), tools.resources);
     // The ticked window's own style and handle, so that WINDOWTEXT and WINDOWSTYLE in OnIdle
     // describe it rather than whatever window was drawn last.
-    LoadPassContext(window, ReadWindowGeometry(window), surface);
+    const WindowGeometry g = ReadWindowGeometry(window);
+    surface.SetDpi(g.dpi);
+    LoadPassContext(window, g, surface);
     Drawing().IsActive = active;
     SurfaceScope scope(surface);
     for (std::size_t i = 0; i < tools.theme.Elements->Count(); ++i) {

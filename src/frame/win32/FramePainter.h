@@ -17,6 +17,7 @@ struct FramePaintTools {
     GdiResources& resources;
     FrameMenus* menus;        // null: the strip is left to the elements
     HWND hoverWindow;         // the shared area's hover window
+    std::int32_t dpi = 0;     // the scale to frame at; 0: the window's own (a preview sets one)
 };
 
 // The whole frame: every element, then the menu bar.

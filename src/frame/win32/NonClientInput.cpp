@@ -92,8 +92,8 @@ LRESULT NonClientInput::HitTest(HWND window, LPARAM screenPoint) {
     FrameHit hit;
     FrameInput::HoverMove move;
     {
-        ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style);
-        hit = HitTestElements(theme_, g.style, g.width, g.height, x, y, g.hasMenuBar);
+        ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style, g.dpi);
+        hit = HitTestElements(theme_, g.style, g.width, g.height, x, y, g.hasMenuBar, g.dpi);
         if (hit.element && hit.element != input_.Hovered()) {
             if (HasHoverWords(hit.element) || HasHoverWords(input_.Hovered())) scripts.Acquire();
             move = input_.MoveHover(hit.element, hit.index);

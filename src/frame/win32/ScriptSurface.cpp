@@ -12,10 +12,12 @@ bool HasCalcRectWords(const ThemeState& theme) {
     return theme.ShrinkElement && theme.ShrinkElement->OnCalcRect;
 }
 
-ScriptSurface::ScriptSurface(bool wanted, GdiResources& resources, HWND window, std::uint32_t style)
-    : resources_(resources), window_(window) {
+ScriptSurface::ScriptSurface(bool wanted, GdiResources& resources, HWND window, std::uint32_t style,
+                             std::int32_t dpi)
+    : resources_(resources), window_(window), dpi_(dpi) {
     DrawingContext& context = Drawing();
     context.WindowStyle = style;
+    context.Dpi = dpi;
     context.Window = reinterpret_cast<std::uintptr_t>(window);
     context.Surface = nullptr;
     if (wanted) Acquire();
@@ -28,6 +30,7 @@ void ScriptSurface::Acquire() {
     dc_.emplace(window_, GetWindowDC(window_));
     if (!*dc_) return;
     surface_.emplace(dc_->Get(), resources_);
+    surface_->SetDpi(dpi_);
     Drawing().Surface = &*surface_;
 }
 

@@ -16,8 +16,9 @@ namespace vt {
 
 class ScriptSurface {
 public:
-    // `wanted`: the theme has OnCalcRect words; without, only the context's window and style are set.
-    ScriptSurface(bool wanted, GdiResources& resources, HWND window, std::uint32_t style);
+    // `wanted`: the theme has OnCalcRect words; without, only the context's window, style and
+    // scale are set (`dpi`: the frame's scale for the window).
+    ScriptSurface(bool wanted, GdiResources& resources, HWND window, std::uint32_t style, std::int32_t dpi);
     ~ScriptSurface();
     ScriptSurface(const ScriptSurface&) = delete;
     ScriptSurface& operator=(const ScriptSurface&) = delete;
@@ -32,6 +33,7 @@ private:
     HWND window_;
     std::optional<WindowDc> dc_;
     std::optional<GdiSurface> surface_;
+    std::int32_t dpi_;
 };
 
 // Whether any element (or the shrink element) has an OnCalcRect word.

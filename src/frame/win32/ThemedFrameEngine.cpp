@@ -162,8 +162,9 @@ UniqueGdiObject ThemedFrameEngine::BuildRegion(HWND window, LONG_PTR style, bool
 FrameBorders ThemedFrameEngine::Borders(HWND window, std::int32_t width, std::int32_t height) {
     ThemeGuard guard;
     WindowGeometry g = ReadWindowGeometry(window);
-    ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style);
-    const Rect client = Intersection(ComputeClientRect(theme_, g.style, width, height, false), Rect{0, 0, width, height});
+    ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style, g.dpi);
+    const Rect client =
+        Intersection(ComputeClientRect(theme_, g.style, width, height, false, g.dpi), Rect{0, 0, width, height});
     FrameBorders borders{client.Left, client.Top, width - client.Right, height - client.Bottom};
     if (client.IsEmpty()) return FrameBorders{};
     // The top counts to the first caption or title band that shows; without one, like a side.
@@ -171,7 +172,7 @@ FrameBorders ThemedFrameEngine::Borders(HWND window, std::int32_t width, std::in
     for (std::size_t i = 0; theme_.Elements && i < theme_.Elements->Count(); ++i) {
         TUIElement& e = theme_.Elements->At(std::ptrdiff_t(i));
         if ((e.HitCode != kCaptionHitCode && e.HitCode != kTitleCode) || !ElementApplies(e, g.style)) continue;
-        ComputeElementRect(e, width, height);
+        ComputeElementRect(e, width, height, g.dpi);
         captionTop = std::clamp(e.Rect.Top, 0, client.Top);
         break;
     }
@@ -204,8 +205,8 @@ LRESULT ThemedFrameEngine::CalcClientArea(HWND window, WPARAM wParam, LPARAM lPa
     const RECT outer = *proposed;
     const std::int32_t W = outer.right - outer.left, H = outer.bottom - outer.top;
     WindowGeometry g = ReadWindowGeometry(window);
-    ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style);
-    Rect client = ComputeClientRect(theme_, g.style, W, H, g.hasMenuBar);
+    ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style, g.dpi);
+    Rect client = ComputeClientRect(theme_, g.style, W, H, g.hasMenuBar, g.dpi);
     client = Intersection(client, Rect{0, 0, W, H});
     if (wParam) {
         *proposed = RECT{outer.left + client.Left, outer.top + client.Top, outer.left + client.Right,
@@ -268,8 +269,8 @@ void ThemedFrameEngine::ZoomRect(const RECT& from, const RECT& to, int steps) {
 Rect ThemedFrameEngine::MenuBarStrip(HWND window) {
     ThemeGuard guard;
     WindowGeometry g = ReadWindowGeometry(window);
-    ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style);
-    return ComputeMenuBarRect(theme_, g.style, g.width, g.height);
+    ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style, g.dpi);
+    return ComputeMenuBarRect(theme_, g.style, g.width, g.height, g.dpi);
 }
 
 void ThemedFrameEngine::WithFrameSurface(HWND window, const std::function<void(GdiSurface&)>& use) {

@@ -1,5 +1,6 @@
 #include "frame/win32/WindowGeometry.h"
 
+#include "common/win32/WindowDpi.h"
 #include "frame/ElementGeometry.h"
 
 namespace vt {
@@ -16,6 +17,7 @@ WindowGeometry ReadWindowGeometry(HWND window) {
     }
     g.menu = GetMenu(window);
     g.hasMenuBar = (g.style & kChildStyle) == 0 && g.menu && GetMenuItemCount(g.menu) > 0;
+    g.dpi = WindowDpi(window);
     return g;
 }
 

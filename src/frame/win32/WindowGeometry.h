@@ -15,6 +15,7 @@ struct WindowGeometry {
     std::int32_t height = 0;
     HMENU menu = nullptr;
     bool hasMenuBar = false;  // a menu with items, on a window that is no child
+    std::int32_t dpi = 96;    // the display scale it is framed at (WindowDpi)
 };
 
 WindowGeometry ReadWindowGeometry(HWND window);

@@ -7,6 +7,7 @@
 #include "common/Notice.h"
 #include "frame/ElementGeometry.h"
 #include "frame/TransparentRuns.h"
+#include "common/win32/WindowDpi.h"
 #include "frame/win32/ScriptSurface.h"
 #include "graphics/ScaledPixels.h"
 
@@ -75,7 +76,7 @@ void TransparentCut(const Bitmap& image, const Rect& rect, const Rect& visible, 
 }
 
 UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND window, std::uint32_t style,
-                            bool shrunk, bool calcScripts) {
+                            bool shrunk, bool calcScripts, std::int32_t dpi) {
     UniqueGdiObject region(CreateRectRgn(0, 0, 0, 0));
     if (!region || !theme.Elements) return region;
     HRGN shape = static_cast<HRGN>(region.get());
@@ -83,22 +84,23 @@ UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND win
     GetWindowRect(window, &windowRect);
     const std::int32_t W = windowRect.right - windowRect.left, H = windowRect.bottom - windowRect.top;
     const Rect visible{0, 0, W, H};
+    if (dpi == 0) dpi = WindowDpi(window);
 
-    ScriptSurface scripts(calcScripts, resources, window, style);
+    ScriptSurface scripts(calcScripts, resources, window, style, dpi);
 
     for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
         TUIElement& e = theme.Elements->At(std::ptrdiff_t(i));
         const bool isClient = e.HitCode == kClientHitCode, isExclude = e.HitCode == kExcludeHitCode;
         if (e.NoImage && !isClient && !isExclude) continue;
         if (!ElementApplies(e, style)) continue;
-        ComputeElementRect(e, W, H);  // a failing OnCalcRect ends the build
+        ComputeElementRect(e, W, H, dpi);  // a failing OnCalcRect ends the build
         UniqueGdiObject piece(CreateRectRgn(e.Rect.Left, e.Rect.Top, e.Rect.Right, e.Rect.Bottom));
         if (!piece) continue;
         HRGN pieceRegion = static_cast<HRGN>(piece.get());
         // A broken image or a refused combination costs this element's part only.
         try {
             if (theme.AutoExclude && e.NormalBitmap && !e.NormalBitmap->Empty() && e.NormalBitmap->Transparent()) {
-                TransparentCut(*e.NormalBitmap, e.Rect, visible, pieceRegion, e.Anchor1);
+                TransparentCut(resources.AtDpi(*e.NormalBitmap, dpi), e.Rect, visible, pieceRegion, e.Anchor1);
             }
             if (isExclude) {
                 CombineRgn(shape, shape, pieceRegion, RGN_OR);
@@ -110,7 +112,7 @@ UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND win
         }
     }
     if (theme.ShrinkElement && shrunk) {
-        ComputeElementRect(*theme.ShrinkElement, W, H);
+        ComputeElementRect(*theme.ShrinkElement, W, H, dpi);
         const Rect& r = theme.ShrinkElement->Rect;
         UniqueGdiObject cut(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
         if (cut) CombineRgn(shape, shape, static_cast<HRGN>(cut.get()), RGN_AND);

@@ -16,9 +16,10 @@ namespace vt {
 
 // The new region (owned by the guard until SetWindowRgn takes it). With no element list it is
 // empty. A failing OnCalcRect word's error goes to the caller, after the region is released.
-// `calcScripts`: the theme has OnCalcRect words (they get a surface on the window).
+// `calcScripts`: the theme has OnCalcRect words (they get a surface on the window). The shape is
+// the frame's at `dpi` (0: the window's own, WindowDpi), cut from the images as drawn at it.
 UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND window, std::uint32_t style,
-                            bool shrunk, bool calcScripts);
+                            bool shrunk, bool calcScripts, std::int32_t dpi = 0);
 
 // Removes the image's transparent pixels, as painting draws the image over `rect`, from
 // `elementRegion`; only the part within `visible` (the window) is looked at.

@@ -1,7 +1,10 @@
 #include "graphics/win32/GdiResources.h"
 
 #include <cstring>
+#include <stdexcept>
 
+#include "common/Dpi.h"
+#include "graphics/DpiScaling.h"
 #include "graphics/DrawingSurface.h"
 #include "graphics/ScaledPixels.h"
 #include "graphics/win32/DibPixels.h"
@@ -52,6 +55,23 @@ void GdiResources::Clear() noexcept {
     stretched_.clear();
     tiled_.clear();
     fonts_.clear();
+    scaled_.clear();
+}
+
+const Bitmap& GdiResources::AtDpi(const Bitmap& bitmap, std::int32_t dpi) {
+    if (dpi == kBaseDpi || bitmap.Empty()) return bitmap;
+    auto& slot = scaled_[{&bitmap, dpi}];
+    if (!slot) {
+        auto scaled = std::make_unique<Bitmap>();
+        try {
+            ScaleForDpi(bitmap, dpi, *scaled);
+        } catch (const std::length_error&) {
+            scaled_.erase({&bitmap, dpi});
+            return bitmap;
+        }
+        slot = std::move(scaled);
+    }
+    return *slot;
 }
 
 const BlitForm* GdiResources::Form(const Bitmap& bitmap) {
@@ -94,24 +114,15 @@ const BlitForm* GdiResources::PartForm(std::unordered_map<const Bitmap*, Stretch
     return &slot.form;
 }
 
-int GdiResources::ScreenDpi() {
-    if (dpi_ == 0) {
-        WindowDc screen(nullptr, GetDC(nullptr));
-        int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
-        dpi_ = dpi > 0 ? dpi : 96;
-    }
-    return dpi_;
-}
-
-HFONT GdiResources::FontHandle(const Font& font) {
+HFONT GdiResources::FontHandle(const Font& font, std::int32_t dpi) {
     for (const FontEntry& e : fonts_) {
         if (e.size == font.size && e.bold == font.bold && e.italic == font.italic && e.underline == font.underline &&
-            e.face == font.face)
+            e.dpi == dpi && e.face == font.face)
             return static_cast<HFONT>(e.handle.get());
     }
     LOGFONTA lf;
     std::memset(&lf, 0, sizeof lf);
-    lf.lfHeight = -MulDiv(font.size, ScreenDpi(), 72);
+    lf.lfHeight = -MulDiv(font.size, dpi, 72);
     lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = font.italic ? TRUE : FALSE;
     lf.lfUnderline = font.underline ? TRUE : FALSE;
@@ -125,7 +136,7 @@ HFONT GdiResources::FontHandle(const Font& font) {
     UniqueGdiObject handle(CreateFontIndirectA(&lf));
     if (!handle) return nullptr;
     HFONT result = static_cast<HFONT>(handle.get());
-    fonts_.push_back(FontEntry{font.face, font.size, font.bold, font.italic, font.underline, std::move(handle)});
+    fonts_.push_back(FontEntry{font.face, font.size, font.bold, font.italic, font.underline, dpi, std::move(handle)});
     return result;
 }
 

@@ -12,6 +12,8 @@
 
 #include <cstdint>
 #include <string>
+#include <map>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -67,9 +69,14 @@ public:
     const BlitForm* StretchedForm(const Bitmap& bitmap, const Rect& dest, const Rect& part);
     const BlitForm* TiledForm(const Bitmap& bitmap, const Rect& dest, const Rect& part);
 
-    // The font at the screen's vertical DPI (read once), made on first use of its face, size and
-    // styles; the colour plays no part. Null when GDI refused it.
-    HFONT FontHandle(const Font& font);
+    // The bitmap as drawn at `dpi` (ScaleForDpi): the bitmap itself at 96, else a scaled copy made
+    // once per theme and scale and kept until Clear(). A scale too large for a bitmap gives the
+    // bitmap itself.
+    const Bitmap& AtDpi(const Bitmap& bitmap, std::int32_t dpi);
+
+    // The font at `dpi`, made on first use of its face, size, styles and scale; the colour plays
+    // no part. Null when GDI refused it.
+    HFONT FontHandle(const Font& font, std::int32_t dpi);
 
     // Counts of what is held (for tests and diagnostics).
     std::size_t SectionCount() const { return sections_.size(); }
@@ -96,16 +103,15 @@ private:
         std::string face;
         int size;
         bool bold, italic, underline;
+        std::int32_t dpi;
         UniqueGdiObject handle;
     };
-
-    int ScreenDpi();
 
     std::unordered_map<const Bitmap*, BlitForm> sections_;
     std::unordered_map<const Bitmap*, Stretched> stretched_;
     std::unordered_map<const Bitmap*, Stretched> tiled_;
     std::vector<FontEntry> fonts_;  // a theme has a handful; a linear search beats hashing a face
-    int dpi_ = 0;                   // 0 until first read
+    std::map<std::pair<const Bitmap*, std::int32_t>, std::unique_ptr<Bitmap>> scaled_;
 };
 
 }  // namespace vt

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "common/Dpi.h"
 #include "graphics/ScaledPixels.h"
 
 namespace vt {
@@ -16,7 +17,11 @@ int TextLength(const std::string& text) { return text.size() > std::size_t(INT_M
 
 }  // namespace
 
-GdiSurface::GdiSurface(HDC dc, GdiResources& resources) : dc_(dc), resources_(resources) {}
+GdiSurface::GdiSurface(HDC dc, GdiResources& resources) : dc_(dc), resources_(resources) {
+    // Until a pass says which window's scale it draws at, the device's own.
+    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 0;
+    if (dpi > 0) SetDpi(ClampDpi(dpi));
+}
 
 GdiSurface::~GdiSurface() {
     // Our pen and brush are deleted after this, so they must not stay selected.
@@ -62,7 +67,7 @@ HBRUSH GdiSurface::CurrentBrush() {
 
 HDC GdiSurface::PreparedDc() {
     const Font& font = CurrentFont();
-    HFONT hfont = resources_.FontHandle(font);
+    HFONT hfont = resources_.FontHandle(font, Dpi());
     HPEN pen = CurrentPen();
     HBRUSH brush = CurrentBrush();
     if (!prepared_) {
@@ -166,14 +171,18 @@ Rect GdiSurface::VisiblePart(const Rect& r) const {
     return Intersection(r, Rect{box.left, box.top, box.right, box.bottom});
 }
 
-void GdiSurface::DrawBitmap(const Bitmap& bitmap, std::int32_t x, std::int32_t y) {
+void GdiSurface::DrawBitmap(const Bitmap& original, std::int32_t x, std::int32_t y) {
+    const Bitmap& bitmap = resources_.AtDpi(original, Dpi());
     if (bitmap.Empty()) return;
     if (const BlitForm* form = resources_.Form(bitmap)) Blit(*form, x, y, bitmap.Width(), bitmap.Height());
 }
 
 // Only the part that can show is stretched or tiled: a rectangle far larger than the window
 // costs no more than the window.
-void GdiSurface::StretchBitmap(const Bitmap& bitmap, const Rect& r) {
+void GdiSurface::StretchBitmap(const Bitmap& original, const Rect& r) {
+    // Stretched from the image at the window's scale (its larger source where it has one), as
+    // the region is cut from it.
+    const Bitmap& bitmap = resources_.AtDpi(original, Dpi());
     if (bitmap.Empty()) return;
     Rect visible = VisiblePart(r);
     if (visible.IsEmpty()) return;
@@ -181,7 +190,8 @@ void GdiSurface::StretchBitmap(const Bitmap& bitmap, const Rect& r) {
         Blit(*form, visible.Left, visible.Top, visible.Width(), visible.Height());
 }
 
-void GdiSurface::TileBitmap(const Bitmap& bitmap, const Rect& r) {
+void GdiSurface::TileBitmap(const Bitmap& original, const Rect& r) {
+    const Bitmap& bitmap = resources_.AtDpi(original, Dpi());
     if (bitmap.Empty()) return;
     Rect visible = VisiblePart(r);
     if (visible.IsEmpty()) return;

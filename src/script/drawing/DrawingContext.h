@@ -22,6 +22,7 @@ struct DrawingContext {
     Rect CurrentRect;
     std::uint32_t WindowStyle = 0;
     bool IsActive = false;
+    std::int32_t Dpi = 96;  // the display scale the window is framed at (element rectangles are scaled)
 };
 
 // The process's drawing context (all zero, none or false until a pass loads it).

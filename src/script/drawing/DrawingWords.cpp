@@ -48,6 +48,7 @@ void RegisterDrawingWords(const StyleConstant* constants, std::size_t count) {
     RegisterWord<TGetWidth>("RECTWIDTH", 0);
     RegisterWord<TGetHeight>("RECTHEIGHT", 0);
     RegisterWord<TGetActive>("WINDOWACTIVE", 0);
+    RegisterWord<TGetDpi>("DPI", 0);
 }
 
 }  // namespace vt

@@ -33,6 +33,11 @@ TForthObject* TWindowStyle::Execute() {
     return nullptr;
 }
 
+TForthObject* TGetDpi::Execute() {
+    Push(Value::FromInt(Drawing().Dpi));
+    return nullptr;
+}
+
 TForthObject* TGetActive::Execute() {
     // An Integer, not a Boolean: scripts add and compare it as a number.
     Push(Value::FromInt(Drawing().IsActive ? 1 : 0));
@@ -43,5 +48,6 @@ TForthObject* TGetActive::Execute() {
 template class TNativeReference<TGetTitle>;
 template class TNativeReference<TWindowStyle>;
 template class TNativeReference<TGetActive>;
+template class TNativeReference<TGetDpi>;
 
 }  // namespace vt

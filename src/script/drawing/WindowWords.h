@@ -18,6 +18,13 @@ public:
     TForthObject* Execute() override;
 };
 
+// ( -- dpi ) The display scale the window is framed at, in dots per inch (96 is 100 %): element
+// rectangles are already scaled; a script that draws lengths of its own scales them by it.
+class TGetDpi final : public TDefinition {
+public:
+    TForthObject* Execute() override;
+};
+
 // ( -- flag ) The Integer 1 when the window's caption is active, else 0.
 class TGetActive final : public TDefinition {
 public:

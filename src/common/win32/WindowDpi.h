@@ -1,0 +1,13 @@
+#pragma once
+// The display scale a window is framed at.
+#include <windows.h>
+
+#include <cstdint>
+
+namespace vt {
+
+// The window's own DPI where the system keeps one per window (GetDpiForWindow, looked up at run
+// time: the module must load where it is missing), else the screen's; within kMinDpi..kMaxDpi.
+std::int32_t WindowDpi(HWND window);
+
+}  // namespace vt
