@@ -1,6 +1,7 @@
 #include "theme/ThemeParser.h"
 
 #include "graphics/BmpReader.h"
+#include "theme/LargerImages.h"
 #include "script/Engine.h"
 #include "theme/ControlList.h"
 #include "theme/CornerSpec.h"
@@ -59,7 +60,8 @@ void NativeThemeReader::ReadImage(LineTokenizer& fields) {
     item.SetFileName(fields.Next(" "));
     // The entry stays (with an empty bitmap) when its file cannot be read, so the names that
     // refer to it still find it.
-    LoadBmpFile(ExistingFileName(item.FileName()), item.Bitmap());
+    const std::string path = ExistingFileName(item.FileName());
+    LoadBmpFile(path, item.Bitmap());
     std::string key = fields.Next(" ");
     if (!key.empty()) {
         item.SetTransparent(true);
@@ -67,6 +69,7 @@ void NativeThemeReader::ReadImage(LineTokenizer& fields) {
         std::uint32_t colour = 0;
         if (TryParseHex(key, colour)) item.SetTransparentColor(colour);
     }
+    AttachDoubleSizeImage(path, item.Bitmap());
 }
 
 Bitmap* NativeThemeReader::NamedBitmap(const std::string& name) {

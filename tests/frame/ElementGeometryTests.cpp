@@ -13,20 +13,24 @@ namespace {
 using test::Element;
 
 TEST(ElementGeometry, EveryAnchorCombination) {
+    // On a 200 x 100 window at 100 %, 150 % and 200 %: offsets scale (halves away from zero), the
+    // window's own size does not.
     struct Row {
         const char *first, *second;
-        Rect expected;  // on a 200 x 100 window
+        Rect at96, at144, at192;
     } rows[] = {
-        {"TL:2,3", "TL:10,20", {2, 3, 10, 20}},
-        {"TR:-4,0", "BR:0,0", {196, 0, 200, 100}},      // a right border
-        {"BL:8,-4", "BR:-8,0", {8, 96, 192, 100}},      // a bottom border, stretching
-        {"TR:-22,5", "TR:-6,21", {178, 5, 194, 21}},    // a button keeps its width
-        {"BR:-12,-12", "BR:0,0", {188, 88, 200, 100}},
-        {"BL:0,-30", "TR:0,30", {0, 70, 200, 30}},      // inverted sides stay as given
+        {"TL:2,3", "TL:10,20", {2, 3, 10, 20}, {3, 5, 15, 30}, {4, 6, 20, 40}},
+        {"TR:-4,0", "BR:0,0", {196, 0, 200, 100}, {194, 0, 200, 100}, {192, 0, 200, 100}},  // a right border
+        {"BL:8,-4", "BR:-8,0", {8, 96, 192, 100}, {12, 94, 188, 100}, {16, 92, 184, 100}},  // a bottom border
+        {"TR:-22,5", "TR:-6,21", {178, 5, 194, 21}, {167, 8, 191, 32}, {156, 10, 188, 42}},  // a button
+        {"BR:-12,-12", "BR:0,0", {188, 88, 200, 100}, {182, 82, 200, 100}, {176, 76, 200, 100}},
+        {"BL:0,-30", "TR:0,30", {0, 70, 200, 30}, {0, 55, 200, 45}, {0, 40, 200, 60}},  // inverted sides stay
     };
     for (const Row& row : rows) {
         TUIElement e = Element(row.first, row.second);
-        EXPECT_EQ(AnchoredRect(e, 200, 100), row.expected) << row.first << " " << row.second;
+        EXPECT_EQ(AnchoredRect(e, 200, 100), row.at96) << row.first << " " << row.second;
+        EXPECT_EQ(AnchoredRect(e, 200, 100, 144), row.at144) << row.first << " " << row.second << " at 150 %";
+        EXPECT_EQ(AnchoredRect(e, 200, 100, 192), row.at192) << row.first << " " << row.second << " at 200 %";
     }
     // Absurd corners wrap instead of overflowing.
     TUIElement huge = Element("TR:2147483647,0", "BR:0,0");

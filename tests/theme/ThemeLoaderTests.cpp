@@ -64,6 +64,21 @@ TEST_F(ThemeLoaderTest, ImageNamesResolveInTheThemesFolderAndTheDirectoryComesBa
     EXPECT_TRUE(errors_.empty());
 }
 
+TEST_F(ThemeLoaderTest, DoubleSizeImagesBesideTheirImagesAreTheirLargerDrawings) {
+    test::WriteBmp(folder_ / "pieces/red@2x.bmp", 8, 6, MakeColour(0, 255, 0));
+    test::WriteFile(folder_ / "pieces/big.theme", "[IMAGES]\nred red.bmp FF00FF\nblue blue.bmp\n");
+    test::WriteBmp(folder_ / "pieces/blue.bmp", 2, 2, MakeColour(0, 0, 255));  // no @2x: none is no error
+    test::FreshTheme fresh;
+    LoadThemeFile(folder_ / "pieces/big.theme", fresh.state, [this](const ThemeLoadError& e) { errors_.push_back(e); });
+    EXPECT_TRUE(errors_.empty());
+    const Bitmap* red = fresh.state.Theme->Items().FindBitmap("red");
+    const Bitmap* blue = fresh.state.Theme->Items().FindBitmap("blue");
+    ASSERT_TRUE(red && blue);
+    EXPECT_EQ(red->SourceFor(192).first->Width(), 8);
+    EXPECT_EQ(red->SourceFor(144).first, red) << "below 175 % the image itself";
+    EXPECT_EQ(blue->SourceFor(192).first, blue);
+}
+
 TEST_F(ThemeLoaderTest, TheDirectoryComesBackWhenTheLoadFails) {
     std::string before = CurrentDirectory();
     test::FreshTheme fresh;
