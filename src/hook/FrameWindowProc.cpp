@@ -302,6 +302,7 @@ LRESULT DispatchForwarding(FrameEngine& frame, const FrameCall& call) {
 // The system's undocumented caption and frame drawing messages (sent where visual styles are on).
 constexpr UINT kNcUahDrawCaption = 0x00AE;
 constexpr UINT kNcUahDrawFrame = 0x00AF;
+constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED, newer than the headers this builds with
 
 LRESULT DispatchThemed(FrameEngine& frame, const FrameCall& call, const SubclassNode& record) {
     const HWND window = call.window;
@@ -316,6 +317,15 @@ LRESULT DispatchThemed(FrameEngine& frame, const FrameCall& call, const Subclass
         return OnGetMinMaxInfo(frame, call);
     case WM_SETICON:
         return WithoutSystemCaption(frame, call);
+    case kDpiChanged: {
+        // Moved to a monitor of another scale: the program takes the new size (or not); the
+        // frame, its client area and its shape follow the new scale.
+        LRESULT result = call.CallPrevious();
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+        SetRegion(frame, window);
+        return result;
+    }
     case WM_ENABLE: {
         LRESULT result = call.CallPrevious();
         frame.PaintFrame(window, IsActive(window));

@@ -6,6 +6,7 @@
 #include "common/PathText.h"
 #include "common/win32/ConfigKey.h"
 #include "common/win32/ModuleInstance.h"
+#include "common/win32/WindowDpi.h"
 #include "frame/ElementGeometry.h"
 #include "frame/ElementPainter.h"
 #include "frame/FrameHit.h"
@@ -140,7 +141,17 @@ void ThemedFrameEngine::LoadTheme() {
         // The file could not be read as a whole: the process stays without a theme.
     }
     settings_.calcScripts = HasCalcRectWords(theme_);  // event words are bound by the end of the load
+    PrepareScaledImages();
     loaded_.store(theme_.ThemeLoaded, std::memory_order_release);
+}
+
+void ThemedFrameEngine::PrepareScaledImages() {
+    // Per-theme work belongs to the load, not to the first paint: the images at the screen's
+    // scale are made now (windows on a monitor of another scale make theirs on first use).
+    const std::int32_t dpi = WindowDpi(nullptr);
+    if (dpi == kBaseDpi || !theme_.Theme) return;
+    TThemeItems& items = theme_.Theme->Items();
+    for (std::size_t i = 0; i < items.Count(); ++i) resources_.AtDpi(items[i].Bitmap(), dpi);
 }
 
 void ThemedFrameEngine::UnloadTheme() {

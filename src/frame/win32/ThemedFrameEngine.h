@@ -66,6 +66,7 @@ public:
     const std::string& ThemePath() const { return themePath_; }
 
 private:
+    void PrepareScaledImages();
     void LoadTheme();
     void UnloadTheme();
     FramePaintTools Tools() { return FramePaintTools{theme_, resources_, menus_, sharedArea_.HoverWindow()}; }

@@ -18,6 +18,7 @@
 #include "FrameTestSupport.h"
 #include "HookLibrary.h"
 #include "HookTestSupport.h"
+#include "common/Dpi.h"
 #include "common/win32/SharedArea.h"
 #include "common/win32/UniqueHandle.h"
 #include "graphics/PngReader.h"
@@ -218,6 +219,9 @@ protected:
         return points;
     }
 
+    // Every theme of Themes(), a pointer path each, each step against a full repaint.
+    void WalkThePointerPath();
+
     std::vector<UniqueWindow> windows_;
     ControllerValueRestorer restoreEnabled_{"Enabled"};
     ControllerValueRestorer restoreTheme_{"Theme"};
@@ -258,7 +262,7 @@ std::vector<Step> PointerPath(const std::map<LRESULT, POINT>& points) {
     return path;
 }
 
-TEST_F(LiveFrame, EveryStepOfAPointerPathEndsAsAFullPaintWould) {
+void LiveFrame::WalkThePointerPath() {
     for (const ThemeCase& theme : Themes()) {
         SCOPED_TRACE(theme.name);
         UseTheme(theme.path);
@@ -291,6 +295,8 @@ TEST_F(LiveFrame, EveryStepOfAPointerPathEndsAsAFullPaintWould) {
         windows_.clear();
     }
 }
+
+TEST_F(LiveFrame, EveryStepOfAPointerPathEndsAsAFullPaintWould) { WalkThePointerPath(); }
 
 // vttheme render of the same theme, size, title and state: the preview a user chooses by.
 class Preview {
@@ -539,6 +545,47 @@ TEST_F(LiveFrame, ATitleChangedAHundredTimesASecondNeverShowsTheSystemsCaption) 
     EXPECT_EQ(systemSeen.load(), 0) << "of " << samples.load() << " samples";
     EXPECT_EQ(AgainstFullPaint(w), "");
 }
+
+// Run with the screen at 150 % and 200 % (the prefix's LogPixels; see run_scaled_frame_tests.sh),
+// skipped at 100 %.
+class ScaledFrame : public LiveFrame {
+protected:
+    void SetUp() override {
+        WindowDc screen(nullptr, GetDC(nullptr));
+        dpi_ = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+        if (dpi_ == 96) GTEST_SKIP() << "the screen is at 100 %";
+        LiveFrame::SetUp();
+    }
+    int S(int length) const { return int(ScaleLength(length, dpi_)); }
+    int dpi_ = 96;
+};
+
+TEST_F(ScaledFrame, ClientAreaShapeHitTestAndPixelsOfANativeTheme) {
+    UseTheme(test::WritePaneTheme());
+    HWND w = Open(kTitle);
+    RECT outer{};
+    GetWindowRect(w, &outer);
+    const int width = outer.right - outer.left;
+    const RECT client = test::ClientInWindow(w);
+    EXPECT_EQ(client.left, S(4)) << dpi_;
+    EXPECT_EQ(client.top, S(24));
+    EXPECT_EQ(client.right, width - S(4));
+    // The corner's see-through triangle (x + y < 6 at 100 %) and the cut top-right strip, scaled.
+    EXPECT_FALSE(test::InWindowRegion(w, S(6) - 1, 0));
+    EXPECT_TRUE(test::InWindowRegion(w, S(6), 0));
+    EXPECT_FALSE(test::InWindowRegion(w, width - 1, S(4) - 1));
+    EXPECT_TRUE(test::InWindowRegion(w, width - 1, S(4)));
+    // The close button (TR:-22,6 to TR:-10,18), hit and drawn at its scaled place.
+    const POINT close{width - S(16), S(12)};
+    EXPECT_EQ(HitTest(w, close), 256);
+    EXPECT_EQ(HitTest(w, POINT{width - S(48) - 1, S(12)}), HTCAPTION) << "the caption's right end";
+    EXPECT_EQ(HitTest(w, POINT{width - S(48) + 2, S(12)}), HTTOP) << "just past it";
+    EXPECT_EQ(test::WindowPixel(w, close.x, close.y), test::Rgb(255, 255, 0));
+    EXPECT_EQ(test::WindowPixel(w, S(5), S(10)), test::Rgb(0, 0, 128)) << "the corner";
+    EXPECT_EQ(AgainstFullPaint(w), "");
+}
+
+TEST_F(ScaledFrame, EveryStepOfAPointerPathEndsAsAFullPaintWould) { WalkThePointerPath(); }
 
 }  // namespace
 }  // namespace vt
