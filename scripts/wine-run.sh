@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # wine-run.sh [--arch 32|64] [--console|--desktop] [--session STATEFILE] [--timeout SECONDS] [--gtest-xml FILE] PROGRAM [ARGS...]
 # Runs a Windows program under the project's Wine prefix, always with a timeout.
-#  --desktop   run it inside a Wine virtual desktop, so that Wine (not an X window manager) draws frames.
+#  --desktop   run it inside a Wine virtual desktop, so that Wine (not an X window manager) draws frames
+#              (1024x768, or VT_DESKTOP_SIZE).
 #  --session   use the Xvfb/wineserver that wine-session.sh started; without it a private one is
 #              started and stopped around this run.
 #  --gtest-xml the program is a GoogleTest program: it is asked for an XML report, and the result
@@ -50,7 +51,7 @@ fi
 # program's descriptors and would keep a caller's pipe open long after the program ended.
 out=$(mktemp /tmp/vt-wine-out.XXXXXX)
 if [ "$mode" = desktop ]; then
-  timeout -k 10 "$tmo" "$WINELOADER" explorer "/desktop=vt$$,1024x768" "$prog" "${args[@]}" </dev/null >"$out" 2>&1
+  timeout -k 10 "$tmo" "$WINELOADER" explorer "/desktop=vt$$,${VT_DESKTOP_SIZE:-1024x768}" "$prog" "${args[@]}" </dev/null >"$out" 2>&1
 else
   timeout -k 10 "$tmo" "$WINELOADER" "$prog" "${args[@]}" </dev/null >"$out" 2>&1
 fi

@@ -1,4 +1,4 @@
-// frame_bench [--rounds N] [--paints P] [--regions R] [--out FILE]
+// frame_bench [--rounds N] [--paints P] [--regions R] [--out FILE] [--scaled 1]
 // The frame engine's costs inside this process (vt_module linked in, no hook installed: under
 // Wine any WH_CALLWNDPROC hook makes every sent message far dearer than what is measured here):
 //  1. a full WM_NCPAINT of a skinned 1024x768 window against Wine's own frame paint of the same
@@ -230,6 +230,7 @@ struct Options {
     int rounds = 15;
     int paints = 60;
     int regions = 15;
+    bool scaled = false;  // only figure 1, a 2048x1536 window at the screen's scale (run at 200 %)
 };
 
 void FullPaint(HWND window) { SendMessageA(window, WM_NCPAINT, 1, 0); }
@@ -250,11 +251,11 @@ void InTurn(int round, First first, Second second) {
 void MeasureAlternatives(HWND window, const Options& o);
 
 void MeasurePainting(vt::ModuleState& state, const char* label, const Options& o, std::intptr_t element,
-                     bool breakdown, bool experiments) {
-    BenchWindow own("Frame bench", 1024, 768), skinned("Frame bench", 1024, 768);
+                     bool breakdown, bool experiments, int width = 1024, int height = 768) {
+    BenchWindow own("Frame bench", width, height), skinned("Frame bench", width, height);
     state.registry.RegisterWindow(skinned.Get(), true);
-    SetWindowPos(skinned.Get(), HWND_TOP, 0, 0, 1024, 768, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER);
-    SetWindowPos(own.Get(), HWND_TOP, 0, 0, 1024, 768, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(skinned.Get(), HWND_TOP, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(own.Get(), HWND_TOP, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER);
     // The shape the module gives a skinned window (its WM_SIZE does it; the size does not change
     // here), so that painting is clipped as it is for real.
     vt::UniqueGdiObject shape = state.frame->BuildRegion(skinned.Get(), GetWindowLongPtrA(skinned.Get(), GWL_STYLE), false);
@@ -614,6 +615,7 @@ int main(int argc, char** argv) {
         else if (std::strcmp(argv[i], "--paints") == 0) o.paints = std::max(5, std::atoi(argv[i + 1]));
         else if (std::strcmp(argv[i], "--regions") == 0) o.regions = std::max(1, std::atoi(argv[i + 1]));
         else if (std::strcmp(argv[i], "--out") == 0) g_copy = std::fopen(argv[i + 1], "w");
+        else if (std::strcmp(argv[i], "--scaled") == 0) o.scaled = std::atoi(argv[i + 1]) != 0;
     }
     std::vector<std::string> notices;
     vt::ScopedNoticeHandler quiet([&](const std::string& caption, const std::string& text, unsigned) {
@@ -649,26 +651,37 @@ int main(int argc, char** argv) {
         const std::string wide = WriteWideTheme(files, Edge::Wavy, true);
         constexpr std::intptr_t kClose = 7;  // the close button, as hovering repaints it
         Say("frame_bench: median of %d rounds; times per call\n", o.rounds);
-        if (use(pane)) MeasurePainting(state, "Pane", o, kClose, true, true);
-        else status = 1;
-        if (use(wide)) MeasurePainting(state, "Pane, 1024-wide transparent title and bottom", o, kClose, true, false);
-        else status = 1;
-        const std::string input = vt::test::WriteInputTheme(
-            {{"[IGNORED]", "HELP TR:-84,8 TR:-73,19 btn btndown btn btnhot\nNEXT TR:-100,8 TR:-89,19 btn btndown btn btnhot\n"
-                           "PREV TR:-116,8 TR:-105,19 btn btndown btn btnhot\nTASKLIST TR:-132,8 TR:-121,19 btn btndown btn btnhot\n"
-                           "[IGNORED]"}});
-        files.push_back(input);
-        if (use(input)) MeasureInput(state, o);
-        else status = 1;
-        if (use(wide)) {
-            MeasureRegion(state,
-                          {{"AUTOEXCLUDE=1, wavy title, crenellated bottom", wide},
-                           {"AUTOEXCLUDE=1, dithered title, crenellated bottom", WriteWideTheme(files, Edge::Dithered, true)},
-                           {"AUTOEXCLUDE=0, the same pieces uncut", WriteWideTheme(files, Edge::Wavy, false)}},
-                          o);
-            MeasureRegionParts(state, "dithered title", WriteWideTheme(files, Edge::Dithered, true), o);
+        if (o.scaled) {
+            // Figure 1 only, on a window twice the usual size at the screen's scale (run at 200 %).
+            HDC screen = GetDC(nullptr);
+            const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+            ReleaseDC(nullptr, screen);
+            const std::string label = "Pane at " + std::to_string(dpi * 100 / 96) + " %";
+            if (use(pane)) MeasurePainting(state, label.c_str(), o, kClose, false, false, 2048, 1536);
+            else status = 1;
+        } else {
+            if (use(pane)) MeasurePainting(state, "Pane", o, kClose, true, true);
+            else status = 1;
+            if (use(wide)) MeasurePainting(state, "Pane, 1024-wide transparent title and bottom", o, kClose, true, false);
+            else status = 1;
+            const std::string input = vt::test::WriteInputTheme(
+                {{"[IGNORED]", "HELP TR:-84,8 TR:-73,19 btn btndown btn btnhot\nNEXT TR:-100,8 TR:-89,19 btn btndown btn btnhot\n"
+                               "PREV TR:-116,8 TR:-105,19 btn btndown btn btnhot\nTASKLIST TR:-132,8 TR:-121,19 btn btndown btn btnhot\n"
+                               "[IGNORED]"}});
+            files.push_back(input);
+            if (use(input)) MeasureInput(state, o);
+            else status = 1;
+            if (use(wide)) {
+                MeasureRegion(state,
+                              {{"AUTOEXCLUDE=1, wavy title, crenellated bottom", wide},
+                               {"AUTOEXCLUDE=1, dithered title, crenellated bottom", WriteWideTheme(files, Edge::Dithered, true)},
+                               {"AUTOEXCLUDE=0, the same pieces uncut", WriteWideTheme(files, Edge::Wavy, false)}},
+                              o);
+                MeasureRegionParts(state, "dithered title", WriteWideTheme(files, Edge::Dithered, true), o);
+            } else {
+                status = 1;
+            }
         }
-        else status = 1;
 
         state.registry.UnsubclassAll();
         vt::WriteControllerValue("Theme", "");

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "common/Dpi.h"
+#include "graphics/DpiScaling.h"
 #include "script/Engine.h"
 #include "theme/ThemeLoader.h"
 #include "theme/ThemeWords.h"
@@ -129,8 +131,16 @@ void MakeKwmTheme(const fs::path& dir) {
           "MinimizeDownButton=min_down.xpm\n");
 }
 
+// The images at a display scale, made as the module makes them with a load on a scaled screen.
+void ScaleImages(vt::ThemeState& state, std::int32_t dpi) {
+    if (dpi == vt::kBaseDpi) return;
+    vt::TThemeItems& items = state.Theme->Items();
+    vt::Bitmap scaled;
+    for (std::size_t i = 0; i < items.Count(); ++i) vt::ScaleForDpi(items[i].Bitmap(), dpi, scaled);
+}
+
 // One load as the module does it.
-int LoadOnce(vt::ThemeState& state, const std::string& path) {
+int LoadOnce(vt::ThemeState& state, const std::string& path, std::int32_t dpi = vt::kBaseDpi) {
     int errors = 0;
     vt::ResetThemeSettings(state);
     vt::ReleaseThemeStructures(state);
@@ -139,16 +149,17 @@ int LoadOnce(vt::ThemeState& state, const std::string& path) {
     vt::RegisterThemeScriptWords();  // as the module does: theme scripts use the drawing words
     vt::CreateThemeStructures(state);
     vt::LoadThemeFile(path, state, [&errors](const vt::ThemeLoadError&) { ++errors; });
+    ScaleImages(state, dpi);
     return errors;
 }
 
-void Time(const char* label, const std::string& path, int rounds) {
+void Time(const char* label, const std::string& path, int rounds, std::int32_t dpi = vt::kBaseDpi) {
     vt::ThemeState state;
-    int errors = LoadOnce(state, path);  // warm the file cache
+    int errors = LoadOnce(state, path, dpi);  // warm the file cache
     std::vector<double> ms;
     for (int i = 0; i < rounds; ++i) {
         auto start = std::chrono::steady_clock::now();
-        LoadOnce(state, path);
+        LoadOnce(state, path, dpi);
         ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     std::sort(ms.begin(), ms.end());
@@ -185,7 +196,11 @@ int main(int argc, char** argv) {
     Time("sample theme harbor (native)", std::string(VT_SOURCE_DIR) + "/themes/harbor/harbor.theme", rounds);
     // A real xfwm4 theme, where the test command has installed Debian's package of it.
     const std::string greybird = "/usr/share/themes/Greybird/xfwm4/themerc";
-    if (fs::exists(greybird)) Time("xfwm4 Greybird (installed)", greybird, rounds);
+    if (fs::exists(greybird)) {
+        Time("xfwm4 Greybird (installed)", greybird, rounds);
+        Time("xfwm4 Greybird at 200 % (scaled)", greybird, rounds, 192);
+        Time("xfwm4 Greybird at 150 % (scaled)", greybird, rounds, 144);
+    }
     TimeEngineStart(rounds);
     std::error_code ec;
     fs::remove_all(dir, ec);
