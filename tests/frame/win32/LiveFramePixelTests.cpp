@@ -18,6 +18,7 @@
 #include "FrameTestSupport.h"
 #include "HookLibrary.h"
 #include "HookTestSupport.h"
+#include "RealModuleTest.h"
 #include "common/Dpi.h"
 #include "common/win32/SharedArea.h"
 #include "common/win32/UniqueHandle.h"
@@ -134,27 +135,16 @@ void SetLeftButton(bool down) {
     SetKeyboardState(keys);
 }
 
-class LiveFrame : public ::testing::Test {
+class LiveFrame : public test::RealModuleTest {
 protected:
     void SetUp() override {
-        test::TakeClosedBoxes();
         test::RegisterPlainClass(kClass);
-        ASSERT_TRUE(copy_.Ok());
-        ASSERT_NE(area_.Open(), nullptr);
-        savedEnabled_ = area_.NewWindowsEnabled();
-        area_.SetNewWindowsEnabled(true);
-        ASSERT_TRUE(WriteControllerValue("Enabled", "1"));
+        test::RealModuleTest::SetUp();
     }
     void TearDown() override {
         SetLeftButton(false);
         windows_.clear();
-        if (library_.Loaded()) {
-            library_.RemoveHook();
-            library_.Unload();
-        }
-        test::PumpMessages();
-        area_.SetNewWindowsEnabled(savedEnabled_);
-        EXPECT_TRUE(test::TakeClosedBoxes().empty()) << "no message box may appear";
+        test::RealModuleTest::TearDown();
     }
 
     // The process takes this theme: at the first one the module is loaded and hooked, later ones
@@ -162,8 +152,7 @@ protected:
     void UseTheme(const std::string& path) {
         ASSERT_TRUE(WriteControllerValue("Theme", path));
         if (!library_.Loaded()) {
-            ASSERT_TRUE(library_.Load(copy_.ModulePath())) << library_.Error();
-            library_.InstallHook();
+            Install();
             return;
         }
         static std::atomic<int> identity{1000};
@@ -223,12 +212,6 @@ protected:
     void WalkThePointerPath();
 
     std::vector<UniqueWindow> windows_;
-    ControllerValueRestorer restoreEnabled_{"Enabled"};
-    ControllerValueRestorer restoreTheme_{"Theme"};
-    test::ModuleFolderCopy copy_;
-    SharedArea area_;
-    bool savedEnabled_ = true;
-    HookLibrary library_;
 };
 
 // What the user does to a frame, one step after another; after each, the frame must look exactly

@@ -13,6 +13,7 @@
 #include "HookLibrary.h"
 #include "HookTestSupport.h"
 #include "ProbeProcess.h"
+#include "RealModuleTest.h"
 #include "common/win32/HookMessages.h"
 #include "common/win32/SharedArea.h"
 #include "common/win32/UniqueHandle.h"
@@ -76,45 +77,21 @@ private:
     HWND window_ = nullptr;
 };
 
-class RealModuleFrame : public ::testing::Test {
+class RealModuleFrame : public test::RealModuleTest {
 protected:
     void SetUp() override {
-        test::TakeClosedBoxes();
-        ASSERT_TRUE(copy_.Ok());
-        ASSERT_NE(area_.Open(), nullptr);
-        savedEnabled_ = area_.NewWindowsEnabled();
-        area_.SetNewWindowsEnabled(true);
+        test::RealModuleTest::SetUp();
         messages_.RegisterHookMessages();
         themeA_ = test::WritePaneTheme();
         themeB_ = test::WritePaneTheme({{"CLIENT TL:4,24 BR:-4,-4", "CLIENT TL:10,30 BR:-10,-10"}});
         ASSERT_TRUE(WriteControllerValue("Theme", themeA_));
-        ASSERT_TRUE(WriteControllerValue("Enabled", "1"));
-    }
-    void TearDown() override {
-        if (library_.Loaded()) {
-            library_.RemoveHook();
-            library_.Unload();
-        }
-        test::PumpMessages();
-        area_.SetNewWindowsEnabled(savedEnabled_);
-        EXPECT_TRUE(test::TakeClosedBoxes().empty()) << "no message box may appear";
-    }
-    void Install() {
-        ASSERT_TRUE(library_.Load(copy_.ModulePath())) << library_.Error();
-        library_.InstallHook();
     }
     // Painted by the theme (active or not), or by the theme's variant B, by its client area.
     bool Skinned(HWND window) {
         return WaitFor([&] { return WindowPixel(window, 5, 10) == kCorner || WindowPixel(window, 5, 10) == kCornerOff; });
     }
 
-    ControllerValueRestorer restoreEnabled_{"Enabled"};
-    ControllerValueRestorer restoreTheme_{"Theme"};
-    test::ModuleFolderCopy copy_;
-    SharedArea area_;
-    bool savedEnabled_ = true;
     HookMessages messages_;
-    HookLibrary library_;
     std::string themeA_, themeB_;
 };
 
