@@ -30,8 +30,9 @@ constexpr std::array<ButtonKind, 4> kButtonKinds = {{
 
 class KwmImport {
 public:
-    KwmImport(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink)
-        : values_(lines), state_(state), sink_(sink) {}
+    KwmImport(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink,
+              const std::string& folder)
+        : values_(lines), state_(state), sink_(sink), folder_(folder) {}
 
     void Run();
 
@@ -46,15 +47,16 @@ private:
     ThemercValues values_;
     ThemeState& state_;
     const ThemeErrorSink& sink_;
+    const std::string& folder_;
 };
 
 TUIElement& KwmImport::ElementFromImages(const ThemercValue& normal, const ThemercValue& pressed,
                                          const ThemercValue& inactive, std::uint8_t anchor1, std::uint8_t anchor2,
                                          std::int32_t hitCode, std::uint32_t style, std::uint8_t mode) {
     ElementImages images;
-    images.normal = AddXpmImage(*state_.Theme, normal, sink_);
-    images.down = AddXpmImage(*state_.Theme, pressed, sink_);
-    images.inactive = AddXpmImage(*state_.Theme, inactive, sink_);
+    images.normal = AddXpmImage(*state_.Theme, folder_, normal, sink_);
+    images.down = AddXpmImage(*state_.Theme, folder_, pressed, sink_);
+    images.inactive = AddXpmImage(*state_.Theme, folder_, inactive, sink_);
     return AppendImageElement(*state_.Elements, images, anchor1, anchor2, hitCode, style, mode);
 }
 
@@ -164,9 +166,10 @@ void KwmImport::Run() {
 
 }  // namespace
 
-void ImportKwmTheme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink) {
+void ImportKwmTheme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink,
+                    const std::string& folder) {
     if (!state.Elements || !state.Theme) return;
-    KwmImport(lines, state, sink).Run();
+    KwmImport(lines, state, sink, folder).Run();
 }
 
 }  // namespace vt

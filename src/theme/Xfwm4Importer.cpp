@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "common/PathText.h"
 #include "theme/FileNameCase.h"
 #include "theme/ImportedElement.h"
 #include "theme/ImportedImage.h"
@@ -61,10 +62,10 @@ bool IsXfwm4Key(const std::string& key) {
         if (key == k) return true;
     return false;
 }
-bool HasXfwm4Image() {
+bool HasXfwm4Image(const std::string& folder) {
     for (const char* base : {"top-left-active", "title-1-active", "title-3-active", "close-active", "bottom-active"})
         for (const char* ext : {".xpm", ".png"})
-            if (!FindExistingFile(std::string(base) + ext).empty()) return true;
+            if (!FindExistingFile(PathInFolder(folder, std::string(base) + ext)).empty()) return true;
     return false;
 }
 
@@ -77,8 +78,9 @@ std::string Trimmed(const std::string& text) {
 
 class Xfwm4Import {
 public:
-    Xfwm4Import(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink)
-        : values_(lines), state_(state), sink_(sink) {}
+    Xfwm4Import(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink,
+                const std::string& folder)
+        : values_(lines), state_(state), sink_(sink), folder_(folder) {}
 
     void Run();
 
@@ -95,6 +97,7 @@ private:
     ThemercValues values_;
     ThemeState& state_;
     const ThemeErrorSink& sink_;
+    const std::string& folder_;
     std::int32_t buttonOffset_ = 0;
     std::int32_t buttonSpacing_ = 0;
     bool hasShade_ = false;
@@ -103,12 +106,12 @@ private:
 ElementImages Xfwm4Import::Images(const std::string& base, bool withButtonStates) {
     TTheme& theme = *state_.Theme;
     ElementImages images;
-    images.normal = AddLayeredImage(theme, base + "-active", sink_);
+    images.normal = AddLayeredImage(theme, folder_, base + "-active", sink_);
     if (!images.normal) return images;  // a piece the theme lacks: no other state of it either
-    images.inactive = AddLayeredImage(theme, base + "-inactive", sink_);
+    images.inactive = AddLayeredImage(theme, folder_, base + "-inactive", sink_);
     if (withButtonStates) {
-        images.hover = AddLayeredImage(theme, base + "-prelight", sink_);
-        images.down = AddLayeredImage(theme, base + "-pressed", sink_);
+        images.hover = AddLayeredImage(theme, folder_, base + "-prelight", sink_);
+        images.down = AddLayeredImage(theme, folder_, base + "-pressed", sink_);
     }
     return images;
 }
@@ -295,15 +298,16 @@ void Xfwm4Import::Run() {
 
 }  // namespace
 
-bool LooksLikeXfwm4Theme(const std::vector<std::string>& lines) {
+bool LooksLikeXfwm4Theme(const std::vector<std::string>& lines, const std::string& folder) {
     const ThemercValues values(lines);
     if (values.AnyKey(IsKwmKey)) return false;
-    return values.AnyKey(IsXfwm4Key) || HasXfwm4Image();
+    return values.AnyKey(IsXfwm4Key) || HasXfwm4Image(folder);
 }
 
-void ImportXfwm4Theme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink) {
+void ImportXfwm4Theme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink,
+                      const std::string& folder) {
     if (!state.Elements || !state.Theme) return;
-    Xfwm4Import(lines, state, sink).Run();
+    Xfwm4Import(lines, state, sink, folder).Run();
 }
 
 }  // namespace vt
