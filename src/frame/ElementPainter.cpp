@@ -20,7 +20,7 @@ void LoadContext(const PaintPass& pass) {
 
 void DrawBody(const PaintPass& pass, const TUIElement& e) {
     DrawingSurface& surface = pass.surface;
-    if (e.HitCode == kIconHitCode) {
+    if (e.HitCode == kCodeIcon) {
         pass.icon.DrawIcon(surface, e.Rect);
         return;
     }
@@ -31,7 +31,7 @@ void DrawBody(const PaintPass& pass, const TUIElement& e) {
         else surface.DrawBitmap(*bitmap, e.Rect.Left, e.Rect.Top);
         return;
     }
-    if (e.HitCode != kClientHitCode && !e.NoImage) DrawMissingBitmapMark(surface, e.Rect);
+    if (e.HitCode != kCodeClient && !e.NoImage) DrawMissingBitmapMark(surface, e.Rect);
 }
 
 void DrawCaption(const PaintPass& pass, const TUIElement& e) {
@@ -87,7 +87,7 @@ void TileBitmap(DrawingSurface& surface, const Rect& r, const Bitmap& bitmap) {
 void PaintElement(const PaintPass& pass, TUIElement& e) {
     ComputeElementRect(e, pass.width, pass.height);
     DrawBody(pass, e);
-    if (e.HitCode == kCaptionHitCode) DrawCaption(pass, e);
+    if (e.HitCode == kCodeCaption) DrawCaption(pass, e);
     else if (e.OnPaint) ExecuteWord(e.OnPaint);
 }
 

@@ -100,7 +100,7 @@ void NativeThemeReader::ReadElement(LineTokenizer& fields) {
     element.Anchor2 = corner2.anchor;
 
     std::string normal = fields.Next(" ");
-    if (normal.empty() || SameText(normal, "NONE") || element.HitCode == kExcludeHitCode) {
+    if (normal.empty() || SameText(normal, "NONE") || element.HitCode == kCodeExclude) {
         element.NoImage = true;
         for (int i = 0; i < 3; ++i) fields.Next(" ");
     } else {

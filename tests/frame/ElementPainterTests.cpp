@@ -130,7 +130,7 @@ TEST_F(ElementPainterTest, DrawingModesAndTheMissingBitmapMark) {
     Add(3, {0, 0, 4, 3}).NormalBitmap = nullptr;               // no bitmap: the mark
     Add(3, {0, 0, 4, 3}).NoImage = true;                        // NONE: nothing
     theme.Elements->At(4).NormalBitmap = nullptr;
-    Add(kClientHitCode, {0, 0, 4, 3}).NormalBitmap = nullptr;   // the client area: nothing
+    Add(kCodeClient, {0, 0, 4, 3}).NormalBitmap = nullptr;   // the client area: nothing
     std::vector<std::string> expected = {
         "stretch 0,0,50,5",
         "tile 0,0,25,10",
@@ -153,7 +153,7 @@ TEST_F(ElementPainterTest, StyleConditionAndScripts) {
 }
 
 TEST_F(ElementPainterTest, CaptionText) {
-    TUIElement& caption = Add(kCaptionHitCode, {4, 4, 100, 20});
+    TUIElement& caption = Add(kCodeCaption, {4, 4, 100, 20});
     caption.NoImage = true;
     caption.NormalBitmap = caption.InactiveBitmap = nullptr;
     caption.StyleMask = 0x00010000;  // the text comes whatever the style says

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/PathText.h"
+#include "common/RegularFile.h"
 #include "common/win32/ConfigKey.h"
 #include "common/win32/ModuleInstance.h"
 #include "frame/ElementGeometry.h"
@@ -26,11 +27,6 @@
 
 namespace vt {
 namespace {
-
-bool FileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
 
 // The theme chosen for this program: themes.cfg beside the module pins one per executable,
 // the registry's Theme value names the one for all other programs.
