@@ -6,6 +6,7 @@
 #           that cannot run 32-bit programs
 #   all:    native and win32; where this machine cannot run 32-bit programs, the win32 tree
 #           builds only what ships and win64 is built for the Wine tests
+# Each configure and build has a time limit (VT_BUILD_TIMEOUT seconds, default 3600).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 what=${1:-all}
@@ -15,8 +16,11 @@ tree() {  # tree NAME TOOLCHAIN|- [TARGET...]
   local args=(-DCMAKE_BUILD_TYPE=Release) targets=()
   [ "$tc" != - ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$top/cmake/$tc")
   [ $# -gt 0 ] && targets=(--target "$@")
-  cmake -S "$top" -B "$dir" "${args[@]}" >/dev/null
-  cmake --build "$dir" -j "$jobs" "${targets[@]}"
+  local limit=${VT_BUILD_TIMEOUT:-3600}
+  timeout -k 30 600 cmake -S "$top" -B "$dir" "${args[@]}" >/dev/null ||
+    { echo "build: configuring $1 failed or ran out of time" >&2; return 1; }
+  timeout -k 30 "$limit" cmake --build "$dir" -j "$jobs" "${targets[@]}" ||
+    { echo "build: building $1 failed or ran out of time (${limit}s)" >&2; return 1; }
 }
 # What ships (and what its static checks need) when the 32-bit tree's tests cannot run here.
 shipped=(veltrane vtcontroller vtprobe vtforth vttheme vtctl)

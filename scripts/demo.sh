@@ -11,11 +11,12 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 bash "$top/scripts/setup.sh"
 jobs=$(nproc)
 
+limit=${VT_BUILD_TIMEOUT:-3600}  # seconds for each build step
 configure() {  # configure DIR TOOLCHAIN
-  cmake -S "$top" -B "$1" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$top/cmake/$2" >/dev/null
+  timeout -k 30 600 cmake -S "$top" -B "$1" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$top/cmake/$2" >/dev/null
 }
 configure "$top/build/win32" toolchain-mingw-i686.cmake
-cmake --build "$top/build/win32" --target veltrane -j "$jobs" >/dev/null
+timeout -k 30 "$limit" cmake --build "$top/build/win32" --target veltrane -j "$jobs" >/dev/null
 echo "demo: shipped module $top/build/win32/src/veltrane.dll"
 
 arch=$(bash "$top/scripts/wine-arch.sh")
@@ -24,7 +25,7 @@ if [ "$arch" = 64 ]; then
   dir="$top/build/win64"
   configure "$dir" toolchain-mingw-x86_64.cmake
 fi
-cmake --build "$dir" --target vtctl vtdemo -j "$jobs" >/dev/null
+timeout -k 30 "$limit" cmake --build "$dir" --target vtctl vtdemo -j "$jobs" >/dev/null
 
 out="$top/out"
 rm -rf "$out"

@@ -11,9 +11,9 @@ dist=${1:-$top/dist}
 symbols="${dist%/}-symbols"
 jobs=$(nproc)
 
-build() {  # build DIR TOOLCHAIN
-  cmake -S "$top" -B "$1" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$top/cmake/$2" >/dev/null
-  cmake --build "$1" -j "$jobs" --target veltrane vtctl
+build() {  # build DIR TOOLCHAIN (each step with a time limit, VT_BUILD_TIMEOUT seconds)
+  timeout -k 30 600 cmake -S "$top" -B "$1" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$top/cmake/$2" >/dev/null
+  timeout -k 30 "${VT_BUILD_TIMEOUT:-3600}" cmake --build "$1" -j "$jobs" --target veltrane vtctl
 }
 build "$top/build/win32" toolchain-mingw-i686.cmake
 build "$top/build/win64" toolchain-mingw-x86_64.cmake

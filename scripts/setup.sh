@@ -5,20 +5,24 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export DEBIAN_FRONTEND=noninteractive
 
+# Every apt-get has a time limit, and waits a bounded time for another installation's lock.
+apt() { timeout -k 30 "${VT_APT_TIMEOUT:-1800}" apt-get -o DPkg::Lock::Timeout=600 "$@"; }
+
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 updated=
 install() {
   local need=() p
   for p in "$@"; do have "$p" || need+=("$p"); done
   [ ${#need[@]} -eq 0 ] && return 0
-  [ -n "$updated" ] || { apt-get update -qq; updated=1; }
+  [ -n "$updated" ] || { apt update -qq; updated=1; }
   echo "setup: installing ${need[*]}"
-  apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+  apt install -y -qq --no-install-recommends "${need[@]}" >/dev/null ||
+    { echo "setup: installing ${need[*]} failed or ran out of time" >&2; return 1; }
 }
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
-  apt-get update -qq; updated=1
+  apt update -qq; updated=1
 fi
 
 install cmake g++ make python3 googletest libgtest-dev \

@@ -10,7 +10,7 @@ bash "$top/scripts/build.sh" all
 arch=$(bash "$top/scripts/wine-arch.sh")
 status=0
 echo "== native tests"
-ctest --test-dir "$top/build/native" --output-on-failure -j 2 || status=1
+ctest --test-dir "$top/build/native" --output-on-failure -j 2 --timeout 900 || status=1
 # The readers of untrusted input and the script engine, fuzzed briefly: a crash, leak, timeout
 # or runaway allocation fails the run (scripts/fuzz.sh SECONDS runs them longer).
 echo "== fuzzing (20 s a target)"

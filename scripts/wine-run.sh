@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # wine-run.sh [--arch 32|64] [--console|--desktop] [--session STATEFILE] [--timeout SECONDS] [--gtest-xml FILE] PROGRAM [ARGS...]
-# Runs a Windows program under the project's Wine prefix, always with a timeout.
+# Runs a Windows program under a Wine prefix of its session (see wine-session.sh), always with a timeout.
 #  --desktop   run it inside a Wine virtual desktop, so that Wine (not an X window manager) draws frames
 #              (1024x768, or VT_DESKTOP_SIZE).
 #  --session   use the Xvfb/wineserver that wine-session.sh started; without it a private one is
@@ -32,10 +32,12 @@ if [ -n "$session" ] && [ -f "$session" ]; then
   . "$session"
 else
   own_state=$(mktemp /tmp/vt-wine-session.XXXXXX)
-  "$here/wine-session.sh" start "$own_state" "$VT_WINE_ARCH" >/dev/null || exit 1
+  "$here/wine-session.sh" start "$own_state" "$VT_WINE_ARCH" >/dev/null || { rm -f "$own_state"; exit 1; }
   . "$own_state"
 fi
 export DISPLAY=$VT_DISPLAY
+# The session's own prefix (a copy when the checkout's was in use).
+[ -n "${VT_SESSION_PREFIX:-}" ] && export WINEPREFIX=$VT_SESSION_PREFIX
 cleanup() { [ -n "$own_state" ] && "$here/wine-session.sh" stop "$own_state"; }
 trap cleanup EXIT
 

@@ -16,4 +16,11 @@ std::string WithTrailingBackslash(const std::string& folder);
 // The file name part of a path (after its last slash or backslash).
 std::string FileNameOf(const std::string& path);
 
+// Whether the name stands on its own: it starts with a separator or a drive ("C:").
+bool IsAbsolutePath(const std::string& name);
+
+// The name taken relative to the folder: the folder, a separator (the folder's own kind) and the
+// name. An absolute name, or an empty folder (the current directory), leaves the name as it is.
+std::string PathInFolder(const std::string& folder, const std::string& name);
+
 }  // namespace vt

@@ -28,6 +28,7 @@ long ReadSome(int fd, char* to, std::size_t count) {
 #else
 using StatRecord = struct stat;
 bool IsRegular(const StatRecord& info) { return S_ISREG(info.st_mode); }
+int StatPath(const std::string& path, StatRecord& info) { return stat(path.c_str(), &info); }
 int StatOpen(int fd, StatRecord& info) { return fstat(fd, &info); }
 // O_NONBLOCK: opening a FIFO for reading returns at once instead of waiting for a writer,
 // so the check on the open descriptor below settles it without any race with the name.
@@ -87,6 +88,11 @@ FileReadResult ReadInto(const std::string& path, std::int64_t maxSize, Bytes& by
 }
 
 }  // namespace
+
+bool FileExists(const std::string& name) {
+    StatRecord info;
+    return !name.empty() && StatPath(name, info) == 0 && IsRegular(info);
+}
 
 FileReadResult ReadRegularFile(const std::string& path, std::int64_t maxSize, std::string& bytes) {
     return ReadInto(path, maxSize, bytes);

@@ -24,6 +24,9 @@ struct FileReadResult {
     std::int64_t size = 0;   // the file's size when it is known
 };
 
+// Whether the name is an existing regular file (narrow name in the ANSI code page on Windows).
+bool FileExists(const std::string& name);
+
 // Reads the file at `path` into `bytes` when it is a regular file of at most maxSize bytes.
 // The size is checked before anything is allocated.
 FileReadResult ReadRegularFile(const std::string& path, std::int64_t maxSize, std::string& bytes);

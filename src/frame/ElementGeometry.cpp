@@ -46,13 +46,13 @@ Rect ComputeClientRect(ThemeState& theme, std::uint32_t style, std::int32_t widt
     if (theme.Elements) {
         for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
             TUIElement& element = theme.Elements->At(std::ptrdiff_t(i));
-            if (element.HitCode != kClientHitCode || !ElementApplies(element, style)) continue;
+            if (element.HitCode != kCodeClient || !ElementApplies(element, style)) continue;
             ComputeElementRect(element, width, height, dpi);
             result = element.Rect;
             break;
         }
     }
-    if (hasMenuBar && (style & kChildStyle) == 0) result.Top += MenuBarHeight(theme, dpi);
+    if (hasMenuBar && (style & kStyleChild) == 0) result.Top += MenuBarHeight(theme, dpi);
     return result;
 }
 

@@ -7,14 +7,12 @@
 #include "common/Dpi.h"
 #include "common/Rect.h"
 #include "theme/ThemeState.h"
+#include "theme/ElementCode.h"
 #include "theme/TUIElement.h"
+#include "theme/WindowStyleBits.h"
 
 namespace vt {
 
-// The element's code for the client area.
-constexpr std::int32_t kClientHitCode = 1;
-// WS_CHILD: a child window has no menu bar of its own.
-constexpr std::uint32_t kChildStyle = 0x40000000;
 
 // The rectangle the element's corners give on a W x H window at `dpi` (the offsets scaled from
 // 96 dpi; no script runs).

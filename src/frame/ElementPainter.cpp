@@ -24,7 +24,7 @@ void LoadContext(const PaintPass& pass) {
 
 void DrawBody(const PaintPass& pass, const TUIElement& e) {
     DrawingSurface& surface = pass.surface;
-    if (e.HitCode == kIconHitCode) {
+    if (e.HitCode == kCodeIcon) {
         pass.icon.DrawIcon(surface, e.Rect);
         return;
     }
@@ -35,7 +35,7 @@ void DrawBody(const PaintPass& pass, const TUIElement& e) {
         else surface.DrawBitmap(*bitmap, e.Rect.Left, e.Rect.Top);
         return;
     }
-    if (e.HitCode != kClientHitCode && !e.NoImage) DrawMissingBitmapMark(surface, e.Rect);
+    if (e.HitCode != kCodeClient && !e.NoImage) DrawMissingBitmapMark(surface, e.Rect);
 }
 
 // The caption's brush and font, which its text and its words draw with (and which later scripts
@@ -79,7 +79,7 @@ void DrawCaption(const PaintPass& pass, const TUIElement& e) {
 // Draws the element at the rectangle it already has: body, then caption text or OnPaint word.
 void DrawElement(const PaintPass& pass, TUIElement& e) {
     DrawBody(pass, e);
-    if (e.HitCode == kCaptionHitCode) DrawCaption(pass, e);
+    if (e.HitCode == kCodeCaption) DrawCaption(pass, e);
     else if (e.OnPaint) ExecuteWord(e.OnPaint);
 }
 
@@ -159,7 +159,7 @@ Rect RepaintElementArea(const PaintPass& pass, std::intptr_t first, std::intptr_
     for (std::intptr_t i = 0; i < count; ++i) {
         TUIElement& e = elements.At(i);
         ComputeElementRect(e, pass.width, pass.height, pass.dpi);
-        if (e.HitCode == kCaptionHitCode) PrepareCaption(pass);
+        if (e.HitCode == kCodeCaption) PrepareCaption(pass);
     }
     surface.SetPenColour(pen);
     surface.SetBrushColour(brush);

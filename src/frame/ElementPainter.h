@@ -9,13 +9,11 @@
 #include "common/Dpi.h"
 #include "common/Rect.h"
 #include "graphics/DrawingSurface.h"
+#include "theme/ElementCode.h"
 #include "theme/ThemeState.h"
 #include "theme/TUIElement.h"
 
 namespace vt {
-
-constexpr std::int32_t kCaptionHitCode = 2;
-constexpr std::int32_t kIconHitCode = 267;
 
 // What only the window's platform side can draw.
 class WindowIconPainter {

@@ -21,19 +21,19 @@ FrameHit HitTestElements(ThemeState& theme, std::uint32_t style, std::int32_t wi
         if (!ElementApplies(element, style)) continue;
         ComputeElementRect(element, width, height, dpi);
         if (!Holds(element.Rect, x, y)) continue;
-        if (!element.Inverted || hit.code == 0) {
+        if (!element.Inverted || hit.code == kCodeNowhere) {
             hit.code = element.HitCode;
             hit.element = &element;
             hit.index = std::ptrdiff_t(i);
         }
-        if (element.HitCode == kClientHitCode) client = &element;
+        if (element.HitCode == kCodeClient) client = &element;
     }
-    if (hasMenuBar && (style & kChildStyle) == 0 && client) {
+    if (hasMenuBar && (style & kStyleChild) == 0 && client) {
         const Rect& c = client->Rect;
-        if (c.Left <= x && x <= c.Right && c.Top <= y && y <= c.Top + MenuBarHeight(theme, dpi)) hit.code = kMenuBarCode;
+        if (c.Left <= x && x <= c.Right && c.Top <= y && y <= c.Top + MenuBarHeight(theme, dpi)) hit.code = kCodeMenuBar;
     }
-    if (hit.code == kTitleCode) hit.code = kCaptionCode;
-    if (hit.code == kIconCode) hit.code = kSysMenuCode;
+    if (hit.code == kCodeTitle) hit.code = kCodeCaption;
+    if (hit.code == kCodeIcon) hit.code = kCodeSysMenu;
     return hit;
 }
 

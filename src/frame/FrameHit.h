@@ -6,20 +6,14 @@
 #include <cstdint>
 
 #include "common/Dpi.h"
-#include "theme/ElementCodes.h"
+#include "theme/ElementCode.h"
 #include "theme/ThemeState.h"
 #include "theme/TUIElement.h"
 
 namespace vt {
 
-// Hit-test values Windows gives a meaning to.
-constexpr std::int32_t kCaptionCode = 2;    // HTCAPTION
-constexpr std::int32_t kSysMenuCode = 3;    // HTSYSMENU
-constexpr std::int32_t kTitleCode = 266;    // reported as the caption
-constexpr std::int32_t kIconCode = 267;     // reported as the system menu
-
 struct FrameHit {
-    std::int32_t code = 0;            // the value for WM_NCHITTEST (TITLE and ICON mapped)
+    std::int32_t code = kCodeNowhere;  // the value for WM_NCHITTEST (TITLE and ICON mapped)
     TUIElement* element = nullptr;    // the element that gave the code (none: nowhere)
     std::ptrdiff_t index = -1;        // its position in the element list
 };
@@ -27,7 +21,7 @@ struct FrameHit {
 // The element under (x, y) on a width x height window with this style: the last applying element
 // whose rectangle holds the point (every edge inclusive) wins, except that an inverted element
 // only fills an empty result. `hasMenuBar`: the window shows a menu bar, whose strip at the top
-// of the client element then answers kMenuBarCode. OnCalcRect words run with the drawing
+// of the client element then answers kCodeMenuBar. OnCalcRect words run with the drawing
 // context the caller has set. The window is framed at `dpi`.
 FrameHit HitTestElements(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
                          std::int32_t x, std::int32_t y, bool hasMenuBar, std::int32_t dpi = kBaseDpi);

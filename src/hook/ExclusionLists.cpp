@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "theme/FileNameCase.h"
+#include "common/RegularFile.h"
 #include "theme/TextLines.h"
 #include "theme/ThemeText.h"
 

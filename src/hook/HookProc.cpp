@@ -95,10 +95,8 @@ void StandDownHoverWindow(ModuleState& state, const CWPSTRUCT& sent) {
     else return;
     HWND hover = state.sharedArea.HoverWindow();
     if (!hover || hover == sent.hwnd) return;
-    if (kind == 0) {
-        if (state.hoverToldAfterHitTest == hover) return;
-        state.hoverToldAfterHitTest = hover;
-    }
+    // Only the thread that moves the value on sends: two hit tests at once tell it once.
+    if (kind == 0 && state.hoverToldAfterHitTest.exchange(hover) == hover) return;
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(hover, Messages().standDown, kind, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, kStandDownTimeoutMs,
                         &ignored);
@@ -121,8 +119,13 @@ LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
     HHOOK self = nullptr;
     try {
         const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (code >= 0 && sent && MayConcernHook(sent->message) && EnsureModuleStarted()) {
-            ModuleState& state = *ModuleStateIfStarted();
+        // The state is asked for once: a real unload on another thread may end it between two
+        // questions, and the started one answers null from then on.
+        ModuleState* started = code >= 0 && sent && MayConcernHook(sent->message) && EnsureModuleStarted()
+                                   ? ModuleStateIfStarted()
+                                   : nullptr;
+        if (started) {
+            ModuleState& state = *started;
             self = state.hookHandle.get();
             if (state.sharedArea.NewWindowsEnabled()) SelectWindow(state, *sent);
             if (state.sharedArea.IsMapped()) {

@@ -6,6 +6,7 @@
 #include "common/win32/ModuleInstance.h"
 #include "common/win32/SharedArea.h"
 #include "hook/ModuleState.h"
+#include "theme/win32/ThemeLock.h"
 #include "theme/win32/ThemedControlsWin32.h"
 
 namespace vt {
@@ -90,6 +91,10 @@ void EndModule(bool processTerminating) {
         return;
     }
     ModuleState& state = *g_state;
+    // The loader lock is held: nothing here may wait for another thread. A thread inside a pass
+    // holds the theme; then the theme and the state stay as they are (memory and GDI objects the
+    // process keeps, as at its exit) instead of a wait that can deadlock the host.
+    PumpingLockTry themeFree(ThemeLock());
     // A controller that unloads us without RemoveHook leaves no hook pointing into freed code.
     RunStep([&] { state.hookHandle.reset(); });
     RunStep([&] { state.registry.UnsubclassAll(SubclassRegistry::RegionReset::CallingThreadOnly); });
@@ -97,10 +102,10 @@ void EndModule(bool processTerminating) {
         state.sharedArea.Close();
         state.exclusions = ExclusionLists();
     });
-    RunStep([&] { state.frame->End(); });
-    RunStep(EndThemedControls);
+    if (themeFree.Held()) RunStep([&] { state.frame->End(); });
+    RunStep(EndThemedControls);  // the class must not keep pointing at our procedure
     g_phase.store(kEnded, std::memory_order_release);
-    delete g_state;
+    if (themeFree.Held()) delete g_state;
     g_state = nullptr;
 }
 

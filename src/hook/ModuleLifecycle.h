@@ -15,7 +15,10 @@
 // back memory and handles; user32 and GDI calls there are what hangs. On a real unload
 // (FreeLibrary, or the system unloading the hook module) the windows still pointing at our
 // procedure must get theirs back before the code goes away, so the end un-subclasses them
-// (regions only for the calling thread's windows, see SubclassRegistry) and tears down the rest.
+// (regions only for the calling thread's windows, see SubclassRegistry), gives the button class
+// back and tears down the rest. The loader lock is still held: nothing there sends to or waits
+// for another thread; when another thread is inside a pass (it holds the theme lock), the theme
+// is left as it is rather than waited for.
 #include <windows.h>
 
 namespace vt {

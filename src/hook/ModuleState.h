@@ -29,8 +29,9 @@ struct ModuleState {
     // Counts the theme switches acted on; a window whose record has an older count has not
     // taken the new frame yet.
     std::atomic<std::uint32_t> themeGeneration{0};
-    // The hover window already told to stand down after a hit test elsewhere.
-    HWND hoverToldAfterHitTest = nullptr;
+    // The hover window already told to stand down after a hit test elsewhere; the hit tests of
+    // every GUI thread of the process read and move it.
+    std::atomic<HWND> hoverToldAfterHitTest{nullptr};
 };
 
 // Null until the start has run in this process, and again once its end is done (see

@@ -43,7 +43,8 @@ inline TForthObject* AfterMarker(TMarker* marker) { return marker->next; }
 
 }  // namespace
 
-TForthObject* TIfBranch::Execute() { return detail::PopTruth() ? next : target; }
+// Only the way on is run as a chain: a jump may lead anywhere, even past a chain's end.
+TForthObject* TIfBranch::Execute() { return detail::PopTruth() ? RunOn(next) : target; }
 
 TForthObject* TToR::Execute() {
     PushReturn(Pop());

@@ -47,10 +47,10 @@ void TDefinition::AppendToBody(TForthObject* element) noexcept {
         last_->next = element;
     }
     last_ = element;
-    ++length_;
-    while (last_->next) {
+    for (;;) {
+        if (++length_ % kChainLength == 0) last_->flags |= EndsChain;
+        if (!last_->next) break;
         last_ = last_->next;
-        ++length_;
     }
 }
 

@@ -37,9 +37,9 @@ public:
     TDefElement* NewReference() { return referenceFactory ? referenceFactory(this) : new TDefElement(this); }
     TDefElement* (*referenceFactory)(TDefinition* word) = nullptr;
     // A built-in word of two operands may offer its common case with the top operand given
-    // rather than on the stack (false where that case does not apply); a literal compiled just
-    // before a reference to the word uses it (see TLiteral).
-    bool (*fastWithOperand)(std::int32_t operand) = nullptr;
+    // rather than on the stack; a literal compiled just before a reference to the word runs the
+    // pair through it (see TLiteral::runPair and RunWithLiteral).
+    TForthObject* (*runWithLiteral)(TLiteral* literal) = nullptr;
 
     // The last element of the body, or nullptr.
     TForthObject* lastElement() const noexcept { return target ? last_ : nullptr; }

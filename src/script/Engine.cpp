@@ -77,7 +77,7 @@ void PairWithLiteral(TForthObject* previous, TForthObject* element) {
     auto* reference = dynamic_cast<TDefElement*>(element);
     if (!literal || !reference || dynamic_cast<TDefinition*>(element)) return;
     auto* word = dynamic_cast<TDefinition*>(reference->target);
-    if (word) literal->nextWithOperand = word->fastWithOperand;
+    if (word) literal->runPair = word->runWithLiteral;
 }
 
 }  // namespace

@@ -101,7 +101,7 @@ template <class TWord>
 TWord* RegisterWord(const std::string& name, std::uint8_t flags = 0) {
     TWord* word = new TWord();
     if constexpr (!std::is_same_v<TWord, TDefinition>) word->referenceFactory = &NewNativeReference<TWord>;
-    if constexpr (HasOperandFastPath<TWord>::value) word->fastWithOperand = &TWord::FastWith;
+    if constexpr (HasOperandFastPath<TWord>::value) word->runWithLiteral = &TNativeReference<TWord>::RunWithLiteral;
     LinkWord(word, name, flags);
     return word;
 }

@@ -13,11 +13,10 @@ VT_NOINLINE TForthObject* PushLiteral(TLiteral* literal) {
 
 }  // namespace
 
-TForthObject* TLiteral::Execute() {
-    // The word after this literal does its common case with the value as its operand and is
-    // skipped; otherwise the value is pushed and the word runs as usual.
-    if (nextWithOperand && value.IsInteger() && nextWithOperand(value.integer())) return next->next;
-    if (!detail::engine.errorFlag && detail::engine.dataStack.TryPushPlain(value)) return next;
+TForthObject* TLiteral::Execute() { return runPair ? runPair(this) : PushValue(); }
+
+TForthObject* TLiteral::PushValue() {
+    if (!detail::engine.errorFlag && detail::engine.dataStack.TryPushPlain(value)) return RunOn(next);
     return PushLiteral(this);
 }
 

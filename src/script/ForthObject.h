@@ -18,8 +18,25 @@ public:
     // Does the element's work; returns the element to run next, or nullptr to end the word.
     virtual TForthObject* Execute() { return next; }
 
+    // Bit of `flags`: the element ends a chain (see RunOn); set on every kChainLength-th
+    // element of a body.
+    static constexpr std::uint8_t EndsChain = 0x80;
+    static constexpr std::int32_t kChainLength = 16;
+
     std::uint8_t flags = 0;
     TForthObject* next = nullptr;
+
+protected:
+    // Goes on with `following`, the element after this one in its body (or the one after that),
+    // once this one has done its work without calling a word: runs it as a tail call, so that
+    // the run jumps from element to element, each jump with a branch prediction of its own,
+    // rather than returning to the body's loop every time. Jumps return there, and so does
+    // every kChainLength-th element of a body, so that a compiler that makes no tail call of it
+    // still nests only a few calls.
+    TForthObject* RunOn(TForthObject* following) {
+        if (following && !(flags & EndsChain)) return following->Execute();
+        return following;
+    }
 };
 
 // Pushes a copy of its value.
@@ -28,12 +45,17 @@ public:
     explicit TLiteral(Value v) : value(std::move(v)) {}
     TForthObject* Execute() override;
 
+    // Pushes the value and goes on with the next element.
+    TForthObject* PushValue();
+
     Value value;
     // Set when the next element is a reference to a built-in word that can take an Integer
-    // literal as its top operand in place (its fastWithOperand): in the common case the pair
-    // then runs in one go, with the same result as the push followed by the word. (The step
-    // budget is paid per pass over the body, so it is charged as before.)
-    bool (*nextWithOperand)(std::int32_t operand) = nullptr;
+    // literal as its top operand in place (its runWithLiteral, see RunWithLiteral): in the
+    // common case the pair then runs in one go, with the same result as the push followed by
+    // the word. (The step budget is paid per pass over the body, so it is charged as before.)
+    TForthObject* (*runPair)(TLiteral* literal) = nullptr;
+
+    using TForthObject::RunOn;
 };
 
 // A reference to another word compiled into a body: runs the word, then goes on with its own

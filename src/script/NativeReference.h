@@ -33,12 +33,23 @@ public:
 
     TForthObject* Execute() override {
         if constexpr (HasFastPath<TWord>::value) {
-            if (TWord::Fast()) return next;
+            if (TWord::Fast()) return RunOn(next);
             return RunWord(this);
         } else {
             static_cast<TWord*>(target)->TWord::Execute();
             return next;
         }
+    }
+
+    // A literal and a reference to TWord after it (a word with FastWith): TWord's common case
+    // with the literal's value as its top operand, the run going on after the word; else the
+    // value is pushed as usual. Instantiated with the word's actions, so that they inline.
+    static TForthObject* RunWithLiteral(TLiteral* literal) {
+        if constexpr (HasOperandFastPath<TWord>::value) {
+            if (literal->value.IsInteger() && TWord::FastWith(literal->value.integer()))
+                return literal->RunOn(literal->next->next);
+        }
+        return literal->PushValue();
     }
 
 private:

@@ -4,60 +4,49 @@
 
 #include "theme/ThemeErrors.h"
 #include "theme/ThemeText.h"
+#include "theme/WindowStyleBits.h"
 
 namespace vt {
-namespace {
-
-// Window-style bits by their Win32 names (the portable core has no <windows.h>).
-constexpr std::uint32_t kBorder = 0x00800000;
-constexpr std::uint32_t kThickFrame = 0x00040000;
-constexpr std::uint32_t kCaption = 0x00C00000;
-constexpr std::uint32_t kMinimizeBox = 0x00020000;
-constexpr std::uint32_t kMaximizeBox = 0x00010000;
-constexpr std::uint32_t kSysMenu = 0x00080000;
-constexpr std::uint32_t kAny = 0xFFFFFFFF;
-
-}  // namespace
 
 const std::array<TRectType, kElementCodeCount> ElementCodes = {{
-    {"BORDER", 18, kBorder},
-    {"BOTTOM", 15, kThickFrame},
-    {"BOTTOMLEFT", 16, kThickFrame},
-    {"BOTTOMRIGHT", 17, kThickFrame},
-    {"CAPTION", 2, kCaption},
-    {"CLIENT", 1, kAny},
-    {"ERROR", -2, 0},
-    {"GROWBOX", 4, kThickFrame},
-    {"HSCROLL", 6, kAny},
-    {"LEFT", 10, kThickFrame},
-    {"MENU", 5, kAny},
-    {"NOWHERE", 0, kAny},
-    {"REDUCE", 8, kMinimizeBox},
-    {"RIGHT", 11, kThickFrame},
-    {"SIZE", 4, kThickFrame},
-    {"SYSMENU", 3, kSysMenu},
-    {"TOP", 12, kThickFrame},
-    {"TOPLEFT", 13, kThickFrame},
-    {"TOPRIGHT", 14, kThickFrame},
-    {"TRANSPARENT", -1, kAny},
-    {"VSCROLL", 7, kAny},
-    {"ZOOM", 9, kMaximizeBox},
-    {"CLOSE", 256, kSysMenu},
-    {"MINIMIZE", 257, kMinimizeBox},
-    {"MAXIMIZE", 258, kMaximizeBox},
-    {"NEXT", 259, kAny},
-    {"PREV", 260, kAny},
-    {"HELP", 261, kAny},
-    {"TASKLIST", 262, kAny},
-    {"RESTORE", 263, kMaximizeBox},
-    {"SAVE", 264, kAny},
-    {"POWER", 265, kAny},
-    {"TITLE", 266, kCaption},
-    {"EXCLUDE", 4352, kAny},
-    {"ICON", 267, kAny},
-    {"SHRINK", 268, kAny},
-    {"UNSHRINK", 269, kAny},
-    {"SHRINKFLIP", 270, kAny},
+    {"BORDER", kCodeBorder, kStyleBorder},
+    {"BOTTOM", kCodeBottom, kStyleThickFrame},
+    {"BOTTOMLEFT", kCodeBottomLeft, kStyleThickFrame},
+    {"BOTTOMRIGHT", kCodeBottomRight, kStyleThickFrame},
+    {"CAPTION", kCodeCaption, kStyleCaption},
+    {"CLIENT", kCodeClient, kStyleAny},
+    {"ERROR", kCodeError, 0},
+    {"GROWBOX", kCodeGrowBox, kStyleThickFrame},
+    {"HSCROLL", kCodeHScroll, kStyleAny},
+    {"LEFT", kCodeLeft, kStyleThickFrame},
+    {"MENU", kCodeMenu, kStyleAny},
+    {"NOWHERE", kCodeNowhere, kStyleAny},
+    {"REDUCE", kCodeReduce, kStyleMinimizeBox},
+    {"RIGHT", kCodeRight, kStyleThickFrame},
+    {"SIZE", kCodeGrowBox, kStyleThickFrame},
+    {"SYSMENU", kCodeSysMenu, kStyleSysMenu},
+    {"TOP", kCodeTop, kStyleThickFrame},
+    {"TOPLEFT", kCodeTopLeft, kStyleThickFrame},
+    {"TOPRIGHT", kCodeTopRight, kStyleThickFrame},
+    {"TRANSPARENT", kCodeTransparent, kStyleAny},
+    {"VSCROLL", kCodeVScroll, kStyleAny},
+    {"ZOOM", kCodeZoom, kStyleMaximizeBox},
+    {"CLOSE", kCodeClose, kStyleSysMenu},
+    {"MINIMIZE", kCodeMinimize, kStyleMinimizeBox},
+    {"MAXIMIZE", kCodeMaximize, kStyleMaximizeBox},
+    {"NEXT", kCodeNext, kStyleAny},
+    {"PREV", kCodePrev, kStyleAny},
+    {"HELP", kCodeHelp, kStyleAny},
+    {"TASKLIST", kCodeTaskList, kStyleAny},
+    {"RESTORE", kCodeRestore, kStyleMaximizeBox},
+    {"SAVE", kCodeSave, kStyleAny},
+    {"POWER", kCodePower, kStyleAny},
+    {"TITLE", kCodeTitle, kStyleCaption},
+    {"EXCLUDE", kCodeExclude, kStyleAny},
+    {"ICON", kCodeIcon, kStyleAny},
+    {"SHRINK", kCodeShrink, kStyleAny},
+    {"UNSHRINK", kCodeUnshrink, kStyleAny},
+    {"SHRINKFLIP", kCodeShrinkFlip, kStyleAny},
 }};
 
 const TRectType& ElementCodeRow(int index) {

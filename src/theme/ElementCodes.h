@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "theme/ElementCode.h"
+
 namespace vt {
 
 struct TRectType {
@@ -13,10 +15,6 @@ struct TRectType {
     std::int32_t HitCode;
     std::uint32_t Style;
 };
-
-// The menu bar strip at the top of the client element. No theme writes it: only the frame's hit
-// test gives it, and the menus ask for it.
-constexpr std::int32_t kMenuBarCode = 271;
 
 constexpr int kElementCodeCount = 38;
 // Row i of the table is ElementCodes[i - 1]; lookups return the 1-based row index.

@@ -1,8 +1,5 @@
 #include "theme/FileNameCase.h"
 
-#include <sys/stat.h>
-#include <sys/types.h>
-
 #ifndef _WIN32
 #include <filesystem>
 #include <system_error>
@@ -11,17 +8,6 @@
 #include "theme/ThemeText.h"
 
 namespace vt {
-
-bool FileExists(const std::string& name) {
-    if (name.empty()) return false;
-#ifdef _WIN32
-    struct _stat info;
-    return _stat(name.c_str(), &info) == 0 && (info.st_mode & _S_IFMT) == _S_IFREG;
-#else
-    struct stat info;
-    return stat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-#endif
-}
 
 std::string FindExistingFile(const std::string& name) {
     if (FileExists(name)) return name;

@@ -5,10 +5,10 @@
 // loads on Windows also loads there. On Windows the name is always taken as written.
 #include <string>
 
+#include "common/RegularFile.h"  // FileExists
+
 namespace vt {
 
-// Whether the name is an existing regular file (narrow name in the ANSI code page on Windows).
-bool FileExists(const std::string& name);
 // The name as written when that file exists; else the first file (in byte order) of its folder
 // whose name equals it ignoring ASCII case; else empty.
 std::string FindExistingFile(const std::string& name);

@@ -6,15 +6,15 @@
 
 #include "graphics/Bitmap.h"
 #include "theme/ElementList.h"
+#include "theme/ElementCode.h"
 #include "theme/TUIElement.h"
+#include "theme/WindowStyleBits.h"
 
 namespace vt {
 
-// The style masks of generated elements (Win32 window-style bits): frame pieces exist for
-// windows with a sizing frame, title pieces for windows with a caption, the client for all.
-constexpr std::uint32_t kThickFrameStyle = 0x00040000;
-constexpr std::uint32_t kCaptionStyle = 0x00C00000;
-constexpr std::uint32_t kAnyStyle = 0xFFFFFFFF;
+// Generated elements' style masks: frame pieces exist for windows with a sizing frame
+// (kStyleThickFrame), title pieces for windows with a caption (kStyleCaption), the client for
+// all (kStyleAny).
 
 // The size of an image that may be missing (0 when it is).
 inline int WidthOf(const Bitmap* bitmap) { return bitmap ? bitmap->Width() : 0; }

@@ -1,5 +1,6 @@
 #include "theme/ImportedImage.h"
 
+#include "common/PathText.h"
 #include "graphics/AlphaOver.h"
 #include "graphics/PngReader.h"
 #include "theme/FileNameCase.h"
@@ -19,18 +20,19 @@ TThemeItem& AddEntry(TTheme& theme, const std::string& file) {
 
 }  // namespace
 
-Bitmap* AddXpmImage(TTheme& theme, const ThemercValue& file, const ThemeErrorSink& sink) {
+Bitmap* AddXpmImage(TTheme& theme, const std::string& folder, const ThemercValue& file, const ThemeErrorSink& sink) {
     if (file.text.empty()) return nullptr;
-    const std::string path = FindExistingFile(file.text);
+    const std::string path = FindExistingFile(PathInFolder(folder, file.text));
     if (path.empty()) return nullptr;
     TThemeItem& item = AddEntry(theme, file.text);
     if (!GuardThemeLine(file.line, sink, [&] { ReadXpmFile(path, item.Bitmap()); })) item.Bitmap() = Bitmap{};
     return &item.Bitmap();
 }
 
-Bitmap* AddLayeredImage(TTheme& theme, const std::string& base, const ThemeErrorSink& sink) {
-    const std::string xpm = FindExistingFile(base + ".xpm");
-    const std::string png = FindExistingFile(base + ".png");
+Bitmap* AddLayeredImage(TTheme& theme, const std::string& folder, const std::string& base,
+                        const ThemeErrorSink& sink) {
+    const std::string xpm = FindExistingFile(PathInFolder(folder, base + ".xpm"));
+    const std::string png = FindExistingFile(PathInFolder(folder, base + ".png"));
     if (xpm.empty() && png.empty()) return nullptr;
     TThemeItem& item = AddEntry(theme, xpm.empty() ? base + ".png" : base + ".xpm");
     Bitmap& bitmap = item.Bitmap();

@@ -2,8 +2,8 @@
 // The images of themes imported from other window managers (kwm, xfwm4), each added to the
 // theme's bitmap collection as it is read. An entry's Name is the file name without its folder
 // and without anything from its first "." on; its FileName is the name as the theme gave it.
-// Image names are taken relative to the current directory (the theme's folder). An image that
-// cannot be read is reported to the sink with the line that named it (0 for a name the importer
+// Relative image names are taken in the folder given (the theme file's; empty: the current
+// directory). An image that cannot be read is reported to the sink with the line that named it (0 for a name the importer
 // made up) and leaves its entry empty: one bad file costs its own picture, not the frame.
 #include <string>
 
@@ -15,11 +15,12 @@
 namespace vt {
 
 // The XPM file the value names; null when the name is empty or no such file exists.
-Bitmap* AddXpmImage(TTheme& theme, const ThemercValue& file, const ThemeErrorSink& sink);
+Bitmap* AddXpmImage(TTheme& theme, const std::string& folder, const ThemercValue& file, const ThemeErrorSink& sink);
 
 // BASE.xpm with BASE.png drawn over it, as xfwm4 layers them (either file may be missing; the
 // PNG's alpha as AlphaOver describes). Null when neither exists. A file that cannot be read is
 // reported and the other one is still used.
-Bitmap* AddLayeredImage(TTheme& theme, const std::string& base, const ThemeErrorSink& sink);
+Bitmap* AddLayeredImage(TTheme& theme, const std::string& folder, const std::string& base,
+                        const ThemeErrorSink& sink);
 
 }  // namespace vt

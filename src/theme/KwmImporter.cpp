@@ -22,16 +22,17 @@ struct ButtonKind {
 
 // Sticky buttons and Off slots are not among these: they make no element and take no room.
 constexpr std::array<ButtonKind, 4> kButtonKinds = {{
-    {"MENU", "MenuButton", "MENU.XPM", "MenuButtonDown", "MenuDownButton", 3},
-    {"MAXIMIZE", "MaximizeButton", "MAXIMIZE.XPM", "MaximizeButtonDown", "MaximizeDownButton", 258},
-    {"ICONIFY", "MinimizeButton", "ICONIFY.XPM", "MinimizeButtonDown", "MinimizeDownButton", 257},
-    {"CLOSE", "CloseButton", "CLOSE.XPM", "CloseButtonDown", "CloseDownButton", 256},
+    {"MENU", "MenuButton", "MENU.XPM", "MenuButtonDown", "MenuDownButton", kCodeSysMenu},
+    {"MAXIMIZE", "MaximizeButton", "MAXIMIZE.XPM", "MaximizeButtonDown", "MaximizeDownButton", kCodeMaximize},
+    {"ICONIFY", "MinimizeButton", "ICONIFY.XPM", "MinimizeButtonDown", "MinimizeDownButton", kCodeMinimize},
+    {"CLOSE", "CloseButton", "CLOSE.XPM", "CloseButtonDown", "CloseDownButton", kCodeClose},
 }};
 
 class KwmImport {
 public:
-    KwmImport(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink)
-        : values_(lines), state_(state), sink_(sink) {}
+    KwmImport(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink,
+              const std::string& folder)
+        : values_(lines), state_(state), sink_(sink), folder_(folder) {}
 
     void Run();
 
@@ -46,21 +47,22 @@ private:
     ThemercValues values_;
     ThemeState& state_;
     const ThemeErrorSink& sink_;
+    const std::string& folder_;
 };
 
 TUIElement& KwmImport::ElementFromImages(const ThemercValue& normal, const ThemercValue& pressed,
                                          const ThemercValue& inactive, std::uint8_t anchor1, std::uint8_t anchor2,
                                          std::int32_t hitCode, std::uint32_t style, std::uint8_t mode) {
     ElementImages images;
-    images.normal = AddXpmImage(*state_.Theme, normal, sink_);
-    images.down = AddXpmImage(*state_.Theme, pressed, sink_);
-    images.inactive = AddXpmImage(*state_.Theme, inactive, sink_);
+    images.normal = AddXpmImage(*state_.Theme, folder_, normal, sink_);
+    images.down = AddXpmImage(*state_.Theme, folder_, pressed, sink_);
+    images.inactive = AddXpmImage(*state_.Theme, folder_, inactive, sink_);
     return AppendImageElement(*state_.Elements, images, anchor1, anchor2, hitCode, style, mode);
 }
 
 TUIElement& KwmImport::FramePiece(const char* key, const char* fallback, std::uint8_t anchor1, std::uint8_t anchor2,
                                   std::int32_t hitCode, std::uint8_t mode) {
-    return ElementFromImages(values_.FindOr(key, fallback), {}, {}, anchor1, anchor2, hitCode, kThickFrameStyle, mode);
+    return ElementFromImages(values_.FindOr(key, fallback), {}, {}, anchor1, anchor2, hitCode, kStyleThickFrame, mode);
 }
 
 TUIElement* KwmImport::MakeButton(const std::string& slotKey) {
@@ -79,25 +81,25 @@ void KwmImport::Run() {
     state_.AutoExclude = true;
     state_.ThemeLoaded = true;
 
-    TUIElement& topLeft = FramePiece("shapePixmapTopLeft", "wm_topleft.xpm", kAnchorTopLeft, kAnchorTopLeft, 13, 0);
-    TUIElement& top = FramePiece("shapePixmapTop", "wm_top.xpm", kAnchorTopLeft, kAnchorTopRight, 12, kAnchorStretch);
+    TUIElement& topLeft = FramePiece("shapePixmapTopLeft", "wm_topleft.xpm", kAnchorTopLeft, kAnchorTopLeft, kCodeTopLeft, 0);
+    TUIElement& top = FramePiece("shapePixmapTop", "wm_top.xpm", kAnchorTopLeft, kAnchorTopRight, kCodeTop, kAnchorStretch);
     TUIElement& topRight =
-        FramePiece("shapePixmapTopRight", "wm_topright.xpm", kAnchorTopRight, kAnchorTopRight, 14, 0);
+        FramePiece("shapePixmapTopRight", "wm_topright.xpm", kAnchorTopRight, kAnchorTopRight, kCodeTopRight, 0);
     TUIElement& right =
-        FramePiece("shapePixmapRight", "wm_right.xpm", kAnchorTopRight, kAnchorBottomRight, 11, kAnchorStretch);
+        FramePiece("shapePixmapRight", "wm_right.xpm", kAnchorTopRight, kAnchorBottomRight, kCodeRight, kAnchorStretch);
     TUIElement& bottomRight =
-        FramePiece("shapePixmapBottomRight", "wm_bottomright.xpm", kAnchorBottomRight, kAnchorBottomRight, 17, 0);
+        FramePiece("shapePixmapBottomRight", "wm_bottomright.xpm", kAnchorBottomRight, kAnchorBottomRight, kCodeBottomRight, 0);
     TUIElement& bottom =
-        FramePiece("shapePixmapBottom", "wm_bottom.xpm", kAnchorBottomLeft, kAnchorBottomRight, 15, kAnchorStretch);
+        FramePiece("shapePixmapBottom", "wm_bottom.xpm", kAnchorBottomLeft, kAnchorBottomRight, kCodeBottom, kAnchorStretch);
     TUIElement& bottomLeft =
-        FramePiece("shapePixmapBottomLeft", "wm_bottomleft.xpm", kAnchorBottomLeft, kAnchorBottomLeft, 16, 0);
-    TUIElement& left = FramePiece("shapePixmapLeft", "wm_left.xpm", kAnchorTopLeft, kAnchorBottomLeft, 10, kAnchorStretch);
+        FramePiece("shapePixmapBottomLeft", "wm_bottomleft.xpm", kAnchorBottomLeft, kAnchorBottomLeft, kCodeBottomLeft, 0);
+    TUIElement& left = FramePiece("shapePixmapLeft", "wm_left.xpm", kAnchorTopLeft, kAnchorBottomLeft, kCodeLeft, kAnchorStretch);
     TUIElement& title = ElementFromImages(values_.FindOr("TitlebarPixmapActive", "activetitlebar.xpm"), {},
                                           values_.FindOr("TitlebarPixmapInactive", "inactivetitlebar.xpm"),
-                                          kAnchorTopLeft, kAnchorTopRight, 266, kCaptionStyle, kAnchorFill);
-    TUIElement& caption = ElementFromImages({}, {}, {}, kAnchorTopLeft, kAnchorTopRight, 2, kCaptionStyle, 0);
+                                          kAnchorTopLeft, kAnchorTopRight, kCodeTitle, kStyleCaption, kAnchorFill);
+    TUIElement& caption = ElementFromImages({}, {}, {}, kAnchorTopLeft, kAnchorTopRight, kCodeCaption, kStyleCaption, 0);
     caption.NoImage = true;
-    TUIElement& client = ElementFromImages({}, {}, {}, kAnchorTopLeft, kAnchorBottomRight, 1, kAnyStyle, 0);
+    TUIElement& client = ElementFromImages({}, {}, {}, kAnchorTopLeft, kAnchorBottomRight, kCodeClient, kStyleAny, 0);
     client.NoImage = true;
 
     // The edges run between the corner pieces.
@@ -164,9 +166,10 @@ void KwmImport::Run() {
 
 }  // namespace
 
-void ImportKwmTheme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink) {
+void ImportKwmTheme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink,
+                    const std::string& folder) {
     if (!state.Elements || !state.Theme) return;
-    KwmImport(lines, state, sink).Run();
+    KwmImport(lines, state, sink, folder).Run();
 }
 
 }  // namespace vt

@@ -11,9 +11,10 @@
 
 namespace vt {
 
-// Image names are taken relative to the current directory. An image that cannot be read is
+// Relative image names are taken in `folder` (the theme file's; empty: the current directory). An image that cannot be read is
 // reported to the sink (with the line that named it, 0 for a default name) and leaves its
 // entry empty; the rest of the theme still loads.
-void ImportKwmTheme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink = {});
+void ImportKwmTheme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink = {},
+                    const std::string& folder = {});
 
 }  // namespace vt

@@ -35,9 +35,6 @@ enum AnchorBits : std::uint8_t {
     kAnchorBottomRight = kAnchorBottom | kAnchorRight,
 };
 
-// The element code EXCLUDE: never carries a bitmap, cuts its rectangle out of the region.
-constexpr std::int32_t kExcludeHitCode = 4352;
-
 class TUIElement {
 public:
     bool Hover = false;

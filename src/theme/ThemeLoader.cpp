@@ -2,7 +2,6 @@
 
 #include "common/PathText.h"
 #include "theme/ControlList.h"
-#include "theme/CurrentDirectoryGuard.h"
 #include "theme/KwmImporter.h"
 #include "theme/TextLines.h"
 #include "theme/ThemeParser.h"
@@ -17,15 +16,15 @@ bool IsKwmThemePath(const std::string& path) {
 
 void LoadThemeFile(const std::string& path, ThemeState& state, const ThemeErrorSink& sink) {
     ResetAllControls();
-    // Read before the directory changes, so that a path relative to the caller's directory
-    // still names the file.
     std::vector<std::string> lines = ReadTextLines(path);
-    CurrentDirectoryGuard inThemeFolder(FolderOf(path));
+    // Image names are taken in the theme's folder, never by making it the current directory:
+    // that is the whole host program's, and its other threads may be opening files meanwhile.
+    const std::string folder = FolderOf(path);
     // kwm and xfwm4 both call their theme file themerc; what is in it (and beside it) tells them
     // apart.
-    if (!IsKwmThemePath(path)) ParseTheme(lines, state, sink);
-    else if (LooksLikeXfwm4Theme(lines)) ImportXfwm4Theme(lines, state, sink);
-    else ImportKwmTheme(lines, state, sink);
+    if (!IsKwmThemePath(path)) ParseTheme(lines, state, sink, folder);
+    else if (LooksLikeXfwm4Theme(lines, folder)) ImportXfwm4Theme(lines, state, sink, folder);
+    else ImportKwmTheme(lines, state, sink, folder);
 }
 
 }  // namespace vt

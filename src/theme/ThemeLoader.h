@@ -1,9 +1,9 @@
 #pragma once
 // Loads one theme file into the state: the themed controls forget their bitmaps, the file is
-// read as lines, its folder becomes the current directory while the lines are read (so that
-// relative image names resolve there), and the lines go to an importer when the path names a
-// themerc or kwmrc (the xfwm4 one when they are an xfwm4 theme's, else the kwm one), else to the
-// native reader. The previous current directory is restored on every way out.
+// read as lines, and the lines go to an importer when the path names a themerc or kwmrc (the
+// xfwm4 one when they are an xfwm4 theme's, else the kwm one), else to the native reader.
+// Relative image names are taken in the theme file's folder; the current directory, which
+// belongs to the host program, is never changed.
 #include <string>
 
 #include "theme/ThemeErrors.h"
@@ -12,7 +12,7 @@
 namespace vt {
 
 // Errors of single lines and images go to the sink (null: one box each). Failures of the load
-// itself (the file cannot be read, its folder cannot be made current) are thrown as ThemeError.
+// itself (the file cannot be read) are thrown as ThemeError.
 // The caller has reset the settings, started the script engine and created the structures.
 void LoadThemeFile(const std::string& path, ThemeState& state, const ThemeErrorSink& sink = {});
 

@@ -1,5 +1,6 @@
 #include "theme/ThemeParser.h"
 
+#include "common/PathText.h"
 #include "graphics/BmpReader.h"
 #include "theme/LargerImages.h"
 #include "script/Engine.h"
@@ -18,7 +19,7 @@ constexpr Colour kInactiveCaptionColour = 0x80000003;  // system colour COLOR_IN
 
 class NativeThemeReader {
 public:
-    explicit NativeThemeReader(ThemeState& state) : state_(state) {}
+    NativeThemeReader(ThemeState& state, const std::string& folder) : state_(state), folder_(folder) {}
 
     void ReadLine(const std::string& line);
     void BindEventWords();
@@ -32,6 +33,7 @@ private:
     Bitmap* NamedBitmap(const std::string& name);
 
     ThemeState& state_;
+    const std::string& folder_;  // where relative image names are
     std::string section_;
 };
 
@@ -60,7 +62,7 @@ void NativeThemeReader::ReadImage(LineTokenizer& fields) {
     item.SetFileName(fields.Next(" "));
     // The entry stays (with an empty bitmap) when its file cannot be read, so the names that
     // refer to it still find it.
-    const std::string path = ExistingFileName(item.FileName());
+    const std::string path = ExistingFileName(PathInFolder(folder_, item.FileName()));
     LoadBmpFile(path, item.Bitmap());
     std::string key = fields.Next(" ");
     if (!key.empty()) {
@@ -101,7 +103,7 @@ void NativeThemeReader::ReadElement(LineTokenizer& fields) {
     element.Anchor2 = corner2.anchor;
 
     std::string normal = fields.Next(" ");
-    if (normal.empty() || SameText(normal, "NONE") || element.HitCode == kExcludeHitCode) {
+    if (normal.empty() || SameText(normal, "NONE") || element.HitCode == kCodeExclude) {
         element.NoImage = true;
         for (int i = 0; i < 3; ++i) fields.Next(" ");
     } else {
@@ -170,11 +172,12 @@ void NativeThemeReader::BindEventWords() {
 
 }  // namespace
 
-void ParseTheme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink) {
+void ParseTheme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink,
+                const std::string& folder) {
     if (!state.Elements || !state.Theme) return;
     state.ThemeLoaded = true;
     state.ThemeInfo.clear();
-    NativeThemeReader reader(state);
+    NativeThemeReader reader(state, folder);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         GuardThemeLine(int(i + 1), sink, [&] {

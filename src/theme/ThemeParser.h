@@ -13,8 +13,9 @@
 namespace vt {
 
 // Does nothing when the state has no element list or bitmap collection. Compiles [CODE] lines
-// and element-name constants into the running script engine; image file names are taken
-// relative to the current directory.
-void ParseTheme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink = {});
+// and element-name constants into the running script engine; relative image file names are
+// taken in `folder` (the theme file's; empty: the current directory).
+void ParseTheme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink = {},
+                const std::string& folder = {});
 
 }  // namespace vt

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "common/PathText.h"
 #include "theme/FileNameCase.h"
 #include "theme/ImportedElement.h"
 #include "theme/ImportedImage.h"
@@ -20,12 +21,6 @@ constexpr std::int32_t kMaxOffset = 1024;
 // and close on the right.
 constexpr const char* kDefaultLayout = "O|SHMC";
 
-enum HitCodes : std::int32_t {
-    kHitSysMenu = 3, kHitLeft = 10, kHitRight = 11, kHitTop = 12, kHitTopLeft = 13, kHitTopRight = 14,
-    kHitBottom = 15, kHitBottomLeft = 16, kHitBottomRight = 17, kHitCaption = 2, kHitClient = 1,
-    kHitClose = 256, kHitMinimize = 257, kHitMaximize = 258, kHitTitle = 266, kHitShrinkFlip = 270,
-};
-
 // The button_layout letters we have a button for. Stick (T) has no counterpart in a Windows
 // frame: it makes no element and takes no room, as a letter xfwm4 does not know.
 struct ButtonKind {
@@ -34,11 +29,11 @@ struct ButtonKind {
     std::int32_t hitCode;
 };
 constexpr std::array<ButtonKind, 5> kButtonKinds = {{
-    {'O', "menu", kHitSysMenu},
-    {'S', "shade", kHitShrinkFlip},
-    {'H', "hide", kHitMinimize},
-    {'M', "maximize", kHitMaximize},
-    {'C', "close", kHitClose},
+    {'O', "menu", kCodeSysMenu},
+    {'S', "shade", kCodeShrinkFlip},
+    {'H', "hide", kCodeMinimize},
+    {'M', "maximize", kCodeMaximize},
+    {'C', "close", kCodeClose},
 }};
 
 // Keys only kwm themes use, and keys only xfwm4 themes use (upper-cased).
@@ -61,10 +56,10 @@ bool IsXfwm4Key(const std::string& key) {
         if (key == k) return true;
     return false;
 }
-bool HasXfwm4Image() {
+bool HasXfwm4Image(const std::string& folder) {
     for (const char* base : {"top-left-active", "title-1-active", "title-3-active", "close-active", "bottom-active"})
         for (const char* ext : {".xpm", ".png"})
-            if (!FindExistingFile(std::string(base) + ext).empty()) return true;
+            if (!FindExistingFile(PathInFolder(folder, std::string(base) + ext)).empty()) return true;
     return false;
 }
 
@@ -77,8 +72,9 @@ std::string Trimmed(const std::string& text) {
 
 class Xfwm4Import {
 public:
-    Xfwm4Import(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink)
-        : values_(lines), state_(state), sink_(sink) {}
+    Xfwm4Import(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink,
+                const std::string& folder)
+        : values_(lines), state_(state), sink_(sink), folder_(folder) {}
 
     void Run();
 
@@ -95,6 +91,7 @@ private:
     ThemercValues values_;
     ThemeState& state_;
     const ThemeErrorSink& sink_;
+    const std::string& folder_;
     std::int32_t buttonOffset_ = 0;
     std::int32_t buttonSpacing_ = 0;
     bool hasShade_ = false;
@@ -103,12 +100,12 @@ private:
 ElementImages Xfwm4Import::Images(const std::string& base, bool withButtonStates) {
     TTheme& theme = *state_.Theme;
     ElementImages images;
-    images.normal = AddLayeredImage(theme, base + "-active", sink_);
+    images.normal = AddLayeredImage(theme, folder_, base + "-active", sink_);
     if (!images.normal) return images;  // a piece the theme lacks: no other state of it either
-    images.inactive = AddLayeredImage(theme, base + "-inactive", sink_);
+    images.inactive = AddLayeredImage(theme, folder_, base + "-inactive", sink_);
     if (withButtonStates) {
-        images.hover = AddLayeredImage(theme, base + "-prelight", sink_);
-        images.down = AddLayeredImage(theme, base + "-pressed", sink_);
+        images.hover = AddLayeredImage(theme, folder_, base + "-prelight", sink_);
+        images.down = AddLayeredImage(theme, folder_, base + "-pressed", sink_);
     }
     return images;
 }
@@ -123,7 +120,7 @@ TUIElement* Xfwm4Import::Button(char letter) {
         if (kind.letter != letter) continue;
         ElementImages images = Images(kind.image, true);
         if (!images.normal) return nullptr;  // a button the theme has no image for takes no room
-        if (kind.hitCode == kHitShrinkFlip) hasShade_ = true;
+        if (kind.hitCode == kCodeShrinkFlip) hasShade_ = true;
         return &AppendImageElement(*state_.Elements, images, kAnchorTopLeft, kAnchorTopLeft, kind.hitCode,
                                    StyleOfHitCode(kind.hitCode), 0);
     }
@@ -189,24 +186,24 @@ void Xfwm4Import::Run() {
 
     // Frame pieces. The corners at the top are as tall as the title bar; the sides are tiled
     // between the corners, as xfwm4 tiles them.
-    TUIElement& topLeft = Piece("top-left", kAnchorTopLeft, kAnchorTopLeft, kHitTopLeft, kThickFrameStyle, 0);
-    TUIElement& topRight = Piece("top-right", kAnchorTopRight, kAnchorTopRight, kHitTopRight, kThickFrameStyle, 0);
-    TUIElement& left = Piece("left", kAnchorTopLeft, kAnchorBottomLeft, kHitLeft, kThickFrameStyle, kAnchorFill);
-    TUIElement& right = Piece("right", kAnchorTopRight, kAnchorBottomRight, kHitRight, kThickFrameStyle, kAnchorFill);
+    TUIElement& topLeft = Piece("top-left", kAnchorTopLeft, kAnchorTopLeft, kCodeTopLeft, kStyleThickFrame, 0);
+    TUIElement& topRight = Piece("top-right", kAnchorTopRight, kAnchorTopRight, kCodeTopRight, kStyleThickFrame, 0);
+    TUIElement& left = Piece("left", kAnchorTopLeft, kAnchorBottomLeft, kCodeLeft, kStyleThickFrame, kAnchorFill);
+    TUIElement& right = Piece("right", kAnchorTopRight, kAnchorBottomRight, kCodeRight, kStyleThickFrame, kAnchorFill);
     TUIElement& bottomLeft =
-        Piece("bottom-left", kAnchorBottomLeft, kAnchorBottomLeft, kHitBottomLeft, kThickFrameStyle, 0);
-    TUIElement& bottom = Piece("bottom", kAnchorBottomLeft, kAnchorBottomRight, kHitBottom, kThickFrameStyle, kAnchorFill);
+        Piece("bottom-left", kAnchorBottomLeft, kAnchorBottomLeft, kCodeBottomLeft, kStyleThickFrame, 0);
+    TUIElement& bottom = Piece("bottom", kAnchorBottomLeft, kAnchorBottomRight, kCodeBottom, kStyleThickFrame, kAnchorFill);
     TUIElement& bottomRight =
-        Piece("bottom-right", kAnchorBottomRight, kAnchorBottomRight, kHitBottomRight, kThickFrameStyle, 0);
+        Piece("bottom-right", kAnchorBottomRight, kAnchorBottomRight, kCodeBottomRight, kStyleThickFrame, 0);
     // The title bar: title-3 (the piece under the text) tiled between the top corners, then the
     // other four pieces drawn once over it at the ends of the caption: title-1 and title-2 after
     // the left buttons, title-4 and title-5 before the right ones. The text's own width is not
     // known here, so the part under it is title-3 wherever it is drawn.
-    TUIElement& strip = Piece("title-3", kAnchorTopLeft, kAnchorTopRight, kHitTitle, kCaptionStyle, kAnchorFill);
-    TUIElement& title1 = Piece("title-1", kAnchorTopLeft, kAnchorTopLeft, kHitTitle, kCaptionStyle, 0);
-    TUIElement& title2 = Piece("title-2", kAnchorTopLeft, kAnchorTopLeft, kHitTitle, kCaptionStyle, 0);
-    TUIElement& title4 = Piece("title-4", kAnchorTopRight, kAnchorTopRight, kHitTitle, kCaptionStyle, 0);
-    TUIElement& title5 = Piece("title-5", kAnchorTopRight, kAnchorTopRight, kHitTitle, kCaptionStyle, 0);
+    TUIElement& strip = Piece("title-3", kAnchorTopLeft, kAnchorTopRight, kCodeTitle, kStyleCaption, kAnchorFill);
+    TUIElement& title1 = Piece("title-1", kAnchorTopLeft, kAnchorTopLeft, kCodeTitle, kStyleCaption, 0);
+    TUIElement& title2 = Piece("title-2", kAnchorTopLeft, kAnchorTopLeft, kCodeTitle, kStyleCaption, 0);
+    TUIElement& title4 = Piece("title-4", kAnchorTopRight, kAnchorTopRight, kCodeTitle, kStyleCaption, 0);
+    TUIElement& title5 = Piece("title-5", kAnchorTopRight, kAnchorTopRight, kCodeTitle, kStyleCaption, 0);
 
     const int leftWidth = WidthOf(left.NormalBitmap), rightWidth = WidthOf(right.NormalBitmap);
     const int bottomHeight = HeightOf(bottom.NormalBitmap);
@@ -225,19 +222,19 @@ void Xfwm4Import::Run() {
 
     // The caption and, when the theme asks for one, the sizing strip along the top edge come
     // before the buttons, so that a click on a button is the button's.
-    TUIElement& caption = AppendImageElement(*state_.Elements, {}, kAnchorTopLeft, kAnchorTopRight, kHitCaption,
-                                             kCaptionStyle, 0);
+    TUIElement& caption = AppendImageElement(*state_.Elements, {}, kAnchorTopLeft, kAnchorTopRight, kCodeCaption,
+                                             kStyleCaption, 0);
     caption.NoImage = true;
     const std::int32_t borderTop = Number("frame_border_top", 0, 0, kMaxOffset);
     if (borderTop > 0) {
-        TUIElement& top = AppendImageElement(*state_.Elements, {}, kAnchorTopLeft, kAnchorTopRight, kHitTop,
-                                             kThickFrameStyle, 0);
+        TUIElement& top = AppendImageElement(*state_.Elements, {}, kAnchorTopLeft, kAnchorTopRight, kCodeTop,
+                                             kStyleThickFrame, 0);
         top.NoImage = true;
         top.Corner1 = strip.Corner1;
         top.Corner2 = {strip.Corner2.x, std::min(borderTop, titleHeight)};
     }
-    TUIElement& client = AppendImageElement(*state_.Elements, {}, kAnchorTopLeft, kAnchorBottomRight, kHitClient,
-                                            kAnyStyle, 0);
+    TUIElement& client = AppendImageElement(*state_.Elements, {}, kAnchorTopLeft, kAnchorBottomRight, kCodeClient,
+                                            kStyleAny, 0);
     client.NoImage = true;
     client.Corner1 = {leftWidth, titleHeight};
     client.Corner2 = {-rightWidth, -bottomHeight};
@@ -295,15 +292,16 @@ void Xfwm4Import::Run() {
 
 }  // namespace
 
-bool LooksLikeXfwm4Theme(const std::vector<std::string>& lines) {
+bool LooksLikeXfwm4Theme(const std::vector<std::string>& lines, const std::string& folder) {
     const ThemercValues values(lines);
     if (values.AnyKey(IsKwmKey)) return false;
-    return values.AnyKey(IsXfwm4Key) || HasXfwm4Image();
+    return values.AnyKey(IsXfwm4Key) || HasXfwm4Image(folder);
 }
 
-void ImportXfwm4Theme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink) {
+void ImportXfwm4Theme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink,
+                      const std::string& folder) {
     if (!state.Elements || !state.Theme) return;
-    Xfwm4Import(lines, state, sink).Run();
+    Xfwm4Import(lines, state, sink, folder).Run();
 }
 
 }  // namespace vt

@@ -14,13 +14,14 @@
 
 namespace vt {
 
-// Whether a themerc's lines, with its folder as the current directory, are an xfwm4 theme: it
-// uses none of kwm's keys, and it has one of xfwm4's keys or its folder holds one of xfwm4's
-// frame images. kwm themes are called themerc too, so the name alone cannot tell.
-bool LooksLikeXfwm4Theme(const std::vector<std::string>& lines);
+// Whether a themerc's lines are an xfwm4 theme: it uses none of kwm's keys, and it has one of
+// xfwm4's keys or its folder (`folder`; empty: the current directory) holds one of xfwm4's frame
+// images. kwm themes are called themerc too, so the name alone cannot tell.
+bool LooksLikeXfwm4Theme(const std::vector<std::string>& lines, const std::string& folder = {});
 
-// Image names are taken relative to the current directory. An unreadable image or a bad value is
+// Relative image names are taken in `folder` (the theme file's; empty: the current directory). An unreadable image or a bad value is
 // reported to the sink (with its themerc line, 0 for an image) and the rest still loads.
-void ImportXfwm4Theme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink = {});
+void ImportXfwm4Theme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink = {},
+                      const std::string& folder = {});
 
 }  // namespace vt

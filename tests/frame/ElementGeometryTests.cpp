@@ -61,9 +61,9 @@ TEST_F(ScriptedGeometry, OnCalcRectMovesTheElementAndEmptiesTheStacks) {
 }
 
 TEST_F(ScriptedGeometry, ClientRectangle) {
-    theme.Elements->Append() = Element("TL:0,0", "TL:5,5", kClientHitCode, 0x00C00000);  // for captioned windows only
-    theme.Elements->Append() = Element("TL:4,26", "BR:-4,-4", kClientHitCode);
-    theme.Elements->Append() = Element("TL:1,1", "BR:-1,-1", kClientHitCode);  // never reached: the first applying one wins
+    theme.Elements->Append() = Element("TL:0,0", "TL:5,5", kCodeClient, 0x00C00000);  // for captioned windows only
+    theme.Elements->Append() = Element("TL:4,26", "BR:-4,-4", kCodeClient);
+    theme.Elements->Append() = Element("TL:1,1", "BR:-1,-1", kCodeClient);  // never reached: the first applying one wins
     theme.MenuFont.size = 8;  // 11 pixels high at 96 dpi
     struct Row {
         std::uint32_t style;

@@ -133,7 +133,7 @@ TEST_F(ElementPainterTest, DrawingModesAndTheMissingBitmapMark) {
     Add(3, {0, 0, 4, 3}).NormalBitmap = nullptr;               // no bitmap: the mark
     Add(3, {0, 0, 4, 3}).NoImage = true;                        // NONE: nothing
     theme.Elements->At(4).NormalBitmap = nullptr;
-    Add(kClientHitCode, {0, 0, 4, 3}).NormalBitmap = nullptr;   // the client area: nothing
+    Add(kCodeClient, {0, 0, 4, 3}).NormalBitmap = nullptr;   // the client area: nothing
     std::vector<std::string> expected = {
         "stretch 0,0,50,5",
         "tile 0,0,25,10",
@@ -156,7 +156,7 @@ TEST_F(ElementPainterTest, StyleConditionAndScripts) {
 }
 
 TEST_F(ElementPainterTest, CaptionText) {
-    TUIElement& caption = Add(kCaptionHitCode, {4, 4, 100, 20});
+    TUIElement& caption = Add(kCodeCaption, {4, 4, 100, 20});
     caption.NoImage = true;
     caption.NormalBitmap = caption.InactiveBitmap = nullptr;
     caption.StyleMask = 0x00010000;  // the text comes whatever the style says
@@ -170,7 +170,7 @@ TEST_F(ElementPainterTest, CaptionText) {
 }
 
 TEST_F(ElementPainterTest, CaptionThatDoesNotFitKeepsItsStartAndEndsWithAnEllipsis) {
-    TUIElement& caption = Add(kCaptionHitCode, {10, 4, 0, 20});
+    TUIElement& caption = Add(kCodeCaption, {10, 4, 0, 20});
     caption.NoImage = true;
     caption.NormalBitmap = nullptr;
     struct Row {
@@ -194,7 +194,7 @@ TEST_F(ElementPainterTest, CaptionThatDoesNotFitKeepsItsStartAndEndsWithAnEllips
 
 TEST_F(ElementPainterTest, RepaintDrawsEverythingThatMeetsTheAreaInListOrder) {
     Add(3, {0, 0, 100, 20});    // 0: a title bar under everything
-    TUIElement& caption = Add(kCaptionHitCode, {4, 2, 80, 18});  // 1: the text runs under the button
+    TUIElement& caption = Add(kCodeCaption, {4, 2, 80, 18});  // 1: the text runs under the button
     caption.NoImage = true;
     caption.NormalBitmap = nullptr;
     Add(20, {70, 4, 82, 16});   // 2: the button

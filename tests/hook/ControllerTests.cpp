@@ -14,6 +14,7 @@
 #include "common/win32/HookMessages.h"
 #include "common/win32/ModuleInstance.h"
 #include "common/win32/SharedArea.h"
+#include "common/win32/UniqueHandle.h"
 
 namespace vt {
 namespace {
@@ -167,6 +168,81 @@ TEST_F(ControllerTest, UnloadLeavesTheControllersOpenWindowsWorking) {
         button.reset();
         UnregisterClassA("BUTTON", GetModuleHandleA(nullptr));
     }
+}
+
+// A program whose second GUI thread is inside a painting pass (a child of its skinned window,
+// between BeginPaint and EndPaint, waiting for the first thread) when the module is unloaded
+// without RemoveHook: the unload, under the loader lock, neither sends to that thread nor waits
+// for it, and the thread's skinned window then answers on its own procedure.
+struct Painter {
+    UniqueKernelHandle inside{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    UniqueKernelHandle goOn{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    HMODULE module = nullptr;
+    bool subclassed = false, restored = false, answered = false;
+};
+
+// A skinned window with a child that, once painted, stays inside its painting pass until `goOn`;
+// then the window is asked to answer.
+DWORD WINAPI PaintingThread(void* parameter) {
+    Painter& p = *static_cast<Painter*>(parameter);
+    RecordingWindow frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    p.subclassed = test::ProcedureInside(frame.Handle(), p.module);
+    RecordingWindow child(WS_VISIBLE, frame.Handle());
+    child.SetHandler([&](UINT message, WPARAM, LPARAM, LRESULT& result) {
+        if (message != WM_PAINT) return false;
+        PAINTSTRUCT paint;
+        BeginPaint(child.Handle(), &paint);
+        SetEvent(p.inside.get());
+        WaitForSingleObject(p.goOn.get(), 20000);
+        EndPaint(child.Handle(), &paint);
+        result = 0;
+        return true;
+    });
+    InvalidateRect(child.Handle(), nullptr, TRUE);
+    MSG message;
+    while (WaitForSingleObject(p.goOn.get(), 0) != WAIT_OBJECT_0 && GetMessageA(&message, nullptr, 0, 0))
+        DispatchMessageA(&message);
+    p.restored = GetWindowLongPtrA(frame.Handle(), GWLP_WNDPROC) ==
+                 reinterpret_cast<LONG_PTR>(RecordingWindow::OwnProcedure(false));
+    frame.ClearSeen();
+    DWORD_PTR ignored = 0;
+    p.answered = SendMessageTimeoutA(frame.Handle(), WM_USER + 2, 0, 0, SMTO_NORMAL, kWaitMs, &ignored) &&
+                 SendMessageTimeoutA(frame.Handle(), WM_NCHITTEST, 0, 0, SMTO_NORMAL, kWaitMs, &ignored) &&
+                 frame.Seen() == std::vector<UINT>{WM_USER + 2, WM_NCHITTEST};
+    return 0;
+}
+
+// Should the unload wait for the painting thread after all, this lets it go on, late.
+DWORD WINAPI LetGoLate(void* goOn) {
+    WaitForSingleObject(goOn, 10000);
+    SetEvent(goOn);
+    return 0;
+}
+
+// A program whose second GUI thread is inside a painting pass (a child of its skinned window,
+// between BeginPaint and EndPaint, waiting for the first thread) when the module is unloaded
+// without RemoveHook: the unload, under the loader lock, neither sends to that thread nor waits
+// for it, and the thread's skinned window then answers on its own procedure.
+TEST_F(ControllerTest, UnloadWhileAnotherThreadIsInsideAPaintingPass) {
+    Install();
+    Painter painter;
+    painter.module = library_.Module();
+    UniqueKernelHandle thread(CreateThread(nullptr, 0, PaintingThread, &painter, 0, nullptr));
+    ASSERT_TRUE(thread);
+    ASSERT_EQ(WaitForSingleObject(painter.inside.get(), kWaitMs), WAIT_OBJECT_0) << "the child was never painted";
+    UniqueKernelHandle watchdog(CreateThread(nullptr, 0, LetGoLate, painter.goOn.get(), 0, nullptr));
+    const DWORD started = GetTickCount();
+    library_.Unload();
+    const DWORD unloadMs = GetTickCount() - started;
+    SetEvent(painter.goOn.get());
+    PostThreadMessageA(GetThreadId(thread.get()), WM_NULL, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(thread.get(), 20000), WAIT_OBJECT_0) << "the painting thread did not end";
+    WaitForSingleObject(watchdog.get(), 20000);
+
+    EXPECT_TRUE(painter.subclassed) << "the painting thread's window was skinned";
+    EXPECT_LT(unloadMs, 1000u) << "the unload waited for the painting thread";
+    EXPECT_TRUE(painter.restored) << "the window has its own procedure back";
+    EXPECT_TRUE(painter.answered) << "the window answers on its own procedure";
 }
 
 TEST_F(ControllerTest, GetInstanceNamesTheProbeAlsoWhenSwitchedOff) {

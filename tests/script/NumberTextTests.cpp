@@ -1,8 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "script/NumberText.h"
 
@@ -51,6 +58,41 @@ TEST(NumberText, FormatsTheShortestRealThatReadsBackWithAPoint) {
         ASSERT_TRUE(ParseNumber(FormatReal(v), back)) << FormatReal(v);
         EXPECT_EQ(back, v) << FormatReal(v);
     }
+}
+
+// The module does without std::to_chars (its tables would double the module's constant data):
+// FormatReal must still write exactly what it writes, on the edges of the double range, near
+// powers of two and ten, and on random bit patterns.
+TEST(NumberText, FormatRealWritesWhatToCharsWrites) {
+    auto reference = [](double v) {
+        char buffer[64];
+        auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, v);
+        std::string text(buffer, error == std::errc() ? end : buffer);
+        if (text.find('.') == std::string::npos) text.insert(std::min(text.find('e'), text.size()), ".0");
+        return text;
+    };
+    std::vector<double> values = {std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::min(),
+                                  std::numeric_limits<double>::max(), 9007199254740992.0, 1e21, 1e22, 1e23,
+                                  5e-324, 0.3, 123456789012345680000.0, 1234567.0, 100.0, 1e15, 1e16, 1e-5};
+    for (int e = -1074; e <= 1023; ++e) {
+        values.push_back(std::ldexp(1.0, e));
+        values.push_back(std::nextafter(std::ldexp(1.0, e), 0.0));
+    }
+    for (int e = -323; e <= 308; ++e) values.push_back(std::strtod(("1e" + std::to_string(e)).c_str(), nullptr));
+    std::mt19937_64 random(18);
+    while (values.size() < 60000) {
+        const std::uint64_t bits = random();
+        double v;
+        std::memcpy(&v, &bits, sizeof v);
+        if (std::isfinite(v)) values.push_back(v);
+        values.push_back(double(random() % 100000000) / 1000.0);
+    }
+    int mismatches = 0;
+    for (double v : values) {
+        if (FormatReal(v) != reference(v) && ++mismatches <= 10)
+            ADD_FAILURE() << FormatReal(v) << " where to_chars writes " << reference(v);
+    }
+    EXPECT_EQ(mismatches, 0) << "of " << values.size();
 }
 
 TEST(NumberText, RoundsHalfToEven) {

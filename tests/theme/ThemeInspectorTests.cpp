@@ -5,7 +5,7 @@
 #include <string>
 
 #include "ThemeTestSupport.h"
-#include "theme/CurrentDirectoryGuard.h"
+#include "CurrentDirectoryGuard.h"
 #include "theme/ThemeInspector.h"
 
 namespace vt {

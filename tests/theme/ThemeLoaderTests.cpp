@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ThemeTestSupport.h"
 #include "common/Notice.h"
-#include "theme/CurrentDirectoryGuard.h"
+#include "CurrentDirectoryGuard.h"
 #include "theme/TextLines.h"
 #include "theme/ThemeInspector.h"
 #include "theme/ThemeLoader.h"
@@ -56,12 +59,49 @@ protected:
     std::vector<ThemeLoadError> errors_;
 };
 
-TEST_F(ThemeLoaderTest, ImageNamesResolveInTheThemesFolderAndTheDirectoryComesBack) {
+// The current directory is the host program's: while its other threads open files by relative
+// names, loads of every kind of theme (failed ones too) find their images in the theme's folder,
+// never in the current directory, and never move it. A decoy image of the same name in the
+// current directory shows which one was read.
+TEST_F(ThemeLoaderTest, ImagesResolveInTheThemesFolderWhileTheHostOpensRelativeNames) {
     test::WriteFile(folder_ / "pieces/slate.theme", "[IMAGES]\nred red.bmp\n");
-    std::string before = CurrentDirectory();
-    EXPECT_TRUE(test::HasRecords(Load(folder_ / "pieces/slate.theme"), {"bitmap 0 size=4x3"}));
-    EXPECT_EQ(CurrentDirectory(), before);
-    EXPECT_TRUE(errors_.empty());
+    test::WriteFile(folder_ / "pieces/bad.theme", "[LAYOUT]\nNOPE\n[IMAGES]\nx gone.bmp\n");
+    const std::string xpm = "/* XPM */\nstatic char *x[] = {\n\"2 1 1 1\",\n\". c #FF0000\",\n\"..\"\n};\n";
+    test::WriteFile(folder_ / "xfwm/themerc", "# only the images say xfwm4\n");
+    test::WriteFile(folder_ / "xfwm/top-left-active.xpm", xpm);
+    test::WriteFile(folder_ / "kwm/themerc", "[Window Border]\nshapePixmapTop=Top.xpm\n");
+    test::WriteFile(folder_ / "kwm/top.xpm", xpm);
+    test::TempFolder host;
+    test::WriteFile(host / "document.txt", "the user's");
+    test::WriteBmp(host / "red.bmp", 9, 9, MakeColour(0, 0, 255));
+    CurrentDirectoryGuard inHostFolder(host.Path());
+
+    std::atomic<bool> loading{true};
+    std::atomic<int> opens{0}, misses{0};
+    std::thread hostThread([&] {
+        while (loading || opens == 0) {
+            std::FILE* file = std::fopen("document.txt", "rb");
+            ++(file ? opens : misses);
+            if (file) std::fclose(file);
+        }
+    });
+    for (int round = 0; round < 30; ++round) {
+        EXPECT_TRUE(test::HasRecords(Load(folder_ / "pieces/slate.theme"), {"bitmap 0 size=4x3"})) << round;
+        EXPECT_TRUE(test::HasRecords(Load(folder_ / "xfwm/themerc"), {"bitmap 0 size=2x1"})) << round;
+        EXPECT_TRUE(test::HasRecords(Load(folder_ / "kwm/themerc"), {"bitmap 0 size=2x1"})) << round;
+        test::FreshTheme fresh;
+        EXPECT_THROW(LoadThemeFile(folder_ / "pieces/none.theme", fresh.state, {}), ThemeError);
+        LoadThemeFile(folder_ / "pieces/bad.theme", fresh.state, [](const ThemeLoadError&) {});
+    }
+    loading = false;
+    hostThread.join();
+    EXPECT_EQ(misses, 0) << "of " << opens << " opens by a relative name, while themes loaded";
+    EXPECT_EQ(CurrentDirectory(), host.Path());
+    EXPECT_TRUE(errors_.empty()) << errors_.front().message;
+
+    // A relative theme path is taken in the current directory, its images in its own folder.
+    CurrentDirectoryGuard inThemes(folder_.Path());
+    EXPECT_TRUE(test::HasRecords(Load("pieces/slate.theme"), {"bitmap 0 size=4x3"}));
 }
 
 TEST_F(ThemeLoaderTest, DoubleSizeImagesBesideTheirImagesAreTheirLargerDrawings) {
@@ -77,16 +117,6 @@ TEST_F(ThemeLoaderTest, DoubleSizeImagesBesideTheirImagesAreTheirLargerDrawings)
     EXPECT_EQ(red->SourceFor(192).first->Width(), 8);
     EXPECT_EQ(red->SourceFor(144).first, red) << "below 175 % the image itself";
     EXPECT_EQ(blue->SourceFor(192).first, blue);
-}
-
-TEST_F(ThemeLoaderTest, TheDirectoryComesBackWhenTheLoadFails) {
-    std::string before = CurrentDirectory();
-    test::FreshTheme fresh;
-    EXPECT_THROW(LoadThemeFile(folder_ / "pieces/none.theme", fresh.state, {}), ThemeError);
-    EXPECT_EQ(CurrentDirectory(), before);
-    test::WriteFile(folder_ / "pieces/bad.theme", "[LAYOUT]\nNOPE\n[IMAGES]\nx gone.bmp\n");
-    LoadThemeFile(folder_ / "pieces/bad.theme", fresh.state, [](const ThemeLoadError&) {});
-    EXPECT_EQ(CurrentDirectory(), before);
 }
 
 TEST_F(ThemeLoaderTest, AFolderNamedLikeAThemercMakesAKwmTheme) {

@@ -6,7 +6,7 @@
 #include "ThemeTestSupport.h"
 #include "script/Engine.h"
 #include "script/Value.h"
-#include "theme/CurrentDirectoryGuard.h"
+#include "CurrentDirectoryGuard.h"
 #include "theme/TextLines.h"
 #include "theme/ThemeInspector.h"
 #include "theme/ThemeParser.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ThemeTestSupport.h"
-#include "theme/CurrentDirectoryGuard.h"
+#include "CurrentDirectoryGuard.h"
 #include "theme/ThemeInspector.h"
 #include "theme/ThemeLoader.h"
 #include "theme/TvtButton.h"

@@ -33,7 +33,7 @@ bool ProbeProcess::Launch(const std::string& probePath, const std::string& argum
                         &info)) {
         return false;
     }
-    CloseHandle(info.hThread);
+    UniqueKernelHandle thread(info.hThread);  // not needed: closed at once
     process_.reset(info.hProcess);
     return true;
 }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "ProbeProtocol.h"
+#include "common/win32/UniqueHandle.h"
 
 namespace {
 
@@ -75,16 +76,12 @@ HWND CreateProbeWindow() {
 // anything: the shared area must be there to be mapped and switched on.
 int CheckSharedAreaAtLoad(const char* modulePath) {
     auto areaExists = [] {
-        HANDLE area = OpenFileMappingA(FILE_MAP_READ, FALSE, "Veltrane Shared Area");
-        if (area) CloseHandle(area);
-        return area != nullptr;
+        return bool(vt::UniqueKernelHandle(OpenFileMappingA(FILE_MAP_READ, FALSE, "Veltrane Shared Area")));
     };
     if (areaExists()) return vt::probe::kAreaExistedBefore;
-    HMODULE module = LoadLibraryA(modulePath);
+    vt::UniqueLibrary module(LoadLibraryA(modulePath));
     if (!module) return vt::probe::kModuleNotLoaded;
-    int result = areaExists() ? vt::probe::kAreaMadeByLoad : vt::probe::kAreaMissing;
-    FreeLibrary(module);
-    return result;
+    return areaExists() ? vt::probe::kAreaMadeByLoad : vt::probe::kAreaMissing;
 }
 
 static bool ProcedureInside(void* procedure, HMODULE module) {

@@ -11,89 +11,21 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
 #include <fstream>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "DemoLog.h"
+#include "DemoProcess.h"
+#include "PointerInput.h"
+#include "ScreenImage.h"
+#include "WindowSearch.h"
+
+namespace vt::demo {
 namespace {
 
 constexpr DWORD kWaitMs = 10000;
-
-// Printed to stdout and to OUTDIR\demo.log: a program a Wine desktop starts may have no console.
-FILE* g_log = nullptr;
-void Say(const std::string& line) {
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
-    if (g_log) {
-        std::fprintf(g_log, "%s\n", line.c_str());
-        std::fflush(g_log);
-    }
-}
-
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = kWaitMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (done()) return true;
-        if (GetTickCount() - start > timeoutMs) return false;
-        MSG m;
-        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-        Sleep(50);
-    }
-}
-
-// A process started by the demo; ended by it if it is still there at the end.
-class Process {
-public:
-    bool Start(const std::string& commandLine) {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info{};
-        std::string line = commandLine;
-        if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return false;
-        process_ = info.hProcess;
-        CloseHandle(info.hThread);
-        id_ = info.dwProcessId;
-        return true;
-    }
-    ~Process() {
-        if (process_) {
-            if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) TerminateProcess(process_, 1);
-            CloseHandle(process_);
-        }
-    }
-    Process() = default;
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
-
-    DWORD Id() const { return id_; }
-    // Its exit code, once it has ended within the time.
-    bool Wait(DWORD timeoutMs, DWORD& code) const {
-        if (!process_ || WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return false;
-        GetExitCodeProcess(process_, &code);
-        return true;
-    }
-    bool Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
-
-private:
-    HANDLE process_ = nullptr;
-    DWORD id_ = 0;
-};
-
-struct Search {
-    DWORD id;
-    HWND found;
-};
-BOOL CALLBACK Visit(HWND w, LPARAM p) {
-    auto* s = reinterpret_cast<Search*>(p);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner != s->id || !IsWindowVisible(w) || GetParent(w)) return TRUE;
-    s->found = w;
-    return FALSE;
-}
 
 // A program on the desktop, its main window, and where its client area lies in that window
 // (which the frame around it decides).
@@ -101,7 +33,7 @@ struct Program {
     const char* name;
     const char* commandLine;
     RECT place;
-    std::unique_ptr<Process> process;
+    std::unique_ptr<DemoProcess> process;
     HWND window = nullptr;
     POINT ownClient{};
 
@@ -119,64 +51,6 @@ struct Program {
 };
 
 bool Same(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
-
-// The whole screen as a 24-bit BMP.
-bool SaveScreen(const std::string& path) {
-    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bool ok = false;
-    if (dib && memory) {
-        HGDIOBJ old = SelectObject(memory, dib);
-        BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-        GdiFlush();
-        SelectObject(memory, old);
-        const DWORD stride = DWORD((w * 3 + 3) & ~3), size = stride * DWORD(h);
-        BITMAPFILEHEADER file{0x4D42, DWORD(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
-                              DWORD(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER))};
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(&file), sizeof file);
-        out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-        out.write(static_cast<const char*>(bits), std::streamsize(size));
-        ok = bool(out);
-    }
-    if (dib) DeleteObject(dib);
-    if (memory) DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return ok;
-}
-
-// Real pointer and key input, as a person gives it.
-void PointerTo(int x, int y) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = LONG((x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = LONG((y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN));
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-    Sleep(150);
-    SendInput(1, &input, sizeof input);  // again: Wine may echo the warp of an older move later
-    Sleep(150);
-}
-void Button(DWORD flag) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flag;
-    SendInput(1, &input, sizeof input);
-    Sleep(200);
-}
-void Key(WORD key) {
-    INPUT input[2]{};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-    Sleep(200);
-}
 
 class Demo {
 public:
@@ -200,13 +74,13 @@ public:
 
     // vtctl with these arguments, to its end; its exit code (-1: it did not end).
     int Vtctl(const std::string& arguments) {
-        Process p;
+        DemoProcess p;
         if (!p.Start("\"" + vtctl_ + "\" " + arguments)) return -1;
         DWORD code = 0;
         return p.Wait(kWaitMs, code) ? int(code) : -1;
     }
     bool StartResident(const std::string& arguments) { return resident_.Start("\"" + vtctl_ + "\" " + arguments); }
-    const Process& Resident() const { return resident_; }
+    const DemoProcess& Resident() const { return resident_; }
     bool OpenShots() {
         shots_.open(out_ + "\\shots.txt", std::ios::binary | std::ios::trunc);
         return bool(shots_);
@@ -216,7 +90,7 @@ private:
     std::string vtctl_, out_;
     std::ofstream shots_;
     std::vector<std::string> failures_;
-    Process resident_;
+    DemoProcess resident_;
 };
 
 std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
@@ -227,7 +101,7 @@ int Run(int argc, char** argv) {
         return 2;
     }
     const std::string out = argv[2];
-    g_log = std::fopen((out + "\\demo.log").c_str(), "w");
+    OpenLog(out + "\\demo.log");
     std::vector<std::string> themes(argv + 3, argv + argc);
     Demo demo(argv[1], out);
     if (!demo.OpenShots()) {
@@ -245,13 +119,10 @@ int Run(int argc, char** argv) {
     // The programs started and placed, and the text typed into Notepad.
     auto startPrograms = [&] {
         for (Program& p : programs) {
-            p.process = std::make_unique<Process>();
+            p.process = std::make_unique<DemoProcess>();
             p.window = nullptr;
-            if (!p.process->Start(p.commandLine) || !WaitFor([&] {
-                    Search s{p.process->Id(), nullptr};
-                    EnumWindows(Visit, reinterpret_cast<LPARAM>(&s));
-                    return (p.window = s.found) != nullptr;
-                })) {
+            if (!p.process->Start(p.commandLine) ||
+                !WaitFor([&] { return (p.window = FindMainWindow(p.process->Id())) != nullptr; }, kWaitMs)) {
                 demo.Fail(std::string("could not start ") + p.name);
                 continue;
             }
@@ -370,14 +241,15 @@ int Run(int argc, char** argv) {
 }
 
 }  // namespace
+}  // namespace vt::demo
 
 int main(int argc, char** argv) {
     int status = 1;
     try {
-        status = Run(argc, argv);
+        status = vt::demo::Run(argc, argv);
     } catch (const std::exception& e) {
-        Say(std::string("demo FAILED: ") + e.what());
+        vt::demo::Say(std::string("demo FAILED: ") + e.what());
     }
-    if (g_log) std::fclose(g_log);
+    vt::demo::CloseLog();
     return status;
 }

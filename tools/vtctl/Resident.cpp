@@ -186,7 +186,7 @@ bool Resident::StartPartner() {
                      GetLastError());
         return false;
     }
-    CloseHandle(info.hThread);
+    vt::UniqueKernelHandle thread(info.hThread);  // not needed: closed at once
     partner_.reset(info.hProcess);
     const int partnerBits = kOwnBits == 32 ? 64 : 32;
     for (DWORD start = GetTickCount(); GetTickCount() - start < 10000;) {

@@ -39,6 +39,18 @@ bool PumpingLock::Acquire(DWORD timeoutMs) {
     }
 }
 
+bool PumpingLock::TryAcquire() {
+    const DWORD self = GetCurrentThreadId();
+    if (owner_.load(std::memory_order_relaxed) == self) {
+        ++depth_;
+        return true;
+    }
+    DWORD free = 0;
+    if (!owner_.compare_exchange_strong(free, self, std::memory_order_acquire, std::memory_order_relaxed)) return false;
+    depth_ = 1;
+    return true;
+}
+
 void PumpingLock::Release() {
     if (--depth_ == 0) owner_.store(0, std::memory_order_release);
 }

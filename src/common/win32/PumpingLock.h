@@ -36,6 +36,8 @@ public:
     // for all of `timeoutMs` (INFINITE: no limit). Messages sent to this thread meanwhile are
     // handled.
     bool Acquire(DWORD timeoutMs);
+    // Takes the lock only when it is free or this thread's already: no wait, nothing served.
+    bool TryAcquire();
     void Release();
     bool HeldByThisThread() const { return owner_.load(std::memory_order_relaxed) == GetCurrentThreadId(); }
     // This thread holds it, and only once: no pass of its own is under way further out.
@@ -62,6 +64,22 @@ public:
 
 private:
     PumpingLock& lock_;
+};
+
+// Holds the lock for its scope when it could be had without a wait.
+class PumpingLockTry {
+public:
+    explicit PumpingLockTry(PumpingLock& lock) : lock_(lock), held_(lock.TryAcquire()) {}
+    ~PumpingLockTry() {
+        if (held_) lock_.Release();
+    }
+    PumpingLockTry(const PumpingLockTry&) = delete;
+    PumpingLockTry& operator=(const PumpingLockTry&) = delete;
+    bool Held() const { return held_; }
+
+private:
+    PumpingLock& lock_;
+    bool held_;
 };
 
 // Lets go of the lock for its scope when this thread holds it once, so that a modal loop the

@@ -23,7 +23,7 @@ namespace vt {
 class SharedArea;
 
 // The hit-test code of the menu bar strip inside a themed frame.
-constexpr WPARAM kMenuBarHitCode = WPARAM(kMenuBarCode);
+constexpr WPARAM kMenuBarHitCode = WPARAM(kCodeMenuBar);
 
 // The theme's size fix-ups: what the frame adds to a client size to give the window size.
 struct SizeFixups {

@@ -12,24 +12,6 @@
 namespace vt {
 namespace {
 
-// Element codes of the frame buttons and the roll-up buttons.
-enum ButtonCode : std::int32_t {
-    kClose = 256,
-    kMinimize = 257,
-    kMaximize = 258,
-    kNext = 259,
-    kPrev = 260,
-    kHelp = 261,
-    kTaskList = 262,
-    kRestore = 263,
-    kSave = 264,
-    kPower = 265,
-    kShrink = 268,
-    kUnshrink = 269,
-    kShrinkFlip = 270,
-};
-constexpr std::int32_t kGrowBox = 4, kFirstBorder = 10, kLastBorder = 17;
-
 // Repaint requests go to the window's own procedure: sent, when the window is this thread's
 // (the repaint runs nested, inside this pass, under the same hold of the theme lock); posted to
 // a window of another thread (the stand-down's hover window may be one), since a send would
@@ -53,8 +35,8 @@ private:
 bool LeftButtonDown() { return (GetKeyState(VK_LBUTTON) & 0x8000) != 0; }
 
 bool PressesAsButton(std::int32_t code) {
-    return (code >= kClose && code <= kTaskList) || code == kSave || code == kPower ||
-           (code >= kShrink && code <= kShrinkFlip);
+    return (code >= kCodeClose && code <= kCodeTaskList) || code == kCodeSave || code == kCodePower ||
+           (code >= kCodeShrink && code <= kCodeShrinkFlip);
 }
 
 bool HasHoverWords(const TUIElement* element) {
@@ -64,20 +46,20 @@ bool HasHoverWords(const TUIElement* element) {
 // The system command a released frame button stands for (0: none).
 WPARAM ButtonCommand(HWND window, std::int32_t code) {
     switch (code) {
-    case kClose: return SC_CLOSE;
-    case kMinimize: return SC_MINIMIZE;
-    case kMaximize: {
+    case kCodeClose: return SC_CLOSE;
+    case kCodeMinimize: return SC_MINIMIZE;
+    case kCodeMaximize: {
         WINDOWPLACEMENT placement{};
         placement.length = sizeof placement;
         GetWindowPlacement(window, &placement);
         return placement.showCmd == SW_SHOWMAXIMIZED ? SC_RESTORE : SC_MAXIMIZE;
     }
-    case kNext: return SC_NEXTWINDOW;
-    case kPrev: return SC_PREVWINDOW;
-    case kHelp: return SC_CONTEXTHELP;
-    case kTaskList: return SC_TASKLIST;
-    case kSave: return SC_SCREENSAVE;
-    case kPower: return SC_MONITORPOWER;
+    case kCodeNext: return SC_NEXTWINDOW;
+    case kCodePrev: return SC_PREVWINDOW;
+    case kCodeHelp: return SC_CONTEXTHELP;
+    case kCodeTaskList: return SC_TASKLIST;
+    case kCodeSave: return SC_SCREENSAVE;
+    case kCodePower: return SC_MONITORPOWER;
     default: return 0;
     }
 }
@@ -129,18 +111,18 @@ MessageAnswer NonClientInput::ButtonDown(HWND window, WPARAM hitCode, LPARAM lPa
     // program's other GUI threads keep painting their frames. Nothing below uses theme state
     // after the loop; the nested passes inside it take the lock as any pass does.
     std::optional<PumpingLockYield> modal;
-    if (code == kCaptionCode || code == kSysMenuCode || code == kMenuBarCode || code == kGrowBox ||
-        (code >= kFirstBorder && code <= kLastBorder))
+    if (code == kCodeCaption || code == kCodeSysMenu || code == kCodeMenuBar || code == kCodeGrowBox ||
+        (code >= kCodeLeft && code <= kCodeBottomRight))
         modal.emplace(ThemeLock());
-    if (code == kCaptionCode) {
+    if (code == kCodeCaption) {
         DragCaption(window, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-    } else if (code == kSysMenuCode || code == kMenuBarCode) {
+    } else if (code == kCodeSysMenu || code == kCodeMenuBar) {
         SendMessageA(window, WM_SYSCOMMAND, SC_MOUSEMENU, lParam);
-    } else if (code == kGrowBox) {
+    } else if (code == kCodeGrowBox) {
         SendMessageA(window, WM_SYSCOMMAND, SC_SIZE, lParam);
-    } else if (code >= kFirstBorder && code <= kLastBorder) {
+    } else if (code >= kCodeLeft && code <= kCodeBottomRight) {
         // SC_SIZE plus the WMSZ_ edge: 1 left, 2 right, 3 top, ... 8 bottom-right.
-        SendMessageA(window, WM_SYSCOMMAND, SC_SIZE + WPARAM(code - (kFirstBorder - 1)), lParam);
+        SendMessageA(window, WM_SYSCOMMAND, SC_SIZE + WPARAM(code - (kCodeLeft - 1)), lParam);
     } else if (PressesAsButton(code) && theme_.Elements) {
         WindowRepaints repaint(window, settings_.repaintMessage);
         input_.PressElement(*theme_.Elements, code, repaint);
@@ -155,9 +137,9 @@ ShrinkRequest NonClientInput::ButtonUp(HWND window, WPARAM hitCode, LPARAM lPara
     WPARAM command = 0;
     ShrinkRequest shrink = ShrinkRequest::Keep;
     if (code == input_.PressedCode()) {
-        if (code == kShrink) shrink = ShrinkRequest::Shrink;
-        else if (code == kUnshrink) shrink = ShrinkRequest::Unshrink;
-        else if (code == kShrinkFlip) shrink = shrunk ? ShrinkRequest::Unshrink : ShrinkRequest::Shrink;
+        if (code == kCodeShrink) shrink = ShrinkRequest::Shrink;
+        else if (code == kCodeUnshrink) shrink = ShrinkRequest::Unshrink;
+        else if (code == kCodeShrinkFlip) shrink = shrunk ? ShrinkRequest::Unshrink : ShrinkRequest::Shrink;
         else command = ButtonCommand(window, code);
     }
     ReleasePressed(window);
@@ -180,8 +162,8 @@ CommandAnswer NonClientInput::SystemCommand(HWND window, WPARAM command, LPARAM 
         return {};
     case SC_MOUSEMENU: {
         const LRESULT code = HitTest(window, lParam);
-        if (code == kSysMenuCode || code == kIconCode) TrackMenu(window, std::uint32_t(lParam), MenuTracking::WindowMenu);
-        else if (code == kMenuBarCode) TrackMenu(window, std::uint32_t(lParam), MenuTracking::AtPoint);
+        if (code == kCodeSysMenu || code == kCodeIcon) TrackMenu(window, std::uint32_t(lParam), MenuTracking::WindowMenu);
+        else if (code == kCodeMenuBar) TrackMenu(window, std::uint32_t(lParam), MenuTracking::AtPoint);
         return {Handling::Handled, ShrinkRequest::Keep};
     }
     case SC_KEYMENU:

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/PathText.h"
+#include "common/RegularFile.h"
 #include "common/win32/ConfigKey.h"
 #include "common/win32/ModuleInstance.h"
 #include "common/win32/WindowDpi.h"
@@ -29,11 +30,6 @@
 
 namespace vt {
 namespace {
-
-bool FileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
 
 // The theme chosen for this program: themes.cfg beside the module pins one per executable,
 // the registry's Theme value names the one for all other programs.
@@ -182,7 +178,7 @@ FrameBorders ThemedFrameEngine::Borders(HWND window, std::int32_t width, std::in
     std::int32_t captionTop = std::min(borders.left, client.Top);
     for (std::size_t i = 0; theme_.Elements && i < theme_.Elements->Count(); ++i) {
         TUIElement& e = theme_.Elements->At(std::ptrdiff_t(i));
-        if ((e.HitCode != kCaptionHitCode && e.HitCode != kTitleCode) || !ElementApplies(e, g.style)) continue;
+        if ((e.HitCode != kCodeCaption && e.HitCode != kCodeTitle) || !ElementApplies(e, g.style)) continue;
         ComputeElementRect(e, width, height, g.dpi);
         captionTop = std::clamp(e.Rect.Top, 0, client.Top);
         break;

@@ -16,7 +16,7 @@ WindowGeometry ReadWindowGeometry(HWND window) {
         g.height = r.bottom - r.top;
     }
     g.menu = GetMenu(window);
-    g.hasMenuBar = (g.style & kChildStyle) == 0 && g.menu && GetMenuItemCount(g.menu) > 0;
+    g.hasMenuBar = (g.style & kStyleChild) == 0 && g.menu && GetMenuItemCount(g.menu) > 0;
     g.dpi = WindowDpi(window);
     return g;
 }

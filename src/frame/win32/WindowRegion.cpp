@@ -90,7 +90,7 @@ UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND win
 
     for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
         TUIElement& e = theme.Elements->At(std::ptrdiff_t(i));
-        const bool isClient = e.HitCode == kClientHitCode, isExclude = e.HitCode == kExcludeHitCode;
+        const bool isClient = e.HitCode == kCodeClient, isExclude = e.HitCode == kCodeExclude;
         if (e.NoImage && !isClient && !isExclude) continue;
         if (!ElementApplies(e, style)) continue;
         ComputeElementRect(e, W, H, dpi);  // a failing OnCalcRect ends the build

@@ -183,7 +183,7 @@ void MenuTracker::Filter(MSG& message) {
         // the bar is asked about by the message's screen point, for the window the loop runs for.
         HWND target = loopWindow_ ? loopWindow_ : message.hwnd;
         const LPARAM screen = MAKELPARAM(p.x, p.y);
-        if (frame_ && frame_->HitTestAt(target, screen) == kMenuBarCode &&
+        if (frame_ && frame_->HitTestAt(target, screen) == kCodeMenuBar &&
             TrackMenu(target, std::uint32_t(screen), MenuTracking::AtPoint)) {
             closeLoop();
         }

@@ -1,5 +1,7 @@
 #include "theme/win32/TvtButtonWin32.h"
 
+#include <atomic>
+
 #include "theme/win32/ThemeLock.h"
 
 #include "common/EntryFault.h"
@@ -10,7 +12,12 @@
 namespace vt {
 namespace {
 
-TvtButtonWin32* installedButton = nullptr;
+// Read by the button procedure on every GUI thread of the process, changed by the start and the
+// end on any of them.
+std::atomic<TvtButtonWin32*> installedButton{nullptr};
+// The system class's procedure, kept once known: a message that arrives while the button is
+// being uninstalled still reaches the system's drawing, never DefWindowProc.
+std::atomic<WNDPROC> systemProcedure{nullptr};
 
 // BeginPaint needs its PAINTSTRUCT back at EndPaint.
 class PaintGuard {
@@ -62,16 +69,18 @@ TvtButtonWin32::TvtButtonWin32() = default;
 TvtButtonWin32::~TvtButtonWin32() { Uninstall(); }
 
 void TvtButtonWin32::Install() {
-    installedButton = this;
+    installedButton.store(this);
     takeover_.Take(ControlName(), ButtonWindowProc);
+    if (WNDPROC saved = takeover_.SavedProcedure()) systemProcedure.store(saved);
 }
 
 void TvtButtonWin32::Uninstall() {
+    TvtButtonWin32* self = this;
+    installedButton.compare_exchange_strong(self, nullptr);
     takeover_.GiveBack();
-    if (installedButton == this) installedButton = nullptr;
 }
 
-TvtButtonWin32* TvtButtonWin32::Installed() { return installedButton; }
+TvtButtonWin32* TvtButtonWin32::Installed() { return installedButton.load(); }
 
 void PaintThemedButton(HWND window, HDC dc, const Bitmap& bitmap) {
     if (dc) {
@@ -83,18 +92,21 @@ void PaintThemedButton(HWND window, HDC dc, const Bitmap& bitmap) {
 }
 
 LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    TvtButtonWin32* button = installedButton;
-    WNDPROC saved = button ? button->SavedProcedure() : nullptr;
+    TvtButtonWin32* button = installedButton.load();
+    WNDPROC saved = button ? button->SavedProcedure() : systemProcedure.load();
     // Nothing may escape into the host program's message loop: a failure in our drawing falls
     // back to the system's own.
     try {
-        if (button && button->Normal() && message == WM_PAINT) {
+        if (button && message == WM_PAINT && button->Normal()) {
             EnterWork("ButtonWindowProc");
-            ThemeGuard guard;  // the bitmap is the theme's, which another thread may be switching
+            // The bitmaps are the theme's, which another thread may be switching: they are asked
+            // for again under its lock.
+            ThemeGuard guard;
             bool enabled = IsWindowEnabled(window) != FALSE;
-            Bitmap* bitmap = button->BitmapFor(enabled, GetFocus() == window);
-            PaintThemedButton(window, reinterpret_cast<HDC>(wParam), *bitmap);
-            return 0;
+            if (Bitmap* bitmap = button->BitmapFor(enabled, GetFocus() == window)) {
+                PaintThemedButton(window, reinterpret_cast<HDC>(wParam), *bitmap);
+                return 0;
+            }
         }
     } catch (...) {
     }

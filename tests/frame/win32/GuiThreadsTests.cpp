@@ -2,7 +2,10 @@
 // make skinned windows, paint, tick, hit-test, retitle and resize them, send to each other's
 // windows and destroy them, while a third switches the theme back and forth, all at once. The
 // registry, the theme, the script engine, the drawing context and the pointer's state are the
-// process's, shared by the three threads.
+// process's, shared by the three threads. Each window has a push button of the taken-over class,
+// drawn with the theme's button bitmap in one of the two themes and by the system in the other.
+// A fourth thread stands for the program's own work: it keeps opening a document by a relative
+// name, which a theme load must never send elsewhere (the current directory is the program's).
 //
 // What counts as a fault: a crash; a message that was never answered (a deadlock shows as a send
 // that times out); a wait for the theme lock that ran out or a pass that failed (a message
@@ -16,6 +19,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "ControllerConfig.h"
@@ -58,15 +62,20 @@ protected:
         if (HasFatalFailure()) return;
         test::RegisterPlainClass(kClass);
         themeA_ = test::WritePaneTheme();
-        themeB_ = test::WritePaneTheme({{"CLIENT TL:4,24 BR:-4,-4", "CLIENT TL:10,30 BR:-10,-10"}});
+        themeB_ = test::WritePaneTheme(
+            {{"CLIENT TL:4,24 BR:-4,-4", "CLIENT TL:10,30 BR:-10,-10"}, {"[MISC]", "[BUTTON]\nNORMAL=side\n[MISC]"}});
         UseTheme(themeA_);
         until_ = GetTickCount() + RunSeconds() * 1000;
     }
 
     // A window of the test's class, which the calling thread's hook registers as it is made.
     static HWND Open(int index) {
-        return CreateWindowExA(0, kClass, "Threads", WS_OVERLAPPEDWINDOW, 10 + index % 40, 10 + index % 30, 240,
-                               160, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        HWND w = CreateWindowExA(0, kClass, "Threads", WS_OVERLAPPEDWINDOW, 10 + index % 40, 10 + index % 30, 240,
+                                 160, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        if (w)
+            CreateWindowA("BUTTON", "Push", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 40, 80, 24, w, nullptr,
+                          GetModuleHandleA(nullptr), nullptr);
+        return w;
     }
 
     bool Running() const { return LONG(GetTickCount() - until_) < 0; }
@@ -153,17 +162,28 @@ protected:
         }
     }
 
+    // The program's own work: a document opened by its relative name until the others are done;
+    // each open that fails counts as lost.
+    void RunDocumentOpens(ThreadFigures& f) {
+        while (!windowsDone_) {
+            HANDLE file = CreateFileA("document.txt", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+            if (file == INVALID_HANDLE_VALUE) ++f.lost;
+            else CloseHandle(file);
+        }
+    }
+
     struct ThreadStart {
         GuiThreads* test;
         ThreadFigures* figures;
-        int role;  // 0 and 1: windows, 2: switches
+        int role;  // 0 and 1: windows, 2: switches, 3: the document
     };
 
     static DWORD WINAPI ThreadEntry(void* parameter) {
         auto* start = static_cast<ThreadStart*>(parameter);
         try {
             GuiThreads& t = *start->test;
-            if (start->role == 2) t.RunSwitches(*start->figures);
+            if (start->role == 3) t.RunDocumentOpens(*start->figures);
+            else if (start->role == 2) t.RunSwitches(*start->figures);
             else t.RunWindows(*start->figures, t.current_[start->role], t.current_[1 - start->role]);
         } catch (...) {
             start->figures->failed = true;
@@ -175,6 +195,7 @@ protected:
     UINT repaint_ = 0;
     DWORD until_ = 0;
     std::atomic<HWND> current_[2] = {nullptr, nullptr};
+    std::atomic<bool> windowsDone_{false};
 };
 
 TEST_F(GuiThreads, WindowsPaintedOnTwoThreadsWhileAThirdSwitchesThemes) {
@@ -184,11 +205,22 @@ TEST_F(GuiThreads, WindowsPaintedOnTwoThreadsWhileAThirdSwitchesThemes) {
     const std::uint32_t failedBefore = FailedFrameMessages();
     const DWORD started = GetTickCount();
 
-    ThreadFigures figures[3];
-    ThreadStart starts[3] = {{this, &figures[0], 0}, {this, &figures[1], 1}, {this, &figures[2], 2}};
-    UniqueKernelHandle threads[3];
-    HANDLE handles[3];
-    for (int i = 0; i < 3; ++i) {
+    // The program's current directory holds its document; the themes live elsewhere.
+    char temp[MAX_PATH + 1] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string documents = std::string(temp) + "vt-documents-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(documents.c_str(), nullptr);
+    { std::ofstream(documents + "\\document.txt") << "the user's"; }
+    char before[MAX_PATH + 1] = {};
+    GetCurrentDirectoryA(MAX_PATH, before);
+    ASSERT_TRUE(SetCurrentDirectoryA(documents.c_str()));
+
+    ThreadFigures figures[4];
+    ThreadStart starts[4] = {{this, &figures[0], 0}, {this, &figures[1], 1}, {this, &figures[2], 2},
+                             {this, &figures[3], 3}};
+    UniqueKernelHandle threads[4];
+    HANDLE handles[4];
+    for (int i = 0; i < 4; ++i) {
         threads[i].reset(CreateThread(nullptr, 0, ThreadEntry, &starts[i], 0, nullptr));
         ASSERT_TRUE(threads[i]) << "thread " << i;
         handles[i] = threads[i].get();
@@ -197,7 +229,8 @@ TEST_F(GuiThreads, WindowsPaintedOnTwoThreadsWhileAThirdSwitchesThemes) {
     const DWORD limit = RunSeconds() * 1000 + 60000;
     bool ended = false;
     while (!ended && LONG(GetTickCount() - started) < LONG(limit)) {
-        ended = WaitForMultipleObjects(3, handles, TRUE, 0) == WAIT_OBJECT_0;
+        windowsDone_ = WaitForMultipleObjects(3, handles, TRUE, 0) == WAIT_OBJECT_0;
+        ended = WaitForMultipleObjects(4, handles, TRUE, 0) == WAIT_OBJECT_0;
         if (!ended) MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_SENDMESSAGE);
         test::PumpMessages();
     }
@@ -208,6 +241,12 @@ TEST_F(GuiThreads, WindowsPaintedOnTwoThreadsWhileAThirdSwitchesThemes) {
     }
     test::PumpMessages();
     const double seconds = double(GetTickCount() - started) / 1000.0;
+    char after[MAX_PATH + 1] = {};
+    GetCurrentDirectoryA(MAX_PATH, after);
+    SetCurrentDirectoryA(before);
+    EXPECT_STREQ(after, documents.c_str()) << "the program's current directory stays";
+    DeleteFileA((documents + "\\document.txt").c_str());
+    RemoveDirectoryA(documents.c_str());
 
     ThreadFigures total;
     for (const ThreadFigures& f : figures) {
@@ -233,7 +272,8 @@ TEST_F(GuiThreads, WindowsPaintedOnTwoThreadsWhileAThirdSwitchesThemes) {
     EXPECT_EQ(total.unanswered, 0) << "every send answered";
     EXPECT_EQ(lockTimeouts, 0u) << "no message answered without the theme";
     EXPECT_EQ(failedMessages, 0u) << "no pass failed (a script finding another's values on its stack, a theme gone)";
-    EXPECT_EQ(total.lost, 0) << "each window registered while it lived, and only then";
+    EXPECT_EQ(total.lost - figures[3].lost, 0) << "each window registered while it lived, and only then";
+    EXPECT_EQ(figures[3].lost, 0) << "the program's document opened by its relative name every time";
     EXPECT_EQ(recordsLeft, 0u) << "no record outlives its window";
     EXPECT_TRUE(stacksEmpty) << "no script value left behind";
 

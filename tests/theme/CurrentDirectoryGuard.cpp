@@ -1,4 +1,4 @@
-#include "theme/CurrentDirectoryGuard.h"
+#include "CurrentDirectoryGuard.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 // Makes a folder the current directory for one scope and returns to the previous one on every
-// way out, errors included. Theme readers rely on it so that relative image names resolve
-// against the theme's own folder.
+// way out, errors included. Tests use it to run readers that take names relative to the current
+// directory, and to check that a load leaves the directory alone.
 #include <string>
 
 namespace vt {
