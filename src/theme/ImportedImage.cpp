@@ -28,20 +28,29 @@ Bitmap* AddXpmImage(TTheme& theme, const ThemercValue& file, const ThemeErrorSin
     return &item.Bitmap();
 }
 
-Bitmap* AddLayeredImage(TTheme& theme, const std::string& base, const ThemeErrorSink& sink) {
+Bitmap* AddLayeredImage(TTheme& theme, const std::string& base, const ThemeErrorSink& sink,
+                        ThemeColourSymbols* symbols) {
     const std::string xpm = FindExistingFile(base + ".xpm");
     const std::string png = FindExistingFile(base + ".png");
     if (xpm.empty() && png.empty()) return nullptr;
     TThemeItem& item = AddEntry(theme, xpm.empty() ? base + ".png" : base + ".xpm");
     Bitmap& bitmap = item.Bitmap();
-    if (!xpm.empty() && !GuardThemeLine(0, sink, [&] { ReadXpmFile(xpm, bitmap); })) bitmap = Bitmap{};
+    XpmSymbols names;
+    if (!xpm.empty() && !GuardThemeLine(0, sink, [&] { ReadXpmFile(xpm, bitmap, symbols ? &names : nullptr); })) {
+        bitmap = Bitmap{};
+        names.clear();
+    }
+    const Bitmap xpmPixels = names.empty() ? Bitmap{} : bitmap;
+    RgbaImage overlay;
     if (!png.empty()) {
         GuardThemeLine(0, sink, [&] {
             RgbaImage image;
             LoadPngFile(png, image);
             DrawAlphaOver(image, bitmap);
+            if (!names.empty()) overlay = std::move(image);
         });
     }
+    if (!names.empty()) symbols->images.emplace_back(bitmap, xpmPixels, std::move(names), std::move(overlay));
     return &bitmap;
 }
 
