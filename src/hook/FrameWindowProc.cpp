@@ -317,6 +317,12 @@ LRESULT DispatchThemed(FrameEngine& frame, const FrameCall& call, const Subclass
         frame.PaintFrame(window, IsActive(window));
         return result;
     }
+    case WM_SYSCOLORCHANGE: {
+        frame.SystemColoursChanged();
+        LRESULT result = call.CallPrevious();
+        frame.PaintFrame(window, IsActive(window));
+        return result;
+    }
     case kNcUahDrawCaption:
     case kNcUahDrawFrame:
         return 0;
