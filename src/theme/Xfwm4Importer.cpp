@@ -135,7 +135,11 @@ void Xfwm4Import::AddToggledTwin(TUIElement& button, const ButtonKind& kind) {
 
 TUIElement& Xfwm4Import::Piece(const std::string& base, std::uint8_t anchor1, std::uint8_t anchor2,
                                std::int32_t hitCode, std::uint32_t style, std::uint8_t mode) {
-    return AppendImageElement(*state_.Elements, Images(base, false), anchor1, anchor2, hitCode, style, mode);
+    TUIElement& piece = AppendImageElement(*state_.Elements, Images(base, false), anchor1, anchor2, hitCode, style, mode);
+    // A piece the theme lacks keeps its place in the list (and its hit code) but draws nothing:
+    // not the mark of a missing bitmap, which even an empty rectangle would show a pixel of.
+    piece.NoImage = piece.NormalBitmap == nullptr;
+    return piece;
 }
 
 TUIElement* Xfwm4Import::Button(char letter) {
