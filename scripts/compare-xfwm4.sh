@@ -49,7 +49,7 @@ for folder in "$@"; do
   ln -sfn "$folder" "$home/.themes/$name/xfwm4"
   # xfwm4 and xmessage on the private display; the frame is the child of the root window that
   # holds the window titled "Preview".
-  geometry=$(DISPLAY=$display HOME=$home timeout 60 dbus-run-session -- bash -c '
+  geometry=$(DISPLAY=$display HOME=$home NO_AT_BRIDGE=1 timeout 60 dbus-run-session -- bash -c '
     xfconf-query -c xfwm4 -p /general/theme -n -t string -s "$1" 2>/dev/null
     xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 & wm=$!
     sleep 1.5
@@ -58,7 +58,8 @@ for folder in "$@"; do
     xwininfo -root -tree | awk "/^     0x/ { frame = \$0 } /\"Preview\"/ { print frame; exit }" |
       grep -o "[0-9]*x[0-9]*+[0-9-]*+[0-9-]*" | head -1
     import -window root "$4"
-    kill $msg $wm 2>/dev/null; wait 2>/dev/null' _ "$name" "$client_w" "$client_h" "$work/root.png" 2>/dev/null)
+    kill $msg $wm 2>/dev/null; wait 2>/dev/null' _ "$name" "$client_w" "$client_h" "$work/root.png" 2>/dev/null |
+    grep -E '^[0-9]+x[0-9]+[+-]' | tail -1)
   [ -n "$geometry" ] || { echo "compare-xfwm4: $name: xfwm4 framed no window" >&2; exit 1; }
   size=${geometry%%+*}
   convert "$work/root.png" -crop "$geometry" +repage "$work/xfwm4.png"
