@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <unordered_map>
+#include <utility>
 
 #include "graphics/ImageFile.h"
 #include "theme/ThemeText.h"
@@ -238,10 +240,10 @@ private:
     // nothing either).
     std::int32_t SymbolIndex(const std::string& name, Colour colour) {
         if (!symbols_ || name.empty() || SameText(name, "None")) return kNoSymbol;
-        for (std::size_t i = 0; i < symbolList_.size(); ++i)
-            if (symbolList_[i].name == name && symbolList_[i].colour == colour) return std::int32_t(i);
-        symbolList_.push_back(XpmSymbol{name, colour, {}});
-        return std::int32_t(symbolList_.size() - 1);
+        // A map, not a search of the list: a file may have as many named lines as it has lines.
+        const auto [entry, added] = symbolIndex_.emplace(std::make_pair(name, colour), std::int32_t(symbolList_.size()));
+        if (added) symbolList_.push_back(XpmSymbol{name, colour, {}});
+        return entry->second;
     }
 
     // Rows shorter than the width leave the rest black, longer ones are clipped, rows past the
@@ -292,6 +294,7 @@ private:
     std::unordered_map<std::uint64_t, KeyEntry> keys_;
     XpmSymbols* symbols_;  // null: the caller wants no symbols
     XpmSymbols symbolList_;
+    std::map<std::pair<std::string, Colour>, std::int32_t> symbolIndex_;  // into symbolList_
 };
 
 }  // namespace
