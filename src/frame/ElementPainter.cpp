@@ -72,8 +72,12 @@ void DrawCaption(const PaintPass& pass, const TUIElement& e) {
                                FitCaption(surface, pass.caption, e.Rect.Width()));
         return;
     }
-    surface.TextOutClipped(e.Rect.Left + 1, e.Rect.Top + 1, e.Rect,
-                           FitCaption(surface, pass.caption, e.Rect.Width() - 1));
+    // Right-aligned text ends where left-aligned text would start, one pixel in; when it does not
+    // fit it is drawn as left-aligned text is.
+    const std::string text = FitCaption(surface, pass.caption, e.Rect.Width() - 1);
+    std::int32_t x = e.Rect.Left + 1;
+    if (theme.RightCaption && text == pass.caption) x = std::max(x, e.Rect.Right - 1 - surface.TextExtent(text).cx);
+    surface.TextOutClipped(x, e.Rect.Top + 1, e.Rect, text);
 }
 
 // Draws the element at the rectangle it already has: body, then caption text or OnPaint word.

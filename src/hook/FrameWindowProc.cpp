@@ -331,6 +331,11 @@ LRESULT DispatchThemed(FrameEngine& frame, const FrameCall& call, const Subclass
         frame.PaintFrame(window, IsActive(window));
         return result;
     }
+    case WM_SYSCOLORCHANGE: {  // the theme's colours are new already (see FrameWindowProc)
+        LRESULT result = call.CallPrevious();
+        frame.PaintFrame(window, IsActive(window));
+        return result;
+    }
     case kNcUahDrawCaption:
     case kNcUahDrawFrame:
         return 0;
@@ -484,6 +489,9 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     }
     try {
         LRESULT result = 0;
+        // A new colour scheme is the process's: taken whichever of its windows hears of it first,
+        // also one without a title bar, so that a frame drawn later has the new colours too.
+        if (call.message == WM_SYSCOLORCHANGE) frame->SystemColoursChanged();
         if (DispatchThemeMessage(*frame, call, *record, result)) return result;
         if (!record->Has(SubclassNode::Themed)) return DispatchForwarding(*frame, call);
         return DispatchThemed(*frame, call, *record);

@@ -30,20 +30,28 @@ Bitmap* AddXpmImage(TTheme& theme, const std::string& folder, const ThemercValue
 }
 
 Bitmap* AddLayeredImage(TTheme& theme, const std::string& folder, const std::string& base,
-                        const ThemeErrorSink& sink) {
+                        const ThemeErrorSink& sink, ThemeColourSymbols* symbols) {
     const std::string xpm = FindExistingFile(PathInFolder(folder, base + ".xpm"));
     const std::string png = FindExistingFile(PathInFolder(folder, base + ".png"));
     if (xpm.empty() && png.empty()) return nullptr;
     TThemeItem& item = AddEntry(theme, xpm.empty() ? base + ".png" : base + ".xpm");
     Bitmap& bitmap = item.Bitmap();
-    if (!xpm.empty() && !GuardThemeLine(0, sink, [&] { ReadXpmFile(xpm, bitmap); })) bitmap = Bitmap{};
+    XpmSymbols names;
+    if (!xpm.empty() && !GuardThemeLine(0, sink, [&] { ReadXpmFile(xpm, bitmap, symbols ? &names : nullptr); })) {
+        bitmap = Bitmap{};
+        names.clear();
+    }
+    const Bitmap xpmPixels = names.empty() ? Bitmap{} : bitmap;
+    RgbaImage overlay;
     if (!png.empty()) {
         GuardThemeLine(0, sink, [&] {
             RgbaImage image;
             LoadPngFile(png, image);
             DrawAlphaOver(image, bitmap);
+            if (!names.empty()) overlay = std::move(image);
         });
     }
+    if (!names.empty()) symbols->images.emplace_back(bitmap, xpmPixels, std::move(names), std::move(overlay));
     return &bitmap;
 }
 

@@ -9,6 +9,7 @@
 
 #include "graphics/Bitmap.h"
 #include "theme/TTheme.h"
+#include "theme/ThemeColourSymbols.h"
 #include "theme/ThemeErrors.h"
 #include "theme/ThemercValues.h"
 
@@ -19,8 +20,9 @@ Bitmap* AddXpmImage(TTheme& theme, const std::string& folder, const ThemercValue
 
 // BASE.xpm with BASE.png drawn over it, as xfwm4 layers them (either file may be missing; the
 // PNG's alpha as AlphaOver describes). Null when neither exists. A file that cannot be read is
-// reported and the other one is still used.
+// reported and the other one is still used. With `symbols`, an XPM that names colours
+// symbolically is recorded there for recolouring.
 Bitmap* AddLayeredImage(TTheme& theme, const std::string& folder, const std::string& base,
-                        const ThemeErrorSink& sink);
+                        const ThemeErrorSink& sink, ThemeColourSymbols* symbols = nullptr);
 
 }  // namespace vt

@@ -16,6 +16,7 @@ const std::array<EventSlot, 8> kEventSlots = {{
 bool ElementApplies(const TUIElement& element, std::uint32_t style) {
     // An inverted element exists where one of its mask bits is missing from the window, so a
     // zero mask (ERROR) applies to no window either way.
+    if ((element.AbsentStyle & style) != 0) return false;
     return element.Inverted ? (element.StyleMask & ~style) != 0 : (element.StyleMask & style) != 0;
 }
 

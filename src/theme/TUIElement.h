@@ -53,6 +53,10 @@ public:
     bool ShownDown = false;
     std::uint32_t StyleMask = 0;
     bool Inverted = false;
+    // Window-style bits none of which the window may have for the element to exist, besides its
+    // style condition (imported themes: a maximise button that gives way to its toggled twin on
+    // maximised windows). Native themes leave it 0.
+    std::uint32_t AbsentStyle = 0;
     std::string Name;
     TDefinition* OnMouseEnter = nullptr;
     TDefinition* OnMouseExit = nullptr;
@@ -72,7 +76,8 @@ struct EventSlot {
 };
 extern const std::array<EventSlot, 8> kEventSlots;
 
-// Whether the element exists for a window with these style bits.
+// Whether the element exists for a window with these style bits: its style condition holds and
+// none of its absent bits is set.
 bool ElementApplies(const TUIElement& element, std::uint32_t style);
 
 // Moves both corners by (dx, dy).

@@ -100,7 +100,8 @@ std::string DumpThemeState(const ThemeState& state, const TvtButton& button) {
                " inverted=" + Flag(e.Inverted) + " " + Corners(e) + " noimage=" + Flag(e.NoImage) +
                " normal=" + bitmapName(e.NormalBitmap) + " down=" + bitmapName(e.DownBitmap) +
                " inactive=" + bitmapName(e.InactiveBitmap) + " hover=" + bitmapName(e.HoverBitmap) +
-               " name=" + OrDash(e.Name) + "\n";
+               " name=" + OrDash(e.Name) + (e.AbsentStyle ? " absent=" + Hex(e.AbsentStyle, 8) : std::string()) +
+               "\n";
         std::string events;
         for (const EventSlot& slot : kEventSlots)
             if (e.*slot.word) events += (events.empty() ? "" : ",") + std::string(slot.name);
@@ -112,7 +113,8 @@ std::string DumpThemeState(const ThemeState& state, const TvtButton& button) {
            " tilemenu=" + Flag(state.TileMenu) + " autoexclude=" + Flag(state.AutoExclude) +
            " windowzoom=" + Flag(state.WindowZoom) + " centercaption=" + Flag(state.CenterCaption) +
            " solidcaption=" + Flag(state.SolidCaption) + " titlecolor=" + Hex(state.TitleColor, 8) +
-           " inactivecolor=" + Hex(state.InactiveColor, 8) + " loaded=" + Flag(state.ThemeLoaded) + "\n";
+           " inactivecolor=" + Hex(state.InactiveColor, 8) + " loaded=" + Flag(state.ThemeLoaded) +
+           (state.RightCaption ? " rightcaption=1" : "") + "\n";
     out += FontRecord("title", state.TitleFont);
     out += FontRecord("menu", state.MenuFont);
     out += FontRecord("inactive", state.InactiveFont);

@@ -13,6 +13,7 @@ void ResetThemeSettings(ThemeState& state) {
     state.InactiveColor = 0xFFFFFF;
     state.Elements.reset();
     state.CenterCaption = false;
+    state.RightCaption = false;
     state.SolidCaption = false;
     state.TileMenu = false;
     state.WidthFixup = 0;
@@ -25,11 +26,13 @@ void CreateThemeStructures(ThemeState& state) {
     state.TitleFont = Font{};
     state.MenuFont = Font{};
     state.InactiveFont = Font{};
+    state.ColourSymbols.reset();  // before the bitmaps it points at
     state.Theme = std::make_unique<TTheme>();
 }
 
 void ReleaseThemeStructures(ThemeState& state) {
     state.Elements.reset();
+    state.ColourSymbols.reset();
     state.ShrinkElement.reset();
     state.TitleFont = Font{};
     state.MenuFont = Font{};

@@ -13,6 +13,7 @@
 #include "theme/ElementList.h"
 #include "theme/TTheme.h"
 #include "theme/TUIElement.h"
+#include "theme/ThemeColourSymbols.h"
 
 namespace vt {
 
@@ -21,6 +22,9 @@ struct ThemeState {
     std::unique_ptr<ElementList> Elements;
     std::unique_ptr<TTheme> Theme;  // the named bitmaps; null while none exist
     std::unique_ptr<TUIElement> ShrinkElement;  // SHRINKRECT; only its corners are used
+    // What follows the desktop's colours (imported themes only; null for the others). It points
+    // at bitmaps of Theme.
+    std::unique_ptr<ThemeColourSymbols> ColourSymbols;
 
     Font TitleFont;
     Font MenuFont;
@@ -28,6 +32,7 @@ struct ThemeState {
     Colour TitleColor = 0xFFFFFF;     // caption background when SolidCaption, active windows
     Colour InactiveColor = 0xFFFFFF;  // the same for inactive windows
     bool CenterCaption = false;
+    bool RightCaption = false;  // the text at the caption's right end (imported themes; CenterCaption wins)
     bool SolidCaption = false;
 
     // The [MISC] keys of the same names in upper case.
@@ -46,14 +51,14 @@ struct ThemeState {
 ThemeState& CurrentTheme();
 
 // What a load starts from: the shrink element forgotten, the caption colours white, no element
-// list, CenterCaption, SolidCaption and TileMenu off, the width and height fix-ups 0 and
+// list, CenterCaption, RightCaption, SolidCaption and TileMenu off, the width and height fix-ups 0 and
 // ThemeLoaded off. MenuFixup, AutoExclude and WindowZoom keep the previous theme's values, and
 // ThemeInfo keeps its lines until the next parse.
 void ResetThemeSettings(ThemeState& state);
 // The empty structures a load fills: element list, bitmap collection, default fonts.
 void CreateThemeStructures(ThemeState& state);
-// Releases what a load built: elements (before the bitmaps they point at), shrink element,
-// fonts and the bitmap collection.
+// Releases what a load built: elements and colour symbols (before the bitmaps they point at),
+// shrink element, fonts and the bitmap collection.
 void ReleaseThemeStructures(ThemeState& state);
 
 }  // namespace vt

@@ -11,10 +11,14 @@
 #include "theme/ThemeText.h"
 #include "theme/ThemercValues.h"
 #include "theme/X11Colours.h"
+#include "theme/Xfwm4Colours.h"
 
 namespace vt {
 namespace {
 
+// The window-style bit of a maximised window (WS_MAXIMIZE): the maximise button shows its
+// toggled images while it is set.
+constexpr std::uint32_t kMaximizedStyle = 0x01000000;
 // Offsets and spacings past this many pixels are no frame a window could have.
 constexpr std::int32_t kMaxOffset = 1024;
 // xfwm4's own default when a theme says nothing: menu left, title, then shade, hide, maximize
@@ -81,6 +85,10 @@ public:
 private:
     // The images of one piece in its states; the active image is the normal one.
     ElementImages Images(const std::string& base, bool withButtonStates);
+    // The maximise button's twin with the -toggled images, shown on maximised windows instead of
+    // the button (nothing when the theme has no such images); it takes the button's place once
+    // the button is laid out.
+    void AddToggledTwin(TUIElement& button, const ButtonKind& kind);
     TUIElement& Piece(const std::string& base, std::uint8_t anchor1, std::uint8_t anchor2, std::int32_t hitCode,
                       std::uint32_t style, std::uint8_t mode);
     TUIElement* Button(char letter);
@@ -95,24 +103,40 @@ private:
     std::int32_t buttonOffset_ = 0;
     std::int32_t buttonSpacing_ = 0;
     bool hasShade_ = false;
+    std::vector<std::pair<const TUIElement*, TUIElement*>> twins_;  // a button and its toggled twin
 };
 
 ElementImages Xfwm4Import::Images(const std::string& base, bool withButtonStates) {
     TTheme& theme = *state_.Theme;
+    ThemeColourSymbols* symbols = state_.ColourSymbols.get();
     ElementImages images;
-    images.normal = AddLayeredImage(theme, folder_, base + "-active", sink_);
+    images.normal = AddLayeredImage(theme, folder_, base + "-active", sink_, symbols);
     if (!images.normal) return images;  // a piece the theme lacks: no other state of it either
-    images.inactive = AddLayeredImage(theme, folder_, base + "-inactive", sink_);
+    images.inactive = AddLayeredImage(theme, folder_, base + "-inactive", sink_, symbols);
     if (withButtonStates) {
-        images.hover = AddLayeredImage(theme, folder_, base + "-prelight", sink_);
-        images.down = AddLayeredImage(theme, folder_, base + "-pressed", sink_);
+        images.hover = AddLayeredImage(theme, folder_, base + "-prelight", sink_, symbols);
+        images.down = AddLayeredImage(theme, folder_, base + "-pressed", sink_, symbols);
     }
     return images;
 }
 
+void Xfwm4Import::AddToggledTwin(TUIElement& button, const ButtonKind& kind) {
+    const ElementImages images = Images(std::string(kind.image) + "-toggled", true);
+    if (!images.normal) return;
+    TUIElement& twin = AppendImageElement(*state_.Elements, images, kAnchorTopLeft, kAnchorTopLeft, kind.hitCode,
+                                          kMaximizedStyle, 0);
+    // The button itself stays for windows that may be maximised and are not.
+    button.AbsentStyle = kMaximizedStyle;
+    twins_.emplace_back(&button, &twin);
+}
+
 TUIElement& Xfwm4Import::Piece(const std::string& base, std::uint8_t anchor1, std::uint8_t anchor2,
                                std::int32_t hitCode, std::uint32_t style, std::uint8_t mode) {
-    return AppendImageElement(*state_.Elements, Images(base, false), anchor1, anchor2, hitCode, style, mode);
+    TUIElement& piece = AppendImageElement(*state_.Elements, Images(base, false), anchor1, anchor2, hitCode, style, mode);
+    // A piece the theme lacks keeps its place in the list (and its hit code) but draws nothing:
+    // not the mark of a missing bitmap, which even an empty rectangle would show a pixel of.
+    piece.NoImage = piece.NormalBitmap == nullptr;
+    return piece;
 }
 
 TUIElement* Xfwm4Import::Button(char letter) {
@@ -121,8 +145,10 @@ TUIElement* Xfwm4Import::Button(char letter) {
         ElementImages images = Images(kind.image, true);
         if (!images.normal) return nullptr;  // a button the theme has no image for takes no room
         if (kind.hitCode == kCodeShrinkFlip) hasShade_ = true;
-        return &AppendImageElement(*state_.Elements, images, kAnchorTopLeft, kAnchorTopLeft, kind.hitCode,
-                                   StyleOfHitCode(kind.hitCode), 0);
+        TUIElement& button = AppendImageElement(*state_.Elements, images, kAnchorTopLeft, kAnchorTopLeft,
+                                                kind.hitCode, StyleOfHitCode(kind.hitCode), 0);
+        if (kind.hitCode == kCodeMaximize) AddToggledTwin(button, kind);
+        return &button;
     }
     return nullptr;
 }
@@ -176,11 +202,21 @@ void Xfwm4Import::LayOutButtons(const std::string& letters, bool rightSide, int 
         }
         end = x;
     }
+    for (const auto& [button, twin] : twins_) {
+        twin->Anchor1 = button->Anchor1;
+        twin->Anchor2 = button->Anchor2;
+        twin->Corner1 = button->Corner1;
+        twin->Corner2 = {button->Corner1.x + WidthOf(twin->NormalBitmap), button->Corner1.y + HeightOf(twin->NormalBitmap)};
+    }
 }
 
 void Xfwm4Import::Run() {
     state_.AutoExclude = true;  // rounded corners are cut out of the window region
     state_.ThemeLoaded = true;
+    // The symbolic colours of the images and the caption's text colours follow the desktop's.
+    state_.ColourSymbols = std::make_unique<ThemeColourSymbols>();
+    state_.ColourSymbols->definitions = FindXfwm4ColourDefinitions(values_);
+    state_.ColourSymbols->captionFonts = true;
     buttonOffset_ = Number("button_offset", 0, -kMaxOffset, kMaxOffset);
     buttonSpacing_ = Number("button_spacing", 0, -kMaxOffset, kMaxOffset);
 
@@ -266,14 +302,15 @@ void Xfwm4Import::Run() {
     place(title5, rightEnd, true);
     place(title4, title5.Corner1.x, true);
 
-    // The text: between the buttons, moved by the theme's offsets; left or centred (xfwm4's
-    // right alignment has no counterpart and is drawn left).
+    // The text: between the buttons, moved by the theme's offsets (the horizontal one away from
+    // the side the text keeps to: from the right edge for right-aligned text, as in xfwm4).
     const std::int32_t dx = Number("title_horizontal_offset", 0, -kMaxOffset, kMaxOffset);
     const std::int32_t dy = Number("title_vertical_offset_active", 0, -kMaxOffset, kMaxOffset);
-    caption.Corner1 = {leftEnd + dx, dy};
-    caption.Corner2 = {rightEnd, titleHeight};
     const std::string alignment = Trimmed(values_.Find("title_alignment").text);
     state_.CenterCaption = alignment.empty() || SameText(alignment, "center");  // xfwm4 centres by default
+    state_.RightCaption = SameText(alignment, "right");
+    caption.Corner1 = {leftEnd + (state_.RightCaption ? 0 : dx), dy};
+    caption.Corner2 = {rightEnd - (state_.RightCaption ? dx : 0), titleHeight};
     TextColour("active_text_color", state_.TitleFont);
     TextColour("inactive_text_color", state_.InactiveFont);
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <unordered_map>
+#include <utility>
 
 #include "graphics/ImageFile.h"
 #include "theme/ThemeText.h"
@@ -18,6 +20,7 @@ namespace {
 constexpr Colour kTransparentColour = 0xFF00FF;  // magenta
 constexpr Colour kUnknownKey = 0xFFFF00;         // pixels whose key no colour line defines
 constexpr Colour kNoEntry = 0xFF000000u;          // never a real colour (those stay below 0x1000000)
+constexpr std::int32_t kNoSymbol = -1;
 // Real images use 1 to 3; 8 lets a key be packed into one 64-bit word for the lookup.
 constexpr int kMaxCharsPerPixel = 8;
 // A text image of the largest bitmap at 8 characters per pixel, with room to spare.
@@ -55,9 +58,10 @@ std::uint64_t PackKey(std::string_view key) {
 
 class XpmParser {
 public:
-    XpmParser(const std::vector<std::string>& lines, const std::string& name)
-        : lines_(lines), name_(name.empty() ? "XPM image" : name) {
+    XpmParser(const std::vector<std::string>& lines, const std::string& name, XpmSymbols* symbols)
+        : lines_(lines), name_(name.empty() ? "XPM image" : name), symbols_(symbols) {
         for (Colour& c : singleKeys_) c = kNoEntry;
+        for (std::int32_t& s : singleSymbols_) s = kNoSymbol;
     }
 
     void Read(Bitmap& out) {
@@ -70,6 +74,13 @@ public:
         image.SetSize(width_, height_);  // checked against the limits in ReadValues
         ReadRows(image);
         out.SwapPixels(image);
+        if (symbols_) {
+            // Names that no pixel uses are of no interest to a recolouring.
+            symbolList_.erase(std::remove_if(symbolList_.begin(), symbolList_.end(),
+                                             [](const XpmSymbol& s) { return s.pixels.empty(); }),
+                              symbolList_.end());
+            *symbols_ = std::move(symbolList_);
+        }
         if (transparent_) {
             out.SetTransparent(true);
             out.SetTransparentColor(kTransparentColour);
@@ -144,23 +155,35 @@ private:
             std::string_view text = StringOf(line);
             const std::string_view key = text.substr(0, std::size_t(charsPerPixel_));
             text.remove_prefix(key.size());
-            const Colour colour = ParseColour(ChooseContext(text));
+            const ColourSpec spec = ChooseContext(text);
+            bool none = false;
+            const Colour colour = ParseColour(spec.colour, none);
+            const std::int32_t symbol = none ? kNoSymbol : SymbolIndex(spec.symbol, colour);
             // The first line that defines a key wins.
             if (charsPerPixel_ == 1) {
-                Colour& slot = singleKeys_[key.empty() ? 0 : static_cast<unsigned char>(key[0])];
-                if (!key.empty() && slot == kNoEntry) slot = colour;
+                const unsigned char k = key.empty() ? 0 : static_cast<unsigned char>(key[0]);
+                if (!key.empty() && singleKeys_[k] == kNoEntry) {
+                    singleKeys_[k] = colour;
+                    singleSymbols_[k] = symbol;
+                }
             } else {
-                keys_.emplace(PackKey(key), colour);
+                keys_.emplace(PackKey(key), KeyEntry{colour, symbol});
             }
         }
     }
+
+    // What a colour line gives: the colour's text and its symbolic name (either may be empty).
+    struct ColourSpec {
+        std::string colour;
+        std::string symbol;
+    };
 
     // A colour line holds pairs of context and value ("c #29351e s active_color_2",
     // "m white c #FFFFFF", "s None c None"). The colour is the c value, else g, else g4, else m;
     // an s value is a symbolic name, never a colour. A first word that is no context keyword
     // is taken as c, so that lines with an unusual letter read as they always did. Values may be
     // several words ("dark slate gray").
-    static std::string ChooseContext(std::string_view text) {
+    static ColourSpec ChooseContext(std::string_view text) {
         enum { kC, kG, kG4, kM, kS, kCount };
         std::string values[kCount];
         bool seen[kCount] = {};
@@ -186,12 +209,19 @@ private:
             if (!values[current].empty()) values[current] += ' ';
             values[current] += word;
         }
-        for (int c : {kC, kG, kG4, kM})
-            if (seen[c]) return values[c];
-        return {};
+        ColourSpec spec;
+        if (seen[kS]) spec.symbol = values[kS];
+        for (int c : {kC, kG, kG4, kM}) {
+            if (!seen[c]) continue;
+            spec.colour = values[c];
+            break;
+        }
+        return spec;
     }
 
-    Colour ParseColour(const std::string& text) {
+    // `none`: the colour is the see-through "None".
+    Colour ParseColour(const std::string& text, bool& none) {
+        none = false;
         if (text.empty()) return 0;
         if (text[0] == '#') {
             if (std::optional<Colour> colour = ParseHashColour(text)) return *colour;
@@ -199,9 +229,21 @@ private:
         }
         if (SameText(text, "None")) {
             transparent_ = true;
+            none = true;
             return kTransparentColour;
         }
         return FindX11Colour(text).value_or(0);  // unknown names stay black
+    }
+
+    // The entry of a symbolic name and its line's colour in the list the caller asked for (made
+    // on first use), or kNoSymbol when it asked for none or the line has no name ("s None" names
+    // nothing either).
+    std::int32_t SymbolIndex(const std::string& name, Colour colour) {
+        if (!symbols_ || name.empty() || SameText(name, "None")) return kNoSymbol;
+        // A map, not a search of the list: a file may have as many named lines as it has lines.
+        const auto [entry, added] = symbolIndex_.emplace(std::make_pair(name, colour), std::int32_t(symbolList_.size()));
+        if (added) symbolList_.push_back(XpmSymbol{name, colour, {}});
+        return entry->second;
     }
 
     // Rows shorter than the width leave the rest black, longer ones are clipped, rows past the
@@ -213,19 +255,26 @@ private:
             const std::string_view text = StringOf(line);
             Colour* row = image.Row(y);
             const std::size_t pixels = std::min((text.size() + step - 1) / step, std::size_t(width_));
+            const std::uint32_t rowStart = std::uint32_t(y) * std::uint32_t(width_);
             if (step == 1) {
                 for (std::size_t x = 0; x < pixels; ++x) {
-                    const Colour c = singleKeys_[static_cast<unsigned char>(text[x])];
+                    const unsigned char k = static_cast<unsigned char>(text[x]);
+                    const Colour c = singleKeys_[k];
                     row[x] = c == kNoEntry ? kUnknownKey : c;
+                    if (singleSymbols_[k] != kNoSymbol) NoteSymbol(singleSymbols_[k], rowStart + std::uint32_t(x));
                 }
             } else {
                 for (std::size_t x = 0; x < pixels; ++x) {
                     auto found = keys_.find(PackKey(text.substr(x * step, step)));
-                    row[x] = found == keys_.end() ? kUnknownKey : found->second;
+                    row[x] = found == keys_.end() ? kUnknownKey : found->second.colour;
+                    if (found != keys_.end() && found->second.symbol != kNoSymbol)
+                        NoteSymbol(found->second.symbol, rowStart + std::uint32_t(x));
                 }
             }
         }
     }
+
+    void NoteSymbol(std::int32_t index, std::uint32_t pixel) { symbolList_[std::size_t(index)].pixels.push_back(pixel); }
 
     const std::vector<std::string>& lines_;
     std::string name_;
@@ -237,16 +286,24 @@ private:
     int charsPerPixel_ = 1;
     bool transparent_ = false;
     Colour singleKeys_[256];
-    std::unordered_map<std::uint64_t, Colour> keys_;
+    std::int32_t singleSymbols_[256];  // index into symbolList_ per key, kNoSymbol for none
+    struct KeyEntry {
+        Colour colour;
+        std::int32_t symbol;
+    };
+    std::unordered_map<std::uint64_t, KeyEntry> keys_;
+    XpmSymbols* symbols_;  // null: the caller wants no symbols
+    XpmSymbols symbolList_;
+    std::map<std::pair<std::string, Colour>, std::int32_t> symbolIndex_;  // into symbolList_
 };
 
 }  // namespace
 
-void ReadXpmLines(const std::vector<std::string>& lines, Bitmap& out, const std::string& name) {
-    XpmParser(lines, name).Read(out);
+void ReadXpmLines(const std::vector<std::string>& lines, Bitmap& out, const std::string& name, XpmSymbols* symbols) {
+    XpmParser(lines, name, symbols).Read(out);
 }
 
-void ReadXpm(const std::uint8_t* data, std::size_t size, Bitmap& out, const std::string& name) {
+void ReadXpm(const std::uint8_t* data, std::size_t size, Bitmap& out, const std::string& name, XpmSymbols* symbols) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= size; ++i) {
@@ -256,12 +313,12 @@ void ReadXpm(const std::uint8_t* data, std::size_t size, Bitmap& out, const std:
             start = i + 1;
         }
     }
-    ReadXpmLines(lines, out, name);
+    ReadXpmLines(lines, out, name, symbols);
 }
 
-void ReadXpmFile(const std::string& path, Bitmap& out) {
+void ReadXpmFile(const std::string& path, Bitmap& out, XpmSymbols* symbols) {
     const std::vector<std::uint8_t> bytes = ReadImageFile(path, kMaxFileSize);
-    ReadXpm(bytes.data(), bytes.size(), out, path);
+    ReadXpm(bytes.data(), bytes.size(), out, path, symbols);
 }
 
 }  // namespace vt

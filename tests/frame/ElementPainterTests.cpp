@@ -192,6 +192,19 @@ TEST_F(ElementPainterTest, CaptionThatDoesNotFitKeepsItsStartAndEndsWithAnEllips
     }
 }
 
+TEST_F(ElementPainterTest, RightAlignedCaptionEndsOnePixelInsideOrIsDrawnAsLeftWhenItDoesNotFit) {
+    TUIElement& caption = Add(kCodeCaption, {10, 4, 0, 20});
+    caption.NoImage = true;
+    caption.NormalBitmap = nullptr;
+    theme.RightCaption = true;
+    for (const auto& [right, expected] : {std::pair{60, "text 'Notes' at 29,5 clear 10,4,60,20"},
+                                          std::pair{41, "text 'Notes' at 11,5 clear 10,4,41,20"},
+                                          std::pair{40, "text 'N...' at 11,5 clear 10,4,40,20"}}) {
+        caption.Corner2 = {right, 20};
+        EXPECT_EQ(Paint(), (std::vector<std::string>{expected})) << right;
+    }
+}
+
 TEST_F(ElementPainterTest, RepaintDrawsEverythingThatMeetsTheAreaInListOrder) {
     Add(3, {0, 0, 100, 20});    // 0: a title bar under everything
     TUIElement& caption = Add(kCodeCaption, {4, 2, 80, 18});  // 1: the text runs under the button

@@ -13,7 +13,9 @@
 
 namespace vt::fuzz {
 
-inline void LoadThemeInput(const char* dataFolder, const char* fileName, const std::uint8_t* data, std::size_t size) {
+// `afterLoad` (if any) works on the loaded theme before it is dumped.
+inline void LoadThemeInput(const char* dataFolder, const char* fileName, const std::uint8_t* data, std::size_t size,
+                           void (*afterLoad)(ThemeState&) = nullptr) {
     static const std::string path = [&] {
         Quiet();
         return ScratchCopyOf(dataFolder) + "/" + fileName;
@@ -22,6 +24,7 @@ inline void LoadThemeInput(const char* dataFolder, const char* fileName, const s
     WriteFile(path, data, size);
     ThemeInspector inspector;
     inspector.Load(path, words);
+    if (afterLoad) afterLoad(CurrentTheme());
     (void)inspector.Dump();
 }
 

@@ -49,6 +49,7 @@ TEST(ElementCodes, StyleCondition) {
         bool inverted;
         std::uint32_t style;
         bool applies;
+        std::uint32_t absent = 0;
     } rows[] = {
         {0x00080000, false, 0x00CF0000, true},   // CLOSE on an overlapped window
         {0x00080000, false, 0x00C00000, false},  // no system menu
@@ -58,11 +59,16 @@ TEST(ElementCodes, StyleCondition) {
         {0, true, 0, false},                     // nor does !ERROR
         {0xFFFFFFFF, false, 0, false},           // a window without any style bit
         {0xFFFFFFFF, true, 0x00C00000, true},
+        // An imported maximise button gives way to its toggled twin on a maximised window.
+        {0x00010000, false, 0x00CF0000, true, 0x01000000},
+        {0x00010000, false, 0x01CF0000, false, 0x01000000},
+        {0x00010000, true, 0x01C00000, false, 0x01000000},  // absent bits win over an inverted condition too
     };
     for (const Row& row : rows) {
         TUIElement e;
         e.StyleMask = row.mask;
         e.Inverted = row.inverted;
+        e.AbsentStyle = row.absent;
         EXPECT_EQ(ElementApplies(e, row.style), row.applies)
             << std::hex << "mask " << row.mask << " inverted " << row.inverted << " style " << row.style;
     }

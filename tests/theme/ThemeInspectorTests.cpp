@@ -44,6 +44,9 @@ const DumpCase kDumpCases[] = {
     // button set around the title (stick and hide without images), shade as roll-up, text colours
     // given as a colour and as a GTK name.
     {"xfwm4/juniper/themerc", "xfwm4/juniper/themerc.dump", true},
+    // xfwm4 with symbolic colours (dumped as the files give them), the maximise button's toggled
+    // twin for maximised windows, right-aligned title text.
+    {"xfwm4/marram/themerc", "xfwm4/marram/themerc.dump", true},
 };
 
 TEST(ThemeInspector, DumpsOurThemesAsExpected) {

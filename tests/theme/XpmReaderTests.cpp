@@ -110,6 +110,24 @@ TEST(XpmReader, PixelKeys) {
 }
 
 // The layouts real theme images are written in, which the reader must keep reading.
+// Symbolic names are listed with the pixels they colour, for recolouring; the bitmap keeps the
+// lines' own colours.
+TEST(XpmReader, SymbolicNamesListTheirPixels) {
+    XpmSymbols symbols;
+    Bitmap b;
+    ReadXpmLines({"x", "\"3 2 6 2\",", "\"aa c #FF0000 s active_color_1\",", "\"bb c None s active_color_2\",",
+                  "\"cc c #00FF00\",", "\"dd s unused_name c #0000FF\",", "\"ee c #FFFFFF s active_color_1\",",
+                  "\"ff c #FF0000 s active_color_1\",", "\"aabbcc\",", "\"eeffaa\"};"},
+                 b, "t.xpm", &symbols);
+    EXPECT_EQ(RowsOf(b), (Rows{{kRed, kMagenta, kGreen}, {kWhite, kRed, kRed}}));
+    ASSERT_EQ(symbols.size(), 2u) << "see-through and unused names are not listed";
+    EXPECT_EQ(symbols[0].name, "active_color_1");
+    EXPECT_EQ(symbols[0].colour, kRed);
+    EXPECT_EQ(symbols[0].pixels, (std::vector<std::uint32_t>{0, 4, 5})) << "two lines of one name and colour share it";
+    EXPECT_EQ(symbols[1].colour, kWhite);
+    EXPECT_EQ(symbols[1].pixels, (std::vector<std::uint32_t>{3}));
+}
+
 TEST(XpmReader, LayoutsOfRealFiles) {
     const Lines colours = {"\"a c #FF0000\",", "\"b c #0000FF\","};
     auto file = [&](const std::string& values, const Lines& rows) {

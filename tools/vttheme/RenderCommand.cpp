@@ -12,6 +12,7 @@
 #include "graphics/win32/GdiResources.h"
 #include "menu/win32/Menus.h"
 #include "script/drawing/DrawingContext.h"
+#include "theme/win32/WindowsSystemColours.h"
 
 namespace vt {
 namespace {
@@ -59,6 +60,7 @@ int RenderCommand(const std::vector<std::string>& args, const std::vector<WordRe
     const int loaded = inspector.Errors().empty() ? 0 : 1;
 
     ThemeState& theme = CurrentTheme();
+    ApplySystemColours(theme, WindowsSystemColours());  // as the module does after a load
     if (!theme.Elements || theme.Elements->Count() == 0) return Fail(loaded ? 1 : 3, options.theme + ": no elements to draw");
 
     FrameLook look{!options.inactive, -1, -1};

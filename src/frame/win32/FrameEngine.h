@@ -96,6 +96,10 @@ public:
         (void)window; (void)first; (void)second; (void)active;
     }
     virtual void RunIdleScripts(HWND window, bool active) { (void)window; (void)active; }
+    // The user changed the colour scheme (WM_SYSCOLORCHANGE, which every top-level window hears):
+    // the theme's colours that follow it are made again, once for the process. The caller
+    // repaints its window.
+    virtual void SystemColoursChanged() {}
     virtual LRESULT HitTest(HWND window, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcA(window, WM_NCHITTEST, wParam, lParam);
     }

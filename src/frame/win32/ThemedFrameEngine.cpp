@@ -27,6 +27,7 @@
 #include "theme/ThemeLoader.h"
 #include "theme/ThemeWords.h"
 #include "theme/win32/ThemeLock.h"
+#include "theme/win32/WindowsSystemColours.h"
 
 namespace vt {
 namespace {
@@ -136,6 +137,7 @@ void ThemedFrameEngine::LoadTheme() {
     } catch (const std::exception&) {
         // The file could not be read as a whole: the process stays without a theme.
     }
+    ApplySystemColours(theme_, WindowsSystemColours());  // no GDI form of the theme exists yet
     settings_.calcScripts = HasCalcRectWords(theme_);  // event words are bound by the end of the load
     PrepareScaledImages();
     loaded_.store(theme_.ThemeLoaded, std::memory_order_release);
@@ -200,6 +202,13 @@ void ThemedFrameEngine::RepaintElements(HWND window, std::intptr_t first, std::i
 void ThemedFrameEngine::RunIdleScripts(HWND window, bool active) {
     ThemeGuard guard;
     vt::RunIdleScripts(Tools(), window, active);
+}
+
+void ThemedFrameEngine::SystemColoursChanged() {
+    ThemeGuard guard;
+    // The GDI forms were made from the old pixels. Dropping all of them is simplest and cheap:
+    // a colour change is rare, and the next paint makes again only what it draws.
+    if (!ApplySystemColours(theme_, WindowsSystemColours()).empty()) resources_.Clear();
 }
 
 LRESULT ThemedFrameEngine::CalcClientArea(HWND window, WPARAM wParam, LPARAM lParam) {

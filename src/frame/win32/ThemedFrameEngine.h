@@ -40,6 +40,7 @@ public:
     void PaintFrame(HWND window, bool active) override;
     void RepaintElements(HWND window, std::intptr_t first, std::intptr_t second, bool active) override;
     void RunIdleScripts(HWND window, bool active) override;
+    void SystemColoursChanged() override;
     LRESULT CalcClientArea(HWND window, WPARAM wParam, LPARAM lParam) override;
 
     LRESULT HitTest(HWND window, WPARAM wParam, LPARAM lParam) override;

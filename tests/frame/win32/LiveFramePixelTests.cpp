@@ -2,7 +2,8 @@
 // theme: after every step of a pointer path the frame's pixels equal a full repaint of the same
 // state; the preview of vttheme render equals the live frame; long titles end with "..."; a
 // maximised window fills the work area; each kind of window is framed or left alone; a title that
-// changes all the time never shows the system's caption.
+// changes all the time never shows the system's caption; a colour scheme change recolours the
+// symbolic colours of an xfwm4 theme live; a maximised window shows the toggled maximise button.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,6 +25,7 @@
 #include "common/win32/UniqueHandle.h"
 #include "graphics/PngReader.h"
 #include "graphics/win32/GdiGuards.h"
+#include "theme/GtkShade.h"
 
 namespace vt {
 namespace {
@@ -122,6 +124,7 @@ std::vector<ThemeCase> Themes() {
         {"birch (kwm)", test::SourcePath("themes/birch/themerc")},
         {"kde1 (kwm test theme)", test::SourcePath("tests/theme/data/kwm/kde1/themerc")},
         {"juniper (xfwm4 test theme)", test::SourcePath("tests/theme/data/xfwm4/juniper/themerc")},
+        {"marram (xfwm4, symbolic colours)", test::SourcePath("tests/theme/data/xfwm4/marram/themerc")},
     };
     if (GetFileAttributesA("Z:\\usr\\share\\themes\\Greybird\\xfwm4\\themerc") != INVALID_FILE_ATTRIBUTES)
         themes.push_back({"Greybird (xfwm4)", "Z:\\usr\\share\\themes\\Greybird\\xfwm4\\themerc"});
@@ -527,6 +530,77 @@ TEST_F(LiveFrame, ATitleChangedAHundredTimesASecondNeverShowsTheSystemsCaption) 
     EXPECT_GT(samples.load(), 1000);
     EXPECT_EQ(systemSeen.load(), 0) << "of " << samples.load() << " samples";
     EXPECT_EQ(AgainstFullPaint(w), "");
+}
+
+// Marram (tests/theme/data/xfwm4/marram): its title band is active_color_1 below a first row of a
+// fixed colour, its left border active_hilight_2 at x = 1, its close button active_color_1 with a
+// glyph of active_text_color; the maximise button's toggled image has a second box.
+constexpr COLORREF kMarramFixed = test::Rgb(0x20, 0x30, 0x40);
+
+// Sets system colours for the scope of a test and puts the previous ones back.
+class SystemColoursChange {
+public:
+    SystemColoursChange(std::vector<int> which, std::vector<COLORREF> colours) : which_(std::move(which)) {
+        for (int index : which_) previous_.push_back(GetSysColor(index));
+        SetSysColors(int(which_.size()), which_.data(), colours.data());
+    }
+    ~SystemColoursChange() { SetSysColors(int(which_.size()), which_.data(), previous_.data()); }
+    SystemColoursChange(const SystemColoursChange&) = delete;
+    SystemColoursChange& operator=(const SystemColoursChange&) = delete;
+
+private:
+    std::vector<int> which_;
+    std::vector<COLORREF> previous_;
+};
+
+TEST_F(LiveFrame, AColourSchemeChangeRecoloursSymbolicColoursWithoutAThemeReload) {
+    UseTheme(test::SourcePath("tests/theme/data/xfwm4/marram/themerc"));
+    HWND first = Open(kTitle);
+    HWND second = Open("Second");
+    auto check = [&](const char* when) {
+        const COLORREF caption = GetSysColor(COLOR_ACTIVECAPTION), inactive = GetSysColor(COLOR_INACTIVECAPTION);
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        for (HWND w : {first, second}) {
+            const bool active = w == second;  // opened last
+            SCOPED_TRACE(std::string(when) + (active ? ", active window" : ", inactive window"));
+            EXPECT_EQ(test::WindowPixel(w, 40, 0), kMarramFixed) << "a colour without a name stays";
+            EXPECT_EQ(test::WindowPixel(w, 40, 8), active ? caption : inactive);
+            EXPECT_EQ(test::WindowPixel(w, 1, 60), LightColour(face));
+            EXPECT_EQ(AgainstFullPaint(w), "");
+        }
+    };
+    check("before");
+    {
+        SystemColoursChange change({COLOR_ACTIVECAPTION, COLOR_INACTIVECAPTION, COLOR_BTNFACE},
+                                   {test::Rgb(200, 40, 90), test::Rgb(30, 120, 60), test::Rgb(90, 60, 150)});
+        ASSERT_EQ(GetSysColor(COLOR_ACTIVECAPTION), test::Rgb(200, 40, 90));
+        test::PumpMessages();
+        check("after the change");
+    }
+    test::PumpMessages();
+    check("after the colours came back");
+}
+
+TEST_F(LiveFrame, AMaximisedWindowShowsTheToggledMaximiseButton) {
+    UseTheme(test::SourcePath("tests/theme/data/xfwm4/marram/themerc"));
+    HWND w = Open(kTitle);
+    // The maximise button lies at TR:-40,2; the toggled glyph has ink at (6,3) where the plain
+    // one shows its face.
+    auto glyphPixel = [w] {
+        RECT r{};
+        GetWindowRect(w, &r);
+        return test::WindowPixel(w, r.right - r.left - 40 + 6, 2 + 3);
+    };
+    const COLORREF face = GetSysColor(COLOR_ACTIVECAPTION), ink = GetSysColor(COLOR_CAPTIONTEXT);
+    ASSERT_NE(face, ink);
+    EXPECT_EQ(glyphPixel(), face);
+    ShowWindow(w, SW_MAXIMIZE);
+    test::PumpMessages();
+    EXPECT_EQ(glyphPixel(), ink);
+    EXPECT_EQ(AgainstFullPaint(w), "");
+    ShowWindow(w, SW_RESTORE);
+    test::PumpMessages();
+    EXPECT_EQ(glyphPixel(), face);
 }
 
 // Run with the screen at 150 % and 200 % (the prefix's LogPixels; see run_scaled_frame_tests.sh),

@@ -176,7 +176,7 @@ TEST_F(RealModuleFrame, WinemineIsSkinnedAndClosesNormally) {
     EXPECT_FALSE(test::InWindowRegion(mine.Window(), 0, 0)) << "shaped by the theme";
     library_.RemoveHook();
     EXPECT_TRUE(WaitFor([&] { return test::InWindowRegion(mine.Window(), 0, 0); })) << "its own shape back";
-    // The region goes back first, the frame right after it.
+    // The shape comes back first; the frame is computed again just after it, on Winemine's thread.
     EXPECT_TRUE(WaitFor([&] { return test::ClientInWindow(mine.Window()).left != 4; })) << "and its own frame";
     EXPECT_TRUE(mine.CloseNormally());
 }
