@@ -115,16 +115,21 @@ void AnswerGetInstance(ModuleState& state, HWND window) {
     state.sharedArea.WriteInstancePath(path.data(), path.size());
 }
 
+bool IsThisThreads(HWND window) { return GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId(); }
+
 }  // namespace
 
 LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
     HHOOK self = nullptr;
     try {
         const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (code >= 0 && sent && MayConcernHook(sent->message) && EnsureModuleStarted()) {
+        // Windows runs a hook of the other bitness in the controller's process, for windows that
+        // are not ours to touch.
+        if (code >= 0 && sent && MayConcernHook(sent->message) && IsThisThreads(sent->hwnd) && EnsureModuleStarted()) {
             ModuleState& state = *ModuleStateIfStarted();
             self = state.hookHandle.get();
             if (state.sharedArea.NewWindowsEnabled()) SelectWindow(state, *sent);
+            if (sent->message == Messages().unhook) state.threadHooks.RemoveFromThisThread();
             if (state.sharedArea.IsMapped()) {
                 StandDownHoverWindow(state, *sent);
                 if (sent->message == Messages().getInstance) {
@@ -136,6 +141,17 @@ LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
     } catch (...) {
     }
     return CallNextHookEx(self, code, wParam, lParam);
+}
+
+LRESULT CALLBACK ThreadHookStarter(int code, WPARAM wParam, LPARAM lParam) {
+    try {
+        if (code >= 0 && EnsureModuleStarted()) {
+            ModuleState& state = *ModuleStateIfStarted();
+            if (state.sharedArea.NewWindowsEnabled()) state.threadHooks.EnsureOnThisThread(HookProc);
+        }
+    } catch (...) {
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace vt

@@ -92,6 +92,7 @@ void EndModule(bool processTerminating) {
     ModuleState& state = *g_state;
     // A controller that unloads us without RemoveHook leaves no hook pointing into freed code.
     RunStep([&] { state.hookHandle.reset(); });
+    RunStep([&] { state.threadHooks.RemoveAll(); });
     RunStep([&] { state.registry.UnsubclassAll(SubclassRegistry::RegionReset::CallingThreadOnly); });
     RunStep([&] {
         state.sharedArea.Close();
