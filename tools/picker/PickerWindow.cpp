@@ -386,6 +386,12 @@ LRESULT PickerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         UpdateStatus();
         return 0;
     case kExitMessage: PostQuitMessage(0); return 0;
+    case WM_NEXTDLGCTL:
+        // What a dialog's own procedure does; IsDialogMessage sends it for a label's mnemonic
+        // (the focus goes to the control after the label).
+        if (LOWORD(lParam)) SetFocus(reinterpret_cast<HWND>(wParam));
+        else SetFocus(GetNextDlgTabItem(window_, GetFocus(), wParam != 0));
+        return 0;
     case WM_CLOSE:
         // With its icon in the notification area, the picker stays there (Exit ends it).
         if (options_.tray && trayIcon_) ShowWindow(window_, SW_HIDE);
