@@ -329,7 +329,13 @@ void PickerWindow::WriteReport(DWORD previewMs) const {
     if (options_.reportPath.empty()) return;
     FILE* file = std::fopen(options_.reportPath.c_str(), "w");
     if (!file) return;
-    std::fprintf(file, "previews %u ms %lu\n", unsigned(themes_.size()), previewMs);
+    // From the process's creation, as the system recorded it, to now.
+    FILETIME created{}, unused{}, now{};
+    GetProcessTimes(GetCurrentProcess(), &created, &unused, &unused, &unused);
+    GetSystemTimeAsFileTime(&now);
+    auto ticks = [](const FILETIME& time) { return (ULONGLONG(time.dwHighDateTime) << 32) | time.dwLowDateTime; };
+    unsigned long sinceStart = static_cast<unsigned long>((ticks(now) - ticks(created)) / 10000);
+    std::fprintf(file, "previews %u ms %lu since-start %lu\n", unsigned(themes_.size()), previewMs, sinceStart);
     for (const ThemeEntry& theme : themes_) {
         std::fprintf(file, "theme %s|%s|current=%d|errors=%u|preview=%dx%d|visible=%u\n", theme.name.c_str(),
                      theme.path.c_str(), SamePath(theme.path, current_) ? 1 : 0, unsigned(theme.errors.size()),
