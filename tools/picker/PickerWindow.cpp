@@ -18,6 +18,7 @@ namespace {
 constexpr UINT kTrayMessage = WM_APP + 10;
 constexpr UINT kTrayId = 1;
 constexpr int kMargin = 10;
+constexpr UINT_PTR kStatusTimer = 1;
 
 PickerWindow* g_picker = nullptr;  // the one window of the process, for its procedure
 
@@ -120,6 +121,8 @@ int PickerWindow::Run() {
     FillRules();
     UpdateStatus();
     SetFocus(Item(kThemeList));
+    // The halves start and stop in their own time (and vtctl may be used beside the picker).
+    SetTimer(window_, kStatusTimer, 1000, nullptr);
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -303,19 +306,21 @@ void PickerWindow::FillRules() {
 }
 
 void PickerWindow::UpdateStatus(const std::string& message) {
+    if (!message.empty()) lastMessage_ = message;
     bool on32 = ControllerCalls::Running(32), on64 = ControllerCalls::Running(64);
     std::string state = on32 || on64 ? std::string("Veltrane is on (") + (on32 ? "32-bit" : "") +
                                            (on32 && on64 ? " and " : "") + (on64 ? "64-bit" : "") + " programs)."
                                      : "Veltrane is off.";
-    SetWindowTextA(Item(kStatus), (state + (message.empty() ? "" : " " + message)).c_str());
-    SetWindowTextA(Item(kStartStop), on32 || on64 ? "S&top" : "&Start");
+    std::string text = state + (lastMessage_.empty() ? "" : " " + lastMessage_);
+    if (text != WindowText(Item(kStatus))) SetWindowTextA(Item(kStatus), text.c_str());
+    SetWindowTextA(Item(kStartStop), on32 || on64 ? "St&op" : "&Start");
 }
 
 void PickerWindow::ShowTrayMenu() {
     HMENU menu = CreatePopupMenu();
     bool running = ControllerCalls::Running(32) || ControllerCalls::Running(64);
     AppendMenuA(menu, MF_STRING, kTrayThemes, "&Themes...");
-    AppendMenuA(menu, MF_STRING, kTrayStartStop, running ? "S&top" : "&Start");
+    AppendMenuA(menu, MF_STRING, kTrayStartStop, running ? "St&op" : "&Start");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, kTrayExit, "E&xit");
     POINT at{};
@@ -392,6 +397,9 @@ LRESULT PickerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         UpdateStatus();
         return 0;
     case kExitMessage: PostQuitMessage(0); return 0;
+    case WM_TIMER:
+        if (wParam == kStatusTimer) UpdateStatus();
+        return 0;
     case WM_NEXTDLGCTL:
         // What a dialog's own procedure does; IsDialogMessage sends it for a label's mnemonic
         // (the focus goes to the control after the label).

@@ -82,6 +82,7 @@ private:
     ControllerCalls calls_;
     std::vector<ThemeEntry> themes_;
     std::string current_;
+    std::string lastMessage_;  // what the last action said, after the state in the status line
     HWND window_ = nullptr;
     UniqueHandle<ImageListTraits> images_;
     UniqueGdiObject font_;
