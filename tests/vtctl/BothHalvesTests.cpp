@@ -44,10 +44,9 @@ protected:
         }
     }
     void TearDown() override {
-        if (resident_) {
-            Vtctl("x86", "stop");
-            resident_->Wait(15000);
-        }
+        // Whatever still runs (a partner outlives a killed controller): stopped, both halves.
+        if (!package_.empty()) Vtctl("x86", "stop");
+        if (resident_) resident_->Wait(15000);
         if (!package_.empty()) {
             EXPECT_TRUE(test::TakeClosedBoxes().empty()) << "no message box may appear";
         }
@@ -137,6 +136,33 @@ TEST_P(BothHalvesTest, EitherHalfStartsBothThemePinAndExclusionReachBothStopRest
 }
 
 INSTANTIATE_TEST_SUITE_P(StartedFrom, BothHalvesTest, ::testing::ValuesIn(kHalves));
+
+class BothHalvesRecoveryTest : public BothHalvesTest {};
+
+// The 32-bit controller ended without its stop while programs are skinned: its partner goes on, and
+// the next start takes over beside it.
+TEST_F(BothHalvesRecoveryTest, KilledHalfStartsAgainBesideItsRunningPartner) {
+    resident_ = std::make_unique<VtctlRun>(Path("x86", "vtctl.exe"), "start");
+    ASSERT_TRUE(WaitFor([&] { return Contains(resident_->Out(), "partner started"); }, 20000)) << resident_->Err();
+    ASSERT_TRUE(StartProbes());
+    ASSERT_EQ(NotSkinned(), "");
+    resident_.reset();  // killed: no stop, no RemoveHook
+    for (ProbeProcess& probe : probes_) EXPECT_EQ(probe.Close(), 0) << "a skinned program outlives its controller";
+
+    resident_ = std::make_unique<VtctlRun>(Path("x86", "vtctl.exe"), "start");
+    ASSERT_TRUE(WaitFor([&] { return Contains(resident_->Out(), "vtctl stop"); }, 20000)) << resident_->Err();
+    EXPECT_TRUE(Contains(resident_->Out(), "the 64-bit controller runs already")) << resident_->Out();
+    ASSERT_TRUE(StartProbes());
+    EXPECT_EQ(NotSkinned(), "") << "after the restart, these probes were not subclassed";
+    EXPECT_EQ(Vtctl("x86", "stop").code, ctl::kDone);
+    resident_->Wait(15000);
+    resident_.reset();
+    for (ProbeProcess& probe : probes_) {
+        EXPECT_TRUE(Has(probe.WaitForState([](LRESULT s) { return Has(s, probe::kProcedureIsOwn); }, kWaitMs),
+                        probe::kProcedureIsOwn));
+        EXPECT_EQ(probe.Close(), 0);
+    }
+}
 
 }  // namespace
 }  // namespace vt

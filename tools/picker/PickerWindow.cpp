@@ -119,7 +119,12 @@ int PickerWindow::Run() {
     FillList();
     WriteReport(GetTickCount() - started);
     FillRules();
-    UpdateStatus();
+    DWORD folder = GetFileAttributesA(options_.themesFolder.c_str());
+    if (folder == INVALID_FILE_ATTRIBUTES || !(folder & FILE_ATTRIBUTE_DIRECTORY)) {
+        UpdateStatus("No themes folder at " + options_.themesFolder + ": add theme files with Add theme file.");
+    } else {
+        UpdateStatus();
+    }
     SetFocus(Item(kThemeList));
     // The halves start and stop in their own time (and vtctl may be used beside the picker).
     SetTimer(window_, kStatusTimer, 1000, nullptr);

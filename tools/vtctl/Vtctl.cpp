@@ -151,7 +151,12 @@ int Start(const Request& request) {
     options.modulePath = ModulePath();
     options.tickMs = request.tickMs;
     std::string partner = request.partner ? std::string() : PartnerPath();
-    if (!partner.empty() && FileThere(partner)) options.partnerPath = partner;
+    const int partnerBits = kOwnBits == 32 ? 64 : 32;
+    if (!partner.empty() && FileThere(partner)) {
+        // A partner left running (this half was ended without its stop, say) goes on as it is.
+        if (ControllerRunning(partnerBits)) Say("partner: the " + std::to_string(partnerBits) + "-bit controller runs already");
+        else options.partnerPath = partner;
+    }
     return RunResident(options);
 }
 
