@@ -4,8 +4,9 @@
 #   win32:  veltrane.dll for 32-bit Windows, the tools and the Win32 test programs (build/win32)
 #   win64:  the same sources for 64-bit Windows (build/win64), used for the Wine tests on machines
 #           that cannot run 32-bit programs
-#   all:    native and win32; where this machine cannot run 32-bit programs, the win32 tree
-#           builds only what ships and win64 is built for the Wine tests
+#   all:    native and win32 (with win64's module, vtctl and probe for the tests of both halves);
+#           where this machine cannot run 32-bit programs, the win32 tree builds only what ships
+#           and win64 is built for the Wine tests
 # Each configure and build has a time limit (VT_BUILD_TIMEOUT seconds, default 3600).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -23,7 +24,7 @@ tree() {  # tree NAME TOOLCHAIN|- [TARGET...]
     { echo "build: building $1 failed or ran out of time (${limit}s)" >&2; return 1; }
 }
 # What ships (and what its static checks need) when the 32-bit tree's tests cannot run here.
-shipped=(veltrane vtcontroller vtprobe vtforth vttheme vtctl)
+shipped=(veltrane vtcontroller vtprobe vtforth vttheme vtctl vtthemes)
 case "$what" in
   native) tree native - ;;
   win32) tree win32 toolchain-mingw-i686.cmake ;;
@@ -35,6 +36,8 @@ case "$what" in
       tree win64 toolchain-mingw-x86_64.cmake
     else
       tree win32 toolchain-mingw-i686.cmake
+      # The 64-bit half, for the package and the tests that run both halves together.
+      tree win64 toolchain-mingw-x86_64.cmake veltrane vtctl vtprobe
     fi
     ;;
   *) echo "usage: $0 [native|win32|win64|all]" >&2; exit 2 ;;

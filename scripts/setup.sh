@@ -31,8 +31,10 @@ install cmake g++ make python3 googletest libgtest-dev \
         wine wine64 xvfb xauth x11-utils imagemagick gforth libc6:i386 \
         zlib1g-dev libz-mingw-w64-dev \
         xfwm4 greybird-gtk-theme xfconf dbus-bin \
+        nsis \
         clang-14 libclang-rt-14-dev   # scripts/fuzz.sh: clang 14, libFuzzer and the sanitizer runtimes
-# zlib: static, for the PNG reader. xfconf and dbus-bin: xfwm4 itself for scripts/compare-xfwm4.sh.
+# nsis: makensis builds the setup program (scripts/package.sh). zlib: static, for the PNG reader.
+# xfconf and dbus-bin: xfwm4 itself for scripts/compare-xfwm4.sh.
 # xfwm4 and greybird-gtk-theme: real xfwm4 themes that the
 # import tests load from /usr/share/themes (never copied into the repo).
 

@@ -24,7 +24,8 @@ void InstallHook() {
     state->registry.UnsubclassAll();
     UniqueRegistryKey key = OpenConfigKey();
     if (!key || !ReadEnabled(key.get())) return;
-    state->hookHandle.reset(SetWindowsHookExA(WH_CALLWNDPROC, HookProc, ModuleInstance(), 0));
+    if (BesideOtherBitness()) state->hookHandle.reset(SetWindowsHookExA(WH_CBT, ThreadHookStarter, ModuleInstance(), 0));
+    else state->hookHandle.reset(SetWindowsHookExA(WH_CALLWNDPROC, HookProc, ModuleInstance(), 0));
     InstallAllControls();
 }
 
@@ -34,6 +35,7 @@ void RemoveHook() {
     state->registry.UnsubclassAll();
     PostMessageA(HWND_BROADCAST, Messages().unhook, 0, 0);
     state->hookHandle.reset();
+    state->threadHooks.RemoveAll();
 }
 
 void GetThemeInfo(char* buffer, std::uint32_t size) {

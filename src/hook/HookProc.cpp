@@ -113,6 +113,8 @@ void AnswerGetInstance(ModuleState& state, HWND window) {
     state.sharedArea.WriteInstancePath(path.data(), path.size());
 }
 
+bool IsThisThreads(HWND window) { return GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId(); }
+
 }  // namespace
 
 LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
@@ -120,14 +122,17 @@ LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
     try {
         const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
         // The state is asked for once: a real unload on another thread may end it between two
-        // questions, and the started one answers null from then on.
-        ModuleState* started = code >= 0 && sent && MayConcernHook(sent->message) && EnsureModuleStarted()
+        // questions, and the started one answers null from then on. Windows runs a hook of the
+        // other bitness in the controller's process, for windows that are not ours to touch.
+        ModuleState* started = code >= 0 && sent && MayConcernHook(sent->message) && IsThisThreads(sent->hwnd) &&
+                                       EnsureModuleStarted()
                                    ? ModuleStateIfStarted()
                                    : nullptr;
         if (started) {
             ModuleState& state = *started;
             self = state.hookHandle.get();
             if (state.sharedArea.NewWindowsEnabled()) SelectWindow(state, *sent);
+            if (sent->message == Messages().unhook) state.threadHooks.RemoveFromThisThread();
             if (state.sharedArea.IsMapped()) {
                 StandDownHoverWindow(state, *sent);
                 if (sent->message == Messages().getInstance) {
@@ -139,6 +144,17 @@ LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
     } catch (...) {
     }
     return CallNextHookEx(self, code, wParam, lParam);
+}
+
+LRESULT CALLBACK ThreadHookStarter(int code, WPARAM wParam, LPARAM lParam) {
+    try {
+        if (code >= 0 && EnsureModuleStarted()) {
+            ModuleState& state = *ModuleStateIfStarted();
+            if (state.sharedArea.NewWindowsEnabled()) state.threadHooks.EnsureOnThisThread(HookProc);
+        }
+    } catch (...) {
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace vt

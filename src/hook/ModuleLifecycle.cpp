@@ -97,6 +97,7 @@ void EndModule(bool processTerminating) {
     PumpingLockTry themeFree(ThemeLock());
     // A controller that unloads us without RemoveHook leaves no hook pointing into freed code.
     RunStep([&] { state.hookHandle.reset(); });
+    RunStep([&] { state.threadHooks.RemoveAll(); });
     RunStep([&] { state.registry.UnsubclassAll(SubclassRegistry::RegionReset::CallingThreadOnly); });
     RunStep([&] {
         state.sharedArea.Close();

@@ -11,6 +11,7 @@
 #include "hook/ExclusionLists.h"
 #include "common/win32/SharedArea.h"
 #include "hook/SubclassRegistry.h"
+#include "hook/ThreadHooks.h"
 #include "menu/win32/Menus.h"
 
 namespace vt {
@@ -24,6 +25,7 @@ struct ModuleState {
     std::unique_ptr<TMenus> menus;            // the menu bars and window menus of skinned windows
     std::unique_ptr<FrameEngine> frame;       // never null; tests may put a fake in its place
     UniqueHook hookHandle;      // set by InstallHook, in the controller's process only
+    ThreadHooks threadHooks;    // a 32-bit program's on 64-bit Windows (see ThreadHooks.h)
     // Any GUI thread may receive a theme change: the one that moves the identity on switches.
     std::atomic<std::int32_t> lastThemeId{-1};
     // Counts the theme switches acted on; a window whose record has an older count has not

@@ -13,6 +13,7 @@
 #include "FrameTestSupport.h"
 #include "HookTestSupport.h"
 #include "ProbeProcess.h"
+#include "VtctlRun.h"
 #include "common/win32/SharedArea.h"
 #include "common/win32/UniqueHandle.h"
 #include "frame/ThemesConfig.h"
@@ -24,94 +25,17 @@ namespace {
 
 constexpr DWORD kWaitMs = 8000;
 
+using test::Contains;
+using test::NoCr;
+using test::ReadFileText;
+using test::Result;
+using test::VtctlRun;
 using test::WaitFor;
-
-std::string ReadFileText(const std::string& path) {
-    std::string text;
-    UniqueFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr));
-    char buffer[4096];
-    DWORD got = 0;
-    while (file && ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
-    return text;
-}
-
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-// Console output with its line breaks as LF (the C library writes CR LF).
-std::string NoCr(std::string text) {
-    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-    return text;
-}
 
 struct FindTraits {
     using Handle = HANDLE;
     static Handle None() noexcept { return INVALID_HANDLE_VALUE; }
     static void Close(Handle handle) noexcept { FindClose(handle); }
-};
-
-// One run of vtctl with its stdout and stderr going to files of its own.
-class VtctlRun {
-public:
-    VtctlRun(const std::string& exe, const std::string& args) {
-        static int counter = 0;
-        char temp[MAX_PATH + 1] = {};
-        GetTempPathA(MAX_PATH, temp);
-        std::string base = std::string(temp) + "vtctl-run-" + std::to_string(GetCurrentProcessId()) + "-" +
-                           std::to_string(++counter);
-        outPath_ = base + ".out";
-        errPath_ = base + ".err";
-        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-        UniqueFileHandle out(CreateFileA(outPath_.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                                         CREATE_ALWAYS, 0, nullptr));
-        UniqueFileHandle err(CreateFileA(errPath_.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                                         CREATE_ALWAYS, 0, nullptr));
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = out.get();
-        startup.hStdError = err.get();
-        std::string line = "\"" + exe + "\" " + args;
-        PROCESS_INFORMATION info{};
-        if (out && err &&
-            CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info)) {
-            CloseHandle(info.hThread);
-            process_.reset(info.hProcess);
-        }
-    }
-    ~VtctlRun() {
-        if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
-            TerminateProcess(process_.get(), 99);
-            WaitForSingleObject(process_.get(), 5000);
-        }
-        process_.reset();
-        DeleteFileA(outPath_.c_str());
-        DeleteFileA(errPath_.c_str());
-    }
-    // The exit status, or -1 when it did not end in time (it is then ended).
-    int Wait(DWORD timeoutMs = 20000) {
-        if (!process_) return -2;
-        if (WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0) {
-            TerminateProcess(process_.get(), 99);
-            WaitForSingleObject(process_.get(), 5000);
-            return -1;
-        }
-        DWORD code = 0;
-        GetExitCodeProcess(process_.get(), &code);
-        return int(code);
-    }
-    bool Running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
-    std::string Out() const { return ReadFileText(outPath_); }
-    std::string Err() const { return ReadFileText(errPath_); }
-
-private:
-    UniqueKernelHandle process_;
-    std::string outPath_, errPath_;
-};
-
-struct Result {
-    int code;
-    std::string out, err;
 };
 
 class VtctlTest : public ::testing::Test {
@@ -139,9 +63,7 @@ protected:
     }
 
     Result Vtctl(const std::string& args) {
-        VtctlRun run(exe_, args);
-        int code = run.Wait();
-        return {code, run.Out(), run.Err()};
+        return test::RunToEnd(exe_, args);
     }
     // `vtctl start ARGS`, resident until the test stops it; true once status says it runs.
     bool StartResident(const std::string& args = "") {

@@ -21,7 +21,9 @@ UniqueRegistryKey OpenConfigSubkey(bool create) {
 }  // namespace
 
 std::optional<std::string> ReadControllerValue(const char* name) {
-    UniqueRegistryKey key = OpenConfigKey();
+    // Opened, not created: asking (vtctl status after an uninstall, say) leaves no key behind.
+    UniqueRegistryKey key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kConfigKeyPath, 0, KEY_READ, key.put()) != ERROR_SUCCESS) key.release();
     std::string text;
     if (!key || !ReadConfigString(key.get(), name, text)) return std::nullopt;
     return text;

@@ -8,6 +8,12 @@
 // themselves: every window skinned (its client area moved by the theme's frame), still
 // answering, the typed text intact, and every frame back after the stop. The last line is
 // "demo passed" or "demo FAILED: ..." (the exit status says the same).
+//
+// vtdemo --tour SETUP OUTDIR: the product as a user installs it, in a Wine prefix with both
+// bitnesses: SETUP /S; Veltrane Themes opened, started and a theme applied by clicks; a 64-bit and
+// a 32-bit Notepad side by side, both skinned; a pin made in the picker reaching both; the
+// uninstaller run while they are skinned, every frame back. OUTDIR\tour.log ends "tour passed" or
+// "tour FAILED: ...", OUTDIR\tour-shots.txt lists the screenshots.
 #include <windows.h>
 
 #include <cstdio>
@@ -81,8 +87,8 @@ public:
     }
     bool StartResident(const std::string& arguments) { return resident_.Start("\"" + vtctl_ + "\" " + arguments); }
     const DemoProcess& Resident() const { return resident_; }
-    bool OpenShots() {
-        shots_.open(out_ + "\\shots.txt", std::ios::binary | std::ios::trunc);
+    bool OpenShots(const std::string& name = "shots.txt") {
+        shots_.open(out_ + "\\" + name, std::ios::binary | std::ios::trunc);
         return bool(shots_);
     }
 
@@ -240,13 +246,212 @@ int Run(int argc, char** argv) {
     return 1;
 }
 
+
+// ---- The product tour: the same user, with the setup program and the picker, both bitnesses ----
+
+// Where a button of another process's window lies on the screen: its centre.
+POINT CentreOf(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+void ClickOn(HWND control) {
+    POINT at = CentreOf(control);
+    PointerTo(at.x, at.y);
+    Button(MOUSEEVENTF_LEFTDOWN);
+    Button(MOUSEEVENTF_LEFTUP);
+}
+void AltKey(WORD key) {
+    INPUT input[4]{};
+    for (INPUT& i : input) i.type = INPUT_KEYBOARD;
+    input[0].ki.wVk = VK_MENU;
+    input[1].ki.wVk = key;
+    input[2].ki.wVk = key;
+    input[2].ki.dwFlags = KEYEVENTF_KEYUP;
+    input[3].ki.wVk = VK_MENU;
+    input[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, input, sizeof(INPUT));
+    Sleep(200);
+}
+void TypeText(const std::string& text) {
+    for (char c : text) {
+        SHORT scan = VkKeyScanA(c);
+        if (scan != -1) Key(WORD(scan & 0xFF));
+    }
+}
+std::string TextOf(HWND window) {
+    char text[2048] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 3000, &ignored);
+    return text;
+}
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool FileThere(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Where the client area of a window of this style lies with the system's own frame.
+POINT OwnClientOffset(HWND window) {
+    RECT r{0, 0, 100, 100};
+    AdjustWindowRectEx(&r, DWORD(GetWindowLongA(window, GWL_STYLE)), GetMenu(window) != nullptr,
+                       DWORD(GetWindowLongA(window, GWL_EXSTYLE)));
+    return POINT{-r.left, -r.top};
+}
+
+// Whether the module in the window's process answers "Veltrane GetInstance".
+bool HookAnswers(HWND window) {
+    static const UINT getInstance = RegisterWindowMessageA("Veltrane GetInstance");
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutA(window, getInstance, 0, 0, SMTO_ABORTIFHUNG, 3000, &answer) && answer == 31597;
+}
+
+int Tour(const std::string& setup, const std::string& out) {
+    OpenLog(out + "\\tour.log");
+    Demo demo("", out);
+    if (!demo.OpenShots("tour-shots.txt")) {
+        Say("tour FAILED: cannot write to " + out);
+        return 1;
+    }
+    char local[MAX_PATH] = {};
+    GetEnvironmentVariableA("LOCALAPPDATA", local, sizeof local);
+    const std::string folder = std::string(local) + "\\Programs\\Veltrane";
+
+    // Installed as a user installs it, silently.
+    DemoProcess installer;
+    DWORD code = 1;
+    const bool installed = installer.Start(Quoted(setup) + " /S") && installer.Wait(60000, code) && code == 0;
+    demo.Check(installed, "veltrane-setup.exe /S installed Veltrane (exit " + std::to_string(code) + ")");
+    demo.Check(FileThere(folder + "\\x86\\veltrane.dll") && FileThere(folder + "\\x64\\veltrane.dll"),
+               "both halves installed in " + folder);
+
+    // The picker, opened from where the Start menu entry points; Veltrane started by its Start button.
+    DemoProcess pickerProcess;
+    HWND picker = nullptr;
+    demo.Check(pickerProcess.Start(Quoted(folder + "\\x86\\vtthemes.exe")) &&
+                   WaitFor([&] { return (picker = FindWindowA("VeltraneThemesWindow", nullptr)) != nullptr; }),
+               "Veltrane Themes opened");
+    if (!picker) return 1;
+    SetWindowPos(picker, nullptr, 120, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetForegroundWindow(picker);
+    ClickOn(GetDlgItem(picker, 104));  // Start
+    bool on = WaitFor([&] { return Contains(TextOf(GetDlgItem(picker, 110)), "32-bit and 64-bit"); });
+    demo.Check(on, "a click on Start: " + TextOf(GetDlgItem(picker, 110)));
+    // pebble (the list is sorted: birch, harbor, pebble), chosen from the keyboard, applied by a click.
+    AltKey('T');
+    Key(VK_HOME);
+    Key(VK_RIGHT);
+    Key(VK_RIGHT);
+    demo.Check(WaitFor([&] { return Contains(TextOf(GetDlgItem(picker, 101)), "pebble.theme: no errors"); }),
+               "pebble selected in the list");
+    ClickOn(GetDlgItem(picker, 102));  // Apply
+    bool applied = WaitFor([&] { return Contains(TextOf(GetDlgItem(picker, 110)), "Applied pebble."); });
+    demo.Check(applied, "a click on Apply: " + TextOf(GetDlgItem(picker, 110)));
+    demo.Shot("picker", "Veltrane Themes after setup: the sample themes drawn by the module's own code; pebble applied with a click");
+
+    // A 64-bit and a 32-bit Notepad side by side.
+    ShowWindow(picker, SW_MINIMIZE);
+    struct Pad {
+        Pad(const char* n, const char* p, RECT r) : name(n), path(p), place(r) {}
+        const char* name;
+        const char* path;
+        RECT place;
+        DemoProcess process;
+        HWND window = nullptr, edit = nullptr;
+        POINT own{};
+    } pads[2] = {{"64-bit Notepad", "C:\\windows\\system32\\notepad.exe", {10, 10, 505, 380}},
+                 {"32-bit Notepad", "C:\\windows\\syswow64\\notepad.exe", {515, 10, 1010, 380}}};
+    for (Pad& pad : pads) {
+        // This driver is 32-bit: system32 would be redirected to syswow64 without this.
+        PVOID redirection = nullptr;
+        Wow64DisableWow64FsRedirection(&redirection);
+        bool started = pad.process.Start(Quoted(pad.path));
+        Wow64RevertWow64FsRedirection(redirection);
+        demo.Check(started && WaitFor([&] { return (pad.window = FindMainWindow(pad.process.Id())) != nullptr; }),
+                   std::string("started the ") + pad.name);
+        if (!pad.window) continue;
+        SetWindowPos(pad.window, nullptr, pad.place.left, pad.place.top, pad.place.right - pad.place.left,
+                     pad.place.bottom - pad.place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        pad.own = OwnClientOffset(pad.window);
+        pad.edit = FindWindowExA(pad.window, nullptr, "Edit", nullptr);
+        for (char ch : std::string("Typed into the ") + pad.name + ".") {
+            if (pad.edit) PostMessageA(pad.edit, WM_CHAR, WPARAM(static_cast<unsigned char>(ch)), 1);
+        }
+    }
+    auto program = [](const Pad& pad) {
+        Program p{};
+        p.window = pad.window;
+        return p;
+    };
+    for (Pad& pad : pads) {
+        if (!pad.window) continue;
+        demo.Check(WaitFor([&] { return HookAnswers(pad.window) && !Same(program(pad).ClientOffset(), pad.own); }),
+                   std::string(pad.name) + " skinned");
+    }
+    demo.Shot("bitnesses", "Left: the 64-bit Notepad (C:\\windows\\system32), right: the 32-bit Notepad "
+                           "(C:\\windows\\syswow64), both skinned by pebble");
+
+    // A pin made in the picker: notepad.exe to harbor, for both bitnesses at once.
+    std::vector<POINT> before;
+    for (Pad& pad : pads) before.push_back(pad.window ? program(pad).ClientOffset() : POINT{});
+    ShowWindow(picker, SW_RESTORE);
+    SetForegroundWindow(picker);
+    WaitFor([] { return false; }, 500);
+    AltKey('P');
+    TypeText("notepad.exe");
+    AltKey('T');
+    Key(VK_HOME);
+    Key(VK_RIGHT);
+    demo.Check(WaitFor([&] { return Contains(TextOf(GetDlgItem(picker, 101)), "harbor.theme: no errors"); }),
+               "harbor selected in the list");
+    ClickOn(GetDlgItem(picker, 106));  // Pin to selected theme
+    bool pinned = WaitFor([&] { return Contains(TextOf(GetDlgItem(picker, 110)), "pinned notepad.exe"); });
+    demo.Check(pinned, "a click on Pin: " + TextOf(GetDlgItem(picker, 110)));
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (!pads[i].window) continue;
+        demo.Check(WaitFor([&] { return !Same(program(pads[i]).ClientOffset(), before[i]); }),
+                   std::string(pads[i].name) + " took its pin (harbor) live");
+    }
+    ShowWindow(picker, SW_MINIMIZE);
+    demo.Shot("pinned", "A pin made once in the picker (notepad.exe: harbor) reached both: left the 64-bit, right the "
+                        "32-bit Notepad");
+
+    // Uninstalled while the programs are skinned: every window gets its own frame back.
+    DemoProcess uninstaller;
+    demo.Check(uninstaller.Start(Quoted(folder + "\\uninstall.exe") + " /S"), "uninstall.exe /S started");
+    demo.Check(WaitFor([&] { return !FileThere(folder); }, 60000), "the uninstaller removed " + folder);
+    for (Pad& pad : pads) {
+        if (!pad.window) continue;
+        demo.Check(WaitFor([&] { return Same(program(pad).ClientOffset(), pad.own); }),
+                   std::string(pad.name) + " has its own frame back");
+        demo.Check(program(pad).Answering(), std::string(pad.name) + " still answering");
+        demo.Check(pad.edit && TextOf(pad.edit) == std::string("Typed into the ") + pad.name + ".",
+                   std::string("the text typed into the ") + pad.name + " is intact");
+    }
+    demo.Shot("uninstalled", "After the uninstall: both Notepads with Wine's own frames, their text intact");
+    for (Pad& pad : pads) {
+        if (!pad.window) continue;
+        DWORD_PTR ignored = 0;
+        if (pad.edit) SendMessageTimeoutA(pad.edit, EM_SETMODIFY, FALSE, 0, SMTO_ABORTIFHUNG, 3000, &ignored);
+        PostMessageA(pad.window, WM_CLOSE, 0, 0);
+        DWORD ended = 0;
+        demo.Check(pad.process.Wait(kWaitMs, ended), std::string(pad.name) + " closed normally");
+    }
+    if (demo.Passed()) {
+        Say("tour passed");
+        return 0;
+    }
+    std::string why;
+    for (const std::string& f : demo.Failures()) why += (why.empty() ? "" : "; ") + f;
+    Say("tour FAILED: " + why);
+    return 1;
+}
+
 }  // namespace
 }  // namespace vt::demo
 
 int main(int argc, char** argv) {
     int status = 1;
     try {
-        status = vt::demo::Run(argc, argv);
+        if (argc == 4 && std::string(argv[1]) == "--tour") status = vt::demo::Tour(argv[2], argv[3]);
+        else status = vt::demo::Run(argc, argv);
     } catch (const std::exception& e) {
         vt::demo::Say(std::string("demo FAILED: ") + e.what());
     }

@@ -56,14 +56,35 @@ std::string FullPath(const std::string& path) {
 
 std::string Upper(std::string text) { return UpperCaseAscii(std::move(text)); }
 
-// The other bitness's vtctl: the package keeps the halves in sibling folders x86\ and x64\.
-std::string PartnerPath() {
+// The other bitness's folder: the package keeps the halves in sibling folders x86\ and x64\.
+std::string PartnerFolder() {
     std::string folder = Folder();
     if (folder.size() < 2) return {};
     std::string own = Upper(FileNameOf(folder.substr(0, folder.size() - 1)));
     std::string parent = WithTrailingBackslash(FolderOf(folder.substr(0, folder.size() - 1)));
     const char* sibling = own == "X86" ? "x64" : own == "X64" ? "x86" : nullptr;
-    return sibling ? parent + sibling + "\\vtctl.exe" : std::string();
+    return sibling ? parent + sibling + "\\" : std::string();
+}
+
+// The other bitness's vtctl.
+std::string PartnerPath() {
+    std::string folder = PartnerFolder();
+    return folder.empty() ? folder : folder + "vtctl.exe";
+}
+
+// The folders whose module reads themes.cfg and exclude.cfg: this one and, where the package
+// has it, the other bitness's, so that one edit reaches 32-bit and 64-bit programs alike.
+std::vector<std::string> ConfigFolders() {
+    std::vector<std::string> folders{Folder()};
+    std::string partner = PartnerFolder();
+    if (!partner.empty() && FileThere(partner + "veltrane.dll")) folders.push_back(partner);
+    return folders;
+}
+
+std::string ConfigFiles(const std::string& name) {
+    std::string list;
+    for (const std::string& folder : ConfigFolders()) list += (list.empty() ? "" : " and ") + folder + name;
+    return list;
 }
 
 // The bitness a PE file is built for (0 when it is no such file).
@@ -130,7 +151,12 @@ int Start(const Request& request) {
     options.modulePath = ModulePath();
     options.tickMs = request.tickMs;
     std::string partner = request.partner ? std::string() : PartnerPath();
-    if (!partner.empty() && FileThere(partner)) options.partnerPath = partner;
+    const int partnerBits = kOwnBits == 32 ? 64 : 32;
+    if (!partner.empty() && FileThere(partner)) {
+        // A partner left running (this half was ended without its stop, say) goes on as it is.
+        if (ControllerRunning(partnerBits)) Say("partner: the " + std::to_string(partnerBits) + "-bit controller runs already");
+        else options.partnerPath = partner;
+    }
     return RunResident(options);
 }
 
@@ -178,6 +204,7 @@ int Status() {
     } else {
         Say("partner: none (only " + std::to_string(kOwnBits) + "-bit programs are skinned)");
     }
+    Say("settings: " + ConfigFiles("themes.cfg") + "; " + ConfigFiles("exclude.cfg"));
     return kDone;
 }
 
@@ -196,38 +223,43 @@ int Theme(const Request& request) {
     return kDone;
 }
 
-// Reads, edits and atomically replaces one of the files beside the module.
+// Edits the file `name` in every folder of ConfigFolders: `edit` changes the text and says
+// whether it changed anything; each changed file is replaced atomically. `changed` tells whether
+// any did.
 template <typename Edit>
-int EditFile(const std::string& name, Edit edit) {
-    const std::string path = Folder() + name;
-    std::string text, error;
-    if (!ReadWholeFile(path, text, error)) return Fail(kSystemFailure, error);
-    int result = edit(text);
-    if (result != kDone) return result;
-    if (!ReplaceFileAtomically(path, text, error)) return Fail(kSystemFailure, error);
+int EditConfigFiles(const std::string& name, Edit edit, bool& changed) {
+    changed = false;
+    for (const std::string& folder : ConfigFolders()) {
+        const std::string path = folder + name;
+        std::string text, error;
+        if (!ReadWholeFile(path, text, error)) return Fail(kSystemFailure, error);
+        if (!edit(text)) continue;
+        if (!ReplaceFileAtomically(path, text, error)) return Fail(kSystemFailure, error);
+        changed = true;
+    }
     return kDone;
 }
 
 int Pin(const Request& request) {
     std::string theme = FullPath(request.theme);
     if (int refused = CheckTheme(theme, request.force)) return refused;
-    int result = EditFile("themes.cfg", [&](std::string& text) {
+    bool changed = false;
+    int result = EditConfigFiles("themes.cfg", [&](std::string& text) {
         text = PinProgram(text, request.program, theme);
-        return int(kDone);
-    });
+        return true;
+    }, changed);
     if (result != kDone) return result;
     AnnounceThemeChange();  // a running copy that follows the current theme takes its pin now
-    Say("pinned " + request.program + " to " + theme + " (" + Folder() + "themes.cfg)");
+    Say("pinned " + request.program + " to " + theme + " (" + ConfigFiles("themes.cfg") + ")");
     return kDone;
 }
 
 int Unpin(const Request& request) {
-    int result = EditFile("themes.cfg", [&](std::string& text) {
-        return UnpinProgram(text, request.program) ? int(kDone)
-                                                   : Fail(kNothingToRemove, request.program + " is not pinned in " +
-                                                                                Folder() + "themes.cfg");
-    });
+    bool changed = false;
+    int result = EditConfigFiles("themes.cfg", [&](std::string& text) { return UnpinProgram(text, request.program); },
+                                 changed);
     if (result != kDone) return result;
+    if (!changed) return Fail(kNothingToRemove, request.program + " is not pinned in " + ConfigFiles("themes.cfg"));
     Say("unpinned " + request.program + "; it follows the current theme from its next start");
     return kDone;
 }
@@ -243,15 +275,14 @@ int Exclusion(const Request& request) {
     const bool add = request.verb == Verb::Exclude;
     const std::string what = SectionWords(request.section) + " " + request.entry;
     bool changed = false;
-    int result = EditFile("exclude.cfg", [&](std::string& text) {
-        changed = add ? AddExclusion(text, request.section, request.entry)
-                      : RemoveExclusion(text, request.section, request.entry);
-        if (!changed && !add) {
-            return Fail(kNothingToRemove, what + " is not in [" + request.section + "] of " + Folder() + "exclude.cfg");
-        }
-        return int(kDone);
-    });
+    int result = EditConfigFiles("exclude.cfg", [&](std::string& text) {
+        return add ? AddExclusion(text, request.section, request.entry)
+                   : RemoveExclusion(text, request.section, request.entry);
+    }, changed);
     if (result != kDone) return result;
+    if (!changed && !add) {
+        return Fail(kNothingToRemove, what + " is not in [" + request.section + "] of " + ConfigFiles("exclude.cfg"));
+    }
     if (!changed) Say(what + " is already in [" + request.section + "]");
     else Say(std::string(add ? "added " : "removed ") + what + (add ? " to [" : " from [") + request.section +
              "]; programs started from now on see it");
