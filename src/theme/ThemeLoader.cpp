@@ -3,6 +3,8 @@
 #include "common/PathText.h"
 #include "theme/ControlList.h"
 #include "theme/CurrentDirectoryGuard.h"
+#include "theme/FrameElementsCheck.h"
+#include "theme/IceWmImporter.h"
 #include "theme/KwmImporter.h"
 #include "theme/TextLines.h"
 #include "theme/ThemeParser.h"
@@ -22,10 +24,17 @@ void LoadThemeFile(const std::string& path, ThemeState& state, const ThemeErrorS
     std::vector<std::string> lines = ReadTextLines(path);
     CurrentDirectoryGuard inThemeFolder(FolderOf(path));
     // kwm and xfwm4 both call their theme file themerc; what is in it (and beside it) tells them
-    // apart.
-    if (!IsKwmThemePath(path)) ParseTheme(lines, state, sink);
-    else if (LooksLikeXfwm4Theme(lines)) ImportXfwm4Theme(lines, state, sink);
-    else ImportKwmTheme(lines, state, sink);
+    // apart. IceWM themes are .theme files like ours, told apart by their Key=value lines.
+    if (IsKwmThemePath(path)) {
+        if (LooksLikeXfwm4Theme(lines)) ImportXfwm4Theme(lines, state, sink);
+        else ImportKwmTheme(lines, state, sink);
+    } else if (LooksLikeIceWmTheme(lines)) {
+        ImportIceWmTheme(lines, state, sink);
+    } else {
+        ParseTheme(lines, state, sink);
+    }
+    // A file that gave no frame element is no theme: the windows keep their own frames.
+    if (!HasFrameElements(state)) state.ThemeLoaded = false;
 }
 
 }  // namespace vt

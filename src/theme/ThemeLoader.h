@@ -2,8 +2,9 @@
 // Loads one theme file into the state: the themed controls forget their bitmaps, the file is
 // read as lines, its folder becomes the current directory while the lines are read (so that
 // relative image names resolve there), and the lines go to an importer when the path names a
-// themerc or kwmrc (the xfwm4 one when they are an xfwm4 theme's, else the kwm one), else to the
-// native reader. The previous current directory is restored on every way out.
+// themerc or kwmrc (the xfwm4 one when they are an xfwm4 theme's, else the kwm one) or when they
+// are an IceWM theme's, else to the native reader. A load that yields no element leaves the
+// theme not loaded. The previous current directory is restored on every way out.
 #include <string>
 
 #include "theme/ThemeErrors.h"
