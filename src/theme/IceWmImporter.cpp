@@ -447,7 +447,7 @@ void IceWmImport::TitleBar() {
     auto iconOver = [&](const TUIElement& button) {
         // The program's icon over the menu button, as IceWM shows it there; a click on it opens
         // the system menu too.
-        const int size = std::min(16, th);
+        const int size = std::min({16, th, button.Corner2.x - button.Corner1.x});
         TUIElement& icon = AppendImageElement(*state_.Elements, {}, button.Anchor1, button.Anchor2, kHitIcon,
                                               kSysMenuStyle, 0);
         const int x = button.Corner1.x + (button.Corner2.x - button.Corner1.x - size) / 2;

@@ -44,6 +44,10 @@ const DumpCase kDumpCases[] = {
     // button set around the title (stick and hide without images), shade as roll-up, text colours
     // given as a colour and as a GTK name.
     {"xfwm4/juniper/themerc", "xfwm4/juniper/themerc.dump", true},
+    // IceWM layout, told from ours by its Key=value lines: frame, dialog frame and title pieces,
+    // buttons left and right with a blank, stacked states, a rollover image, a PNG button, an
+    // inactive image under its other name, a depth button that takes no room.
+    {"icewm/alder/default.theme", "icewm/alder/default.theme.dump", true},
 };
 
 TEST(ThemeInspector, DumpsOurThemesAsExpected) {
