@@ -26,10 +26,11 @@ install cmake g++ make python3 googletest libgtest-dev \
         gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix \
         wine wine64 xvfb xauth x11-utils imagemagick gforth libc6:i386 \
         zlib1g-dev libz-mingw-w64-dev \
-        xfwm4 greybird-gtk-theme \
+        xfwm4 greybird-gtk-theme icewm-common \
         clang-14 libclang-rt-14-dev   # scripts/fuzz.sh: clang 14, libFuzzer and the sanitizer runtimes
 # zlib: static, for the PNG reader. xfwm4 and greybird-gtk-theme: real xfwm4 themes that the
-# import tests load from /usr/share/themes (never copied into the repo).
+# import tests load from /usr/share/themes; icewm-common: real IceWM themes, loaded from
+# /usr/share/icewm/themes (never copied into the repo).
 
 # wine32 only where the kernel runs 32-bit programs; elsewhere the Wine tests use wine64.
 if [ "$(bash "$here/wine-arch.sh")" = 32 ]; then
