@@ -186,6 +186,13 @@ int main(int argc, char** argv) {
     // A real xfwm4 theme, where the test command has installed Debian's package of it.
     const std::string greybird = "/usr/share/themes/Greybird/xfwm4/themerc";
     if (fs::exists(greybird)) Time("xfwm4 Greybird (installed)", greybird, rounds);
+    // Real IceWM themes (icewm-common): CrystalBlue has every frame, dialog and title piece and
+    // rollover buttons; win95 is drawn from colours.
+    Time("test theme icewm/alder", data + "icewm/alder/default.theme", rounds);
+    for (const char* name : {"CrystalBlue", "win95"}) {
+        const std::string path = std::string("/usr/share/icewm/themes/") + name + "/default.theme";
+        if (fs::exists(path)) Time((std::string("icewm ") + name + " (installed)").c_str(), path, rounds);
+    }
     TimeEngineStart(rounds);
     std::error_code ec;
     fs::remove_all(dir, ec);
