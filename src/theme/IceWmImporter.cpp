@@ -124,7 +124,7 @@ private:
     void CornerZones();
     TUIElement* TitlePiece(const std::string& suffix, std::uint8_t mode = 0);
     int ButtonWidth(const Bitmap* inactive) const;
-    TUIElement* Button(const ButtonKind& kind);
+    TUIElement& Button(const ButtonKind& kind);
     void TitleBar();
 
     IceWmValues values_;
@@ -159,7 +159,8 @@ Colour IceWmImport::ColourOf(const char* key, Colour fallback) {
     Colour result = fallback;
     GuardThemeLine(value.line, sink_, [&] {
         const std::optional<Colour> colour = ParseXColour(value.text);
-        if (!colour) throw ThemeError(std::string(key) + "=" + value.text + " is not a colour (rgb:RR/GG/BB, #RRGGBB or a name)");
+        if (!colour)
+            throw ThemeError(std::string(key) + "=" + value.text + " is not a colour (rgb:RR/GG/BB, #RRGGBB or a name)");
         result = *colour;
     });
     return result;
@@ -249,8 +250,8 @@ void IceWmImport::Frame(const std::string& prefix, int bx, int by, bool dialog) 
     std::array<Bitmap*, 8> active{}, inactive{};
     bool complete = DrawsPixmaps(look_);
     for (std::size_t i = 0; complete && i < kFramePieces.size(); ++i)
-        complete = files_.Find(prefix + "A" + kFramePieces[i].suffix + ".xpm").size() ||
-                   files_.Find(prefix + "A" + kFramePieces[i].suffix + ".png").size();
+        complete = !files_.Find(prefix + "A" + kFramePieces[i].suffix + ".xpm").empty() ||
+                   !files_.Find(prefix + "A" + kFramePieces[i].suffix + ".png").empty();
     if (complete) {
         for (std::size_t i = 0; i < kFramePieces.size(); ++i) {
             active[i] = AddImage(prefix + "A" + kFramePieces[i].suffix);
@@ -332,7 +333,7 @@ int IceWmImport::ButtonWidth(const Bitmap* inactive) const {
 // image (when the theme supports rollover) is the hover state and its lower half the pressed
 // one. Without an active image, or in the looks IceWM draws, the button is drawn: its face in
 // the title button colour with the theme's image (else our glyph) in the middle.
-TUIElement* IceWmImport::Button(const ButtonKind& kind) {
+TUIElement& IceWmImport::Button(const ButtonKind& kind) {
     TTheme& theme = *state_.Theme;
     const std::string base = kind.image;
     ElementImages images;
@@ -367,7 +368,7 @@ TUIElement* IceWmImport::Button(const ButtonKind& kind) {
             Bitmap* overDown = nullptr;
             if (rollover_ && ReadImage(base + "O", over, file) &&
                 states(over, file, base + "O", images.hover, &overDown))
-                images.down = overDown;  // pressing happens under the pointer: IceWM shows the rollover image's
+                images.down = overDown;  // a pressed button is under the pointer: IceWM shows the rollover one
         }
     }
     if (!images.normal) {
@@ -378,14 +379,13 @@ TUIElement* IceWmImport::Button(const ButtonKind& kind) {
                      : look_ == Look::Win95                     ? Bevel::Windows
                                                                 : Bevel::Motif;
         const Bitmap* glyph = hasInactive ? &inactiveImage : nullptr;
-        const std::string& name = base;
-        images.normal = AddDrawn(name, DrawButton(width, height, look, glyph, kind.glyph));
+        images.normal = AddDrawn(base, DrawButton(width, height, look, glyph, kind.glyph));
         look.pressed = true;
-        images.down = AddDrawn(name + "-down", DrawButton(width, height, look, glyph, kind.glyph));
+        images.down = AddDrawn(base + "-down", DrawButton(width, height, look, glyph, kind.glyph));
         if (rollover_ && look.bevel == Bevel::Flat) {
             look.pressed = false;
             look.hover = true;
-            images.hover = AddDrawn(name + "-hover", DrawButton(width, height, look, glyph, kind.glyph));
+            images.hover = AddDrawn(base + "-hover", DrawButton(width, height, look, glyph, kind.glyph));
         }
         images.inactive = nullptr;
     }
@@ -393,7 +393,7 @@ TUIElement* IceWmImport::Button(const ButtonKind& kind) {
     TUIElement& button = AppendImageElement(*state_.Elements, images, kAnchorTopLeft, kAnchorTopLeft, kind.hitCode,
                                             StyleOfHitCode(kind.hitCode), 0);
     Place(button, 0, 0, width, height);
-    return &button;
+    return button;
 }
 
 // The title bar at the inner edge of the sizing border: the pieces titleJ and titleQ at its ends,
@@ -432,9 +432,12 @@ void IceWmImport::TitleBar() {
 
     // Buttons: a letter on the right is placed there only, each letter once, only those the
     // theme supports; a blank leaves a pixel.
-    const std::string supported = values_.Has("TitleButtonsSupported") ? values_.Find("TitleButtonsSupported").text : "xmis";
-    const std::string leftLetters = values_.Has("TitleButtonsLeft") ? values_.Find("TitleButtonsLeft").text : "s";
-    const std::string rightLetters = values_.Has("TitleButtonsRight") ? values_.Find("TitleButtonsRight").text : "xmir";
+    auto letters = [this](const char* key, const char* fallback) {
+        return values_.Has(key) ? values_.Find(key).text : std::string(fallback);
+    };
+    const std::string supported = letters("TitleButtonsSupported", "xmis");
+    const std::string leftLetters = letters("TitleButtonsLeft", "s");
+    const std::string rightLetters = letters("TitleButtonsRight", "xmir");
     std::string placed;
     auto kindOf = [&](char letter, bool rightSide) -> const ButtonKind* {
         if (supported.find(letter) == std::string::npos || placed.find(letter) != std::string::npos) return nullptr;
@@ -460,8 +463,8 @@ void IceWmImport::TitleBar() {
             continue;
         }
         const ButtonKind* kind = kindOf(letter, false);
-        TUIElement* button = kind ? Button(*kind) : nullptr;
-        if (!button) continue;
+        if (!kind) continue;
+        TUIElement* button = &Button(*kind);
         placed += letter;
         const int w = button->Corner2.x, h = button->Corner2.y;
         Place(*button, left, y, left + w, y + h);
@@ -475,8 +478,8 @@ void IceWmImport::TitleBar() {
             continue;
         }
         const ButtonKind* kind = kindOf(letter, true);
-        TUIElement* button = kind ? Button(*kind) : nullptr;
-        if (!button) continue;
+        if (!kind) continue;
+        TUIElement* button = &Button(*kind);
         placed += letter;
         const int w = button->Corner2.x, h = button->Corner2.y;
         button->Anchor1 = button->Anchor2 = kAnchorTopRight;

@@ -36,7 +36,8 @@ const IceWmCase kCases[] = {
      "TitleButtonsLeft=\"dsxh\"\nTitleButtonsRight=\"x m\"\n",
      {{"closeA.xpm", {8, 20}}, {"maximizeA.xpm", {6, 20}}, {"menuButtonA.xpm", {5, 20}}},
      {"element 26 code=2 c1=8,3 c2=-18,13", "element 27 code=3 c1=3,3 c2=8,13 normal=menuButtonA",
-      "element 28 code=267 c1=3,5 c2=8,10", "element 29 code=256 c1=-11,3 a1=0x09 c2=-3,13 normal=closeA down=closeA-down",
+      "element 28 code=267 c1=3,5 c2=8,10",
+      "element 29 code=256 c1=-11,3 a1=0x09 c2=-3,13 normal=closeA down=closeA-down",
       "element 30 code=258 c1=-18,3 c2=-12,13", "element 31 code=1 c1=3,13 c2=-3,-3", "!element 32", "!shrink"},
      {}},
     {"stacked states: normal over pressed, the rollover image as hover with its lower half pressed, the "
@@ -138,7 +139,8 @@ TEST(IceWmImporter, AFileWithoutFrameElementsIsRefusedAndNotLoaded) {
         ThemeState state;
         ThemeInspector inspector(state);
         inspector.Load(folder / "x.theme");
-        EXPECT_EQ(inspector.CheckReport(), folder / "x.theme" + ":0: no frame elements: not a theme this module can read\n");
+        EXPECT_EQ(inspector.CheckReport(),
+                  folder / "x.theme" + ":0: no frame elements: not a theme this module can read\n");
         EXPECT_FALSE(state.ThemeLoaded);
     }
 }
