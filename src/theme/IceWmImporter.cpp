@@ -134,6 +134,7 @@ private:
     Look look_ = Look::Nice;
     int bx_ = 6, by_ = 6, titleHeight_ = 20;
     bool rollover_ = false;
+    bool frameIcon_ = true;  // the program's icon over the menu button
     bool hasRollUp_ = false;
     Colour titleBar_[2] = {}, border_[2] = {};  // inactive, active
     Colour buttonFace_ = 0, buttonInk_ = 0;
@@ -371,6 +372,8 @@ TUIElement& IceWmImport::Button(const ButtonKind& kind) {
                 images.down = overDown;  // a pressed button is under the pointer: IceWM shows the rollover one
         }
     }
+    // A menu button that shows the program's icon is square in the looks that draw the icon on it.
+    if (kind.letter == 's' && frameIcon_ && (DrawsPixmaps(look_) || look_ == Look::Motif)) width = titleHeight_;
     if (!images.normal) {
         ButtonLook look;
         look.face = buttonFace_;
@@ -446,7 +449,6 @@ void IceWmImport::TitleBar() {
             if (kind.letter == letter) return &kind;
         return nullptr;
     };
-    const bool frameIcon = Number("ShowMenuButtonIcon", 1, 0, 1) != 0;
     auto iconOver = [&](const TUIElement& button) {
         // The program's icon over the menu button, as IceWM shows it there; a click on it opens
         // the system menu too.
@@ -469,7 +471,7 @@ void IceWmImport::TitleBar() {
         const int w = button->Corner2.x, h = button->Corner2.y;
         Place(*button, left, y, left + w, y + h);
         left += w;
-        if (letter == 's' && frameIcon) iconOver(*button);
+        if (letter == 's' && frameIcon_) iconOver(*button);
     }
     int right = -bx_ - width(q);
     for (char letter : rightLetters) {
@@ -485,7 +487,7 @@ void IceWmImport::TitleBar() {
         button->Anchor1 = button->Anchor2 = kAnchorTopRight;
         Place(*button, right - w, y, right, y + h);
         right -= w;
-        if (letter == 's' && frameIcon) iconOver(*button);
+        if (letter == 's' && frameIcon_) iconOver(*button);
     }
 
     if (j) Place(*j, bx_, y, bx_ + width(j), y + height(j));
@@ -527,6 +529,7 @@ void IceWmImport::Run() {
     const int dbx = Number("DlgBorderSizeX", 2, 0, 128), dby = Number("DlgBorderSizeY", 2, 0, 128);
     titleHeight_ = Number("TitleBarHeight", 20, 0, 128);
     rollover_ = Number("RolloverButtonsSupported", 0, 0, 1) != 0;
+    frameIcon_ = Number("ShowMenuButtonIcon", 1, 0, 1) != 0;
     titleBar_[1] = ColourOf("ColorActiveTitleBar", MakeColour(0x00, 0x00, 0xA0));
     titleBar_[0] = ColourOf("ColorNormalTitleBar", MakeColour(0x80, 0x80, 0x80));
     border_[1] = ColourOf("ColorActiveBorder", MakeColour(0xC0, 0xC0, 0xC0));

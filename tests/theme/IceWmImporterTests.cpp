@@ -31,12 +31,12 @@ struct IceWmCase {
 // button followed by the icon over it) and the client.
 const IceWmCase kCases[] = {
     {"buttons: the right letters inwards from the right, a blank leaves a pixel, a letter of both sides goes "
-     "right, depth and unsupported letters take no room",
+     "right, depth and unsupported letters take no room; the menu button is square for the program's icon",
      "Look=pixmap\nTitleBarHeight=10\nBorderSizeX=3\nBorderSizeY=3\nTitleButtonsSupported=\"xmisd\"\n"
      "TitleButtonsLeft=\"dsxh\"\nTitleButtonsRight=\"x m\"\n",
      {{"closeA.xpm", {8, 20}}, {"maximizeA.xpm", {6, 20}}, {"menuButtonA.xpm", {5, 20}}},
-     {"element 26 code=2 c1=8,3 c2=-18,13", "element 27 code=3 c1=3,3 c2=8,13 normal=menuButtonA",
-      "element 28 code=267 c1=3,5 c2=8,10",
+     {"element 26 code=2 c1=13,3 c2=-18,13", "element 27 code=3 c1=3,3 c2=13,13 normal=menuButtonA",
+      "element 28 code=267 c1=3,3 c2=13,13",
       "element 29 code=256 c1=-11,3 a1=0x09 c2=-3,13 normal=closeA down=closeA-down",
       "element 30 code=258 c1=-18,3 c2=-12,13", "element 31 code=1 c1=3,13 c2=-3,-3", "!element 32", "!shrink"},
      {}},
