@@ -123,6 +123,7 @@ private:
     void Frame(const std::string& prefix, int bx, int by, bool dialog);
     void CornerZones();
     TUIElement* TitlePiece(const std::string& suffix, std::uint8_t mode = 0);
+    std::uint8_t SideMode(const std::string& base, std::uint8_t mode) const;
     int ButtonWidth(const Bitmap* inactive) const;
     TUIElement& Button(const ButtonKind& kind);
     void TitleBar();
@@ -278,7 +279,8 @@ void IceWmImport::Frame(const std::string& prefix, int bx, int by, bool dialog) 
         images.normal = active[i];
         images.inactive = inactive[i];
         e[i] = &AppendImageElement(*state_.Elements, images, kind.anchor1, kind.anchor2,
-                                   dialog ? kHitBorder : kind.hitCode, kThickFrameStyle, kind.mode);
+                                   dialog ? kHitBorder : kind.hitCode, kThickFrameStyle,
+                                   SideMode(prefix + "A" + kind.suffix, kind.mode));
         e[i]->Inverted = dialog;  // dialogs: the windows without a sizing frame
     }
     auto w = [&](std::size_t i) { return WidthOf(active[i]); };
@@ -319,7 +321,20 @@ TUIElement* IceWmImport::TitlePiece(const std::string& suffix, std::uint8_t mode
     if (!images.normal) return nullptr;
     images.inactive = AddImage("titleI" + suffix);
     return &AppendImageElement(*state_.Elements, images, kAnchorTopLeft, kAnchorTopLeft, kHitTitle, kCaptionStyle,
-                               mode);
+                               SideMode("titleA" + suffix, mode));
+}
+
+// A tiled piece that the theme lists in Gradients is stretched instead, as IceWM scales its
+// gradients over the room they fill.
+std::uint8_t IceWmImport::SideMode(const std::string& base, std::uint8_t mode) const {
+    if (mode != kAnchorFill) return mode;
+    const std::string& gradients = values_.Find("Gradients").text;
+    for (std::size_t at = 0; (at = gradients.find(base + ".xpm", at)) != std::string::npos; at += base.size()) {
+        const std::size_t end = at + base.size() + 4;
+        const bool wordStart = at == 0 || gradients[at - 1] == ' ';
+        if (wordStart && (end == gradients.size() || gradients[end] == ' ')) return kAnchorStretch;
+    }
+    return mode;
 }
 
 // A button's width as IceWM gives it: a pixmap look's inactive image (else its active one, else

@@ -41,11 +41,12 @@ const IceWmCase kCases[] = {
       "element 30 code=258 c1=-18,3 c2=-12,13", "element 31 code=1 c1=3,13 c2=-3,-3", "!element 32", "!shrink"},
      {}},
     {"stacked states: normal over pressed, the rollover image as hover with its lower half pressed, the "
-     "inactive image under its other name; roll-up shrinks to the title bar",
+     "inactive image under its other name; roll-up shrinks to the title bar; a gradient is stretched",
      "Look=metal\nTitleBarHeight=12\nRolloverButtonsSupported=1\nTitleButtonsLeft=\"\"\nTitleButtonsRight=\"rx\"\n"
-     "TitleButtonsSupported=xr\n",
-     {{"closeA.xpm", {10, 24}}, {"closeO.xpm", {10, 24}}, {"close.xpm", {10, 24}}, {"rollupA.xpm", {9, 30}}},
-     {"bitmap 39 name=closeA-down file=closeA.xpm size=10x12",
+     "TitleButtonsSupported=xr\nGradients=\"menubg.xpm titleAT.xpm\"\n",
+     {{"closeA.xpm", {10, 24}}, {"closeO.xpm", {10, 24}}, {"close.xpm", {10, 24}}, {"rollupA.xpm", {9, 30}},
+      {"titleAT.xpm", {4, 12}}},
+     {"bitmap 38 name=closeA-down file=closeA.xpm size=10x12", "element 25 code=266 a1=0x85 c1=6,6 c2=-6,18 normal=titleAT",
       "element 27 code=270 c1=-15,6 c2=-6,18 normal=rollupA down=rollupA-down hover=-",
       "element 28 code=256 c1=-25,6 c2=-15,18 normal=closeA down=closeO-down inactive=closeI hover=closeO",
       "shrink c1=0,0 c2=0,18", "settings widthfixup=16 heightfixup=28"},
