@@ -162,7 +162,8 @@ Colour IceWmImport::ColourOf(const char* key, Colour fallback) {
     GuardThemeLine(value.line, sink_, [&] {
         const std::optional<Colour> colour = ParseXColour(value.text);
         if (!colour)
-            throw ThemeError(std::string(key) + "=" + value.text + " is not a colour (rgb:RR/GG/BB, #RRGGBB or a name)");
+            throw ThemeError(std::string(key) + "=" + value.text +
+                             " is not a colour (rgb:RR/GG/BB, #RRGGBB or a name)");
         result = *colour;
     });
     return result;
