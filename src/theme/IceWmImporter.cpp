@@ -601,8 +601,10 @@ void IceWmImport::Run() {
 }  // namespace
 
 bool LooksLikeIceWmTheme(const std::vector<std::string>& lines) {
-    const IceWmValues values(lines);
-    return !values.HasSectionHeader() && values.AnyKey(IsIceWmFrameKey);
+    // Native themes, the usual case, are told at their first section header, before any value is read.
+    for (const std::string& line : lines)
+        if (IsSectionHeaderLine(line)) return false;
+    return IceWmValues(lines).AnyKey(IsIceWmFrameKey);
 }
 
 void ImportIceWmTheme(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink) {

@@ -31,17 +31,21 @@ std::string Argument(const std::string& text, std::size_t at) {
 
 }  // namespace
 
+bool IsSectionHeaderLine(const std::string& line) {
+    std::size_t at = 0;
+    while (at < line.size() && IsBlank(line[at])) ++at;
+    if (at >= line.size() || line[at] != '[') return false;
+    const std::size_t close = line.find(']', at);
+    return close != std::string::npos && close > at + 1;
+}
+
 IceWmValues::IceWmValues(const std::vector<std::string>& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         std::size_t at = 0;
         while (at < line.size() && IsBlank(line[at])) ++at;
         if (at >= line.size() || line[at] == '#') continue;
-        if (line[at] == '[') {
-            const std::size_t close = line.find(']', at);
-            if (close != std::string::npos && close > at + 1) hasSection_ = true;
-            continue;
-        }
+        if (line[at] == '[') continue;  // a section header: no option
         const std::size_t keyEnd = line.find_first_of("= \t\f\v\\", at);
         if (keyEnd == std::string::npos || keyEnd == at || keyEnd - at >= 40) continue;
         std::size_t equals = keyEnd;

@@ -15,6 +15,9 @@ struct IceWmValue {
     int line = 0;  // 1-based; 0: absent
 };
 
+// Whether the line opens a section ("[NAME]", after blanks), as native themes do and IceWM's never do.
+bool IsSectionHeaderLine(const std::string& line);
+
 class IceWmValues {
 public:
     explicit IceWmValues(const std::vector<std::string>& lines);
@@ -28,12 +31,8 @@ public:
             if (test(entry.first)) return true;
         return false;
     }
-    // Whether a line opens a section ("[NAME]"), as native themes do and IceWM's never do.
-    bool HasSectionHeader() const { return hasSection_; }
-
 private:
     std::unordered_map<std::string, IceWmValue> entries_;
-    bool hasSection_ = false;
 };
 
 }  // namespace vt
