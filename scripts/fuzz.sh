@@ -9,7 +9,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 build=$top/build/fuzz
-targets=${FUZZ_TARGETS:-bmp png xpm theme kwm xfwm4 forth}
+targets=${FUZZ_TARGETS:-bmp png xpm theme kwm xfwm4 icewm forth}
 
 cmake -S "$top" -B "$build" -DVT_FUZZ=ON -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
@@ -25,6 +25,7 @@ seed_files() {
     theme) find "$top/tests/theme/data" -name '*.theme' ;;
     kwm)   find "$top/tests/theme/data/kwm" -iname 'themerc*' ! -name '*.dump' ;;
     xfwm4) find "$top/tests/theme/data/xfwm4" -name 'themerc' ;;
+    icewm) find "$top/tests/theme/data/icewm" -name '*.theme' ;;
     forth) find "$top/tests/script/data" -name '*.fs' ;;
   esac
 }

@@ -30,13 +30,14 @@ install cmake g++ make python3 googletest libgtest-dev \
         gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix \
         wine wine64 xvfb xauth x11-utils imagemagick gforth libc6:i386 \
         zlib1g-dev libz-mingw-w64-dev \
-        xfwm4 greybird-gtk-theme xfconf dbus-bin \
+        xfwm4 greybird-gtk-theme xfconf dbus-bin icewm-common \
         nsis \
         clang-14 libclang-rt-14-dev   # scripts/fuzz.sh: clang 14, libFuzzer and the sanitizer runtimes
 # nsis: makensis builds the setup program (scripts/package.sh). zlib: static, for the PNG reader.
 # xfconf and dbus-bin: xfwm4 itself for scripts/compare-xfwm4.sh.
-# xfwm4 and greybird-gtk-theme: real xfwm4 themes that the
-# import tests load from /usr/share/themes (never copied into the repo).
+# xfwm4 and greybird-gtk-theme: real xfwm4 themes that the import tests load from
+# /usr/share/themes; icewm-common: real IceWM themes, loaded from /usr/share/icewm/themes
+# (never copied into the repo).
 
 # wine32 only where the kernel runs 32-bit programs; elsewhere the Wine tests use wine64.
 if [ "$(bash "$here/wine-arch.sh")" = 32 ]; then

@@ -227,6 +227,13 @@ int main(int argc, char** argv) {
         Time("xfwm4 Greybird at 200 % (scaled)", greybird, rounds, 192);
         Time("xfwm4 Greybird at 150 % (scaled)", greybird, rounds, 144);
     }
+    // Real IceWM themes (icewm-common): CrystalBlue has every frame, dialog and title piece and
+    // rollover buttons; win95 is drawn from colours.
+    Time("test theme icewm/alder", data + "icewm/alder/default.theme", rounds);
+    for (const char* name : {"CrystalBlue", "win95"}) {
+        const std::string path = std::string("/usr/share/icewm/themes/") + name + "/default.theme";
+        if (fs::exists(path)) Time((std::string("icewm ") + name + " (installed)").c_str(), path, rounds);
+    }
     TimeEngineStart(rounds);
     for (const char* name : {"Greybird", "Daloa", "Moheli"}) {
         const std::string path = std::string("/usr/share/themes/") + name + "/xfwm4/themerc";

@@ -1,6 +1,8 @@
 #include "theme/FileNameCase.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <filesystem>
 #include <system_error>
 #endif
@@ -46,6 +48,35 @@ std::string ExistingFileName(const std::string& name) {
     std::string found = FindExistingFile(name);
     return found.empty() ? name : found;
 #endif
+}
+
+FolderFiles::FolderFiles(const std::string& prefix) : prefix_(prefix) {
+    auto add = [this](const std::string& name) {
+        // Several spellings of one name: keep the smallest, as FindExistingFile does.
+        auto [it, added] = byUpperName_.emplace(UpperCase(name), name);
+        if (!added && name < it->second) it->second = name;
+    };
+#ifdef _WIN32
+    _finddata_t entry{};
+    const intptr_t search = _findfirst((prefix_ + "*").c_str(), &entry);
+    if (search == -1) return;
+    do {
+        if (!(entry.attrib & _A_SUBDIR)) add(entry.name);
+    } while (_findnext(search, &entry) == 0);
+    _findclose(search);
+#else
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(prefix_.empty() ? "." : prefix_, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        std::error_code typeError;
+        if (it->is_regular_file(typeError)) add(it->path().filename().string());
+    }
+#endif
+}
+
+std::string FolderFiles::Find(const std::string& name) const {
+    const auto found = byUpperName_.find(UpperCase(name));
+    return found == byUpperName_.end() ? std::string() : prefix_ + found->second;
 }
 
 }  // namespace vt

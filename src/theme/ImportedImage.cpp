@@ -4,6 +4,7 @@
 #include "graphics/AlphaOver.h"
 #include "graphics/PngReader.h"
 #include "theme/FileNameCase.h"
+#include "theme/ThemeText.h"
 #include "theme/XpmReader.h"
 
 namespace vt {
@@ -53,6 +54,42 @@ Bitmap* AddLayeredImage(TTheme& theme, const std::string& folder, const std::str
     }
     if (!names.empty()) symbols->images.emplace_back(bitmap, xpmPixels, std::move(names), std::move(overlay));
     return &bitmap;
+}
+
+bool ReadImportedImage(const std::string& path, Bitmap& out, int line, const ThemeErrorSink& sink) {
+    const bool png = path.size() > 4 && SameText(path.substr(path.size() - 4), ".png");
+    Bitmap read;
+    const bool done = GuardThemeLine(line, sink, [&] {
+        if (png) {
+            RgbaImage image;
+            LoadPngFile(path, image);
+            DrawAlphaOver(image, read);
+        } else {
+            ReadXpmFile(path, read);
+        }
+    });
+    if (done) out = std::move(read);
+    return done;
+}
+
+Bitmap* AddImageEntry(TTheme& theme, const std::string& name, const std::string& file, Bitmap&& bitmap) {
+    TThemeItem& item = theme.Items().Add();
+    item.SetName(name);
+    item.SetFileName(file);
+    item.Bitmap() = std::move(bitmap);
+    return &item.Bitmap();
+}
+
+Bitmap SliceRows(const Bitmap& source, int top, int height) {
+    Bitmap slice;
+    slice.SetSize(source.Width(), height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < source.Width(); ++x) slice.SetPixel(x, y, source.GetPixel(x, top + y));
+    if (source.Transparent()) {
+        slice.SetTransparent(true);
+        slice.SetTransparentColor(source.TransparentColor());
+    }
+    return slice;
 }
 
 }  // namespace vt

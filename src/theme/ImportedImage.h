@@ -25,4 +25,17 @@ Bitmap* AddXpmImage(TTheme& theme, const std::string& folder, const ThemercValue
 Bitmap* AddLayeredImage(TTheme& theme, const std::string& folder, const std::string& base,
                         const ThemeErrorSink& sink, ThemeColourSymbols* symbols = nullptr);
 
+// Reads one image file, XPM or PNG by its extension (a PNG's alpha as AlphaOver describes for
+// an image alone) into a bitmap of the caller's, reporting a failure to the sink with the line;
+// returns whether it was read.
+bool ReadImportedImage(const std::string& path, Bitmap& out, int line, const ThemeErrorSink& sink);
+
+// Adds an entry for an image the importer has made (a part of a file, or drawn): its name as
+// given, its file as given (empty for a drawn one), the bitmap moved in.
+Bitmap* AddImageEntry(TTheme& theme, const std::string& name, const std::string& file, Bitmap&& bitmap);
+
+// Rows top .. top + height - 1 of the source, with its transparency settings (a stacked state of
+// a button image). Rows outside the source come out black.
+Bitmap SliceRows(const Bitmap& source, int top, int height);
+
 }  // namespace vt

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "script/Engine.h"
+#include "theme/FrameElementsCheck.h"
 #include "theme/ThemeLoader.h"
 
 namespace vt {
@@ -61,7 +62,9 @@ void ThemeInspector::Load(const std::string& path, const std::vector<WordRegistr
         StartEngine();
         for (WordRegistration registerWords : extraWords) registerWords();
         CreateThemeStructures(state_);
-        LoadThemeFile(path, state_, [this](const ThemeLoadError& error) { errors_.push_back(error); });
+        const ThemeErrorSink collect = [this](const ThemeLoadError& error) { errors_.push_back(error); };
+        LoadThemeFile(path, state_, collect);
+        RequireFrameElements(state_, collect);
     } catch (const std::exception& e) {
         errors_.push_back({0, e.what(), 0});
     }

@@ -31,8 +31,9 @@ public:
     ThemeInspector& operator=(const ThemeInspector&) = delete;
 
     // Resets the settings, restarts the engine with its core words and then extraWords, creates
-    // the empty structures and loads the file (native or kwm by the path). A failure of the load
-    // as a whole is recorded as an error of line 0.
+    // the empty structures and loads the file (native or imported, as LoadThemeFile decides). A
+    // failure of the load as a whole, and a file that yields no frame element, are recorded as
+    // errors of line 0.
     void Load(const std::string& path, const std::vector<WordRegistration>& extraWords = {});
 
     const std::vector<ThemeLoadError>& Errors() const { return errors_; }

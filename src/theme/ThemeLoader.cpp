@@ -2,6 +2,8 @@
 
 #include "common/PathText.h"
 #include "theme/ControlList.h"
+#include "theme/FrameElementsCheck.h"
+#include "theme/IceWmImporter.h"
 #include "theme/KwmImporter.h"
 #include "theme/TextLines.h"
 #include "theme/ThemeParser.h"
@@ -21,10 +23,17 @@ void LoadThemeFile(const std::string& path, ThemeState& state, const ThemeErrorS
     // that is the whole host program's, and its other threads may be opening files meanwhile.
     const std::string folder = FolderOf(path);
     // kwm and xfwm4 both call their theme file themerc; what is in it (and beside it) tells them
-    // apart.
-    if (!IsKwmThemePath(path)) ParseTheme(lines, state, sink, folder);
-    else if (LooksLikeXfwm4Theme(lines, folder)) ImportXfwm4Theme(lines, state, sink, folder);
-    else ImportKwmTheme(lines, state, sink, folder);
+    // apart. IceWM themes are .theme files like ours, told apart by their Key=value lines.
+    if (IsKwmThemePath(path)) {
+        if (LooksLikeXfwm4Theme(lines, folder)) ImportXfwm4Theme(lines, state, sink, folder);
+        else ImportKwmTheme(lines, state, sink, folder);
+    } else if (LooksLikeIceWmTheme(lines)) {
+        ImportIceWmTheme(lines, state, sink, folder);
+    } else {
+        ParseTheme(lines, state, sink, folder);
+    }
+    // A file that gave no frame element is no theme: the windows keep their own frames.
+    if (!HasFrameElements(state)) state.ThemeLoaded = false;
 }
 
 }  // namespace vt

@@ -1,9 +1,10 @@
 #pragma once
 // Loads one theme file into the state: the themed controls forget their bitmaps, the file is
 // read as lines, and the lines go to an importer when the path names a themerc or kwmrc (the
-// xfwm4 one when they are an xfwm4 theme's, else the kwm one), else to the native reader.
-// Relative image names are taken in the theme file's folder; the current directory, which
-// belongs to the host program, is never changed.
+// xfwm4 one when they are an xfwm4 theme's, else the kwm one) or when they are an IceWM theme's,
+// else to the native reader. Relative image names are taken in the theme file's folder; the
+// current directory, which belongs to the host program, is never changed. A load that yields no
+// element leaves the theme not loaded.
 #include <string>
 
 #include "theme/ThemeErrors.h"

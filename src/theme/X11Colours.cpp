@@ -204,3 +204,31 @@ std::optional<Colour> ParseHashColour(std::string_view text) {
 }
 
 }  // namespace vt
+
+namespace vt {
+
+std::optional<Colour> ParseRgbColour(std::string_view text) {
+    if (text.size() < 4 || (text.substr(0, 4) != "rgb:" && text.substr(0, 4) != "RGB:")) return std::nullopt;
+    unsigned component[3];
+    std::size_t at = 4;
+    for (std::size_t c = 0; c < 3; ++c) {
+        const std::size_t end = c < 2 ? text.find('/', at) : text.size();
+        if (end == std::string_view::npos) return std::nullopt;
+        const std::size_t width = end - at;
+        std::uint32_t v = 0;
+        if (width < 1 || width > 4 || !TryParseHex(std::string(text.substr(at, width)), v)) return std::nullopt;
+        // Scaled, not cut: rgb:F/F/F is white, as X reads it.
+        const std::uint32_t top = (1u << (4 * width)) - 1;
+        component[c] = unsigned((v * 255 + top / 2) / top);
+        at = end + 1;
+    }
+    return MakeColour(component[0], component[1], component[2]);
+}
+
+std::optional<Colour> ParseXColour(std::string_view text) {
+    if (std::optional<Colour> colour = ParseHashColour(text)) return colour;
+    if (std::optional<Colour> colour = ParseRgbColour(text)) return colour;
+    return FindX11Colour(text);
+}
+
+}  // namespace vt

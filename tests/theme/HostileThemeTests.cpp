@@ -27,6 +27,9 @@ double LoadSeconds(ThemeInspector& inspector, const std::string& path) {
 
 // Names that are not regular files, as an [IMAGES] entry and as the theme itself: opening a
 // FIFO (or, on Windows, a device) would wait for ever.
+// A theme needs a frame element to be one.
+constexpr const char* kOneElement = "[LAYOUT]\nCLIENT TL:0,0 BR:0,0 NONE NONE NONE NONE\n";
+
 TEST(HostileTheme, OnlyRegularFilesAreOpened) {
     TempFolder folder;
     struct Row {
@@ -45,7 +48,7 @@ TEST(HostileTheme, OnlyRegularFilesAreOpened) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const std::string theme = folder / "t.theme";
-        WriteFile(theme, std::string("[IMAGES]\npiece ") + row.name + "\n");
+        WriteFile(theme, std::string("[IMAGES]\npiece ") + row.name + "\n" + kOneElement);
         ThemeState state;
         ThemeInspector inspector(state);
         EXPECT_LT(LoadSeconds(inspector, theme), 1.0);
@@ -66,7 +69,7 @@ TEST(HostileTheme, LongCodeLineLoadsInLinearTime) {
     TempFolder folder;
     std::string code = "[CODE]\n";
     for (int i = 0; i < 400'000; ++i) code += "1 DROP ";
-    WriteFile(folder / "long.theme", code + "\n");
+    WriteFile(folder / "long.theme", code + "\n" + kOneElement);
     ThemeState state;
     ThemeInspector inspector(state);
     EXPECT_LT(LoadSeconds(inspector, folder / "long.theme"), 1.0);

@@ -47,6 +47,10 @@ const DumpCase kDumpCases[] = {
     // xfwm4 with symbolic colours (dumped as the files give them), the maximise button's toggled
     // twin for maximised windows, right-aligned title text.
     {"xfwm4/marram/themerc", "xfwm4/marram/themerc.dump", true},
+    // IceWM layout, told from ours by its Key=value lines: frame, dialog frame and title pieces,
+    // buttons left and right with a blank, stacked states, a rollover image, a PNG button, an
+    // inactive image under its other name, a depth button that takes no room.
+    {"icewm/alder/default.theme", "icewm/alder/default.theme.dump", true},
 };
 
 TEST(ThemeInspector, DumpsOurThemesAsExpected) {

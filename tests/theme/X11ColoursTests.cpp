@@ -35,5 +35,29 @@ TEST(X11Colours, NamesIgnoreCaseAndBlanks) {
     for (const Row& r : rows) EXPECT_EQ(FindX11Colour(r.name), r.expected) << r.name;
 }
 
+// IceWM themes write colours in X's rgb: form beside # and names; each component is scaled from
+// its own width, not cut to its top bits.
+TEST(X11Colours, AnyXFormOfAColour) {
+    struct Row {
+        const char* text;
+        std::optional<Colour> expected;
+    };
+    const Row rows[] = {
+        {"rgb:2A/39/83", MakeColour(0x2A, 0x39, 0x83)},
+        {"rgb:c0/c0/c0", MakeColour(0xC0, 0xC0, 0xC0)},
+        {"rgb:F/8/0", MakeColour(255, 136, 0)},
+        {"rgb:FFFF/8000/0000", MakeColour(255, 128, 0)},
+        {"rgb:12/34", std::nullopt},
+        {"rgb:12/34/56/78", std::nullopt},
+        {"rgb:12345/0/0", std::nullopt},
+        {"rgb://", std::nullopt},
+        {"rgb:1g/00/00", std::nullopt},
+        {"#636488", MakeColour(0x63, 0x64, 0x88)},
+        {"gray20", MakeColour(51, 51, 51)},
+        {"rgbi:1/1/1", std::nullopt},
+    };
+    for (const Row& r : rows) EXPECT_EQ(ParseXColour(r.text), r.expected) << r.text;
+}
+
 }  // namespace
 }  // namespace vt

@@ -20,6 +20,8 @@
 #include "common/win32/HookMessages.h"
 #include "graphics/win32/GdiGuards.h"
 #include "script/Engine.h"
+#include "theme/FileNameCase.h"
+#include "theme/ThemeState.h"
 
 namespace vt {
 namespace {
@@ -629,6 +631,51 @@ TEST_F(FrameInputTest, ZoomLeavesTheScreenAsItWas) {
     EXPECT_EQ(snapshot(), before);
     EXPECT_GE(took, std::chrono::milliseconds(150)) << "30 iterations of at least 5 ms";
     (void)w;
+}
+
+// A real IceWM theme (Debian's icewm-common, read where it is installed, through Wine's Z: drive):
+// CrystalBlue's close button shows its own images' normal, rollover and pressed states under the
+// pointer, and a click on it closes the window.
+TEST_F(FrameInputTest, RealIceWmThemeHoversAndPressesItsCloseButton) {
+    const std::string theme = "Z:\\usr\\share\\icewm\\themes\\CrystalBlue\\default.theme";
+    if (!FileExists(theme)) GTEST_SKIP() << theme << " is not installed (scripts/setup.sh installs icewm-common)";
+    UseTheme(theme);
+    test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+    HWND w = Skin(window);
+    const TUIElement* close = nullptr;
+    ElementList& elements = *CurrentTheme().Elements;
+    for (std::size_t i = 0; i < elements.Count(); ++i)
+        if (elements.At(std::ptrdiff_t(i)).HitCode == 256) close = &elements.At(std::ptrdiff_t(i));
+    ASSERT_TRUE(close && close->HoverBitmap && close->DownBitmap);
+    // A point of the button where the three images differ (none of them see-through there),
+    // from the right edge as the button is anchored.
+    const Bitmap* states[] = {close->NormalBitmap, close->HoverBitmap, close->DownBitmap};
+    auto differs = [&](int x, int y) {
+        for (int a = 0; a < 3; ++a) {
+            const Colour c = states[a]->GetPixel(x, y);
+            if (states[a]->Transparent() && c == states[a]->TransparentColor()) return false;
+            if (c == states[(a + 1) % 3]->GetPixel(x, y)) return false;
+        }
+        return true;
+    };
+    int dx = -1, dy = -1;
+    for (int y = 0; y < close->NormalBitmap->Height() && dx < 0; ++y)
+        for (int x = 0; x < close->NormalBitmap->Width() && dx < 0; ++x)
+            if (differs(x, y)) dx = x, dy = y;
+    ASSERT_GE(dx, 0) << "no point where the normal, rollover and pressed images differ";
+    const POINT middle{close->Corner1.x + dx, close->Corner1.y + dy};
+    auto expected = [&](const Bitmap* b) { return COLORREF(b->GetPixel(dx, dy)); };
+
+    EXPECT_EQ(Button(w, middle), expected(close->NormalBitmap));
+    HitTest(w, middle);
+    EXPECT_EQ(Button(w, middle), expected(close->HoverBitmap)) << "the rollover image under the pointer";
+    Press(w, middle);
+    EXPECT_EQ(Button(w, middle), expected(close->DownBitmap)) << "the pressed half";
+    Release(w, middle);
+    EXPECT_EQ(commands_, std::vector<WPARAM>{SC_CLOSE});
+    EXPECT_EQ(Button(w, middle), expected(close->HoverBitmap)) << "released, still hovered";
+    HitTest(w, kCaption);
+    EXPECT_EQ(Button(w, middle), expected(close->NormalBitmap));
 }
 
 }  // namespace

@@ -111,7 +111,8 @@ std::string CompareFrames(const Picture& a, const Picture& b, const std::vector<
     return text;
 }
 
-// The theme files the tests frame windows with: ours, a kwm test theme and Greybird (installed).
+// The theme files the tests frame windows with: ours, kwm, xfwm4 and IceWM test themes, and installed
+// xfwm4 and IceWM themes (Greybird, CrystalBlue, ...).
 struct ThemeCase {
     const char* name;
     std::string path;
@@ -128,6 +129,11 @@ std::vector<ThemeCase> Themes() {
     };
     if (GetFileAttributesA("Z:\\usr\\share\\themes\\Greybird\\xfwm4\\themerc") != INVALID_FILE_ATTRIBUTES)
         themes.push_back({"Greybird (xfwm4)", "Z:\\usr\\share\\themes\\Greybird\\xfwm4\\themerc"});
+    themes.push_back({"alder (IceWM test theme)", test::SourcePath("tests/theme/data/icewm/alder/default.theme")});
+    for (const char* name : {"CrystalBlue", "win95", "motif", "metal2"}) {
+        const std::string path = std::string("Z:\\usr\\share\\icewm\\themes\\") + name + "\\default.theme";
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) themes.push_back({name, path});
+    }
     return themes;
 }
 
