@@ -4,6 +4,7 @@
 
 #include "frame/ElementGeometry.h"
 #include "frame/TransparentRuns.h"
+#include "graphics/DpiScaling.h"
 #include "script/Engine.h"
 #include "script/drawing/DrawingContext.h"
 
@@ -78,6 +79,17 @@ void DrawCaption(const PaintPass& pass, const TUIElement& e) {
     std::int32_t x = e.Rect.Left + 1;
     if (theme.RightCaption && text == pass.caption) x = std::max(x, e.Rect.Right - 1 - surface.TextExtent(text).cx);
     surface.TextOutClipped(x, e.Rect.Top + 1, e.Rect, text);
+}
+
+// Where the element's drawing reaches: its rectangle, and a bitmap drawn once at its corner past
+// it where the bitmap is larger (as scaled bitmaps are by a rounding pixel).
+Rect DrawnExtent(const PaintPass& pass, const TUIElement& e) {
+    const Bitmap* bitmap = e.HitCode == kCodeIcon ? nullptr : ChooseBitmap(e, pass.active, pass.hoverHere);
+    if (!bitmap || (e.Anchor1 & (kAnchorStretch | kAnchorFill)) || !ElementApplies(e, pass.style)) return e.Rect;
+    const Rect image{e.Rect.Left, e.Rect.Top, e.Rect.Left + ScaledSide(bitmap->Width(), pass.dpi),
+                     e.Rect.Top + ScaledSide(bitmap->Height(), pass.dpi)};
+    if (image.IsEmpty()) return e.Rect;
+    return e.Rect.IsEmpty() ? image : Bounds(e.Rect, image);
 }
 
 // Draws the element at the rectangle it already has: body, then caption text or OnPaint word.
@@ -174,7 +186,7 @@ Rect RepaintElementArea(const PaintPass& pass, std::intptr_t first, std::intptr_
     Rect bounds;
     for (std::intptr_t index : {first, second}) {
         if (index < 0 || index >= count) continue;
-        const Rect& r = elements.At(index).Rect;
+        const Rect r = DrawnExtent(pass, elements.At(index));
         if (r.IsEmpty()) continue;
         area[areas++] = r;
         bounds = bounds.IsEmpty() ? r : Bounds(bounds, r);
@@ -185,7 +197,8 @@ Rect RepaintElementArea(const PaintPass& pass, std::intptr_t first, std::intptr_
     // caption text and OnPaint word, clipped), so the area ends exactly as a full paint leaves it.
     for (std::intptr_t i = 0; i < count; ++i) {
         TUIElement& e = elements.At(i);
-        if (std::any_of(area, area + areas, [&](const Rect& r) { return Overlap(r, e.Rect); })) DrawElement(pass, e);
+        const Rect drawn = DrawnExtent(pass, e);
+        if (std::any_of(area, area + areas, [&](const Rect& r) { return Overlap(r, drawn); })) DrawElement(pass, e);
     }
     return bounds;
 }
