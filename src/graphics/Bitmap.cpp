@@ -16,13 +16,15 @@ void Bitmap::SetSize(int w, int h) {
     pixels_.assign(std::size_t(w) * h, 0);
 }
 
-void Bitmap::AddLargerSource(const Bitmap& source, std::int32_t dpi) {
+Bitmap& Bitmap::AddLargerSource(const Bitmap& source, std::int32_t dpi) {
     auto copy = std::make_shared<Bitmap>(source);
     copy->larger_.clear();
+    Bitmap& kept = *copy;
     auto at = larger_.begin();
     while (at != larger_.end() && at->first < dpi) ++at;
     if (at != larger_.end() && at->first == dpi) at->second = std::move(copy);
     else larger_.insert(at, {dpi, std::move(copy)});
+    return kept;
 }
 
 std::pair<const Bitmap*, std::int32_t> Bitmap::SourceFor(std::int32_t dpi) const {

@@ -68,8 +68,16 @@ public:
     void Assign(const Bitmap& other) { *this = other; }
 
     // A larger drawing of the same image for high display scales (NAME@2x beside NAME, an xfwm4
-    // theme's -hdpi and -xhdpi siblings), drawn for `dpi` (192: twice the size).
-    void AddLargerSource(const Bitmap& source, std::int32_t dpi);
+    // theme's -hdpi and -xhdpi siblings), drawn for `dpi` (192: twice the size). Returns the copy
+    // kept, which lives as long as this bitmap (or a copy of it) does.
+    Bitmap& AddLargerSource(const Bitmap& source, std::int32_t dpi);
+    // Takes another bitmap's pixels and settings, keeping this one's larger drawings (an image
+    // drawn again, as in a colour scheme change, keeps what stands for it at other scales).
+    void ReplaceImage(Bitmap&& other) {
+        auto larger = std::move(larger_);
+        *this = std::move(other);
+        larger_ = std::move(larger);
+    }
     // The image to scale from for a window at `dpi`: the largest source meant for at most a
     // quarter step above it (a twice-size image from 175 % up), else this one (96).
     std::pair<const Bitmap*, std::int32_t> SourceFor(std::int32_t dpi) const;
@@ -81,7 +89,7 @@ private:
     bool transparent_ = false;
     bool hasTransparentColour_ = false;
     Colour transparentColour_ = 0;
-    std::vector<std::pair<std::int32_t, std::shared_ptr<const Bitmap>>> larger_;  // by dpi, ascending
+    std::vector<std::pair<std::int32_t, std::shared_ptr<Bitmap>>> larger_;  // by dpi, ascending
 };
 
 }  // namespace vt

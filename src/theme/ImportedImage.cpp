@@ -30,13 +30,22 @@ Bitmap* AddXpmImage(TTheme& theme, const std::string& folder, const ThemercValue
     return &item.Bitmap();
 }
 
-Bitmap* AddLayeredImage(TTheme& theme, const std::string& folder, const std::string& base,
-                        const ThemeErrorSink& sink, ThemeColourSymbols* symbols) {
-    const std::string xpm = FindExistingFile(PathInFolder(folder, base + ".xpm"));
-    const std::string png = FindExistingFile(PathInFolder(folder, base + ".png"));
-    if (xpm.empty() && png.empty()) return nullptr;
-    TThemeItem& item = AddEntry(theme, xpm.empty() ? base + ".png" : base + ".xpm");
-    Bitmap& bitmap = item.Bitmap();
+namespace {
+
+// The files of one layered image: BASE.xpm and BASE.png in the folder (empty: not there).
+struct LayeredFiles {
+    std::string xpm, png;
+    LayeredFiles(const std::string& folder, const std::string& base)
+        : xpm(FindExistingFile(PathInFolder(folder, base + ".xpm"))),
+          png(FindExistingFile(PathInFolder(folder, base + ".png"))) {}
+    bool Any() const { return !xpm.empty() || !png.empty(); }
+};
+
+// The PNG drawn over the XPM into `bitmap`, the symbolic colours recorded for it in `symbols`
+// (when given).
+void ReadLayered(const LayeredFiles& files, const ThemeErrorSink& sink, Bitmap& bitmap, ThemeColourSymbols* symbols) {
+    const std::string& xpm = files.xpm;
+    const std::string& png = files.png;
     XpmSymbols names;
     if (!xpm.empty() && !GuardThemeLine(0, sink, [&] { ReadXpmFile(xpm, bitmap, symbols ? &names : nullptr); })) {
         bitmap = Bitmap{};
@@ -53,7 +62,25 @@ Bitmap* AddLayeredImage(TTheme& theme, const std::string& folder, const std::str
         });
     }
     if (!names.empty()) symbols->images.emplace_back(bitmap, xpmPixels, std::move(names), std::move(overlay));
+}
+
+}  // namespace
+
+Bitmap* AddLayeredImage(TTheme& theme, const std::string& folder, const std::string& base,
+                        const ThemeErrorSink& sink, ThemeColourSymbols* symbols) {
+    const LayeredFiles files(folder, base);
+    if (!files.Any()) return nullptr;
+    Bitmap& bitmap = AddEntry(theme, files.xpm.empty() ? base + ".png" : base + ".xpm").Bitmap();
+    ReadLayered(files, sink, bitmap, symbols);
     return &bitmap;
+}
+
+void AttachLargerLayeredImage(Bitmap& image, const std::string& folder, const std::string& base, std::int32_t dpi,
+                              const ThemeErrorSink& sink, ThemeColourSymbols* symbols) {
+    const LayeredFiles files(folder, base);
+    if (!files.Any()) return;
+    // Read straight into the copy the image keeps, so that its symbolic colours are recorded for it.
+    ReadLayered(files, sink, image.AddLargerSource(Bitmap{}, dpi), symbols);
 }
 
 bool ReadImportedImage(const std::string& path, Bitmap& out, int line, const ThemeErrorSink& sink) {

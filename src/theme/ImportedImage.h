@@ -25,6 +25,12 @@ Bitmap* AddXpmImage(TTheme& theme, const std::string& folder, const ThemercValue
 Bitmap* AddLayeredImage(TTheme& theme, const std::string& folder, const std::string& base,
                         const ThemeErrorSink& sink, ThemeColourSymbols* symbols = nullptr);
 
+// The same layering from another folder, attached to `image` as its larger drawing for `dpi` (an
+// xfwm4 theme's -hdpi or -xhdpi sibling); nothing when neither file is there there. Its symbolic
+// colours are recorded like the image's own.
+void AttachLargerLayeredImage(Bitmap& image, const std::string& folder, const std::string& base, std::int32_t dpi,
+                              const ThemeErrorSink& sink, ThemeColourSymbols* symbols = nullptr);
+
 // Reads one image file, XPM or PNG by its extension (a PNG's alpha as AlphaOver describes for
 // an image alone) into a bitmap of the caller's, reporting a failure to the sink with the line;
 // returns whether it was read.

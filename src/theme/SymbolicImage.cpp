@@ -25,7 +25,7 @@ bool SymbolicImage::Recolour(const SymbolicColourResolver& colours) {
     if (next.Pixels() == target_->Pixels() && next.Width() == target_->Width() &&
         next.Transparent() == target_->Transparent() && next.TransparentColor() == target_->TransparentColor())
         return false;
-    *target_ = std::move(next);
+    target_->ReplaceImage(std::move(next));
     return true;
 }
 

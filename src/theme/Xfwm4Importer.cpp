@@ -74,6 +74,20 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, last - first);
 }
 
+// A theme folder X (holding xfwm4/themerc) may have siblings X-hdpi and X-xhdpi drawn at 150 % and
+// 200 %: their images of the same names are the larger drawings of ours.
+std::vector<std::pair<std::string, std::int32_t>> LargerThemeFolders(const std::string& folder) {
+    std::vector<std::pair<std::string, std::int32_t>> found;
+    const std::string themeFolder = FolderOf(folder);
+    if (folder.empty() || themeFolder.empty() || themeFolder == folder) return found;
+    const std::string themes = FolderOf(themeFolder), name = FileNameOf(themeFolder), leaf = FileNameOf(folder);
+    for (const auto& [suffix, dpi] : {std::pair<const char*, std::int32_t>{"-hdpi", 144}, {"-xhdpi", 192}}) {
+        const std::string sibling = PathInFolder(PathInFolder(themes, name + suffix), leaf);
+        if (FileExists(PathInFolder(sibling, "themerc"))) found.emplace_back(sibling, dpi);
+    }
+    return found;
+}
+
 class Xfwm4Import {
 public:
     Xfwm4Import(const std::vector<std::string>& lines, ThemeState& state, const ThemeErrorSink& sink,
@@ -84,6 +98,8 @@ public:
 
 private:
     // The images of one piece in its states; the active image is the normal one.
+    // The image NAME (.xpm with .png over it) and its larger drawings from sibling folders.
+    Bitmap* Layered(const std::string& name);
     ElementImages Images(const std::string& base, bool withButtonStates);
     // The maximise button's twin with the -toggled images, shown on maximised windows instead of
     // the button (nothing when the theme has no such images); it takes the button's place once
@@ -100,22 +116,29 @@ private:
     ThemeState& state_;
     const ThemeErrorSink& sink_;
     const std::string& folder_;
+    std::vector<std::pair<std::string, std::int32_t>> largerFolders_ = LargerThemeFolders(folder_);
     std::int32_t buttonOffset_ = 0;
     std::int32_t buttonSpacing_ = 0;
     bool hasShade_ = false;
     std::vector<std::pair<const TUIElement*, TUIElement*>> twins_;  // a button and its toggled twin
 };
 
-ElementImages Xfwm4Import::Images(const std::string& base, bool withButtonStates) {
-    TTheme& theme = *state_.Theme;
+Bitmap* Xfwm4Import::Layered(const std::string& name) {
     ThemeColourSymbols* symbols = state_.ColourSymbols.get();
+    Bitmap* image = AddLayeredImage(*state_.Theme, folder_, name, sink_, symbols);
+    if (image)
+        for (const auto& [folder, dpi] : largerFolders_) AttachLargerLayeredImage(*image, folder, name, dpi, sink_, symbols);
+    return image;
+}
+
+ElementImages Xfwm4Import::Images(const std::string& base, bool withButtonStates) {
     ElementImages images;
-    images.normal = AddLayeredImage(theme, folder_, base + "-active", sink_, symbols);
+    images.normal = Layered(base + "-active");
     if (!images.normal) return images;  // a piece the theme lacks: no other state of it either
-    images.inactive = AddLayeredImage(theme, folder_, base + "-inactive", sink_, symbols);
+    images.inactive = Layered(base + "-inactive");
     if (withButtonStates) {
-        images.hover = AddLayeredImage(theme, folder_, base + "-prelight", sink_, symbols);
-        images.down = AddLayeredImage(theme, folder_, base + "-pressed", sink_, symbols);
+        images.hover = Layered(base + "-prelight");
+        images.down = Layered(base + "-pressed");
     }
     return images;
 }

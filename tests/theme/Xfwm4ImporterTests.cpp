@@ -6,6 +6,8 @@
 
 #include "ThemeTestSupport.h"
 #include "CurrentDirectoryGuard.h"
+#include "theme/SymbolicColours.h"
+#include "theme/ThemeColourSymbols.h"
 #include "theme/ThemeInspector.h"
 #include "theme/ThemeLoader.h"
 #include "theme/TvtButton.h"
@@ -135,6 +137,38 @@ TEST(Xfwm4Import, ADamagedPngIsReportedAndItsXpmStays) {
     TvtButton button;
     EXPECT_TRUE(test::HasRecords(DumpThemeState(fresh.state, button),
                                  {"bitmap 0 name=close-active size=12x12", "element 14 code=256 c1=-12,0"}));
+}
+
+// A theme folder X with siblings X-hdpi and X-xhdpi (as Debian's Default has): their images are
+// the larger drawings of X's, used at 150 % and 200 %, and follow the colour scheme like them.
+TEST(Xfwm4Import, HdpiAndXhdpiSiblingsAreTheLargerDrawings) {
+    test::TempFolder themes;
+    auto symbolic = [](int side) {
+        std::string xpm = "/* XPM */\nstatic char *x[] = {\n\"" + std::to_string(side) + " " + std::to_string(side) +
+                          " 1 1\",\n\". c #C0C0FF s active_color_1\",\n";
+        for (int row = 0; row < side; ++row) xpm += "\"" + std::string(std::size_t(side), '.') + "\",\n";
+        return xpm + "};\n";
+    };
+    for (const auto& [folder, side] : {std::pair{"X", 12}, {"X-hdpi", 18}, {"X-xhdpi", 24}}) {
+        test::WriteFile(themes / (std::string(folder) + "/xfwm4/themerc"), "button_layout=|C\n");
+        test::WriteFile(themes / (std::string(folder) + "/xfwm4/close-active.xpm"), symbolic(side));
+    }
+    test::FreshTheme fresh;
+    LoadThemeFile(themes / "X/xfwm4/themerc", fresh.state, {});
+    const Bitmap* close = fresh.state.Theme->Items().FindBitmap("close-active");
+    ASSERT_NE(close, nullptr);
+    struct Row {
+        std::int32_t dpi;
+        int side;
+    } rows[] = {{96, 12}, {119, 12}, {120, 18}, {144, 18}, {168, 24}, {192, 24}};
+    for (const Row& row : rows) EXPECT_EQ(close->SourceFor(row.dpi).first->Width(), row.side) << row.dpi;
+
+    struct Scheme final : SystemColourTable {
+        Colour Get(SystemColour which) const override { return which == SystemColour::ActiveCaption ? 0x123456 : 0; }
+    };
+    ApplySystemColours(fresh.state, Scheme{});
+    for (std::int32_t dpi : {96, 144, 192})
+        EXPECT_EQ(close->SourceFor(dpi).first->GetPixel(1, 1), 0x123456u) << dpi << ": recoloured too";
 }
 
 }  // namespace
