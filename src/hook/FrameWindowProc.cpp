@@ -357,7 +357,7 @@ LRESULT DispatchThemed(FrameEngine& frame, const FrameCall& call, const Subclass
         return OnNcActivate(frame, call);
     case WM_NCMOUSEMOVE:
         if (call.wParam == kMenuBarHitCode) {
-            frame.TrackMenu(window, call.lParam, 4);
+            frame.TrackMenu(window, call.lParam, MenuTracking::Measure);
             return 0;
         }
         return call.CallPrevious();

@@ -53,7 +53,9 @@ public:
     }
     void ReleasePressed(HWND) override { Log("ReleasePressed", 0); }
     void StandDown(HWND) override { Log("StandDown", 0); }
-    void TrackMenu(HWND, LPARAM, int mode) override { Log("TrackMenu(" + std::to_string(mode) + ")", 0); }
+    void TrackMenu(HWND, LPARAM, MenuTracking mode) override {
+        Log(mode == MenuTracking::Measure ? "TrackMenu(Measure)" : "TrackMenu(other)", 0);
+    }
     void StartMenuHook() override { Log("StartMenuHook", 0); }
     void StopMenuHook() override { Log("StopMenuHook", 0); }
     void SetPopupMenu(HMENU, int item) override { Log("SetPopupMenu(" + std::to_string(item) + ")", 0); }
@@ -126,7 +128,7 @@ TEST_F(FrameWindowProcTest, ThemedDispatch) {
         {"system command left to the window", WM_SYSCOMMAND, kHarmlessCommand, nullptr, 0, "SystemCommand(target)", true},
         {"system command handled", WM_SYSCOMMAND, kHarmlessCommand, [](FakeFrame& f) { f.systemCommand = 0; }, 0,
          "SystemCommand(target)", false},
-        {"mouse over the menu bar tracks it", WM_NCMOUSEMOVE, kMenuBarHitCode, nullptr, 0, "TrackMenu(4)", false},
+        {"mouse over the menu bar tracks it", WM_NCMOUSEMOVE, kMenuBarHitCode, nullptr, 0, "TrackMenu(Measure)", false},
         {"mouse elsewhere passes", WM_NCMOUSEMOVE, HTCAPTION, nullptr, 0, "", true},
         {"cursor set by the theme", WM_SETCURSOR, 0, [](FakeFrame& f) { f.cursorSet = 1; }, TRUE, "SetFrameCursor(2)",
          false},

@@ -126,7 +126,10 @@ public:
     // forgotten.
     virtual void StandDown(HWND hoverWindow) { (void)hoverWindow; }
 
-    virtual void TrackMenu(HWND window, LPARAM screenPoint, int mode) { (void)window; (void)screenPoint; (void)mode; }
+    // The menu bar item at a screen point (x low word, y high word), as `mode` asks.
+    virtual void TrackMenu(HWND window, LPARAM screenPoint, MenuTracking mode) {
+        (void)window; (void)screenPoint; (void)mode;
+    }
     virtual void StartMenuHook() {}
     virtual void StopMenuHook() {}
     // The popup about to open (WM_INITMENUPOPUP's menu and item position).
