@@ -477,7 +477,8 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             state->registry.TakeThemeGeneration(window, state->themeGeneration.load())) {
             // The process has switched themes (in the hook); this window takes the new frame
             // once, on its own thread, however the change reached it.
-            TakeNewFrame(*state->frame, *state->frame, window);
+            const EngineView engine(*state->frame);
+            TakeNewFrame(engine.theme, engine.appearance, window);
             passThrough = true;
         } else {
             frame = state->frame.get();
