@@ -258,7 +258,8 @@ void MeasurePainting(vt::ModuleState& state, const char* label, const Options& o
     SetWindowPos(own.Get(), HWND_TOP, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER);
     // The shape the module gives a skinned window (its WM_SIZE does it; the size does not change
     // here), so that painting is clipped as it is for real.
-    vt::UniqueGdiObject shape = state.frame->BuildRegion(skinned.Get(), GetWindowLongPtrA(skinned.Get(), GWL_STYLE), false);
+    vt::FrameAppearance& appearance = *state.frame;
+    vt::UniqueGdiObject shape = appearance.BuildRegion(skinned.Get(), GetWindowLongPtrA(skinned.Get(), GWL_STYLE), false);
     if (shape && SetWindowRgn(skinned.Get(), static_cast<HRGN>(shape.get()), TRUE)) shape.release();
     const SIZE s = skinned.Size(), w = own.Size();
     const UINT repaint = state.frame->RepaintMessage();
@@ -302,7 +303,7 @@ void MeasurePainting(vt::ModuleState& state, const char* label, const Options& o
     std::vector<double> full, pass, send, dc, direct;
     for (int round = 0; round < o.rounds; ++round) {
         full.push_back(MsPerCall(o.paints, [&] { FullPaint(sk); }));
-        direct.push_back(MsPerCall(o.paints, [&] { state.frame->PaintFrame(sk, true); }));
+        direct.push_back(MsPerCall(o.paints, [&] { appearance.PaintFrame(sk, true); }));
         pass.push_back(MsPerCall(o.paints, [&] { SendMessageA(sk, repaint, WPARAM(-1), LPARAM(-1)); }));
         send.push_back(MsPerCall(o.paints * 10, [&] { SendMessageA(sk, WM_NULL, 0, 0); }));
         dc.push_back(MsPerCall(o.paints * 4, [&] { vt::WindowDc d(sk, GetWindowDC(sk)); }));
@@ -384,13 +385,14 @@ void MeasureRegion(vt::ModuleState& state, const std::vector<RegionCase>& cases,
     const LONG_PTR style = GetWindowLongPtrA(window.Get(), GWL_STYLE);
     std::vector<std::vector<double>> times(cases.size());
     std::vector<DWORD> rects(cases.size(), 0);
+    vt::FrameAppearance& appearance = *state.frame;
     for (int round = 0; round < o.rounds; ++round) {
         for (std::size_t k = 0; k < cases.size(); ++k) {
             const std::size_t c = (k + std::size_t(round)) % cases.size();
             vt::WriteControllerValue("Theme", cases[c].theme);
-            state.frame->SwitchTheme();
+            state.Theme().SwitchTheme();
             times[c].push_back(MsPerCall(o.regions, [&] {
-                vt::UniqueGdiObject region = state.frame->BuildRegion(window.Get(), style, false);
+                vt::UniqueGdiObject region = appearance.BuildRegion(window.Get(), style, false);
                 if (!rects[c] && region) {
                     const auto shape = static_cast<HRGN>(region.get());
                     std::vector<unsigned char> data(GetRegionData(shape, 0, nullptr));
@@ -415,8 +417,9 @@ void MeasureRegionParts(vt::ModuleState& state, const char* label, const std::st
     SetWindowPos(window.Get(), HWND_BOTTOM, 0, 0, 1920, 1080, SWP_NOMOVE | SWP_NOACTIVATE);
     const LONG_PTR style = GetWindowLongPtrA(window.Get(), GWL_STYLE);
     vt::WriteControllerValue("Theme", theme);
-    state.frame->SwitchTheme();
-    vt::UniqueGdiObject first = state.frame->BuildRegion(window.Get(), style, false);  // computes the rectangles
+    state.Theme().SwitchTheme();
+    vt::FrameAppearance& appearance = *state.frame;
+    vt::UniqueGdiObject first = appearance.BuildRegion(window.Get(), style, false);  // computes the rectangles
     const vt::ThemeState& t = vt::CurrentTheme();
     const vt::TUIElement* widest = nullptr;
     for (std::size_t i = 0; t.Elements && i < t.Elements->Count(); ++i) {
@@ -443,7 +446,7 @@ void MeasureRegionParts(vt::ModuleState& state, const char* label, const std::st
     const auto* regionData = reinterpret_cast<const RGNDATA*>(data.data());
     std::vector<double> whole, cut, workT, runsT, create, combine, oneByOne, tree;
     for (int round = 0; round < o.rounds; ++round) {
-        whole.push_back(MsPerCall(o.regions, [&] { vt::UniqueGdiObject r = state.frame->BuildRegion(window.Get(), style, false); }));
+        whole.push_back(MsPerCall(o.regions, [&] { vt::UniqueGdiObject r = appearance.BuildRegion(window.Get(), style, false); }));
         cut.push_back(MsPerCall(o.regions, [&] {
             vt::UniqueGdiObject piece(CreateRectRgn(rect.Left, rect.Top, rect.Right, rect.Bottom));
             vt::TransparentCut(image, rect, visible, static_cast<HRGN>(piece.get()), widest->Anchor1);
@@ -639,7 +642,7 @@ int main(int argc, char** argv) {
 
         auto use = [&](const std::string& path) {
             vt::WriteControllerValue("Theme", path);
-            state.frame->SwitchTheme();
+            state.Theme().SwitchTheme();
             if (!state.frame->ThemeLoaded()) {
                 Say("frame_bench: the theme %s did not load\n", path.c_str());
                 return false;
@@ -685,7 +688,7 @@ int main(int argc, char** argv) {
 
         state.registry.UnsubclassAll();
         vt::WriteControllerValue("Theme", "");
-        state.frame->SwitchTheme();
+        state.Theme().SwitchTheme();
         state.sharedArea.SetNewWindowsEnabled(savedEnabled);
     }
     for (const std::string& f : files) DeleteFileA(f.c_str());

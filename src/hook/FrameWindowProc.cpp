@@ -46,6 +46,17 @@ struct FrameCall {
     LRESULT Default() const { return CallDefault(unicode, window, message, wParam, lParam); }
 };
 
+// The engine as the dispatch of a themed window's messages uses it, one interface per concern:
+// each handler below takes only the ones it calls.
+struct EngineView {
+    const FrameTheme& theme;
+    FrameAppearance& appearance;
+    FrameInputHandler& input;
+    FrameMenuHandler& menus;
+
+    explicit EngineView(FrameEngine& engine) : theme(engine), appearance(engine), input(engine), menus(engine) {}
+};
+
 // The window's record as it is now (a copy: the record itself may go on another thread).
 std::optional<SubclassNode> Record(HWND window) {
     ModuleState* state = ModuleStateIfStarted();
@@ -106,8 +117,8 @@ bool HasRegion(HWND window, HRGN wanted) {
 }
 
 // The frame's shape follows the elements; SetWindowRgn owns the region once it accepts it.
-void SetRegion(FrameEngine& frame, HWND window) {
-    UniqueGdiObject region = frame.BuildRegion(window, GetWindowLongPtrA(window, GWL_STYLE), IsShrunk(window));
+void SetRegion(FrameAppearance& appearance, HWND window) {
+    UniqueGdiObject region = appearance.BuildRegion(window, GetWindowLongPtrA(window, GWL_STYLE), IsShrunk(window));
     ClipToWorkArea(window, region);
     if (HasRegion(window, static_cast<HRGN>(region.get()))) return;
     if (SetWindowRgn(window, static_cast<HRGN>(region.get()), TRUE)) region.release();
@@ -115,29 +126,30 @@ void SetRegion(FrameEngine& frame, HWND window) {
 
 // A frame command rolled the window up or down: the flag lives in its record (a window without
 // one never rolls up), and the shape follows it.
-void ApplyShrink(FrameEngine& frame, HWND window, ShrinkRequest request) {
+void ApplyShrink(FrameAppearance& appearance, HWND window, ShrinkRequest request) {
     if (request == ShrinkRequest::Keep) return;
     const bool shrink = request == ShrinkRequest::Shrink;
     ModuleState* state = ModuleStateIfStarted();
     if (!state || !state->registry.ChangeFlags(window, shrink ? SubclassNode::Shrunk : 0u,
                                                shrink ? 0u : SubclassNode::Shrunk))
         return;
-    SetRegion(frame, window);
+    SetRegion(appearance, window);
 }
 
 // The frame's answer to a system command: handled (after any roll-up), or on to the window.
-bool SystemCommandHandled(FrameEngine& frame, HWND window, const FrameCall& call) {
-    CommandAnswer answer = frame.SystemCommand(window, call.wParam, call.lParam, IsShrunk(window));
-    ApplyShrink(frame, window, answer.shrink);
+bool SystemCommandHandled(FrameInputHandler& input, FrameAppearance& appearance, HWND window,
+                          const FrameCall& call) {
+    CommandAnswer answer = input.SystemCommand(window, call.wParam, call.lParam, IsShrunk(window));
+    ApplyShrink(appearance, window, answer.shrink);
     return answer.handling == Handling::Handled;
 }
 
 // After a theme switch: the client area recomputed by the new elements (which asks us through
 // WM_NCCALCSIZE), the new shape, and the whole window drawn again; the outer size stays, so no
 // size fix-up may follow.
-void TakeNewFrame(FrameEngine& frame, HWND window) {
+void TakeNewFrame(const FrameTheme& theme, FrameAppearance& appearance, HWND window) {
     ChangeFlags(window, SubclassNode::SizeFixed, 0);
-    if (frame.ThemeLoaded()) SetRegion(frame, window);
+    if (theme.ThemeLoaded()) SetRegion(appearance, window);
     else SetWindowRgn(window, nullptr, TRUE);  // no theme now: the program's own frame again
     RefreshFrame(window);
 }
@@ -152,7 +164,7 @@ void LeaveToProgram(HWND window) {
 
 // The client area: until the program's own answer has been compared with the system's, the
 // program is asked first (its answer stands when it draws its own frame).
-LRESULT OnNcCalcSize(FrameEngine& frame, const FrameCall& call) {
+LRESULT OnNcCalcSize(FrameAppearance& appearance, const FrameCall& call) {
     if (!HasFlag(call.window, SubclassNode::FrameChecked)) {
         if (call.wParam) ChangeFlags(call.window, SubclassNode::FrameChecked, 0);
         LPARAM asked = call.lParam;
@@ -169,12 +181,12 @@ LRESULT OnNcCalcSize(FrameEngine& frame, const FrameCall& call) {
             return answer.result;
         }
     }
-    return frame.CalcClientArea(call.window, call.wParam, call.lParam);
+    return appearance.CalcClientArea(call.window, call.wParam, call.lParam);
 }
 
 // The system's default handling of a new title or icon draws its own caption straight onto the
 // window: the window is marked invisible to it for that call, and the themed frame drawn after.
-LRESULT WithoutSystemCaption(FrameEngine& frame, const FrameCall& call) {
+LRESULT WithoutSystemCaption(FrameAppearance& appearance, const FrameCall& call) {
     const LONG_PTR style = GetWindowLongPtrA(call.window, GWL_STYLE);
     const bool hide = (style & WS_VISIBLE) != 0;
     struct Shown {
@@ -191,15 +203,15 @@ LRESULT WithoutSystemCaption(FrameEngine& frame, const FrameCall& call) {
         // Put back before painting: an invisible window's DC draws nothing.
         SetWindowLongPtrA(call.window, GWL_STYLE, GetWindowLongPtrA(call.window, GWL_STYLE) | WS_VISIBLE);
         shown.hidden = false;
-        if (call.message == WM_SETTEXT) SetRegion(frame, call.window);  // a caption measured by its text
-        frame.PaintFrame(call.window, IsActive(call.window));
+        if (call.message == WM_SETTEXT) SetRegion(appearance, call.window);  // a caption measured by its text
+        appearance.PaintFrame(call.window, IsActive(call.window));
     }
     return result;
 }
 
 // A style change (a program that takes its maximise box away, goes full screen, ...): the client
 // area, the shape and the picture follow the elements that apply to the new style.
-LRESULT OnStyleChanged(FrameEngine& frame, const FrameCall& call) {
+LRESULT OnStyleChanged(FrameAppearance& appearance, const FrameCall& call) {
     LRESULT result = call.CallPrevious();
     const auto* change = reinterpret_cast<const STYLESTRUCT*>(call.lParam);
     // Our own hiding of the caption (see WithoutSystemCaption) changes nothing of the frame.
@@ -208,7 +220,7 @@ LRESULT OnStyleChanged(FrameEngine& frame, const FrameCall& call) {
     // The frame change recalculates the client area and paints the frame (WM_NCPAINT).
     SetWindowPos(call.window, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-    if (HasCaption(call.window)) SetRegion(frame, call.window);
+    if (HasCaption(call.window)) SetRegion(appearance, call.window);
     else SetWindowRgn(call.window, nullptr, TRUE);
     return result;
 }
@@ -216,7 +228,7 @@ LRESULT OnStyleChanged(FrameEngine& frame, const FrameCall& call) {
 // Maximised, the window fills its monitor's work area: its caption at the top, fully visible, and
 // its other borders just outside, as with the system's frame. A program that chose its own
 // maximised size or place keeps it.
-LRESULT OnGetMinMaxInfo(FrameEngine& frame, const FrameCall& call) {
+LRESULT OnGetMinMaxInfo(FrameAppearance& appearance, const FrameCall& call) {
     auto* info = reinterpret_cast<MINMAXINFO*>(call.lParam);
     if (!info) return call.CallPrevious();
     const MINMAXINFO asked = *info;
@@ -230,8 +242,8 @@ LRESULT OnGetMinMaxInfo(FrameEngine& frame, const FrameCall& call) {
     const RECT& work = monitor.rcWork;
     const std::int32_t workWidth = work.right - work.left, workHeight = work.bottom - work.top;
     // Borders anchored to the far corners can depend on the size: measured again at the result.
-    FrameBorders b = frame.Borders(call.window, workWidth, workHeight);
-    b = frame.Borders(call.window, workWidth + b.left + b.right, workHeight + b.top + b.bottom);
+    FrameBorders b = appearance.Borders(call.window, workWidth, workHeight);
+    b = appearance.Borders(call.window, workWidth + b.left + b.right, workHeight + b.top + b.bottom);
     info->ptMaxPosition = POINT{work.left - monitor.rcMonitor.left - b.left, work.top - monitor.rcMonitor.top - b.top};
     info->ptMaxSize = POINT{workWidth + b.left + b.right, workHeight + b.top + b.bottom};
     info->ptMaxTrackSize.x = std::max(info->ptMaxTrackSize.x, info->ptMaxSize.x);
@@ -241,7 +253,7 @@ LRESULT OnGetMinMaxInfo(FrameEngine& frame, const FrameCall& call) {
 
 // The first WM_SIZE after registration makes the window as large as its client size plus the
 // theme's frame, so the client area keeps the size the program asked for.
-LRESULT OnSize(FrameEngine& frame, const FrameCall& call) {
+LRESULT OnSize(const FrameTheme& theme, FrameAppearance& appearance, const FrameCall& call) {
     if (!HasFlag(call.window, SubclassNode::FrameChecked)) {
         // Created without asking: decided now, before the size fix-up could enlarge its window.
         ChangeFlags(call.window, SubclassNode::FrameChecked, 0);
@@ -250,9 +262,9 @@ LRESULT OnSize(FrameEngine& frame, const FrameCall& call) {
             return call.CallPrevious();
         }
     }
-    SetRegion(frame, call.window);
+    SetRegion(appearance, call.window);
     std::optional<SubclassNode> record = Record(call.window);
-    SizeFixups fixups = frame.Fixups();
+    SizeFixups fixups = theme.Fixups();
     if (!record || record->Has(SubclassNode::NoSizeFixup | SubclassNode::SizeFixed) ||
         (fixups.width == 0 && fixups.height == 0 && fixups.menu == 0)) {
         return call.CallPrevious();
@@ -269,31 +281,34 @@ LRESULT OnSize(FrameEngine& frame, const FrameCall& call) {
     return result;
 }
 
-LRESULT OnShowOrPositionChanging(FrameEngine& frame, const FrameCall& call) {
-    if (call.wParam != 0 && frame.WindowZoom()) {
+// The zoom from the pointer to a window being shown, in steps of 5 ms.
+constexpr int kShowZoomSteps = 20;
+
+LRESULT OnShowOrPositionChanging(const FrameTheme& theme, FrameAppearance& appearance, const FrameCall& call) {
+    if (call.wParam != 0 && theme.WindowZoom()) {
         RECT to{};
         POINT cursor{};
         GetWindowRect(call.window, &to);
         GetCursorPos(&cursor);
-        frame.ZoomRect(RECT{cursor.x, cursor.y, cursor.x, cursor.y}, to, 20);
+        appearance.ZoomRect(RECT{cursor.x, cursor.y, cursor.x, cursor.y}, to, kShowZoomSteps);
     }
     return call.CallPrevious();
 }
 
-LRESULT OnNcActivate(FrameEngine& frame, const FrameCall& call) {
-    frame.ReleasePressed(call.window);
+LRESULT OnNcActivate(FrameInputHandler& input, FrameAppearance& appearance, const FrameCall& call) {
+    input.ReleasePressed(call.window);
     bool active = call.wParam != 0;
     ChangeFlags(call.window, active ? SubclassNode::Active : 0u, active ? 0u : SubclassNode::Active);
-    frame.PaintFrame(call.window, active);
+    appearance.PaintFrame(call.window, active);
     return TRUE;  // Windows' own caption drawing never runs over the theme
 }
 
 // A forwarding record: a child window whose parent's themed frame handles its system commands.
-LRESULT DispatchForwarding(FrameEngine& frame, const FrameCall& call) {
+LRESULT DispatchForwarding(FrameInputHandler& input, FrameAppearance& appearance, const FrameCall& call) {
     if (call.message == WM_SYSCOMMAND) {
         HWND parent = GetParent(call.window);
         if (parent && MenuItemCount(parent) > 0) {
-            return SystemCommandHandled(frame, parent, call) ? 0 : call.CallPrevious();
+            return SystemCommandHandled(input, appearance, parent, call) ? 0 : call.CallPrevious();
         }
     }
     return call.CallPrevious();
@@ -304,36 +319,39 @@ constexpr UINT kNcUahDrawCaption = 0x00AE;
 constexpr UINT kNcUahDrawFrame = 0x00AF;
 constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED, newer than the headers this builds with
 
-LRESULT DispatchThemed(FrameEngine& frame, const FrameCall& call, const SubclassNode& record) {
+LRESULT DispatchThemed(const EngineView& engine, const FrameCall& call, const SubclassNode& record) {
     const HWND window = call.window;
+    FrameAppearance& appearance = engine.appearance;
+    FrameInputHandler& input = engine.input;
+    FrameMenuHandler& menus = engine.menus;
     if (record.Has(SubclassNode::OwnFrame)) return call.CallPrevious();
     if (call.message != WM_STYLECHANGED && !HasCaption(window)) return call.CallPrevious();
     switch (call.message) {
     case WM_SIZE:
-        return OnSize(frame, call);
+        return OnSize(engine.theme, appearance, call);
     case WM_STYLECHANGED:
-        return OnStyleChanged(frame, call);
+        return OnStyleChanged(appearance, call);
     case WM_GETMINMAXINFO:
-        return OnGetMinMaxInfo(frame, call);
+        return OnGetMinMaxInfo(appearance, call);
     case WM_SETICON:
-        return WithoutSystemCaption(frame, call);
+        return WithoutSystemCaption(appearance, call);
     case kDpiChanged: {
         // Moved to a monitor of another scale: the program takes the new size (or not); the
         // frame, its client area and its shape follow the new scale.
         LRESULT result = call.CallPrevious();
         SetWindowPos(window, nullptr, 0, 0, 0, 0,
                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-        SetRegion(frame, window);
+        SetRegion(appearance, window);
         return result;
     }
     case WM_ENABLE: {
         LRESULT result = call.CallPrevious();
-        frame.PaintFrame(window, IsActive(window));
+        appearance.PaintFrame(window, IsActive(window));
         return result;
     }
     case WM_SYSCOLORCHANGE: {  // the theme's colours are new already (see FrameWindowProc)
         LRESULT result = call.CallPrevious();
-        frame.PaintFrame(window, IsActive(window));
+        appearance.PaintFrame(window, IsActive(window));
         return result;
     }
     case kNcUahDrawCaption:
@@ -345,50 +363,50 @@ LRESULT DispatchThemed(FrameEngine& frame, const FrameCall& call, const Subclass
         return result;
     }
     case WM_SETTEXT:
-        return WithoutSystemCaption(frame, call);
+        return WithoutSystemCaption(appearance, call);
     case WM_SHOWWINDOW:
     case WM_WINDOWPOSCHANGING:  // wParam is always 0 here: it only passes on
-        return OnShowOrPositionChanging(frame, call);
+        return OnShowOrPositionChanging(engine.theme, appearance, call);
     case WM_SETCURSOR:
-        return frame.SetFrameCursor(window, call.wParam, LOWORD(call.lParam)) ? TRUE : call.CallPrevious();
+        return input.SetFrameCursor(window, call.wParam, LOWORD(call.lParam)) ? TRUE : call.CallPrevious();
     case WM_NCCALCSIZE:
-        return OnNcCalcSize(frame, call);
+        return OnNcCalcSize(appearance, call);
     case WM_NCHITTEST:
-        return frame.HitTest(window, call.wParam, call.lParam);
+        return input.HitTest(window, call.wParam, call.lParam);
     case WM_NCPAINT:
-        frame.PaintFrame(window, IsActive(window));
+        appearance.PaintFrame(window, IsActive(window));
         return 0;
     case WM_NCACTIVATE:
-        return OnNcActivate(frame, call);
+        return OnNcActivate(input, appearance, call);
     case WM_NCMOUSEMOVE:
         if (call.wParam == kMenuBarHitCode) {
-            frame.TrackMenu(window, call.lParam, 4);
+            menus.TrackMenu(window, call.lParam, MenuTracking::Measure);
             return 0;
         }
         return call.CallPrevious();
     case WM_NCLBUTTONDOWN: {
-        MessageAnswer answer = frame.ButtonDown(window, call.wParam, call.lParam);
+        MessageAnswer answer = input.ButtonDown(window, call.wParam, call.lParam);
         return answer.handling == Handling::PassOn ? call.CallPrevious() : answer.result;
     }
     case WM_NCLBUTTONUP:
-        ApplyShrink(frame, window, frame.ButtonUp(window, call.wParam, call.lParam, IsShrunk(window)));
+        ApplyShrink(appearance, window, input.ButtonUp(window, call.wParam, call.lParam, IsShrunk(window)));
         return 0;
     case WM_SYSCOMMAND:
-        return SystemCommandHandled(frame, window, call) ? 0 : call.CallPrevious();
+        return SystemCommandHandled(input, appearance, window, call) ? 0 : call.CallPrevious();
     case WM_INITMENUPOPUP: {
-        frame.SetPopupMenu(reinterpret_cast<HMENU>(call.wParam), LOWORD(call.lParam));
+        menus.SetPopupMenu(reinterpret_cast<HMENU>(call.wParam), LOWORD(call.lParam));
         LRESULT result = call.CallPrevious();
-        if (HIWORD(call.lParam) != 0) frame.PaintFrame(window, IsActive(window));  // the window menu
+        if (HIWORD(call.lParam) != 0) appearance.PaintFrame(window, IsActive(window));  // the window menu
         return result;
     }
     case WM_ENTERMENULOOP:
-        frame.StartMenuHook();
+        menus.StartMenuHook();
         return call.CallPrevious(true);
     case WM_EXITMENULOOP: {
-        frame.StopMenuHook();
+        menus.StopMenuHook();
         LRESULT result = call.CallPrevious();
         CallDefault(call.unicode, window, WM_SETREDRAW, TRUE, 0);
-        frame.PaintFrame(window, IsActive(window));
+        appearance.PaintFrame(window, IsActive(window));
         return result;
     }
     default:
@@ -397,20 +415,21 @@ LRESULT DispatchThemed(FrameEngine& frame, const FrameCall& call, const Subclass
 }
 
 // The registered messages a loaded theme answers, before the per-kind dispatch.
-bool DispatchThemeMessage(FrameEngine& frame, const FrameCall& call, const SubclassNode& record, LRESULT& result) {
+bool DispatchThemeMessage(const EngineView& engine, const FrameCall& call, const SubclassNode& record,
+                          LRESULT& result) {
     const HookMessages& messages = Messages();
     if (call.message < 0xC000) return false;  // also keeps WM_NULL away from a number never registered
-    if (call.message == frame.RepaintMessage()) {
-        frame.RepaintElements(call.window, std::intptr_t(call.wParam), std::intptr_t(call.lParam),
-                              record.Has(SubclassNode::Active));
+    if (call.message == engine.theme.RepaintMessage()) {
+        engine.appearance.RepaintElements(call.window, std::intptr_t(call.wParam), std::intptr_t(call.lParam),
+                                          record.Has(SubclassNode::Active));
         result = 0;
     } else if (call.message == messages.tick) {
-        frame.RunIdleScripts(call.window, record.Has(SubclassNode::Active));
+        engine.appearance.RunIdleScripts(call.window, record.Has(SubclassNode::Active));
         result = 0;
     } else if (call.message == messages.standDown) {
         ModuleState* state = ModuleStateIfStarted();
         HWND hover = state && state->sharedArea.IsMapped() ? state->sharedArea.HoverWindow() : nullptr;
-        frame.StandDown(hover);
+        engine.input.StandDown(hover);
         result = 0;
     } else {
         return false;
@@ -463,7 +482,8 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             state->registry.TakeThemeGeneration(window, state->themeGeneration.load())) {
             // The process has switched themes (in the hook); this window takes the new frame
             // once, on its own thread, however the change reached it.
-            TakeNewFrame(*state->frame, window);
+            const EngineView engine(*state->frame);
+            TakeNewFrame(engine.theme, engine.appearance, window);
             passThrough = true;
         } else {
             frame = state->frame.get();
@@ -489,12 +509,13 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     }
     try {
         LRESULT result = 0;
+        const EngineView engine(*frame);
         // A new colour scheme is the process's: taken whichever of its windows hears of it first,
         // also one without a title bar, so that a frame drawn later has the new colours too.
-        if (call.message == WM_SYSCOLORCHANGE) frame->SystemColoursChanged();
-        if (DispatchThemeMessage(*frame, call, *record, result)) return result;
-        if (!record->Has(SubclassNode::Themed)) return DispatchForwarding(*frame, call);
-        return DispatchThemed(*frame, call, *record);
+        if (call.message == WM_SYSCOLORCHANGE) engine.appearance.SystemColoursChanged();
+        if (DispatchThemeMessage(engine, call, *record, result)) return result;
+        if (!record->Has(SubclassNode::Themed)) return DispatchForwarding(engine.input, engine.appearance, call);
+        return DispatchThemed(engine, call, *record);
     } catch (...) {
         g_failedMessages.fetch_add(1, std::memory_order_relaxed);
         try {

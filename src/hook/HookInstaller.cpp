@@ -40,7 +40,7 @@ void RemoveHook() {
 
 void GetThemeInfo(char* buffer, std::uint32_t size) {
     ModuleState* state = ModuleStateIfStarted();
-    CopyThemeInfo(state ? state->frame->ThemeInfo() : std::vector<std::string>(), buffer, size);
+    CopyThemeInfo(state ? state->Theme().ThemeInfo() : std::vector<std::string>(), buffer, size);
 }
 
 void CopyThemeInfo(const std::vector<std::string>& lines, char* buffer, std::uint32_t size) {

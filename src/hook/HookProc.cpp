@@ -33,12 +33,12 @@ bool HasFrameOrSystemMenu(LONG_PTR style) { return (style & (WS_THICKFRAME | WS_
 void ReloadTheme(ModuleState& state, WPARAM themeId) {
     auto id = static_cast<std::int32_t>(themeId);
     std::int32_t last = state.lastThemeId.load();
-    if (id == last || state.frame->ThemePinned()) return;
+    if (id == last || state.Theme().ThemePinned()) return;
     // A broadcast reaches every GUI thread of the process: only the one that moves the identity
     // on switches.
     if (!state.lastThemeId.compare_exchange_strong(last, id)) return;
     try {
-        state.frame->SwitchTheme();
+        state.Theme().SwitchTheme();
     } catch (...) {
         // Not switched (the theme stayed busy): the same change, sent again, is acted on.
         state.lastThemeId.compare_exchange_strong(id, last);

@@ -45,7 +45,7 @@ void RunStart() {
         g_state->menus = std::make_unique<TMenus>(CurrentTheme());
         g_state->frame = CreateFrameEngine(g_state->sharedArea, g_state->menus.get());
         g_state->menus->SetFrame(g_state->frame.get());
-        g_state->frame->Start();
+        g_state->Theme().Start();
     });
     RunStep([] { StartHook(*g_state); });
 }
@@ -103,7 +103,7 @@ void EndModule(bool processTerminating) {
         state.sharedArea.Close();
         state.exclusions = ExclusionLists();
     });
-    if (themeFree.Held()) RunStep([&] { state.frame->End(); });
+    if (themeFree.Held()) RunStep([&] { state.Theme().End(); });
     RunStep(EndThemedControls);  // the class must not keep pointing at our procedure
     g_phase.store(kEnded, std::memory_order_release);
     if (themeFree.Held()) delete g_state;

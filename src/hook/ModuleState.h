@@ -34,6 +34,10 @@ struct ModuleState {
     // The hover window already told to stand down after a hit test elsewhere; the hit tests of
     // every GUI thread of the process read and move it.
     std::atomic<HWND> hoverToldAfterHitTest{nullptr};
+
+    // The engine's theme as the start, the end and the controller's changes drive it (the frame
+    // window procedure takes the engine's other interfaces).
+    ThemeLifecycle& Theme() const { return *frame; }
 };
 
 // Null until the start has run in this process, and again once its end is done (see

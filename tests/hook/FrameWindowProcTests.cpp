@@ -23,19 +23,22 @@ using test::RecordingWindow;
 // A system command DefWindowProc does nothing with (the real ones start modal loops or close).
 constexpr WPARAM kHarmlessCommand = 0xF1F0;
 
-// A loaded theme whose operations answer what the test set and log their calls.
+// A loaded theme whose operations answer what the test set and log their calls: the window
+// procedure's side of the engine (FrameTheme, FrameAppearance, FrameInputHandler, FrameMenuHandler).
 class FakeFrame : public FrameEngine {
 public:
     bool ThemeLoaded() const override { return loaded; }
     SizeFixups Fixups() const override { return fixups; }
     UINT RepaintMessage() const override { return RegisterWindowMessageA("Veltrane Repaint Message"); }
+
+    LRESULT CalcClientArea(HWND, WPARAM, LPARAM) override { return Log("CalcClientArea", 0); }
     void PaintFrame(HWND, bool active) override { Log("PaintFrame(" + std::to_string(active) + ")", 0); }
     void RepaintElements(HWND, std::intptr_t first, std::intptr_t second, bool) override {
         Log("RepaintElements(" + std::to_string(first) + "," + std::to_string(second) + ")", 0);
     }
     void RunIdleScripts(HWND, bool) override { Log("RunIdleScripts", 0); }
+
     LRESULT HitTest(HWND, WPARAM, LPARAM) override { return Log("HitTest", 77); }
-    LRESULT CalcClientArea(HWND, WPARAM, LPARAM) override { return Log("CalcClientArea", 0); }
     bool SetFrameCursor(HWND, WPARAM, WORD hit) override {
         return Log("SetFrameCursor(" + std::to_string(hit) + ")", cursorSet) != 0;
     }
@@ -53,7 +56,10 @@ public:
     }
     void ReleasePressed(HWND) override { Log("ReleasePressed", 0); }
     void StandDown(HWND) override { Log("StandDown", 0); }
-    void TrackMenu(HWND, LPARAM, int mode) override { Log("TrackMenu(" + std::to_string(mode) + ")", 0); }
+
+    void TrackMenu(HWND, LPARAM, MenuTracking mode) override {
+        Log(mode == MenuTracking::Measure ? "TrackMenu(Measure)" : "TrackMenu(other)", 0);
+    }
     void StartMenuHook() override { Log("StartMenuHook", 0); }
     void StopMenuHook() override { Log("StopMenuHook", 0); }
     void SetPopupMenu(HMENU, int item) override { Log("SetPopupMenu(" + std::to_string(item) + ")", 0); }
@@ -126,7 +132,7 @@ TEST_F(FrameWindowProcTest, ThemedDispatch) {
         {"system command left to the window", WM_SYSCOMMAND, kHarmlessCommand, nullptr, 0, "SystemCommand(target)", true},
         {"system command handled", WM_SYSCOMMAND, kHarmlessCommand, [](FakeFrame& f) { f.systemCommand = 0; }, 0,
          "SystemCommand(target)", false},
-        {"mouse over the menu bar tracks it", WM_NCMOUSEMOVE, kMenuBarHitCode, nullptr, 0, "TrackMenu(4)", false},
+        {"mouse over the menu bar tracks it", WM_NCMOUSEMOVE, kMenuBarHitCode, nullptr, 0, "TrackMenu(Measure)", false},
         {"mouse elsewhere passes", WM_NCMOUSEMOVE, HTCAPTION, nullptr, 0, "", true},
         {"cursor set by the theme", WM_SETCURSOR, 0, [](FakeFrame& f) { f.cursorSet = 1; }, TRUE, "SetFrameCursor(2)",
          false},

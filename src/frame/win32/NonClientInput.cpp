@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "frame/FrameHit.h"
 #include "frame/win32/CaptionDrag.h"
 #include "frame/win32/ScriptSurface.h"
 #include "frame/win32/WindowGeometry.h"

@@ -7,7 +7,7 @@
 
 #include "common/win32/SharedArea.h"
 #include "frame/FrameInput.h"
-#include "frame/win32/FrameEngine.h"
+#include "frame/win32/FrameInputHandler.h"
 #include "frame/win32/FrameMenus.h"
 #include "graphics/win32/GdiResources.h"
 #include "theme/ThemeState.h"

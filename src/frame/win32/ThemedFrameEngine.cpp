@@ -257,9 +257,9 @@ CommandAnswer ThemedFrameEngine::SystemCommand(HWND window, WPARAM command, LPAR
     return input_.SystemCommand(window, command, lParam, shrunk);
 }
 
-void ThemedFrameEngine::TrackMenu(HWND window, LPARAM screenPoint, int mode) {
+void ThemedFrameEngine::TrackMenu(HWND window, LPARAM screenPoint, MenuTracking mode) {
     // Not under the lock: a modal loop (see NonClientInput::TrackMenu).
-    if (menus_) menus_->TrackMenu(window, std::uint32_t(screenPoint), MenuTracking(mode));
+    if (menus_) menus_->TrackMenu(window, std::uint32_t(screenPoint), mode);
 }
 
 void ThemedFrameEngine::StartMenuHook() {

@@ -51,7 +51,7 @@ public:
     void ReleasePressed(HWND window) override;
     void StandDown(HWND hoverWindow) override;
 
-    void TrackMenu(HWND window, LPARAM screenPoint, int mode) override;
+    void TrackMenu(HWND window, LPARAM screenPoint, MenuTracking mode) override;
     void StartMenuHook() override;
     void StopMenuHook() override;
     void SetPopupMenu(HMENU menu, int item) override;

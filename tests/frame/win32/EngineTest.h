@@ -32,7 +32,7 @@ protected:
     void TearDown() override {
         state_->registry.UnsubclassAll();
         WriteControllerValue("Theme", "");
-        state_->frame->SwitchTheme();
+        state_->Theme().SwitchTheme();
         state_->sharedArea.SetNewWindowsEnabled(savedEnabled_);
         SetNoticeHandler(std::move(previousNotice_));
         EXPECT_TRUE(notices_.empty()) << notices_.front();
@@ -42,7 +42,7 @@ protected:
     // Points the registry at the theme and loads it, as a theme change does.
     void UseTheme(const std::string& path) {
         ASSERT_TRUE(WriteControllerValue("Theme", path));
-        state_->frame->SwitchTheme();
+        state_->Theme().SwitchTheme();
         ASSERT_TRUE(state_->frame->ThemeLoaded()) << path;
     }
 
