@@ -13,15 +13,15 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 what=${1:-all}
 jobs=$(nproc)
 tree() {  # tree NAME TOOLCHAIN|- [TARGET...]
-  local dir="$top/build/$1" tc=$2; shift 2
+  local name=$1 dir="$top/build/$1" tc=$2; shift 2
   local args=(-DCMAKE_BUILD_TYPE=Release) targets=()
   [ "$tc" != - ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$top/cmake/$tc")
   [ $# -gt 0 ] && targets=(--target "$@")
   local limit=${VT_BUILD_TIMEOUT:-3600}
   timeout -k 30 600 cmake -S "$top" -B "$dir" "${args[@]}" >/dev/null ||
-    { echo "build: configuring $1 failed or ran out of time" >&2; return 1; }
+    { echo "build: configuring $name failed or ran out of time" >&2; return 1; }
   timeout -k 30 "$limit" cmake --build "$dir" -j "$jobs" "${targets[@]}" ||
-    { echo "build: building $1 failed or ran out of time (${limit}s)" >&2; return 1; }
+    { echo "build: building $name failed or ran out of time (${limit}s)" >&2; return 1; }
 }
 # What ships (and what its static checks need) when the 32-bit tree's tests cannot run here.
 shipped=(veltrane vtcontroller vtprobe vtforth vttheme vtctl vtthemes)
