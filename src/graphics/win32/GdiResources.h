@@ -13,12 +13,14 @@
 #include <cstdint>
 #include <string>
 #include <map>
+#include <optional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
 
 #include "common/Rect.h"
 #include "common/win32/UniqueHandle.h"
+#include "graphics/win32/GdiGuards.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Font.h"
 
@@ -56,6 +58,11 @@ public:
 
     // Releases every bitmap section and font (theme unload).
     void Clear() noexcept;
+
+    // The memory DC blits copy from, made once: a form is selected into it only for the blit
+    // itself, so every surface (nested ones too) shares it, and a pass does not pay for making
+    // one. Null when GDI refused (tried again next time).
+    HDC SourceDc();
 
     // The bitmap's blit form, made on first use. Null for an empty bitmap or when GDI refused one
     // (a refused one is tried again next time).
@@ -112,6 +119,7 @@ private:
     std::unordered_map<const Bitmap*, Stretched> tiled_;
     std::vector<FontEntry> fonts_;  // a theme has a handful; a linear search beats hashing a face
     std::map<std::pair<const Bitmap*, std::int32_t>, std::unique_ptr<Bitmap>> scaled_;
+    std::optional<MemoryDc> source_;
 };
 
 }  // namespace vt

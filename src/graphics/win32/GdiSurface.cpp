@@ -147,12 +147,10 @@ void GdiSurface::Blit(const BlitForm& form, std::int32_t x, std::int32_t y, std:
         sx = part.Left - x, sy = part.Top - y;
         x = part.Left, y = part.Top, w = part.Width(), h = part.Height();
     }
-    if (!source_) source_.emplace(dc_);
-    if (!*source_) {
-        source_.reset();  // tried again on the next blit
+    const HDC source = resources_.SourceDc();
+    if (!source) {
         return;
     }
-    HDC source = source_->Get();
     SelectGuard selected(source, form.image.get());
     if (GetCurrentObject(source, OBJ_BITMAP) != form.image.get()) return;  // GDI refused the selection
     if (form.masked) {

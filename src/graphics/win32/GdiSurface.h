@@ -68,9 +68,6 @@ private:
     COLORREF originalBackColour_ = 0;
     int originalBackMode_ = 0;
 
-    // The source DC for blits, made on the first one. A section is selected into it only for
-    // the blit itself, so that a nested surface can draw the same bitmap.
-    std::optional<MemoryDc> source_;
 
     // The clip box before LimitClipTo: what stretched and tiled forms are made for.
     std::optional<Rect> formBox_;
