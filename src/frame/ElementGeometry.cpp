@@ -1,7 +1,5 @@
 #include "frame/ElementGeometry.h"
 
-#include <algorithm>
-
 #include "script/Engine.h"
 #include "script/drawing/DrawingContext.h"
 
@@ -34,10 +32,9 @@ void ComputeElementRect(TUIElement& element, std::int32_t width, std::int32_t he
 }
 
 std::int32_t MenuBarHeight(const ThemeState& theme, std::int32_t dpi) {
-    // The font is made at the window's DPI, so its pixel height is scaled from its points.
-    const std::int64_t points = theme.MenuFont.size < 0 ? -std::int64_t(theme.MenuFont.size) : theme.MenuFont.size;
-    const std::int64_t fontHeight = (points * dpi + 36) / 72;
-    return std::int32_t(std::min<std::int64_t>(fontHeight, 1 << 20)) + ScaleLength(4, dpi);
+    // The font is made at the window's DPI, so its pixel height is the one at that DPI.
+    const std::int32_t fontHeight = theme.MenuFont.Height(dpi);
+    return (fontHeight < 0 ? -fontHeight : fontHeight) + ScaleLength(4, dpi);
 }
 
 Rect ComputeClientRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,

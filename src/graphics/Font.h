@@ -1,5 +1,6 @@
 #pragma once
 // The drawing layer's font: a plain record. The Win32 side turns it into an HFONT when drawing.
+#include <cstdint>
 #include <string>
 
 #include "graphics/Bitmap.h"
@@ -14,9 +15,9 @@ struct Font {
     bool italic = false;
     bool underline = false;
 
-    // Height in pixels at 96 dots per inch, negative as the platform writes character heights;
-    // the menu bar uses its absolute value.
-    int Height() const { return -((size * 96 + 36) / 72); }
+    // Height in pixels at `dpi` dots per inch (96 unless a window is scaled), negative as the
+    // platform writes character heights; the menu bar uses its absolute value.
+    int Height(int dpi = 96) const { return int(-((std::int64_t(size) * dpi + 36) / 72)); }
 };
 
 }  // namespace vt

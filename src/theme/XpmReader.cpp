@@ -155,10 +155,10 @@ private:
             std::string_view text = StringOf(line);
             const std::string_view key = text.substr(0, std::size_t(charsPerPixel_));
             text.remove_prefix(key.size());
-            const ColourSpec spec = ChooseContext(text);
+            const ColourChoice choice = ChooseContext(text);
             bool none = false;
-            const Colour colour = ParseColour(spec.colour, none);
-            const std::int32_t symbol = none ? kNoSymbol : SymbolIndex(spec.symbol, colour);
+            const Colour colour = ParseColour(choice.colour, none);
+            const std::int32_t symbol = none ? kNoSymbol : SymbolIndex(choice.symbol, colour);
             // The first line that defines a key wins.
             if (charsPerPixel_ == 1) {
                 const unsigned char k = key.empty() ? 0 : static_cast<unsigned char>(key[0]);
@@ -173,7 +173,7 @@ private:
     }
 
     // What a colour line gives: the colour's text and its symbolic name (either may be empty).
-    struct ColourSpec {
+    struct ColourChoice {
         std::string colour;
         std::string symbol;
     };
@@ -183,7 +183,7 @@ private:
     // an s value is a symbolic name, never a colour. A first word that is no context keyword
     // is taken as c, so that lines with an unusual letter read as they always did. Values may be
     // several words ("dark slate gray").
-    static ColourSpec ChooseContext(std::string_view text) {
+    static ColourChoice ChooseContext(std::string_view text) {
         enum { kC, kG, kG4, kM, kS, kCount };
         std::string values[kCount];
         bool seen[kCount] = {};
@@ -209,14 +209,14 @@ private:
             if (!values[current].empty()) values[current] += ' ';
             values[current] += word;
         }
-        ColourSpec spec;
-        if (seen[kS]) spec.symbol = values[kS];
+        ColourChoice choice;
+        if (seen[kS]) choice.symbol = values[kS];
         for (int c : {kC, kG, kG4, kM}) {
             if (!seen[c]) continue;
-            spec.colour = values[c];
+            choice.colour = values[c];
             break;
         }
-        return spec;
+        return choice;
     }
 
     // `none`: the colour is the see-through "None".

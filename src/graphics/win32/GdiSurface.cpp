@@ -2,7 +2,6 @@
 
 #include <climits>
 #include <stdexcept>
-#include <vector>
 
 #include "common/Dpi.h"
 #include "graphics/ScaledPixels.h"
@@ -206,22 +205,24 @@ void GdiSurface::LimitClipTo(const Rect* rects, std::size_t count) {
         int kind = GetClipBox(dc_, &clip);
         formBox_ = (kind == ERROR || kind == NULLREGION) ? Rect{} : Rect{clip.left, clip.top, clip.right, clip.bottom};
     }
-    std::vector<Rect> parts;
+    std::size_t parts = 0;
     Rect box;
     for (std::size_t i = 0; i < count; ++i) {
         if (rects[i].IsEmpty()) continue;
-        parts.push_back(rects[i]);
+        ++parts;
         box = box.IsEmpty() ? rects[i] : Bounds(box, rects[i]);
     }
     limitBox_ = limitBox_ ? Intersection(*limitBox_, box) : box;
     // One rectangle is the common case (and much the cheaper clip for GDI).
-    if (parts.size() <= 1) {
+    if (parts <= 1) {
         IntersectClipRect(dc_, box.Left, box.Top, box.Right, box.Bottom);
         return;
     }
     UniqueGdiObject area(CreateRectRgn(0, 0, 0, 0));
     if (!area) return;
-    for (const Rect& r : parts) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const Rect& r = rects[i];
+        if (r.IsEmpty()) continue;
         UniqueGdiObject piece(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
         if (piece) CombineRgn(static_cast<HRGN>(area.get()), static_cast<HRGN>(area.get()),
                               static_cast<HRGN>(piece.get()), RGN_OR);
