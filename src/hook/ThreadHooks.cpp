@@ -16,16 +16,16 @@ void ThreadHooks::EnsureOnThisThread(HOOKPROC procedure) {
     if (auto had = static_cast<HHOOK>(TlsGetValue(slot_))) {
         // Still set, unless RemoveAll took it away from another thread.
         AcquireSRWLockShared(&lock_);
-        bool set = std::find(hooks_.begin(), hooks_.end(), had) != hooks_.end();
+        bool set = std::any_of(hooks_.begin(), hooks_.end(), [had](const UniqueHook& h) { return h.get() == had; });
         ReleaseSRWLockShared(&lock_);
         if (set) return;
     }
     // No module handle: a hook of this thread only, called directly.
-    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, procedure, nullptr, GetCurrentThreadId());
+    UniqueHook hook(SetWindowsHookExA(WH_CALLWNDPROC, procedure, nullptr, GetCurrentThreadId()));
     if (!hook) return;
-    TlsSetValue(slot_, hook);
+    TlsSetValue(slot_, hook.get());
     AcquireSRWLockExclusive(&lock_);
-    hooks_.push_back(hook);
+    hooks_.push_back(std::move(hook));
     ReleaseSRWLockExclusive(&lock_);
 }
 
@@ -34,18 +34,21 @@ void ThreadHooks::RemoveFromThisThread() {
     auto hook = static_cast<HHOOK>(TlsGetValue(slot_));
     if (!hook) return;
     TlsSetValue(slot_, nullptr);
+    UniqueHook removed;  // unhooked when it goes, after the lock is let go
     AcquireSRWLockExclusive(&lock_);
-    hooks_.erase(std::remove(hooks_.begin(), hooks_.end(), hook), hooks_.end());
+    auto at = std::find_if(hooks_.begin(), hooks_.end(), [hook](const UniqueHook& h) { return h.get() == hook; });
+    if (at != hooks_.end()) {
+        removed = std::move(*at);
+        hooks_.erase(at);
+    }
     ReleaseSRWLockExclusive(&lock_);
-    UnhookWindowsHookEx(hook);
 }
 
 void ThreadHooks::RemoveAll() {
+    std::vector<UniqueHook> hooks;  // unhooked when they go, after the lock is let go
     AcquireSRWLockExclusive(&lock_);
-    std::vector<HHOOK> hooks;
     hooks.swap(hooks_);
     ReleaseSRWLockExclusive(&lock_);
-    for (HHOOK hook : hooks) UnhookWindowsHookEx(hook);
 }
 
 bool BesideOtherBitness() {

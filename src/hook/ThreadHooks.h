@@ -14,6 +14,8 @@
 
 #include <vector>
 
+#include "common/win32/UniqueHandle.h"
+
 namespace vt {
 
 class ThreadHooks {
@@ -33,7 +35,7 @@ public:
 private:
     DWORD slot_;  // thread-local: the thread's hook, so that a reused thread id cannot mislead
     SRWLOCK lock_ = SRWLOCK_INIT;
-    std::vector<HHOOK> hooks_;  // every hook set, for RemoveAll
+    std::vector<UniqueHook> hooks_;  // every hook set, for RemoveAll
 };
 
 // True in a 32-bit process on 64-bit Windows, where the module works through ThreadHooks.
