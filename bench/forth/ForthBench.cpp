@@ -8,7 +8,7 @@
 #include <string>
 
 #include "script/Definition.h"
-#include "script/Engine.h"
+#include "script/ScriptEngine.h"
 #include "script/ValueListing.h"
 
 namespace {
@@ -29,25 +29,24 @@ constexpr int kRuns = 5;
 }  // namespace
 
 int main() {
-    vt::StartEngine();
-    vt::SetStepBudget(std::numeric_limits<std::int64_t>::max());   // the programs run far longer than a theme word may
+    vt::ScriptEngine engine;
+    engine.SetStepBudget(std::numeric_limits<std::int64_t>::max());   // the programs run far longer than a theme word may
     for (const Program& program : kPrograms) {
-        vt::Interpret(program.definition);
-        vt::TDefinition* word = vt::FindWord(program.name);
+        engine.Interpret(program.definition);
+        vt::TDefinition* word = engine.FindWord(program.name);
         double best = 1e300;
         std::string result;
         for (int run = 0; run < kRuns; ++run) {
-            vt::ClearStacks();
-            vt::Interpret(program.arguments);
+            engine.ClearStacks();
+            engine.Interpret(program.arguments);
             std::clock_t start = std::clock();
-            vt::ExecuteWord(word);
+            engine.ExecuteWord(word);
             std::clock_t stop = std::clock();
             double ms = double(stop - start) * 1000.0 / CLOCKS_PER_SEC;
             if (ms < best) best = ms;
-            result = vt::ListDataStack();
+            result = vt::ListStack(engine.DataStack());
         }
         std::printf("%s %.1f%s\n", program.name, best, result.c_str());
     }
-    vt::StopEngine();
     return 0;
 }

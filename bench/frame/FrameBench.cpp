@@ -297,7 +297,7 @@ void MeasurePainting(vt::ModuleState& state, const char* label, const Options& o
     // does (the text, the DC, the geometry, the client area kept out) but draw; each element's
     // share is its single repaint less that.
     Bring(sk, {ow});
-    const vt::ThemeState& theme = vt::CurrentTheme();
+    const vt::ThemeState& theme = state.themeState;
     const int count = theme.Elements ? int(theme.Elements->Count()) : 0;
     std::vector<std::vector<double>> perElement(static_cast<std::size_t>(count));
     std::vector<double> full, pass, send, dc, direct;
@@ -336,7 +336,7 @@ void MeasureInput(vt::ModuleState& state, const Options& o) {
     SetWindowPos(skinned.Get(), HWND_TOP, 0, 0, 1024, 768, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER);
     SetWindowPos(own.Get(), HWND_TOP, 0, 0, 1024, 768, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER);
     const HWND sk = skinned.Get(), ow = own.Get();
-    const int count = vt::CurrentTheme().Elements ? int(vt::CurrentTheme().Elements->Count()) : 0;
+    const int count = state.themeState.Elements ? int(state.themeState.Elements->Count()) : 0;
     // Two points of the caption, and the middles of close and maximise (12 x 12, 8 pixels down,
     // 9 and 25 pixels in from the right).
     const LPARAM captionA = MAKELPARAM(300, 12), captionB = MAKELPARAM(301, 13);
@@ -420,7 +420,7 @@ void MeasureRegionParts(vt::ModuleState& state, const char* label, const std::st
     state.Theme().SwitchTheme();
     vt::FrameAppearance& appearance = *state.frame;
     vt::UniqueGdiObject first = appearance.BuildRegion(window.Get(), style, false);  // computes the rectangles
-    const vt::ThemeState& t = vt::CurrentTheme();
+    const vt::ThemeState& t = state.themeState;
     const vt::TUIElement* widest = nullptr;
     for (std::size_t i = 0; t.Elements && i < t.Elements->Count(); ++i) {
         const vt::TUIElement& e = t.Elements->At(std::ptrdiff_t(i));

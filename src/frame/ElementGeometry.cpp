@@ -1,6 +1,5 @@
 #include "frame/ElementGeometry.h"
 
-#include "script/Engine.h"
 #include "script/drawing/DrawingContext.h"
 
 namespace vt {
@@ -21,14 +20,15 @@ Rect AnchoredRect(const TUIElement& e, std::int32_t width, std::int32_t height, 
                 Place(ScaleLength(e.Corner2.y, dpi), (e.Anchor2 & kAnchorBottom) != 0, height)};
 }
 
-void ComputeElementRect(TUIElement& element, std::int32_t width, std::int32_t height, std::int32_t dpi) {
+void ComputeElementRect(ThemeState& theme, TUIElement& element, std::int32_t width, std::int32_t height,
+                        std::int32_t dpi) {
     element.Rect = AnchoredRect(element, width, height, dpi);
     if (!element.OnCalcRect) return;
-    DrawingContext& context = Drawing();
+    DrawingContext& context = theme.Drawing;
     context.CurrentRect = element.Rect;
-    ExecuteWord(element.OnCalcRect);
+    theme.Scripts->ExecuteWord(element.OnCalcRect);
     element.Rect = context.CurrentRect;
-    ClearStacks();
+    theme.Scripts->ClearStacks();
 }
 
 std::int32_t MenuBarHeight(const ThemeState& theme, std::int32_t dpi) {
@@ -44,7 +44,7 @@ Rect ComputeClientRect(ThemeState& theme, std::uint32_t style, std::int32_t widt
         for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
             TUIElement& element = theme.Elements->At(std::ptrdiff_t(i));
             if (element.HitCode != kCodeClient || !ElementApplies(element, style)) continue;
-            ComputeElementRect(element, width, height, dpi);
+            ComputeElementRect(theme, element, width, height, dpi);
             result = element.Rect;
             break;
         }

@@ -19,9 +19,10 @@ namespace vt {
 Rect AnchoredRect(const TUIElement& element, std::int32_t width, std::int32_t height, std::int32_t dpi = kBaseDpi);
 
 // Stores the anchored rectangle in the element's Rect; an element with an OnCalcRect word then
-// gets the rectangle that word leaves in the drawing context's CurrentRect, and both script
-// stacks are emptied. A failing word's error goes to the caller.
-void ComputeElementRect(TUIElement& element, std::int32_t width, std::int32_t height, std::int32_t dpi = kBaseDpi);
+// gets the rectangle that word leaves in the theme's drawing context's CurrentRect, and both
+// script stacks are emptied. A failing word's error goes to the caller.
+void ComputeElementRect(ThemeState& theme, TUIElement& element, std::int32_t width, std::int32_t height,
+                        std::int32_t dpi = kBaseDpi);
 
 // The height of the menu bar strip below the caption: the menu font's height and a margin, at `dpi`.
 std::int32_t MenuBarHeight(const ThemeState& theme, std::int32_t dpi = kBaseDpi);

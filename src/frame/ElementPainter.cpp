@@ -5,7 +5,6 @@
 #include "frame/ElementGeometry.h"
 #include "frame/TransparentRuns.h"
 #include "graphics/DpiScaling.h"
-#include "script/Engine.h"
 #include "script/drawing/DrawingContext.h"
 
 namespace vt {
@@ -15,7 +14,7 @@ constexpr Colour kMarkFill = 0x000000;
 constexpr Colour kMarkLine = 0x0000FF;  // red
 
 void LoadContext(const PaintPass& pass) {
-    DrawingContext& context = Drawing();
+    DrawingContext& context = pass.theme.Drawing;
     context.WindowStyle = pass.style;
     context.Window = pass.window;
     context.IsActive = pass.active;
@@ -58,7 +57,7 @@ void DrawCaption(const PaintPass& pass, const TUIElement& e) {
     const ThemeState& theme = pass.theme;
     PrepareCaption(pass);
     if (e.OnPaint) {
-        ExecuteWord(e.OnPaint);
+        pass.theme.Scripts->ExecuteWord(e.OnPaint);
         return;
     }
     // A title wider than its place keeps its start and ends with "...", as the system's own
@@ -96,7 +95,7 @@ Rect DrawnExtent(const PaintPass& pass, const TUIElement& e) {
 void DrawElement(const PaintPass& pass, TUIElement& e) {
     DrawBody(pass, e);
     if (e.HitCode == kCodeCaption) DrawCaption(pass, e);
-    else if (e.OnPaint) ExecuteWord(e.OnPaint);
+    else if (e.OnPaint) pass.theme.Scripts->ExecuteWord(e.OnPaint);
 }
 
 }  // namespace
@@ -146,13 +145,13 @@ std::string FitCaption(DrawingSurface& surface, const std::string& text, std::in
 }
 
 void PaintElement(const PaintPass& pass, TUIElement& e) {
-    ComputeElementRect(e, pass.width, pass.height, pass.dpi);
+    ComputeElementRect(pass.theme, e, pass.width, pass.height, pass.dpi);
     DrawElement(pass, e);
 }
 
 void PaintElements(const PaintPass& pass) {
     LoadContext(pass);
-    SurfaceScope scope(pass.surface);
+    SurfaceScope scope(pass.theme.Drawing, pass.surface);
     if (!pass.theme.Elements) return;
     for (std::size_t i = 0; i < pass.theme.Elements->Count(); ++i) {
         PaintElement(pass, pass.theme.Elements->At(std::ptrdiff_t(i)));
@@ -161,7 +160,7 @@ void PaintElements(const PaintPass& pass) {
 
 Rect RepaintElementArea(const PaintPass& pass, std::intptr_t first, std::intptr_t second) {
     LoadContext(pass);
-    SurfaceScope scope(pass.surface);
+    SurfaceScope scope(pass.theme.Drawing, pass.surface);
     if (!pass.theme.Elements) return {};
     ElementList& elements = *pass.theme.Elements;
     const auto count = std::intptr_t(elements.Count());
@@ -174,7 +173,7 @@ Rect RepaintElementArea(const PaintPass& pass, std::intptr_t first, std::intptr_
     const Font font = surface.CurrentFont();
     for (std::intptr_t i = 0; i < count; ++i) {
         TUIElement& e = elements.At(i);
-        ComputeElementRect(e, pass.width, pass.height, pass.dpi);
+        ComputeElementRect(pass.theme, e, pass.width, pass.height, pass.dpi);
         if (e.HitCode == kCodeCaption) PrepareCaption(pass);
     }
     surface.SetPenColour(pen);

@@ -19,7 +19,7 @@ FrameHit HitTestElements(ThemeState& theme, std::uint32_t style, std::int32_t wi
     for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
         TUIElement& element = theme.Elements->At(std::ptrdiff_t(i));
         if (!ElementApplies(element, style)) continue;
-        ComputeElementRect(element, width, height, dpi);
+        ComputeElementRect(theme, element, width, height, dpi);
         if (!Holds(element.Rect, x, y)) continue;
         if (!element.Inverted || hit.code == kCodeNowhere) {
             hit.code = element.HitCode;

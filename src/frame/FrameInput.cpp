@@ -1,6 +1,6 @@
 #include "frame/FrameInput.h"
 
-#include "script/Engine.h"
+#include "script/ScriptEngine.h"
 
 namespace vt {
 namespace {
@@ -15,20 +15,20 @@ void SetPressed(TUIElement& element, bool pressed, std::size_t index, RepaintReq
 
 }  // namespace
 
-void SetMouseInside(TUIElement& element, bool inside) {
+void SetMouseInside(ScriptEngine& scripts, TUIElement& element, bool inside) {
     element.Hover = inside;
-    if (inside && element.OnMouseEnter) ExecuteWord(element.OnMouseEnter);
+    if (inside && element.OnMouseEnter) scripts.ExecuteWord(element.OnMouseEnter);
     // The enter word may have taken the hover away again.
-    if (!element.Hover && element.OnMouseExit) ExecuteWord(element.OnMouseExit);
+    if (!element.Hover && element.OnMouseExit) scripts.ExecuteWord(element.OnMouseExit);
 }
 
-FrameInput::HoverMove FrameInput::MoveHover(TUIElement* hit, std::ptrdiff_t index) {
+FrameInput::HoverMove FrameInput::MoveHover(ScriptEngine& scripts, TUIElement* hit, std::ptrdiff_t index) {
     HoverMove move;
     if (!hit || hit == hovered_) return move;
     TUIElement* old = hovered_;
     move.oldIndex = hoveredIndex_;
-    if (old) SetMouseInside(*old, false);
-    SetMouseInside(*hit, true);
+    if (old) SetMouseInside(scripts, *old, false);
+    SetMouseInside(scripts, *hit, true);
     move.repaint = (old && old->HoverBitmap) || hit->HoverBitmap;
     hovered_ = hit;
     hoveredIndex_ = index;
@@ -63,11 +63,21 @@ void FrameInput::ReleasePressed(ElementList& elements, RepaintRequests& repaint)
     pressedLookOff_ = false;
 }
 
-void FrameInput::ReleaseHover(ElementList& elements, bool shownDown, bool releaseAll, RepaintRequests& repaint) {
+void FrameInput::ReleaseHover(ScriptEngine& scripts, ElementList& elements, bool shownDown, bool releaseAll,
+                              RepaintRequests& repaint) {
     for (std::size_t i = 0; i < elements.Count(); ++i) {
         TUIElement& element = elements.At(std::ptrdiff_t(i));
         if (element.HitCode != pressedCode_ && !(releaseAll && element.Hover)) continue;
-        if (releaseAll) SetMouseInside(element, false);
+        if (releaseAll) SetMouseInside(scripts, element, false);
+        element.ShownDown = shownDown;
+        repaint.Repaint(std::intptr_t(i), -1);
+    }
+}
+
+void FrameInput::ShowPressedLook(ElementList& elements, bool shownDown, RepaintRequests& repaint) {
+    for (std::size_t i = 0; i < elements.Count(); ++i) {
+        TUIElement& element = elements.At(std::ptrdiff_t(i));
+        if (element.HitCode != pressedCode_) continue;
         element.ShownDown = shownDown;
         repaint.Repaint(std::intptr_t(i), -1);
     }
@@ -76,10 +86,10 @@ void FrameInput::ReleaseHover(ElementList& elements, bool shownDown, bool releas
 void FrameInput::TrackPressed(ElementList& elements, std::int32_t hitCode, RepaintRequests& repaint) {
     if (pressedCode_ == kNone) return;
     if (hitCode == pressedCode_ && pressedLookOff_) {
-        ReleaseHover(elements, true, false, repaint);
+        ShowPressedLook(elements, true, repaint);
         pressedLookOff_ = false;
     } else if (hitCode != pressedCode_ && !pressedLookOff_) {
-        ReleaseHover(elements, false, false, repaint);
+        ShowPressedLook(elements, false, repaint);
         pressedLookOff_ = true;
     }
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "script/ScriptEngine.h"
 #include "theme/ElementList.h"
 #include "theme/TUIElement.h"
 
@@ -18,8 +19,9 @@ public:
     virtual void Repaint(std::intptr_t first, std::intptr_t second) = 0;
 };
 
-// Marks the element hovered or not and runs its OnMouseEnter or OnMouseExit word.
-void SetMouseInside(TUIElement& element, bool inside);
+// Marks the element hovered or not and runs its OnMouseEnter or OnMouseExit word on `scripts`,
+// the engine the theme's words live in.
+void SetMouseInside(ScriptEngine& scripts, TUIElement& element, bool inside);
 
 class FrameInput {
 public:
@@ -32,7 +34,7 @@ public:
         bool repaint = false;
         std::ptrdiff_t oldIndex = 0;
     };
-    HoverMove MoveHover(TUIElement* hit, std::ptrdiff_t index);
+    HoverMove MoveHover(ScriptEngine& scripts, TUIElement* hit, std::ptrdiff_t index);
     // Forgets the hovered element when its Hover is set (the pointer went to another window);
     // true when it did.
     bool ForgetHovered();
@@ -48,7 +50,8 @@ public:
     void ReleasePressed(ElementList& elements, RepaintRequests& repaint);
     // The pressed button's elements (and with `releaseAll` every hovered one, un-hovered) get
     // `shownDown` as their look.
-    void ReleaseHover(ElementList& elements, bool shownDown, bool releaseAll, RepaintRequests& repaint);
+    void ReleaseHover(ScriptEngine& scripts, ElementList& elements, bool shownDown, bool releaseAll,
+                      RepaintRequests& repaint);
     // The pointer went on or off the pressed button: its look follows.
     void TrackPressed(ElementList& elements, std::int32_t hitCode, RepaintRequests& repaint);
 
@@ -58,6 +61,9 @@ public:
     std::ptrdiff_t HoveredIndex() const { return hoveredIndex_; }
 
 private:
+    // The pressed button's elements get `shownDown` as their look.
+    void ShowPressedLook(ElementList& elements, bool shownDown, RepaintRequests& repaint);
+
     TUIElement* hovered_ = nullptr;
     std::ptrdiff_t hoveredIndex_ = 0;  // kept after the hovered element is forgotten
     std::int32_t pressedCode_ = kNone;

@@ -42,8 +42,8 @@ void RunStart() {
     g_state = new ModuleState();  // the shared-area variables start cleared
     RunStep(StartThemedControls);
     RunStep([] {
-        g_state->menus = std::make_unique<TMenus>(CurrentTheme());
-        g_state->frame = CreateFrameEngine(g_state->sharedArea, g_state->menus.get());
+        g_state->menus = std::make_unique<TMenus>(g_state->themeState);
+        g_state->frame = CreateFrameEngine(g_state->sharedArea, g_state->themeState, g_state->menus.get());
         g_state->menus->SetFrame(g_state->frame.get());
         g_state->Theme().Start();
     });

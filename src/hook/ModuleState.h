@@ -13,6 +13,7 @@
 #include "hook/SubclassRegistry.h"
 #include "hook/ThreadHooks.h"
 #include "menu/win32/Menus.h"
+#include "theme/ThemeState.h"
 
 namespace vt {
 
@@ -22,6 +23,7 @@ struct ModuleState {
     ExclusionLists exclusions;
     SharedArea& sharedArea;     // the process's (see ProcessSharedArea)
     SubclassRegistry registry;  // uses `exclusions`, declared before it
+    ThemeState themeState;      // the process's theme: loaded, drawn and read by menus and frame
     std::unique_ptr<TMenus> menus;            // the menu bars and window menus of skinned windows
     std::unique_ptr<FrameEngine> frame;       // never null; tests may put a fake in its place
     UniqueHook hookHandle;      // set by InstallHook, in the controller's process only

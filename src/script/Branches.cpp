@@ -11,7 +11,7 @@ namespace {
 
 // The loop of `marker` has ended: it no longer needs resetting after an error.
 void ForgetRunningLoop(TMarker* marker) {
-    std::vector<TMarker*>& taken = detail::engine.takenMarkers;
+    std::vector<TMarker*>& taken = detail::Running().takenMarkers;
     auto found = std::find(taken.rbegin(), taken.rend(), marker);
     if (found != taken.rend()) taken.erase(std::next(found).base());
 }
@@ -19,7 +19,7 @@ void ForgetRunningLoop(TMarker* marker) {
 VT_NOINLINE void TakeLimit(TMarker* marker) {
     marker->limit = Pop().ToInteger();
     marker->limitTaken = true;
-    detail::engine.takenMarkers.push_back(marker);
+    detail::Running().takenMarkers.push_back(marker);
 }
 
 // The general step of a DO loop (an index that is not a plain Integer, or the last step);
@@ -58,7 +58,7 @@ TForthObject* TMarker::Execute() {
 
 TForthObject* TLoopBranch::Execute() {
     // The index is updated where it lies (the cell below the bottom reads as Empty).
-    Value& top = detail::engine.returnStack.FromTop(0);
+    Value& top = detail::Running().returnStack.FromTop(0);
     if (top.IsInteger() && top.integer() != std::numeric_limits<std::int32_t>::max()) {
         std::int32_t index = top.integer() + 1;
         if (index != target->limit) {

@@ -19,7 +19,7 @@ void TCompiler::Error(const std::string& message) {
     position = 0;
     state = CompilerState::Interpreting;
     pendingBranches.clear();
-    detail::engine.errorFlag = true;
+    detail::Running().errorFlag = true;
     throw ScriptError(message);
 }
 
@@ -28,7 +28,7 @@ void TCompiler::Warn(const std::string& message) { ShowNotice("T-Forth", message
 void TCompiler::Interpret(const std::string& text) {
     input = text;
     position = 0;
-    detail::engine.errorFlag = false;
+    detail::Running().errorFlag = false;
     try {
         while (position < input.size()) {
             std::string next = NextToken();

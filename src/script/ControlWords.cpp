@@ -79,14 +79,14 @@ TForthObject* TLOOP::Execute() {
 }
 
 bool TI::Fast() {
-    detail::EngineState& e = detail::engine;
+    detail::EngineState& e = detail::Running();
     const Value& index = e.returnStack.FromTop(0);   // Empty below the bottom
     return !e.errorFlag && index.IsInteger() && e.dataStack.TryPushPlain(index);
 }
 
 TForthObject* TI::Execute() {
     // Copies the top of the return stack (the same as popping it and pushing it back).
-    const ValueStack& returns = detail::engine.returnStack;
+    const ValueStack& returns = detail::Running().returnStack;
     if (returns.Empty()) detail::ReturnStackUnderflow();
     Push(returns.Top());
     return nullptr;

@@ -15,7 +15,7 @@ TDefinition::~TDefinition() {
 }
 
 TForthObject* TDefinition::Execute() {
-    detail::EngineState& e = detail::engine;
+    detail::EngineState& e = detail::Running();
     if (e.activeRuns == 0) {
         // Called directly from outside the engine: run inside a RunScope so that the bounds
         // hold. (Kept out of line to keep this frame small.)

@@ -14,13 +14,13 @@ namespace vt {
 
 namespace detail {
 
-EngineState engine;
+EngineState* running = nullptr;
 
 void StackOverflow() { Error("Stack overflow!"); }
 void ReturnStackOverflow() { Error("Return stack overflow!"); }
 
 Value PopFromEmptyStack() {
-    if (!engine.errorFlag) Error("Stack underflow!");
+    if (!Running().errorFlag) Error("Stack underflow!");
     return Value();
 }
 
@@ -29,7 +29,7 @@ Value PopAny() { return Pop(); }
 void ReturnStackUnderflow() { Error("Return stack underflow!"); }
 
 void StepBudgetExceeded() {
-    Error("The word ran too long: more than " + std::to_string(engine.stepBudget) +
+    Error("The word ran too long: more than " + std::to_string(Running().stepBudget) +
           " steps without finishing!");
 }
 
@@ -43,19 +43,22 @@ void RunTopLevel(TDefinition* word) {
 }
 
 RunScope::RunScope() noexcept
-    : savedDepth_(engine.depth), markerMark_(engine.takenMarkers.size()), uncaught_(std::uncaught_exceptions()) {
-    if (engine.activeRuns++ == 0) {
-        engine.stepsLeft = engine.stepBudget;
-        engine.depth = 0;
+    : engine_(Running()),
+      savedDepth_(engine_.depth),
+      markerMark_(engine_.takenMarkers.size()),
+      uncaught_(std::uncaught_exceptions()) {
+    if (engine_.activeRuns++ == 0) {
+        engine_.stepsLeft = engine_.stepBudget;
+        engine_.depth = 0;
         savedDepth_ = 0;
     }
 }
 
 RunScope::~RunScope() {
-    --engine.activeRuns;
-    engine.depth = savedDepth_;
+    --engine_.activeRuns;
+    engine_.depth = savedDepth_;
     if (std::uncaught_exceptions() > uncaught_) {
-        std::vector<TMarker*>& taken = engine.takenMarkers;
+        std::vector<TMarker*>& taken = engine_.takenMarkers;
         for (std::size_t i = markerMark_; i < taken.size(); ++i) taken[i]->limitTaken = false;
         if (taken.size() > markerMark_) taken.resize(markerMark_);
     }
@@ -63,7 +66,7 @@ RunScope::~RunScope() {
 
 }  // namespace detail
 
-using detail::engine;
+using detail::Running;
 
 namespace {
 
@@ -82,89 +85,49 @@ void PairWithLiteral(TForthObject* previous, TForthObject* element) {
 
 }  // namespace
 
-void StartEngine() {
-    StopEngine();
-    engine.errorFlag = false;
-    new TForth();   // becomes engine.forth
-    engine.compiler = new TCompiler();
-    RegisterCoreWords();
-    engine.compiler->state = CompilerState::Interpreting;
-    Interpret(": VARIABLE CREATE HERE >R 1 ALLOT R> DOES (LIT) ; IMMEDIATE");
-    Interpret(": CONSTANT CREATE DOES (LIT) ; IMMEDIATE");
-}
-
-void StopEngine() {
-    delete engine.forth;   // empties both stacks, destroys every word
-    engine.forth = nullptr;
-    delete engine.compiler;
-    engine.compiler = nullptr;
-    engine.dataStack.ClearAndShrink();
-    engine.returnStack.ClearAndShrink();
-    engine.latest = nullptr;
-    engine.takenMarkers.clear();
-}
-
-bool EngineRunning() { return engine.forth != nullptr; }
-
-void Interpret(const std::string& text) {
-    if (!engine.compiler) NotRunning();
-    engine.compiler->Interpret(text);
-}
-
 TDefinition* FindWord(const std::string& name) {
-    for (TDefinition* word = engine.latest; word; word = word->previous()) {
+    for (TDefinition* word = Running().latest; word; word = word->previous()) {
         if (word->name == name) return word;
     }
     return nullptr;
 }
 
-void ExecuteWord(TDefinition* word) {
-    if (word) detail::RunTopLevel(word);
-}
+TForth* Forth() { return Running().forth; }
+TCompiler* Compiler() { return Running().compiler; }
+TDefinition* Latest() { return Running().latest; }
 
-void ClearStacks() {
-    engine.dataStack.Clear();
-    engine.returnStack.Clear();
-}
-
-void SetStepBudget(std::int64_t steps) { engine.stepBudget = steps; }
-std::int64_t StepBudget() { return engine.stepBudget; }
-
-TForth* Forth() { return engine.forth; }
-TCompiler* Compiler() { return engine.compiler; }
-TDefinition* Latest() { return engine.latest; }
-
+// Value conversions may fail outside any engine (a host converting a value of its own): then
+// there is no line to abandon and no notice to show.
 void Error(const std::string& message) {
-    if (engine.compiler) engine.compiler->Error(message);
-    engine.errorFlag = true;
+    if (detail::running) {
+        if (Running().compiler) Running().compiler->Error(message);
+        Running().errorFlag = true;
+    }
     throw ScriptError(message);
 }
 
 void Warn(const std::string& message) {
-    if (engine.compiler) engine.compiler->Warn(message);
+    if (detail::running && Running().compiler) Running().compiler->Warn(message);
 }
-
-const ValueStack& DataStack() { return engine.dataStack; }
-const ValueStack& ReturnStack() { return engine.returnStack; }
 
 void LinkWord(TDefinition* word, const std::string& name, std::uint8_t flags) {
     std::unique_ptr<TDefinition> owned(word);
-    if (!engine.forth) NotRunning();
+    if (!detail::running) NotRunning();
     owned->flags = flags;
     owned->name = name;
-    owned->next = engine.latest;
-    engine.latest = owned.release();
+    owned->next = Running().latest;
+    Running().latest = owned.release();
 }
 
 void Append(TForthObject* element) {
     std::unique_ptr<TForthObject> owned(element);
-    if (!engine.latest) Error("There is no word to compile into!");
-    TForthObject* previous = engine.latest->lastElement();
-    engine.latest->AppendToBody(owned.release());
+    if (!Running().latest) Error("There is no word to compile into!");
+    TForthObject* previous = Running().latest->lastElement();
+    Running().latest->AppendToBody(owned.release());
     if (previous && previous->next == element) PairWithLiteral(previous, element);
-    if (engine.compiler) {
-        for (TBranch* branch : engine.compiler->pendingBranches) branch->target = element;
-        engine.compiler->pendingBranches.clear();
+    if (Running().compiler) {
+        for (TBranch* branch : Running().compiler->pendingBranches) branch->target = element;
+        Running().compiler->pendingBranches.clear();
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The script engine's interface to the rest of the system. There is one engine per process;
-// all operations act on it. It is not thread-safe: one thread at a time (in the module, whichever
-// holds the theme lock, theme/win32/ThemeLock.h: every run and every load happens under it).
+// What words do to the engine that runs them (the running engine, EngineState.h): its stacks,
+// its dictionary, its compiler and its errors. Only words and the compiler call these, always
+// inside a call of ScriptEngine (ScriptEngine.h), which is what everything else uses.
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -27,20 +27,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-void StartEngine();              // a new engine with the core words, VARIABLE and CONSTANT
-void StopEngine();               // destroys the engine, all words and both stacks
-bool EngineRunning();
-void Interpret(const std::string& text);          // one line; throws ScriptError on the first problem
-TDefinition* FindWord(const std::string& name);   // newest word of exactly that name, or nullptr
-void ExecuteWord(TDefinition* word);              // runs a word (event words); throws ScriptError
-void ClearStacks();
+// The newest word of exactly that name, or nullptr.
+TDefinition* FindWord(const std::string& name);
 
-// The step budget of later top-level runs (kStepBudget unless changed; tests and benchmarks
-// change it). StartEngine does not reset it.
-void SetStepBudget(std::int64_t steps);
-std::int64_t StepBudget();
-
-// The current engine's parts (nullptr when no engine runs).
+// The running engine's parts.
 TForth* Forth();
 TCompiler* Compiler();
 TDefinition* Latest();
@@ -53,53 +43,49 @@ void Warn(const std::string& message);
 // Data stack. While the error flag is set, Push does nothing and Pop of an empty stack returns
 // Empty; otherwise Pop of an empty stack fails with "Stack underflow!".
 inline void Push(const Value& v) {
-    detail::EngineState& e = detail::engine;
+    detail::EngineState& e = detail::Running();
     if (e.errorFlag) return;
     if (!e.dataStack.Push(v)) detail::StackOverflow();
 }
 
 inline void Push(Value&& v) {
-    detail::EngineState& e = detail::engine;
+    detail::EngineState& e = detail::Running();
     if (e.errorFlag) return;
     if (!e.dataStack.Push(std::move(v))) detail::StackOverflow();
 }
 
 inline Value Pop() {
-    detail::EngineState& e = detail::engine;
+    detail::EngineState& e = detail::Running();
     if (e.dataStack.Empty()) return detail::PopFromEmptyStack();
     return e.dataStack.Pop();
 }
 
 // Return stack: always pushes; popping an empty one fails with "Return stack underflow!".
 inline void PushReturn(const Value& v) {
-    detail::EngineState& e = detail::engine;
+    detail::EngineState& e = detail::Running();
     if (!e.returnStack.Push(v)) detail::ReturnStackOverflow();
 }
 
 inline void PushReturn(Value&& v) {
-    detail::EngineState& e = detail::engine;
+    detail::EngineState& e = detail::Running();
     if (!e.returnStack.Push(std::move(v))) detail::ReturnStackOverflow();
 }
 
 inline Value PopReturn() {
-    detail::EngineState& e = detail::engine;
+    detail::EngineState& e = detail::Running();
     if (e.returnStack.Empty()) detail::ReturnStackUnderflow();
     return e.returnStack.Pop();
 }
-
-// Read-only views of the stacks (index 0 is the bottom).
-const ValueStack& DataStack();
-const ValueStack& ReturnStack();
 
 // Makes `word` the newest word of the dictionary, named `name` with `flags` (TDefinition's
 // Immediate / CompileOnly bits). The engine owns it from then on.
 void LinkWord(TDefinition* word, const std::string& name, std::uint8_t flags);
 
-// Creates a word of class TWord (a TDefinition whose Execute is the native action) and links
-// it: RegisterWord<TMyWord>("MYWORD", 0). No check for an existing name is made here.
-template <class TWord>
-TWord* RegisterWord(const std::string& name, std::uint8_t flags = 0) {
-    TWord* word = new TWord();
+// Creates a word of class TWord (a TDefinition whose Execute is the native action) from `args`
+// and links it: RegisterWord<TMyWord>("MYWORD", 0). No check for an existing name is made here.
+template <class TWord, class... Args>
+TWord* RegisterWord(const std::string& name, std::uint8_t flags = 0, Args&&... args) {
+    TWord* word = new TWord(std::forward<Args>(args)...);
     if constexpr (!std::is_same_v<TWord, TDefinition>) word->referenceFactory = &NewNativeReference<TWord>;
     if constexpr (HasOperandFastPath<TWord>::value) word->runWithLiteral = &TNativeReference<TWord>::RunWithLiteral;
     LinkWord(word, name, flags);

@@ -1,6 +1,7 @@
 #pragma once
-// The engine's module-wide state. Kept in one record so that the hot paths (Push, Pop, running
-// a body) reach it without a call; everything else goes through the functions of Engine.h.
+// One engine's state, kept in one record so that the hot paths (Push, Pop, running a body) reach
+// it without a call; everything else goes through the functions of Engine.h. A ScriptEngine owns
+// one; while a call from outside runs words on it, it is the running engine of Engine.h.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -33,7 +34,25 @@ struct EngineState {
     std::vector<TMarker*> takenMarkers;   // DO loops running now
 };
 
-extern EngineState engine;
+// The engine whose words run now: set by UseEngine for the length of a call from outside
+// (ScriptEngine's), none otherwise. Words reach their engine through it rather than through an
+// argument of every Execute, which keeps the elements' calls as cheap as a plain virtual call.
+extern EngineState* running;
+
+inline EngineState& Running() noexcept { return *running; }
+
+// Makes `state` the running engine for one scope and restores the one before (an event word of
+// one engine may run from inside a drawing word of another, through a window message).
+class UseEngine {
+public:
+    explicit UseEngine(EngineState& state) noexcept : saved_(running) { running = &state; }
+    ~UseEngine() { running = saved_; }
+    UseEngine(const UseEngine&) = delete;
+    UseEngine& operator=(const UseEngine&) = delete;
+
+private:
+    EngineState* saved_;
+};
 
 [[noreturn]] void StackOverflow();
 [[noreturn]] void ReturnStackOverflow();
@@ -47,13 +66,13 @@ void RunTopLevel(TDefinition* word);   // runs `word` inside a RunScope
 // per jump back of a loop (its elements), not per element: an upper bound on the elements
 // run, at a fraction of the cost.
 inline void ChargeSteps(std::int64_t steps) {
-    if ((engine.stepsLeft -= steps) < 0) StepBudgetExceeded();
+    if ((running->stepsLeft -= steps) < 0) StepBudgetExceeded();
 }
 
 // Charges the work of moving or reading `bytes` string bytes to the current run (work outside
-// any run, such as compiling a literal, is bounded by the line instead).
+// any run, such as compiling a literal or a host's own conversion, is bounded otherwise).
 inline void ChargeBytes(std::size_t bytes) {
-    if (engine.activeRuns > 0) ChargeSteps(std::int64_t(bytes / kBytesPerStep));
+    if (running && running->activeRuns > 0) ChargeSteps(std::int64_t(bytes / kBytesPerStep));
 }
 
 // Brackets one run of a word from outside the engine (a token of Interpret, ExecuteWord).
@@ -69,6 +88,7 @@ public:
     RunScope& operator=(const RunScope&) = delete;
 
 private:
+    EngineState& engine_;
     int savedDepth_;
     std::size_t markerMark_;
     int uncaught_;

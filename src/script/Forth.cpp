@@ -5,18 +5,20 @@
 
 namespace vt {
 
-TForth::TForth() : boundary(detail::engine.latest), memory(1) { detail::engine.forth = this; }
+TForth::TForth() : boundary(detail::Running().latest), memory(1) { detail::Running().forth = this; }
 
 TForth::~TForth() {
-    ClearStacks();
-    TDefinition* word = detail::engine.latest;
+    detail::EngineState& engine = detail::Running();
+    engine.dataStack.Clear();
+    engine.returnStack.Clear();
+    TDefinition* word = engine.latest;
     while (word && word != boundary) {
         TDefinition* older = word->previous();
         delete word;
         word = older;
     }
-    detail::engine.latest = nullptr;
-    detail::engine.takenMarkers.clear();
+    engine.latest = nullptr;
+    engine.takenMarkers.clear();
 }
 
 }  // namespace vt

@@ -12,7 +12,7 @@ class TDefinition;
 
 class TForth {
 public:
-    TForth();    // becomes the current engine
+    TForth();    // becomes the running engine's memory and dictionary
     ~TForth();   // empties both stacks and destroys every word created after it
     TForth(const TForth&) = delete;
     TForth& operator=(const TForth&) = delete;

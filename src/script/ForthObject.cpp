@@ -16,7 +16,7 @@ VT_NOINLINE TForthObject* PushLiteral(TLiteral* literal) {
 TForthObject* TLiteral::Execute() { return runPair ? runPair(this) : PushValue(); }
 
 TForthObject* TLiteral::PushValue() {
-    if (!detail::engine.errorFlag && detail::engine.dataStack.TryPushPlain(value)) return RunOn(next);
+    if (!detail::Running().errorFlag && detail::Running().dataStack.TryPushPlain(value)) return RunOn(next);
     return PushLiteral(this);
 }
 

@@ -15,7 +15,7 @@ Value PopAny();   // Pop() of the general case, out of line
 // Both of the two top values are Integers and results may be pushed. (The cells below the
 // bottom read as Empty, so a short stack fails the kind test.)
 inline bool TopTwoAreIntegers() {
-    EngineState& e = engine;
+    EngineState& e = Running();
     return !e.errorFlag && e.dataStack.FromTop(0).IsInteger() && e.dataStack.FromTop(1).IsInteger();
 }
 
@@ -23,7 +23,7 @@ inline bool TopTwoAreIntegers() {
 template <class Op>
 inline bool IntegerBinary(Op op) {
     if (!TopTwoAreIntegers()) return false;
-    ValueStack& s = engine.dataStack;
+    ValueStack& s = Running().dataStack;
     std::int64_t r = op(std::int64_t(s.FromTop(1).integer()), std::int64_t(s.FromTop(0).integer()));
     if (r != std::int32_t(r)) return false;
     s.FromTop(1).SetInteger(std::int32_t(r));
@@ -36,7 +36,7 @@ inline bool IntegerBinary(Op op) {
 // block is full still grows or overflows through the push).
 template <class Op>
 inline bool IntegerWithOperand(Op op, std::int32_t operand) {
-    EngineState& e = engine;
+    EngineState& e = Running();
     ValueStack& s = e.dataStack;
     if (e.errorFlag || !s.HasRoom() || !s.FromTop(0).IsInteger()) return false;
     std::int64_t r = op(std::int64_t(s.FromTop(0).integer()), std::int64_t(operand));
@@ -48,7 +48,7 @@ inline bool IntegerWithOperand(Op op, std::int32_t operand) {
 // ( a -- r ) with r = op(a), kept when it fits in 32 bits.
 template <class Op>
 inline bool IntegerUnary(Op op) {
-    EngineState& e = engine;
+    EngineState& e = Running();
     if (e.errorFlag || !e.dataStack.FromTop(0).IsInteger()) return false;
     Value& top = e.dataStack.FromTop(0);
     std::int64_t r = op(std::int64_t(top.integer()));
@@ -61,7 +61,7 @@ inline bool IntegerUnary(Op op) {
 template <class Test>
 inline bool IntegerComparison(Test test) {
     if (!TopTwoAreIntegers()) return false;
-    ValueStack& s = engine.dataStack;
+    ValueStack& s = Running().dataStack;
     bool flag = test(s.FromTop(1).integer(), s.FromTop(0).integer());
     s.FromTop(1).SetBoolean(flag);
     s.DropTop();
@@ -70,7 +70,7 @@ inline bool IntegerComparison(Test test) {
 
 // ( flag -- ) The truth of the top value, popped.
 inline bool PopTruth() {
-    ValueStack& s = engine.dataStack;
+    ValueStack& s = Running().dataStack;
     const Value& top = s.FromTop(0);   // Empty below the bottom
     if (top.IsInteger() || top.IsBoolean()) {
         bool truth = top.integer() != 0;   // both keep their value in the payload

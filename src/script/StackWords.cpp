@@ -22,7 +22,7 @@ VT_NOINLINE void SwapAny() {
 }  // namespace
 
 bool TDUP::Fast() {
-    detail::EngineState& e = detail::engine;
+    detail::EngineState& e = detail::Running();
     return !e.errorFlag && !e.dataStack.Empty() && e.dataStack.TryPushPlain(e.dataStack.Top());
 }
 
@@ -32,7 +32,7 @@ TForthObject* TDUP::Execute() {
 }
 
 bool TDROP::Fast() {
-    ValueStack& s = detail::engine.dataStack;
+    ValueStack& s = detail::Running().dataStack;
     if (s.Empty() || s.Top().IsString()) return false;
     s.DropTop();
     return true;
@@ -44,7 +44,7 @@ TForthObject* TDROP::Execute() {
 }
 
 bool TSWAP::Fast() {
-    detail::EngineState& e = detail::engine;
+    detail::EngineState& e = detail::Running();
     if (e.errorFlag || e.dataStack.Size() < 2) return false;
     e.dataStack.FromTop(0).Swap(e.dataStack.FromTop(1));
     return true;

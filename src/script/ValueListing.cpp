@@ -1,6 +1,6 @@
 #include "script/ValueListing.h"
 
-#include "script/Engine.h"
+#include "script/ValueStack.h"
 #include "script/NumberText.h"
 
 namespace vt {
@@ -21,9 +21,8 @@ std::string ListValue(const Value& v, std::size_t maxStringBytes) {
     return "<control>";   // an open IF/DO/BEGIN fetched from the return stack at compile time
 }
 
-std::string ListDataStack(std::size_t maxStringBytes, std::size_t maxValues) {
+std::string ListStack(const ValueStack& stack, std::size_t maxStringBytes, std::size_t maxValues) {
     std::string text;
-    const ValueStack& stack = DataStack();
     std::size_t first = 0;
     if (stack.Size() > maxValues) {
         first = stack.Size() - maxValues;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "script/Value.h"
+#include "script/ValueStack.h"
 
 namespace vt {
 
@@ -19,7 +20,7 @@ constexpr std::size_t kListedValues = 256;
 constexpr std::size_t kUnbounded = std::size_t(-1);
 
 std::string ListValue(const Value& v, std::size_t maxStringBytes = kUnbounded);
-// The data stack from bottom to top, each item preceded by one space ("" when empty).
-std::string ListDataStack(std::size_t maxStringBytes = kUnbounded, std::size_t maxValues = kUnbounded);
+// A stack from bottom to top, each item preceded by one space ("" when empty).
+std::string ListStack(const ValueStack& stack, std::size_t maxStringBytes = kUnbounded, std::size_t maxValues = kUnbounded);
 
 }  // namespace vt

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "script/Engine.h"
 #include "theme/FrameElementsCheck.h"
 #include "theme/ThemeLoader.h"
 
@@ -47,21 +46,16 @@ std::string FontRecord(const char* which, const Font& font) {
 
 ThemeInspector::ThemeInspector(ThemeState& state) : state_(state) {}
 
-ThemeInspector::~ThemeInspector() {
-    ReleaseThemeStructures(state_);
-    if (EngineRunning()) StopEngine();
-}
+ThemeInspector::~ThemeInspector() { ReleaseThemeStructures(state_); }
 
 void ThemeInspector::Load(const std::string& path, const std::vector<WordRegistration>& extraWords) {
     path_ = path;
     errors_.clear();
     ResetThemeSettings(state_);
-    ReleaseThemeStructures(state_);  // the old elements point at words of the old engine
+    ReleaseThemeStructures(state_);
     try {
-        StopEngine();
-        StartEngine();
-        for (WordRegistration registerWords : extraWords) registerWords();
         CreateThemeStructures(state_);
+        for (WordRegistration registerWords : extraWords) registerWords(state_);
         const ThemeErrorSink collect = [this](const ThemeLoadError& error) { errors_.push_back(error); };
         LoadThemeFile(path, state_, collect);
         RequireFrameElements(state_, collect);

@@ -13,9 +13,9 @@
 
 namespace vt {
 
-// Registers a set of script words into the running engine (the drawing words, once a tool can
+// Registers a set of script words into the theme's engine (the drawing words, once a tool can
 // offer them).
-using WordRegistration = void (*)();
+using WordRegistration = void (*)(ThemeState& state);
 
 // The model part of the dump (every record but the errors).
 std::string DumpThemeState(const ThemeState& state, const TvtButton& button);
@@ -24,14 +24,14 @@ std::string FormatCheckReport(const std::string& path, const std::vector<ThemeLo
 
 class ThemeInspector {
 public:
-    explicit ThemeInspector(ThemeState& state = CurrentTheme());
-    // Releases the loaded theme and stops the script engine.
+    explicit ThemeInspector(ThemeState& state);
+    // Releases the loaded theme and its script engine.
     ~ThemeInspector();
     ThemeInspector(const ThemeInspector&) = delete;
     ThemeInspector& operator=(const ThemeInspector&) = delete;
 
-    // Resets the settings, restarts the engine with its core words and then extraWords, creates
-    // the empty structures and loads the file (native or imported, as LoadThemeFile decides). A
+    // Resets the settings, creates the empty structures (a new engine with its core words), adds
+    // extraWords and loads the file (native or imported, as LoadThemeFile decides). A
     // failure of the load as a whole, and a file that yields no frame element, are recorded as
     // errors of line 0.
     void Load(const std::string& path, const std::vector<WordRegistration>& extraWords = {});

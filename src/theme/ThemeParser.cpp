@@ -3,7 +3,7 @@
 #include "common/PathText.h"
 #include "graphics/BmpReader.h"
 #include "theme/LargerImages.h"
-#include "script/Engine.h"
+#include "script/ScriptEngine.h"
 #include "theme/ControlList.h"
 #include "theme/CornerSpec.h"
 #include "theme/ElementCodes.h"
@@ -50,7 +50,7 @@ void NativeThemeReader::ReadLine(const std::string& line) {
     else if (section_ == "MENU FONT") ReadFont(fields, state_.MenuFont, nullptr, 0);
     else if (section_ == "INACTIVE FONT")
         ReadFont(fields, state_.InactiveFont, &state_.InactiveColor, kInactiveCaptionColour);
-    else if (section_ == "CODE") Interpret(line);
+    else if (section_ == "CODE") state_.Scripts->Interpret(line);
     else if (section_ == "MISC") ReadMisc(fields);
     else DispatchControlLine(section_, line, *state_.Theme);
 }
@@ -114,7 +114,7 @@ void NativeThemeReader::ReadElement(LineTokenizer& fields) {
     }
 
     element.Name = fields.Next(" ");
-    if (!element.Name.empty()) Interpret(std::to_string(index) + " CONSTANT " + element.Name);
+    if (!element.Name.empty()) state_.Scripts->Interpret(std::to_string(index) + " CONSTANT " + element.Name);
 }
 
 // 'face' size colour [BOLD] [ITALIC] [UNDERLINE] [CENTER] [SOLID] [background colour]
@@ -166,7 +166,7 @@ void NativeThemeReader::BindEventWords() {
     for (std::size_t i = 0; i < state_.Elements->Count(); ++i) {
         TUIElement& element = state_.Elements->At(std::ptrdiff_t(i));
         if (element.Name.empty()) continue;
-        for (const EventSlot& slot : kEventSlots) element.*slot.word = FindWord(element.Name + "::" + slot.name);
+        for (const EventSlot& slot : kEventSlots) element.*slot.word = state_.Scripts->FindWord(element.Name + "::" + slot.name);
     }
 }
 

@@ -2,11 +2,6 @@
 
 namespace vt {
 
-ThemeState& CurrentTheme() {
-    static ThemeState state;
-    return state;
-}
-
 void ResetThemeSettings(ThemeState& state) {
     state.ShrinkElement.reset();
     state.TitleColor = 0xFFFFFF;
@@ -23,6 +18,7 @@ void ResetThemeSettings(ThemeState& state) {
 
 void CreateThemeStructures(ThemeState& state) {
     state.Elements = std::make_unique<ElementList>();
+    state.Scripts = std::make_unique<ScriptEngine>();
     state.TitleFont = Font{};
     state.MenuFont = Font{};
     state.InactiveFont = Font{};
@@ -38,6 +34,7 @@ void ReleaseThemeStructures(ThemeState& state) {
     state.MenuFont = Font{};
     state.InactiveFont = Font{};
     state.Theme.reset();
+    state.Scripts.reset();
 }
 
 }  // namespace vt

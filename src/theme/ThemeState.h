@@ -1,8 +1,8 @@
 #pragma once
-// Everything one process knows about its active theme: the elements, the named bitmaps, the
-// fonts and the theme-wide settings. There is one per process (CurrentTheme()); the readers
-// fill it, the frame engine, the menu bar and the drawing words read it. The readers take it
-// as a parameter so that tests and tools can load into a state of their own.
+// Everything known about one loaded theme: the elements, the named bitmaps, the fonts, the
+// theme-wide settings and the script engine its words live in, with the record its drawing
+// words work through. The module keeps one for the process (ModuleState); tools and tests make
+// their own. The readers fill it, the frame engine, the menu bar and the drawing words read it.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -10,6 +10,8 @@
 
 #include "graphics/Bitmap.h"
 #include "graphics/Font.h"
+#include "script/ScriptEngine.h"
+#include "script/drawing/DrawingContext.h"
 #include "theme/ElementList.h"
 #include "theme/TTheme.h"
 #include "theme/TUIElement.h"
@@ -18,6 +20,12 @@
 namespace vt {
 
 struct ThemeState {
+    // The engine the theme's [CODE] and event words are compiled into; null while no theme
+    // structures exist. Elements point at its words, so it goes after them.
+    std::unique_ptr<ScriptEngine> Scripts;
+    // What the theme's drawing words draw and measure through; the frame engine's passes load it.
+    DrawingContext Drawing;
+
     // Null while no theme structures exist; the native reader then does nothing.
     std::unique_ptr<ElementList> Elements;
     std::unique_ptr<TTheme> Theme;  // the named bitmaps; null while none exist
@@ -47,18 +55,16 @@ struct ThemeState {
     std::vector<std::string> ThemeInfo;  // the [INFO] lines; cleared only by a parse
 };
 
-// The process's one theme state.
-ThemeState& CurrentTheme();
-
 // What a load starts from: the shrink element forgotten, the caption colours white, no element
 // list, CenterCaption, RightCaption, SolidCaption and TileMenu off, the width and height fix-ups 0 and
 // ThemeLoaded off. MenuFixup, AutoExclude and WindowZoom keep the previous theme's values, and
 // ThemeInfo keeps its lines until the next parse.
 void ResetThemeSettings(ThemeState& state);
-// The empty structures a load fills: element list, bitmap collection, default fonts.
+// The empty structures a load fills: a new script engine with the core words, element list,
+// bitmap collection, default fonts.
 void CreateThemeStructures(ThemeState& state);
-// Releases what a load built: elements and colour symbols (before the bitmaps they point at),
-// shrink element, fonts and the bitmap collection.
+// Releases what a load built: elements and colour symbols (before the bitmaps and words they
+// point at), shrink element, fonts, the bitmap collection and the script engine.
 void ReleaseThemeStructures(ThemeState& state);
 
 }  // namespace vt

@@ -4,8 +4,14 @@
 
 namespace vt {
 
-// Registers them into the running engine; called at each theme load right after the core
-// words, before the theme's own scripts are compiled.
-void RegisterThemeScriptWords();
+class ScriptEngine;
+struct DrawingContext;
+struct ThemeState;
+
+// Registers them into `engine`, working through `context`; called at each theme load once the
+// engine exists, before the theme's own scripts are compiled.
+void RegisterThemeScriptWords(ScriptEngine& engine, DrawingContext& context);
+// The same for a theme's own engine and drawing context.
+void RegisterThemeScriptWords(ThemeState& state);
 
 }  // namespace vt

@@ -40,24 +40,20 @@ TEST(ElementGeometry, EveryAnchorCombination) {
 class ScriptedGeometry : public ::testing::Test {
 protected:
     void SetUp() override {
-        StartEngine();
-        RegisterThemeScriptWords();
         CreateThemeStructures(theme);
+        RegisterThemeScriptWords(theme);
     }
-    void TearDown() override {
-        ReleaseThemeStructures(theme);
-        StopEngine();
-    }
+    void TearDown() override { ReleaseThemeStructures(theme); }
     ThemeState theme;
 };
 
 TEST_F(ScriptedGeometry, OnCalcRectMovesTheElementAndEmptiesTheStacks) {
-    Interpret(": nudge @LEFT 5 + !LEFT 99 ;");
+    theme.Scripts->Interpret(": nudge @LEFT 5 + !LEFT 99 ;");
     TUIElement& e = theme.Elements->Append() = Element("TL:10,0", "TL:20,10");
-    e.OnCalcRect = FindWord("nudge");
-    ComputeElementRect(e, 100, 100);
+    e.OnCalcRect = theme.Scripts->FindWord("nudge");
+    ComputeElementRect(theme, e, 100, 100);
     EXPECT_EQ(e.Rect, (Rect{15, 0, 20, 10}));
-    EXPECT_EQ(DataStack().Size(), 0u);
+    EXPECT_EQ(theme.Scripts->DataStack().Size(), 0u);
 }
 
 TEST_F(ScriptedGeometry, ClientRectangle) {

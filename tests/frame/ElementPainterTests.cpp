@@ -55,18 +55,14 @@ public:
 class ElementPainterTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        StartEngine();
-        RegisterThemeScriptWords();
         CreateThemeStructures(theme);
+        RegisterThemeScriptWords(theme);
         normal.SetSize(10, 10);
         down.SetSize(10, 10);
         inactive.SetSize(10, 10);
         hover.SetSize(10, 10);
     }
-    void TearDown() override {
-        ReleaseThemeStructures(theme);
-        StopEngine();
-    }
+    void TearDown() override { ReleaseThemeStructures(theme); }
     TUIElement& Add(std::int32_t code, Rect r, std::uint8_t mode = 0) {
         TUIElement& e = theme.Elements->Append();
         e.HitCode = code;
@@ -89,7 +85,7 @@ protected:
         pass.active = active;
         pass.caption = "Notes";
         PaintElements(pass);
-        EXPECT_EQ(Drawing().Surface, nullptr) << "the pass leaves no surface behind";
+        EXPECT_EQ(theme.Drawing.Surface, nullptr) << "the pass leaves no surface behind";
         return surface.calls;
     }
 
@@ -145,10 +141,10 @@ TEST_F(ElementPainterTest, DrawingModesAndTheMissingBitmapMark) {
 }
 
 TEST_F(ElementPainterTest, StyleConditionAndScripts) {
-    Interpret(": mark 1 2 3 PUTPIXEL ;");
+    theme.Scripts->Interpret(": mark 1 2 3 PUTPIXEL ;");
     TUIElement& e = Add(3, {0, 0, 10, 10});
     e.StyleMask = 0x00010000;  // a maximize box
-    e.OnPaint = FindWord("mark");
+    e.OnPaint = theme.Scripts->FindWord("mark");
     EXPECT_EQ(Paint(true, 0x00C00000), (std::vector<std::string>{"pixel 1,2,0,0 #3"}))
         << "no bitmap where the style fails, but OnPaint runs";
     e.InactiveBitmap = nullptr;

@@ -19,14 +19,19 @@ namespace {
 class FrameInputTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        StartEngine();
-        RegisterThemeScriptWords();
         CreateThemeStructures(theme);
+        RegisterThemeScriptWords(theme);
         theme.MenuFont.size = 8;  // a 15-pixel menu strip at 96 dpi
     }
-    void TearDown() override {
-        ReleaseThemeStructures(theme);
-        StopEngine();
+    void TearDown() override { ReleaseThemeStructures(theme); }
+    void Interpret(const std::string& line) { theme.Scripts->Interpret(line); }
+    TDefinition* FindWord(const std::string& name) { return theme.Scripts->FindWord(name); }
+    // The value of a script VARIABLE.
+    std::int32_t Fetch(const std::string& variable) {
+        Interpret(variable + " @");
+        const std::int32_t value = theme.Scripts->DataStack().At(0).ToInteger();
+        theme.Scripts->ClearStacks();
+        return value;
     }
     TUIElement& Add(const char* first, const char* second, std::int32_t code, bool inverted = false,
                     std::uint32_t mask = 0xFFFFFFFF) {
@@ -102,21 +107,18 @@ TEST_F(FrameInputTest, HoverRunsItsWordsOncePerChange) {
     b.OnMouseExit = FindWord("out1");
     b.HoverBitmap = reinterpret_cast<Bitmap*>(&b);  // only compared with null
     FrameInput input;
-    auto log = [] {
-        Interpret("log @");
-        return Pop().ToInteger();
-    };
-    EXPECT_FALSE(input.MoveHover(&a, 0).repaint) << "no hover bitmap on either side";
+    auto log = [this] { return Fetch("log"); };
+    EXPECT_FALSE(input.MoveHover(*theme.Scripts, &a, 0).repaint) << "no hover bitmap on either side";
     EXPECT_EQ(log(), 1);
-    EXPECT_FALSE(input.MoveHover(&a, 0).repaint);
+    EXPECT_FALSE(input.MoveHover(*theme.Scripts, &a, 0).repaint);
     EXPECT_EQ(log(), 1) << "the same element again runs nothing";
-    FrameInput::HoverMove move = input.MoveHover(&b, 1);
+    FrameInput::HoverMove move = input.MoveHover(*theme.Scripts, &b, 1);
     EXPECT_TRUE(move.repaint);
     EXPECT_EQ(move.oldIndex, 0);
     EXPECT_EQ(log(), 123);
-    EXPECT_FALSE(input.MoveHover(nullptr, -1).repaint) << "nowhere keeps the hover";
+    EXPECT_FALSE(input.MoveHover(*theme.Scripts, nullptr, -1).repaint) << "nowhere keeps the hover";
     EXPECT_EQ(input.Hovered(), &b);
-    EXPECT_TRUE(input.MoveHover(&plain, 2).repaint) << "leaving an element with a hover bitmap";
+    EXPECT_TRUE(input.MoveHover(*theme.Scripts, &plain, 2).repaint) << "leaving an element with a hover bitmap";
     EXPECT_EQ(log(), 1234);
     EXPECT_FALSE(a.Hover || b.Hover);
     EXPECT_TRUE(plain.Hover);
@@ -168,11 +170,10 @@ TEST_F(FrameInputTest, PressedLookFollowsThePointer) {
     elements.At(1).Hover = true;
     elements.At(1).OnMouseExit = FindWord("out");
     repaints.calls.clear();
-    input.ReleaseHover(elements, false, true, repaints);
+    input.ReleaseHover(*theme.Scripts, elements, false, true, repaints);
     EXPECT_FALSE(elements.At(1).Hover);
     EXPECT_EQ(repaints.calls, (std::vector<std::string>{"1,-1"}));
-    Interpret("exits @");
-    EXPECT_EQ(Pop().ToInteger(), 1);
+    EXPECT_EQ(Fetch("exits"), 1);
 }
 
 }  // namespace

@@ -22,9 +22,10 @@ inline void LoadThemeInput(const char* dataFolder, const char* fileName, const s
     }();
     static const std::vector<WordRegistration> words = {&RegisterThemeScriptWords};
     WriteFile(path, data, size);
-    ThemeInspector inspector;
+    ThemeState theme;
+    ThemeInspector inspector(theme);
     inspector.Load(path, words);
-    if (afterLoad) afterLoad(CurrentTheme());
+    if (afterLoad) afterLoad(theme);
     (void)inspector.Dump();
 }
 

@@ -115,17 +115,14 @@ TEST_F(ScriptTest, LiteralBeforeAWordActsAsThePushAndTheWord) {
     };
     for (const char* word : words) {
         for (const auto& [below, operand] : cases) {
-            StopEngine();
             StartEngine();
             std::string interpreted = Run(std::string(below) + " " + operand + " " + word);
-            StopEngine();
             StartEngine();
             std::string compiled = Run(std::string(": T ") + operand + " " + word + " ;\n" + below + " T");
             EXPECT_EQ(compiled, interpreted) << "stack: " << below << ", literal: " << operand << ", word: " << word;
         }
     }
     // The literal still needs room on a full stack (only the start of a wrong outcome is shown).
-    StopEngine();
     StartEngine();
     EXPECT_EQ(Run(": F 65536 0 DO 7 LOOP 1 + ;\nF").substr(0, 30), "error: Stack overflow!");
     // A branch may land on the word itself: it then takes its operands from the stack.

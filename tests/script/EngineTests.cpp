@@ -27,7 +27,6 @@ public:
 }  // namespace
 
 TEST_F(ScriptTest, StartsWithEmptyStacksOneEmptyCellAndHereZero) {
-    EXPECT_TRUE(EngineRunning());
     EXPECT_TRUE(DataStack().Empty());
     EXPECT_TRUE(ReturnStack().Empty());
     ASSERT_EQ(Forth()->memory.size(), 1u);
@@ -37,14 +36,39 @@ TEST_F(ScriptTest, StartsWithEmptyStacksOneEmptyCellAndHereZero) {
     EXPECT_EQ(Compiler()->state, CompilerState::Interpreting);
 }
 
-TEST_F(ScriptTest, StopEngineEndsEverything) {
-    Run("1 2 >R : HALF 1");
-    StopEngine();
-    EXPECT_FALSE(EngineRunning());
-    EXPECT_EQ(FindWord("DUP"), nullptr);
-    EXPECT_TRUE(DataStack().Empty());
-    EXPECT_TRUE(ReturnStack().Empty());
-    EXPECT_THROW(Interpret("1"), ScriptError);
+// Engines share nothing: words, stacks, memory, the half-compiled definition and the step
+// budget are each engine's own, and a word of one engine run from inside a word of another (an
+// event word reached through a window message) runs on its own engine and gives the outer one
+// back.
+TEST_F(ScriptTest, EnginesAreIndependentAndNestWithinOneAnother) {
+    Run("1 2 >R 5 0 ! : HALF 1");
+    ScriptEngine other;
+    other.SetStepBudget(1'000);
+    EXPECT_EQ(other.FindWord("HALF"), nullptr);
+    EXPECT_TRUE(other.DataStack().Empty());
+    EXPECT_TRUE(other.ReturnStack().Empty());
+    other.Interpret("0 @ 7");
+    EXPECT_EQ(ListStack(other.DataStack()), " empty 7");
+    EXPECT_THROW(other.Interpret(": LONG BEGIN 0 UNTIL ; LONG"), ScriptError);
+    EXPECT_EQ(ListDataStack(), " 1");
+    Interpret("2 ;");   // this engine's definition was still open
+    EXPECT_EQ(Run("HALF 0 @"), "ok 1 1 2 5");
+
+    struct TRunOther final : public TDefinition {
+        explicit TRunOther(ScriptEngine& engine_) : engine(engine_) {}
+        TForthObject* Execute() override {
+            engine.ExecuteWord(engine.FindWord("SEVEN"));
+            Push(Value::FromInt(8));
+            return nullptr;
+        }
+        ScriptEngine& engine;
+    };
+    other.ClearStacks();
+    other.Interpret(": SEVEN 7 ;");
+    RegisterWord<TRunOther>("OTHER", 0, other);
+    EXPECT_EQ(Run(": BOTH 6 OTHER 9 ; BOTH"), "ok 1 1 2 5 6 8 9");
+    EXPECT_EQ(ListStack(other.DataStack()), " 7");
+
     StartEngine();
     EXPECT_EQ(Run("HALF"), "error: Unknown WORD HALF");
 }
@@ -192,26 +216,27 @@ TEST_F(ScriptTest, DeepNestingFitsASmallThreadStack) {
     // The host's thread may have a small stack; the nesting limit has to be reached long
     // before it runs out, also when the error unwinds all the way.
     struct Outcome {
+        ScriptEngine& engine;
         std::string deepest;
         std::string tooDeep;
-    } outcome;
+    } outcome{Engine(), "", ""};
     pthread_attr_t attributes;
     pthread_attr_init(&attributes);
     pthread_attr_setstacksize(&attributes, 256 * 1024);
     pthread_t thread;
     auto body = [](void* context) -> void* {
         auto* o = static_cast<Outcome*>(context);
-        auto run = [](const char* line) {
+        auto run = [o](const char* line) {
             try {
-                Interpret(line);
-                return "ok" + ListDataStack();
+                o->engine.Interpret(line);
+                return "ok" + ListStack(o->engine.DataStack());
             } catch (const ScriptError& e) {
                 return std::string("error: ") + e.what();
             }
         };
         run(": X DUP IF 1- DUP 2 / DROP X THEN ;");
         o->deepest = run("499 X");
-        ClearStacks();
+        o->engine.ClearStacks();
         o->tooDeep = run(": Y Y ; Y");
         return nullptr;
     };

@@ -76,7 +76,8 @@ TEST(ThemeInspector, CheckWritesOneLinePerErrorWithCarriageReturnsEscaped) {
 
 TEST(ThemeInspector, AThemeFileThatCannotBeReadIsAnErrorOfTheWholeFile) {
     test::TempFolder folder;
-    ThemeInspector inspector;
+    ThemeState theme;
+    ThemeInspector inspector(theme);
     inspector.Load(folder / "nothere.theme");
     ASSERT_EQ(inspector.Errors().size(), 1u);
     EXPECT_EQ(inspector.Errors()[0].line, 0);
@@ -87,7 +88,8 @@ TEST(ThemeInspector, ReloadingForgetsThePreviousTheme) {
     test::TempFolder folder;
     test::WriteFile(folder / "a.theme", "[LAYOUT]\nCLOSE TL:0,0 TL:1,1 NONE NONE NONE NONE close\n[CODE]\n: close::OnPaint ;\n[MISC]\nWIDTHFIXUP=3\nMENUFIXUP=7\n");
     test::WriteFile(folder / "b.theme", "[LAYOUT]\nCLOSE TL:0,0 TL:1,1 NONE NONE NONE NONE close\n");
-    ThemeInspector inspector;
+    ThemeState theme;
+    ThemeInspector inspector(theme);
     inspector.Load(folder / "a.theme");
     inspector.Load(folder / "b.theme");
     EXPECT_TRUE(test::HasRecords(inspector.Dump(), {"element 0 name=close", "!events 0", "!element 1",

@@ -199,9 +199,11 @@ TEST_F(ThemeParserTest, ElementNamesAreConstantsHoldingTheirIndex) {
     ParseTheme(SplitLines("[LAYOUT]\nBAD TL:0,0 TL:1,1 NONE NONE NONE NONE first\n"
                           "CLOSE TL:0,0 TL:1,1 NONE NONE NONE NONE close"),
                fresh.state, [](const ThemeLoadError&) {});
-    Interpret("close");
-    EXPECT_EQ(Pop().ToInteger(), 1) << "the failed line before still takes index 0";
-    EXPECT_EQ(FindWord("first"), nullptr) << "a line failing in its code defines no name";
+    ScriptEngine& scripts = *fresh.state.Scripts;
+    scripts.Interpret("close");
+    ASSERT_EQ(scripts.DataStack().Size(), 1u);
+    EXPECT_EQ(scripts.DataStack().At(0).ToInteger(), 1) << "the failed line before still takes index 0";
+    EXPECT_EQ(scripts.FindWord("first"), nullptr) << "a line failing in its code defines no name";
 }
 
 TEST_F(ThemeParserTest, DoesNothingWithoutElementList) {

@@ -138,14 +138,9 @@ class FreshTheme {
 public:
     FreshTheme() {
         ResetThemeSettings(state);
-        StopEngine();
-        StartEngine();
         CreateThemeStructures(state);
     }
-    ~FreshTheme() {
-        ReleaseThemeStructures(state);
-        StopEngine();
-    }
+    ~FreshTheme() { ReleaseThemeStructures(state); }
     ThemeState state;
 };
 

@@ -51,12 +51,6 @@ std::string DisplayName(const std::string& path) {
     return file.substr(0, file.find_last_of('.'));
 }
 
-// Keeps the drawing words pointed at the frame while a preview is painted.
-struct DrawingHostScope {
-    DrawingHostScope() { SetDrawingHost(FrameDrawingHost()); }
-    ~DrawingHostScope() { SetDrawingHost(DrawingHost{}); }
-};
-
 }  // namespace
 
 std::vector<std::string> FindThemeFiles(const std::string& folder) {
@@ -75,14 +69,14 @@ ThemeEntry LoadThemeEntry(const std::string& path) {
         ScopedNoticeHandler quiet([&](const std::string& caption, const std::string& text, unsigned) {
             entry.errors.push_back(path + ": " + caption + ": " + text);
         });
-        DrawingHostScope host;
-        ThemeInspector inspector;
+        ThemeState theme;
+        ThemeInspector inspector(theme);
+        FrameDrawingHostScope host(theme);
         inspector.Load(path, {&RegisterThemeScriptWords});
         for (const ThemeLoadError& error : inspector.Errors()) {
             entry.errors.push_back(FormatCheckReport(path, {error}));
             while (!entry.errors.back().empty() && entry.errors.back().back() == '\n') entry.errors.back().pop_back();
         }
-        ThemeState& theme = CurrentTheme();
         if (theme.Elements && theme.Elements->Count() > 0) {
             RenderOptions options;
             options.width = kPreviewWidth;

@@ -122,7 +122,8 @@ int CheckTheme(const std::string& path, bool force) {
         warned = true;
         std::fprintf(stderr, "%s: %s: %s\n", path.c_str(), caption.c_str(), text.c_str());
     });
-    ThemeInspector inspector;
+    ThemeState theme;
+    ThemeInspector inspector(theme);
     inspector.Load(path, {&RegisterThemeScriptWords});
     if (inspector.Errors().empty()) return kDone;
     std::string report = inspector.CheckReport();

@@ -8,7 +8,8 @@
 #include <string>
 
 #include "common/Notice.h"
-#include "script/Engine.h"
+#include "script/ScriptEngine.h"
+#include "script/drawing/DrawingContext.h"
 #include "script/ValueListing.h"
 #include "theme/ThemeWords.h"
 
@@ -50,7 +51,7 @@ std::string OneLine(const std::string& text) {
     return line;
 }
 
-void RunLines(std::istream& in) {
+void RunLines(vt::ScriptEngine& engine, std::istream& in) {
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();   // CRLF files
@@ -58,8 +59,8 @@ void RunLines(std::istream& in) {
         // listing gives an error line of its own, never "ok" run into "error:".
         std::string result;
         try {
-            vt::Interpret(line);
-            result = "ok" + vt::ListDataStack(vt::kListedStringBytes, vt::kListedValues);
+            engine.Interpret(line);
+            result = "ok" + vt::ListStack(engine.DataStack(), vt::kListedStringBytes, vt::kListedValues);
         } catch (const std::exception& e) {
             result = "error: " + OneLine(e.what());
         }
@@ -79,18 +80,18 @@ int main(int argc, char** argv) {
         std::cout << (caption == "Tarnforth" ? "disp: " : "warning: ") << OneLine(text) << '\n';
     });
     vt::SetBeepHandler([](unsigned, unsigned) { std::cout << "beep\n"; });
-    vt::StartEngine();
-    vt::RegisterThemeScriptWords();
+    vt::ScriptEngine engine;
+    vt::DrawingContext drawing;  // no window and no surface: the drawing words say so when used
+    vt::RegisterThemeScriptWords(engine, drawing);
     if (argc > 1) {
         std::ifstream file(argv[1], std::ios::binary);
         if (!file) {
             std::cerr << "vtforth: cannot read " << argv[1] << '\n';
             return 1;
         }
-        RunLines(file);
+        RunLines(engine, file);
     } else {
-        RunLines(std::cin);
+        RunLines(engine, std::cin);
     }
-    vt::StopEngine();
     return 0;
 }

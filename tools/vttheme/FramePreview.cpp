@@ -89,9 +89,9 @@ private:
         const std::ptrdiff_t index = PointerElement(look_);
         if (index < 0) return;
         // The words run with a surface on the window, as in the module's hit test.
-        ScriptSurface scripts(true, resources_, window_, std::uint32_t(GetWindowLongA(window_, GWL_STYLE)), dpi_);
-        Drawing().IsActive = look_.active;
-        SetMouseInside(theme_.Elements->At(index), on);
+        ScriptSurface scripts(theme_.Drawing, true, resources_, window_, std::uint32_t(GetWindowLongA(window_, GWL_STYLE)), dpi_);
+        theme_.Drawing.IsActive = look_.active;
+        SetMouseInside(*theme_.Scripts, theme_.Elements->At(index), on);
     }
     ThemeState& theme_;
     FrameLook look_;

@@ -3,7 +3,6 @@
 #include <exception>
 
 #include "frame/ElementGeometry.h"
-#include "script/Engine.h"
 #include "script/drawing/DrawingContext.h"
 
 namespace vt {
@@ -19,7 +18,7 @@ std::string Corners(const Rect& r) {
 }  // namespace
 
 std::string DumpGeometry(ThemeState& theme, std::int32_t width, std::int32_t height, std::int32_t dpi) {
-    DrawingContext& context = Drawing();
+    DrawingContext& context = theme.Drawing;
     context.WindowStyle = kOverlappedWindow;
     context.Dpi = dpi;
     std::string out;
@@ -28,17 +27,17 @@ std::string DumpGeometry(ThemeState& theme, std::int32_t width, std::int32_t hei
         out += "rect " + std::to_string(i) + " code=" + std::to_string(e.HitCode) +
                " applies=" + (ElementApplies(e, kOverlappedWindow) ? "1 " : "0 ");
         try {
-            ComputeElementRect(e, width, height, dpi);
+            ComputeElementRect(theme, e, width, height, dpi);
             out += Corners(e.Rect) + "\n";
         } catch (const std::exception& error) {
-            ClearStacks();
+            theme.Scripts->ClearStacks();
             out += std::string("error=") + error.what() + "\n";
         }
     }
     try {
         out += "client " + Corners(ComputeClientRect(theme, kOverlappedWindow, width, height, false, dpi)) + "\n";
     } catch (const std::exception& error) {
-        ClearStacks();
+        theme.Scripts->ClearStacks();
         out += std::string("client error=") + error.what() + "\n";
     }
     return out;

@@ -32,12 +32,6 @@ std::ptrdiff_t ChooseElement(const ElementList& elements, const std::string& whi
     return sheet ? FirstElementWithLook(elements, look) : -1;
 }
 
-// Keeps the drawing words pointed at the frame for the scope of one command.
-struct DrawingHostScope {
-    DrawingHostScope() { SetDrawingHost(FrameDrawingHost()); }
-    ~DrawingHostScope() { SetDrawingHost(DrawingHost{}); }
-};
-
 }  // namespace
 
 int RenderCommand(const std::vector<std::string>& args, const std::vector<WordRegistration>& extraWords) {
@@ -51,15 +45,15 @@ int RenderCommand(const std::vector<std::string>& args, const std::vector<WordRe
                            " [--pressed ELEMENT] [--menu \"&File,&Edit\"] [--title TEXT] [--sheet]");
     }
 
-    ThemeInspector inspector;
-    DrawingHostScope host;
+    ThemeState theme;
+    ThemeInspector inspector(theme);
+    FrameDrawingHostScope host(theme);
     inspector.Load(options.theme, extraWords);
     const std::string report = inspector.CheckReport();
     std::fwrite(report.data(), 1, report.size(), stdout);
     std::fflush(stdout);
     const int loaded = inspector.Errors().empty() ? 0 : 1;
 
-    ThemeState& theme = CurrentTheme();
     ApplySystemColours(theme, WindowsSystemColours());  // as the module does after a load
     if (!theme.Elements || theme.Elements->Count() == 0) return Fail(loaded ? 1 : 3, options.theme + ": no elements to draw");
 

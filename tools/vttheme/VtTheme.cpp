@@ -73,10 +73,11 @@ int Run(int argc, char** argv) {
     }
     if (scale != 100 && width == 0) return Usage();
 
-    vt::ThemeInspector inspector;
+    vt::ThemeState theme;
+    vt::ThemeInspector inspector(theme);
     inspector.Load(path, kExtraWords);
     std::string report = command == "dump" ? inspector.Dump() : inspector.CheckReport();
-    if (width > 0) report += vt::DumpGeometry(vt::CurrentTheme(), width, height, scale * vt::kBaseDpi / 100);
+    if (width > 0) report += vt::DumpGeometry(theme, width, height, scale * vt::kBaseDpi / 100);
     std::fwrite(report.data(), 1, report.size(), stdout);
     std::fflush(stdout);
     return inspector.Errors().empty() ? 0 : 1;

@@ -6,21 +6,16 @@
 #include <string>
 
 #include "frame/win32/WindowGeometry.h"
-#include "theme/ThemeState.h"
 
 namespace vt {
-namespace {
 
-Rect ElementRectAt(std::ptrdiff_t index) {
-    ThemeState& theme = CurrentTheme();
-    if (!theme.Elements) throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
-    return theme.Elements->At(index).Rect;
+Rect FrameDrawingHost::ElementRect(std::ptrdiff_t index) const {
+    if (!theme_.Elements) throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+    return theme_.Elements->At(index).Rect;
 }
 
-std::string WindowTextOf(std::uintptr_t window) { return WindowText(reinterpret_cast<HWND>(window)); }
-
-}  // namespace
-
-DrawingHost FrameDrawingHost() { return DrawingHost{&ElementRectAt, &WindowTextOf}; }
+std::string FrameDrawingHost::WindowText(std::uintptr_t window) const {
+    return vt::WindowText(reinterpret_cast<HWND>(window));
+}
 
 }  // namespace vt

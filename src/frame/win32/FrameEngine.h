@@ -21,6 +21,7 @@
 #include "frame/win32/FrameMenus.h"
 #include "frame/win32/FrameTheme.h"
 #include "frame/win32/ThemeLifecycle.h"
+#include "theme/ThemeState.h"
 
 namespace vt {
 
@@ -45,6 +46,6 @@ public:
 
 // The module's engine, keeping the hover window in `sharedArea` and leaving the menu bar to
 // `menus` (both outlive it; the menus may be null: the strip is then the elements').
-std::unique_ptr<FrameEngine> CreateFrameEngine(SharedArea& sharedArea, FrameMenus* menus);
+std::unique_ptr<FrameEngine> CreateFrameEngine(SharedArea& sharedArea, ThemeState& theme, FrameMenus* menus);
 
 }  // namespace vt

@@ -46,20 +46,23 @@ struct FramePass {
     IconPainter icon;
 };
 
-void LoadPassContext(HWND window, const WindowGeometry& g, GdiSurface& surface) {
-    DrawingContext& context = Drawing();
+void LoadPassContext(DrawingContext& context, HWND window, const WindowGeometry& g, GdiSurface& surface) {
     context.WindowStyle = g.style;
     context.Window = reinterpret_cast<std::uintptr_t>(window);
     context.Dpi = g.dpi;
     context.Surface = &surface;
 }
 
+// Takes the pass's surface out of the context again, however the scope ends.
+struct SurfaceOff {
+    DrawingContext& context;
+    ~SurfaceOff() { context.Surface = nullptr; }
+};
+
 // The client rectangle, computed with the pass's surface in the context, then excluded.
 Rect ExcludeClient(const FramePaintTools& tools, HWND window, FramePass& pass) {
-    LoadPassContext(window, pass.geometry, pass.surface);
-    struct SurfaceOff {
-        ~SurfaceOff() { Drawing().Surface = nullptr; }
-    } off;
+    LoadPassContext(tools.theme.Drawing, window, pass.geometry, pass.surface);
+    SurfaceOff off{tools.theme.Drawing};
     Rect client = ComputeClientRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height,
                                     pass.geometry.hasMenuBar, pass.geometry.dpi);
     pass.surface.ExcludeClipRect(client);
@@ -78,10 +81,8 @@ PaintPass MakePaintPass(const FramePaintTools& tools, HWND window, FramePass& pa
 // `area`, only when the strip reaches into it.
 void PaintMenuBarStrip(const FramePaintTools& tools, HWND window, FramePass& pass, const Rect* area = nullptr) {
     if (!pass.geometry.hasMenuBar || !tools.menus) return;
-    LoadPassContext(window, pass.geometry, pass.surface);
-    struct SurfaceOff {
-        ~SurfaceOff() { Drawing().Surface = nullptr; }
-    } off;
+    LoadPassContext(tools.theme.Drawing, window, pass.geometry, pass.surface);
+    SurfaceOff off{tools.theme.Drawing};
     Rect bar = ComputeMenuBarRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height,
                                   pass.geometry.dpi);
     if (area && !Overlap(bar, *area)) return;
@@ -149,11 +150,12 @@ void RunIdleScripts(const FramePaintTools& tools, HWND window, bool active) {
     // describe it rather than whatever window was drawn last.
     const WindowGeometry g = ReadWindowGeometry(window);
     surface.SetDpi(g.dpi);
-    LoadPassContext(window, g, surface);
-    Drawing().IsActive = active;
-    SurfaceScope scope(surface);
+    DrawingContext& context = tools.theme.Drawing;
+    LoadPassContext(context, window, g, surface);
+    context.IsActive = active;
+    SurfaceScope scope(context, surface);
     for (std::size_t i = 0; i < tools.theme.Elements->Count(); ++i) {
-        if (TDefinition* idle = tools.theme.Elements->At(std::ptrdiff_t(i)).OnIdle) ExecuteWord(idle);
+        if (TDefinition* idle = tools.theme.Elements->At(std::ptrdiff_t(i)).OnIdle) tools.theme.Scripts->ExecuteWord(idle);
     }
 }
 

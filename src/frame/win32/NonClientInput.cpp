@@ -75,11 +75,11 @@ LRESULT NonClientInput::HitTest(HWND window, LPARAM screenPoint) {
     FrameHit hit;
     FrameInput::HoverMove move;
     {
-        ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style, g.dpi);
+        ScriptSurface scripts(theme_.Drawing, settings_.calcScripts, resources_, window, g.style, g.dpi);
         hit = HitTestElements(theme_, g.style, g.width, g.height, x, y, g.hasMenuBar, g.dpi);
         if (hit.element && hit.element != input_.Hovered()) {
             if (HasHoverWords(hit.element) || HasHoverWords(input_.Hovered())) scripts.Acquire();
-            move = input_.MoveHover(hit.element, hit.index);
+            move = input_.MoveHover(*theme_.Scripts, hit.element, hit.index);
         }
     }  // the surface goes before the repaint makes its own
     WindowRepaints repaint(window, settings_.repaintMessage);
@@ -190,7 +190,7 @@ void NonClientInput::ReleasePressed(HWND window) {
 void NonClientInput::ReleaseHover(HWND window, bool shownDown, bool releaseAll) {
     if (!theme_.Elements) return;
     WindowRepaints repaint(window, settings_.repaintMessage);
-    input_.ReleaseHover(*theme_.Elements, shownDown, releaseAll, repaint);
+    input_.ReleaseHover(*theme_.Scripts, *theme_.Elements, shownDown, releaseAll, repaint);
 }
 
 void NonClientInput::StandDown(HWND hoverWindow) {

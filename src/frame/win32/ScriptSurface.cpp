@@ -12,10 +12,9 @@ bool HasCalcRectWords(const ThemeState& theme) {
     return theme.ShrinkElement && theme.ShrinkElement->OnCalcRect;
 }
 
-ScriptSurface::ScriptSurface(bool wanted, GdiResources& resources, HWND window, std::uint32_t style,
-                             std::int32_t dpi)
-    : resources_(resources), window_(window), dpi_(dpi) {
-    DrawingContext& context = Drawing();
+ScriptSurface::ScriptSurface(DrawingContext& context, bool wanted, GdiResources& resources, HWND window,
+                             std::uint32_t style, std::int32_t dpi)
+    : context_(context), resources_(resources), window_(window), dpi_(dpi) {
     context.WindowStyle = style;
     context.Dpi = dpi;
     context.Window = reinterpret_cast<std::uintptr_t>(window);
@@ -31,11 +30,11 @@ void ScriptSurface::Acquire() {
     if (!*dc_) return;
     surface_.emplace(dc_->Get(), resources_);
     surface_->SetDpi(dpi_);
-    Drawing().Surface = &*surface_;
+    context_.Surface = &*surface_;
 }
 
 void ScriptSurface::Release() {
-    Drawing().Surface = nullptr;
+    context_.Surface = nullptr;
     surface_.reset();
     dc_.reset();
 }

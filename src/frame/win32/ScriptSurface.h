@@ -16,9 +16,10 @@ namespace vt {
 
 class ScriptSurface {
 public:
-    // `wanted`: the theme has OnCalcRect words; without, only the context's window, style and
-    // scale are set (`dpi`: the frame's scale for the window).
-    ScriptSurface(bool wanted, GdiResources& resources, HWND window, std::uint32_t style, std::int32_t dpi);
+    // `context`: the theme's drawing context. `wanted`: the theme has OnCalcRect words; without,
+    // only the context's window, style and scale are set (`dpi`: the frame's scale for the window).
+    ScriptSurface(DrawingContext& context, bool wanted, GdiResources& resources, HWND window, std::uint32_t style,
+                  std::int32_t dpi);
     ~ScriptSurface();
     ScriptSurface(const ScriptSurface&) = delete;
     ScriptSurface& operator=(const ScriptSurface&) = delete;
@@ -29,6 +30,7 @@ public:
     void Release();
 
 private:
+    DrawingContext& context_;
     GdiResources& resources_;
     HWND window_;
     std::optional<WindowDc> dc_;

@@ -60,6 +60,7 @@ ThemeChoice ChooseTheme() {
 ThemedFrameEngine::ThemedFrameEngine(SharedArea& sharedArea, ThemeState& theme, FrameMenus* menus)
     : sharedArea_(sharedArea),
       theme_(theme),
+      host_(theme),
       menus_(menus),
       input_(theme, resources_, sharedArea, menus, settings_) {}
 
@@ -67,7 +68,7 @@ ThemedFrameEngine::~ThemedFrameEngine() { UnloadTheme(); }
 
 void ThemedFrameEngine::Start() {
     ThemeGuard guard;
-    SetDrawingHost(FrameDrawingHost());
+    theme_.Drawing.Host = &host_;
     LoadTheme();
     settings_.repaintMessage = RegisterWindowMessageA("Veltrane Repaint Message");
 }
@@ -77,7 +78,7 @@ void ThemedFrameEngine::End() {
     UnloadTheme();
     theme_.ThemeInfo.clear();
     themePath_.clear();
-    SetDrawingHost(DrawingHost{});
+    theme_.Drawing.Host = nullptr;
 }
 
 void ThemedFrameEngine::SwitchTheme() {
@@ -123,11 +124,9 @@ void ThemedFrameEngine::StandDown(HWND hoverWindow) {
 void ThemedFrameEngine::LoadTheme() {
     input_.ForgetElements();
     ResetThemeSettings(theme_);
-    StopEngine();
-    StartEngine();
-    RegisterThemeScriptWords();
-    sharedArea_.Open();
     CreateThemeStructures(theme_);
+    RegisterThemeScriptWords(theme_);
+    sharedArea_.Open();
     ThemeChoice choice = ChooseTheme();
     themePath_ = choice.path;
     if (choice.pinned) pinned_ = true;  // also when the file is missing: a pinned process stays pinned
@@ -155,7 +154,6 @@ void ThemedFrameEngine::PrepareScaledImages() {
 void ThemedFrameEngine::UnloadTheme() {
     loaded_.store(false, std::memory_order_release);  // new messages pass through from here on
     input_.ForgetElements();  // the hovered element is about to be freed
-    StopEngine();
     // The GDI forms first: they are keyed by the bitmaps released next.
     resources_.Clear();
     ReleaseThemeStructures(theme_);
@@ -171,7 +169,7 @@ UniqueGdiObject ThemedFrameEngine::BuildRegion(HWND window, LONG_PTR style, bool
 FrameBorders ThemedFrameEngine::Borders(HWND window, std::int32_t width, std::int32_t height) {
     ThemeGuard guard;
     WindowGeometry g = ReadWindowGeometry(window);
-    ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style, g.dpi);
+    ScriptSurface scripts(theme_.Drawing, settings_.calcScripts, resources_, window, g.style, g.dpi);
     const Rect client =
         Intersection(ComputeClientRect(theme_, g.style, width, height, false, g.dpi), Rect{0, 0, width, height});
     FrameBorders borders{client.Left, client.Top, width - client.Right, height - client.Bottom};
@@ -181,7 +179,7 @@ FrameBorders ThemedFrameEngine::Borders(HWND window, std::int32_t width, std::in
     for (std::size_t i = 0; theme_.Elements && i < theme_.Elements->Count(); ++i) {
         TUIElement& e = theme_.Elements->At(std::ptrdiff_t(i));
         if ((e.HitCode != kCodeCaption && e.HitCode != kCodeTitle) || !ElementApplies(e, g.style)) continue;
-        ComputeElementRect(e, width, height, g.dpi);
+        ComputeElementRect(theme_, e, width, height, g.dpi);
         captionTop = std::clamp(e.Rect.Top, 0, client.Top);
         break;
     }
@@ -221,7 +219,7 @@ LRESULT ThemedFrameEngine::CalcClientArea(HWND window, WPARAM wParam, LPARAM lPa
     const RECT outer = *proposed;
     const std::int32_t W = outer.right - outer.left, H = outer.bottom - outer.top;
     WindowGeometry g = ReadWindowGeometry(window);
-    ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style, g.dpi);
+    ScriptSurface scripts(theme_.Drawing, settings_.calcScripts, resources_, window, g.style, g.dpi);
     Rect client = ComputeClientRect(theme_, g.style, W, H, g.hasMenuBar, g.dpi);
     client = Intersection(client, Rect{0, 0, W, H});
     if (wParam) {
@@ -285,7 +283,7 @@ void ThemedFrameEngine::ZoomRect(const RECT& from, const RECT& to, int steps) {
 Rect ThemedFrameEngine::MenuBarStrip(HWND window) {
     ThemeGuard guard;
     WindowGeometry g = ReadWindowGeometry(window);
-    ScriptSurface scripts(settings_.calcScripts, resources_, window, g.style, g.dpi);
+    ScriptSurface scripts(theme_.Drawing, settings_.calcScripts, resources_, window, g.style, g.dpi);
     return ComputeMenuBarRect(theme_, g.style, g.width, g.height, g.dpi);
 }
 
@@ -297,8 +295,8 @@ void ThemedFrameEngine::WithFrameSurface(HWND window, const std::function<void(G
     use(surface);
 }
 
-std::unique_ptr<FrameEngine> CreateFrameEngine(SharedArea& sharedArea, FrameMenus* menus) {
-    return std::make_unique<ThemedFrameEngine>(sharedArea, CurrentTheme(), menus);
+std::unique_ptr<FrameEngine> CreateFrameEngine(SharedArea& sharedArea, ThemeState& theme, FrameMenus* menus) {
+    return std::make_unique<ThemedFrameEngine>(sharedArea, theme, menus);
 }
 
 }  // namespace vt

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/win32/SharedArea.h"
+#include "frame/win32/FrameDrawingHost.h"
 #include "frame/win32/FrameEngine.h"
 #include "frame/win32/FramePainter.h"
 #include "frame/win32/FrameMenus.h"
@@ -74,6 +75,7 @@ private:
 
     SharedArea& sharedArea_;
     ThemeState& theme_;
+    FrameDrawingHost host_;   // the theme's drawing context points at it while the engine runs
     GdiResources resources_;  // the GDI forms of this theme's bitmaps and fonts
     FrameMenus* menus_;  // not owned; null: the strip is left to the elements
     InputSettings settings_;  // the repaint message; whether the theme has OnCalcRect words

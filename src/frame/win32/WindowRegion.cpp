@@ -86,14 +86,14 @@ UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND win
     const Rect visible{0, 0, W, H};
     if (dpi == 0) dpi = WindowDpi(window);
 
-    ScriptSurface scripts(calcScripts, resources, window, style, dpi);
+    ScriptSurface scripts(theme.Drawing, calcScripts, resources, window, style, dpi);
 
     for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
         TUIElement& e = theme.Elements->At(std::ptrdiff_t(i));
         const bool isClient = e.HitCode == kCodeClient, isExclude = e.HitCode == kCodeExclude;
         if (e.NoImage && !isClient && !isExclude) continue;
         if (!ElementApplies(e, style)) continue;
-        ComputeElementRect(e, W, H, dpi);  // a failing OnCalcRect ends the build
+        ComputeElementRect(theme, e, W, H, dpi);  // a failing OnCalcRect ends the build
         UniqueGdiObject piece(CreateRectRgn(e.Rect.Left, e.Rect.Top, e.Rect.Right, e.Rect.Bottom));
         if (!piece) continue;
         HRGN pieceRegion = static_cast<HRGN>(piece.get());
@@ -112,7 +112,7 @@ UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND win
         }
     }
     if (theme.ShrinkElement && shrunk) {
-        ComputeElementRect(*theme.ShrinkElement, W, H, dpi);
+        ComputeElementRect(theme, *theme.ShrinkElement, W, H, dpi);
         const Rect& r = theme.ShrinkElement->Rect;
         UniqueGdiObject cut(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
         if (cut) CombineRgn(shape, shape, static_cast<HRGN>(cut.get()), RGN_AND);

@@ -8,8 +8,6 @@
 namespace vt {
 namespace {
 
-Rect& Current() { return Drawing().CurrentRect; }
-
 void PushInt(std::int32_t n) { Push(Value::FromInt(n)); }
 
 // A difference of two sides wraps within 32 bits as the platform's arithmetic does; a script
@@ -19,14 +17,14 @@ std::int32_t Difference(std::int32_t high, std::int32_t low) {
 }
 
 // The rectangle of element number `index` of the theme's element list, by way of the host.
-Rect ElementRect(const char* word) {
-    Rect (*elementRect)(std::ptrdiff_t) = CurrentDrawingHost().elementRect;
-    if (!elementRect) {
+Rect ElementRect(const DrawingContext& context, const char* word) {
+    const DrawingHost* host = context.Host;
+    if (!host) {
         Error(std::string(word) + " needs the theme's element list, and none is available here");
     }
     std::int32_t index = Pop().ToInteger();
     try {
-        return elementRect(index);
+        return host->ElementRect(index);
     } catch (const std::out_of_range& e) {
         Error(e.what());
     }
@@ -35,67 +33,67 @@ Rect ElementRect(const char* word) {
 }  // namespace
 
 TForthObject* TFetchRectTop::Execute() {
-    PushInt(Current().Top);
+    PushInt(context_.CurrentRect.Top);
     return nullptr;
 }
 
 TForthObject* TStoreRectTop::Execute() {
-    Current().Top = Pop().ToInteger();
+    context_.CurrentRect.Top = Pop().ToInteger();
     return nullptr;
 }
 
 TForthObject* TFetchRectLeft::Execute() {
-    PushInt(Current().Left);
+    PushInt(context_.CurrentRect.Left);
     return nullptr;
 }
 
 TForthObject* TStoreRectLeft::Execute() {
-    Current().Left = Pop().ToInteger();
+    context_.CurrentRect.Left = Pop().ToInteger();
     return nullptr;
 }
 
 TForthObject* TFetchRectBottom::Execute() {
-    PushInt(Current().Bottom);
+    PushInt(context_.CurrentRect.Bottom);
     return nullptr;
 }
 
 TForthObject* TStoreRectBottom::Execute() {
-    Current().Bottom = Pop().ToInteger();
+    context_.CurrentRect.Bottom = Pop().ToInteger();
     return nullptr;
 }
 
 TForthObject* TFetchRectRight::Execute() {
-    PushInt(Current().Right);
+    PushInt(context_.CurrentRect.Right);
     return nullptr;
 }
 
 TForthObject* TStoreRectRight::Execute() {
-    Current().Right = Pop().ToInteger();
+    context_.CurrentRect.Right = Pop().ToInteger();
     return nullptr;
 }
 
 TForthObject* TGetTop::Execute() {
-    PushInt(ElementRect("RECTTOP").Top);
+    PushInt(ElementRect(context_, "RECTTOP").Top);
     return nullptr;
 }
 
 TForthObject* TGetLeft::Execute() {
-    PushInt(ElementRect("RECTLEFT").Left);
+    PushInt(ElementRect(context_, "RECTLEFT").Left);
     return nullptr;
 }
 
 TForthObject* TGetBottom::Execute() {
-    PushInt(ElementRect("RECTBOTTOM").Bottom);
+    PushInt(ElementRect(context_, "RECTBOTTOM").Bottom);
     return nullptr;
 }
 
 TForthObject* TGetRight::Execute() {
-    PushInt(ElementRect("RECTRIGHT").Right);
+    PushInt(ElementRect(context_, "RECTRIGHT").Right);
     return nullptr;
 }
 
 TForthObject* TFetchRect::Execute() {
-    const Rect& r = Current();
+    const Rect& r = context_.CurrentRect;
     PushInt(r.Left);
     PushInt(r.Top);
     PushInt(r.Right);
@@ -109,17 +107,17 @@ TForthObject* TStoreRect::Execute() {
     std::int32_t right = Pop().ToInteger();
     std::int32_t top = Pop().ToInteger();
     std::int32_t left = Pop().ToInteger();
-    Current() = Rect{left, top, right, bottom};
+    context_.CurrentRect = Rect{left, top, right, bottom};
     return nullptr;
 }
 
 TForthObject* TGetWidth::Execute() {
-    PushInt(Difference(Current().Right, Current().Left));
+    PushInt(Difference(context_.CurrentRect.Right, context_.CurrentRect.Left));
     return nullptr;
 }
 
 TForthObject* TGetHeight::Execute() {
-    PushInt(Difference(Current().Bottom, Current().Top));
+    PushInt(Difference(context_.CurrentRect.Bottom, context_.CurrentRect.Top));
     return nullptr;
 }
 

@@ -10,8 +10,8 @@ namespace {
 // The surface of the current pass. Top-level [CODE] text and the stand-down release run
 // scripts with none; the word then ends the run rather than draw on nothing. Checked before
 // any operand is popped, so the stack still shows what the word was given.
-DrawingSurface& SurfaceFor(const char* word) {
-    DrawingSurface* surface = Drawing().Surface;
+DrawingSurface& SurfaceFor(const DrawingContext& context, const char* word) {
+    DrawingSurface* surface = context.Surface;
     if (!surface) {
         Error(std::string(word) + " needs a drawing surface: it works only while the frame of a window "
                                   "is being drawn, measured or hit-tested");
@@ -50,41 +50,41 @@ Rect PopRect() {
 }  // namespace
 
 TForthObject* TTextWidth::Execute() {
-    DrawingSurface& surface = SurfaceFor("TEXTWIDTH");
+    DrawingSurface& surface = SurfaceFor(context_, "TEXTWIDTH");
     PushInt(surface.TextExtent(Pop().ToText()).cx);
     return nullptr;
 }
 
 TForthObject* TTextHeight::Execute() {
-    DrawingSurface& surface = SurfaceFor("TEXTHEIGHT");
+    DrawingSurface& surface = SurfaceFor(context_, "TEXTHEIGHT");
     PushInt(surface.TextExtent(Pop().ToText()).cy);
     return nullptr;
 }
 
 TForthObject* TFetchPenColor::Execute() {
-    PushColour(SurfaceFor("@PENCOLOR").PenColour());
+    PushColour(SurfaceFor(context_, "@PENCOLOR").PenColour());
     return nullptr;
 }
 
 TForthObject* TStorePenColor::Execute() {
-    DrawingSurface& surface = SurfaceFor("!PENCOLOR");
+    DrawingSurface& surface = SurfaceFor(context_, "!PENCOLOR");
     surface.SetPenColour(PopColour());
     return nullptr;
 }
 
 TForthObject* TFetchBrushColor::Execute() {
-    PushColour(SurfaceFor("@BRUSHCOLOR").BrushColour());
+    PushColour(SurfaceFor(context_, "@BRUSHCOLOR").BrushColour());
     return nullptr;
 }
 
 TForthObject* TStoreBrushColor::Execute() {
-    DrawingSurface& surface = SurfaceFor("!BRUSHCOLOR");
+    DrawingSurface& surface = SurfaceFor(context_, "!BRUSHCOLOR");
     surface.SetBrushColour(PopColour());
     return nullptr;
 }
 
 TForthObject* TMoveTo::Execute() {
-    DrawingSurface& surface = SurfaceFor("MOVETO");
+    DrawingSurface& surface = SurfaceFor(context_, "MOVETO");
     std::int32_t y = Pop().ToInteger();
     std::int32_t x = Pop().ToInteger();
     surface.MoveTo(x, y);
@@ -92,7 +92,7 @@ TForthObject* TMoveTo::Execute() {
 }
 
 TForthObject* TLineTo::Execute() {
-    DrawingSurface& surface = SurfaceFor("LINETO");
+    DrawingSurface& surface = SurfaceFor(context_, "LINETO");
     std::int32_t y = Pop().ToInteger();
     std::int32_t x = Pop().ToInteger();
     surface.LineTo(x, y);
@@ -100,7 +100,7 @@ TForthObject* TLineTo::Execute() {
 }
 
 TForthObject* TSetPixel::Execute() {
-    DrawingSurface& surface = SurfaceFor("PUTPIXEL");
+    DrawingSurface& surface = SurfaceFor(context_, "PUTPIXEL");
     Colour colour = PopColour();
     std::int32_t y = Pop().ToInteger();
     std::int32_t x = Pop().ToInteger();
@@ -109,7 +109,7 @@ TForthObject* TSetPixel::Execute() {
 }
 
 TForthObject* TGetPixel::Execute() {
-    DrawingSurface& surface = SurfaceFor("GETPIXEL");
+    DrawingSurface& surface = SurfaceFor(context_, "GETPIXEL");
     std::int32_t y = Pop().ToInteger();
     std::int32_t x = Pop().ToInteger();
     PushColour(surface.GetPixel(x, y));
@@ -117,13 +117,13 @@ TForthObject* TGetPixel::Execute() {
 }
 
 TForthObject* TRectangle::Execute() {
-    DrawingSurface& surface = SurfaceFor("RECTANGLE");
+    DrawingSurface& surface = SurfaceFor(context_, "RECTANGLE");
     surface.Rectangle(PopRect());
     return nullptr;
 }
 
 TForthObject* TFillRect::Execute() {
-    DrawingSurface& surface = SurfaceFor("FILLRECT");
+    DrawingSurface& surface = SurfaceFor(context_, "FILLRECT");
     surface.FillRect(PopRect());
     return nullptr;
 }

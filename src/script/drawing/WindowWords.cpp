@@ -14,11 +14,11 @@ constexpr std::size_t kMaxTitleLength = 255;
 }  // namespace
 
 TForthObject* TGetTitle::Execute() {
-    std::string (*windowText)(std::uintptr_t) = CurrentDrawingHost().windowText;
-    std::uintptr_t window = Drawing().Window;
+    const DrawingHost* host = context_.Host;
+    std::uintptr_t window = context_.Window;
     std::string text;
-    if (windowText && window != 0) {
-        text = windowText(window);
+    if (host && window != 0) {
+        text = host->WindowText(window);
         // Held to what the platform's buffer would give, whatever the host hands back.
         std::size_t end = text.find('\0');
         if (end > kMaxTitleLength) end = kMaxTitleLength;
@@ -29,18 +29,18 @@ TForthObject* TGetTitle::Execute() {
 }
 
 TForthObject* TWindowStyle::Execute() {
-    Push(Value::FromInt(std::int32_t(Drawing().WindowStyle)));
+    Push(Value::FromInt(std::int32_t(context_.WindowStyle)));
     return nullptr;
 }
 
 TForthObject* TGetDpi::Execute() {
-    Push(Value::FromInt(Drawing().Dpi));
+    Push(Value::FromInt(context_.Dpi));
     return nullptr;
 }
 
 TForthObject* TGetActive::Execute() {
     // An Integer, not a Boolean: scripts add and compare it as a number.
-    Push(Value::FromInt(Drawing().IsActive ? 1 : 0));
+    Push(Value::FromInt(context_.IsActive ? 1 : 0));
     return nullptr;
 }
 

@@ -46,6 +46,19 @@ protected:
         ASSERT_TRUE(state_->frame->ThemeLoaded()) << path;
     }
 
+    // The module's theme, as the last load left it.
+    ThemeState& LoadedTheme() const { return state_->themeState; }
+
+    // The value of a VARIABLE of the loaded theme's scripts.
+    std::int32_t ScriptVariable(const std::string& name) {
+        ScriptEngine& scripts = *LoadedTheme().Scripts;
+        scripts.ClearStacks();
+        scripts.Interpret(name + " @");
+        const std::int32_t value = scripts.DataStack().At(0).ToInteger();
+        scripts.ClearStacks();
+        return value;
+    }
+
     ControllerValueRestorer restoreTheme_{"Theme"};
     ModuleState* state_ = nullptr;
     bool savedEnabled_ = true;

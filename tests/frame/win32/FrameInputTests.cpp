@@ -59,11 +59,6 @@ void SetLeftButton(bool down) {
     SetKeyboardState(keys);
 }
 
-std::int32_t ScriptVariable(const char* name) {
-    Interpret(std::string(name) + " @");
-    return Pop().ToInteger();
-}
-
 class FrameInputTest : public test::EngineTest {
 protected:
     void TearDown() override {
@@ -643,7 +638,7 @@ TEST_F(FrameInputTest, RealIceWmThemeHoversAndPressesItsCloseButton) {
     test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
     HWND w = Skin(window);
     const TUIElement* close = nullptr;
-    ElementList& elements = *CurrentTheme().Elements;
+    ElementList& elements = *LoadedTheme().Elements;
     for (std::size_t i = 0; i < elements.Count(); ++i)
         if (elements.At(std::ptrdiff_t(i)).HitCode == 256) close = &elements.At(std::ptrdiff_t(i));
     ASSERT_TRUE(close && close->HoverBitmap && close->DownBitmap);

@@ -110,7 +110,7 @@ TEST_F(FramePainting, ShapeAgreesPixelForPixelWithWhatIsDrawn) {
     UseTheme(test::WritePaneTheme({{"[LAYOUT]", "[LAYOUT]\nTOP TLS:0,0 BR:0,0 holes holes holes holes\nCLIENT TL:0,0 TL:0,0\n[IGNORED]"}}));
     test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
     HWND w = Skin(window);
-    const Bitmap* holes = CurrentTheme().Theme->Items().FindBitmap("holes");
+    const Bitmap* holes = LoadedTheme().Theme->Items().FindBitmap("holes");
     ASSERT_NE(holes, nullptr);
     Bitmap expected;
     StretchPart(*holes, Rect{0, 0, W, H}, Rect{0, 0, W, H}, expected);
@@ -181,7 +181,7 @@ TEST_F(FramePainting, CaptionModes) {
         UseTheme(test::WritePaneTheme({{"'Tahoma' 8 FFFFFF BOLD", row.titleFont}}));
         test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
         HWND w = Skin(window, "Pane");
-        COLORREF expected = row.atRightEnd ? row.atRightEnd : CurrentTheme().TitleColor & 0xFFFFFF;
+        COLORREF expected = row.atRightEnd ? row.atRightEnd : LoadedTheme().TitleColor & 0xFFFFFF;
         EXPECT_EQ(WindowPixel(w, 190, 20), expected) << row.name;
         int first = -1;
         for (int x = caption.left; x < caption.right && first < 0; ++x) {
@@ -263,8 +263,7 @@ TEST_F(FramePainting, TickRunsOnIdleWithTheWindowsState) {
     SendMessageA(w, WM_NCACTIVATE, FALSE, 0);
     SendMessageA(w, Messages().tick, 0, 0);
     CheckPixels(w, {{"OnIdle, inactive", 2, 100, Rgb(0, 0, 255)}});
-    Interpret("ticks @");
-    EXPECT_EQ(Pop().ToInteger(), 2);
+    EXPECT_EQ(ScriptVariable("ticks"), 2);
 }
 
 TEST_F(FramePainting, ThemeSwitchGivesEveryWindowTheNewFrameAtItsSize) {
@@ -294,7 +293,6 @@ TEST_F(FramePainting, ThemeSwitchGivesEveryWindowTheNewFrameAtItsSize) {
 }
 
 TEST_F(FramePainting, BadThemesAndOddWindowsLeaveTheWindowUsable) {
-    SetStepBudget(200000);
     UseTheme(test::WritePaneTheme({
         {": painter::OnPaint", ": painter::OnPaint BEGIN AGAIN ;\n: unused"},  // runs out of steps
         {": nudged::OnCalcRect", ": nudged::OnCalcRect DROP DROP ;\n: unused"},  // fails: nothing to drop
@@ -303,6 +301,7 @@ TEST_F(FramePainting, BadThemesAndOddWindowsLeaveTheWindowUsable) {
     }));
     EXPECT_FALSE(notices_.empty()) << "the missing image was reported";
     notices_.clear();
+    LoadedTheme().Scripts->SetStepBudget(200000);
     test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
     HWND w = Skin(window);
     auto round = [&] {
@@ -314,14 +313,13 @@ TEST_F(FramePainting, BadThemesAndOddWindowsLeaveTheWindowUsable) {
     round();  // the theme's GDI forms are made here
     const DWORD gdiBefore = test::LiveGdiObjects();
     for (int i = 0; i < 20; ++i) round();
-    EXPECT_EQ(Drawing().Surface, nullptr);
+    EXPECT_EQ(LoadedTheme().Drawing.Surface, nullptr);
     if (gdiBefore) EXPECT_EQ(test::LiveGdiObjects(), gdiBefore) << "no GDI object leaks";
     SetWindowPos(w, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER);  // a 0 x 0 window
     SendMessageA(w, WM_NCPAINT, 1, 0);
     window.ClearSeen();
     SendMessageA(w, WM_USER + 7, 0, 0);
     EXPECT_EQ(window.Seen(), std::vector<UINT>{WM_USER + 7}) << "the window still works";
-    SetStepBudget(kStepBudget);
 }
 
 TEST_F(FramePainting, UnhookGivesTheWindowItsOwnFrameBack) {

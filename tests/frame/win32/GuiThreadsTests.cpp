@@ -256,7 +256,8 @@ TEST_F(GuiThreads, WindowsPaintedOnTwoThreadsWhileAThirdSwitchesThemes) {
     const std::uint32_t lockTimeouts = ThemeLock().Timeouts() - timeoutsBefore;
     const std::uint32_t failedMessages = FailedFrameMessages() - failedBefore;
     const std::size_t recordsLeft = state_->registry.Count() - recordsBefore;
-    const bool stacksEmpty = detail::engine.dataStack.Empty() && detail::engine.returnStack.Empty();
+    const ScriptEngine* scripts = LoadedTheme().Scripts.get();
+    const bool stacksEmpty = !scripts || (scripts->DataStack().Empty() && scripts->ReturnStack().Empty());
     const int faults = total.unanswered + total.lost + int(lockTimeouts) + int(failedMessages) + int(recordsLeft) + !stacksEmpty +
                        int(total.failed) + int(notices_.size());
     RecordProperty("seconds", std::to_string(seconds));

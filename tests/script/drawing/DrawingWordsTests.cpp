@@ -52,16 +52,18 @@ private:
     }
 };
 
-// Two elements, as a theme's element list would hold them.
-Rect FakeElementRect(std::ptrdiff_t index) {
-    static const Rect rects[] = {{1, 2, 3, 4}, {10, 20, 30, 40}};
-    if (index < 0 || index >= 2) throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
-    return rects[index];
-}
-
-std::string FakeWindowText(std::uintptr_t window) {
-    return window == 9 ? std::string(300, 'x') : "Window " + std::to_string(window);
-}
+// Two elements, as a theme's element list would hold them, and windows named by their handle.
+class FakeHost final : public DrawingHost {
+public:
+    Rect ElementRect(std::ptrdiff_t index) const override {
+        static const Rect rects[] = {{1, 2, 3, 4}, {10, 20, 30, 40}};
+        if (index < 0 || index >= 2) throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+        return rects[index];
+    }
+    std::string WindowText(std::uintptr_t window) const override {
+        return window == 9 ? std::string(300, 'x') : "Window " + std::to_string(window);
+    }
+};
 
 struct SurfaceRow {
     const char* program;
@@ -73,21 +75,13 @@ class DrawingWordsTest : public ScriptTest {
 protected:
     void SetUp() override {
         ScriptTest::SetUp();
-        RegisterThemeScriptWords();
-        Drawing() = DrawingContext{};
-        SetDrawingHost(DrawingHost{&FakeElementRect, &FakeWindowText});
-    }
-
-    void TearDown() override {
-        Drawing() = DrawingContext{};
-        SetDrawingHost(DrawingHost{});
-        ScriptTest::TearDown();
+        drawing.Host = &host;
+        RegisterThemeScriptWords(Engine(), drawing);
     }
 
     void Restart() {
-        StopEngine();
         StartEngine();
-        RegisterThemeScriptWords();
+        RegisterThemeScriptWords(Engine(), drawing);
     }
 
     // Each row on a fresh engine with the drawing words.
@@ -98,6 +92,8 @@ protected:
         }
     }
 
+    FakeHost host;
+    DrawingContext drawing;
     RecordingSurface surface;
 };
 
@@ -124,14 +120,14 @@ TEST_F(DrawingWordsTest, SurfaceWordsReachTheSurfaceInTheOrderWritten) {
     for (const SurfaceRow& row : rows) {
         Restart();
         RecordingSurface rowSurface;
-        SurfaceScope scope(rowSurface);
+        SurfaceScope scope(drawing, rowSurface);
         EXPECT_EQ(Run(row.program), row.outcome) << "program: " << row.program;
         EXPECT_EQ(rowSurface.log, row.calls) << "program: " << row.program;
     }
 }
 
 TEST_F(DrawingWordsTest, SystemColoursStayAsGiven) {
-    SurfaceScope scope(surface);
+    SurfaceScope scope(drawing, surface);
     EXPECT_EQ(Run("$80000005 !PENCOLOR 2147483650 !BRUSHCOLOR"), "ok");
     EXPECT_EQ(surface.PenColour(), 0x80000005u);
     EXPECT_EQ(surface.BrushColour(), 0x80000002u);
@@ -171,7 +167,7 @@ TEST_F(DrawingWordsTest, CurrentAndElementRectangles) {
         {"2 RECTLEFT", "error: List index out of bounds (2)"},
         {"-1 RECTBOTTOM", "error: List index out of bounds (-1)"},
     });
-    SetDrawingHost(DrawingHost{});
+    drawing.Host = nullptr;
     CheckDrawingRows({
         {"0 RECTTOP", "error: RECTTOP needs the theme's element list, and none is available here"},
     });
@@ -195,20 +191,20 @@ TEST_F(DrawingWordsTest, WindowWords) {
     };
     for (const Row& row : rows) {
         Restart();
-        Drawing().WindowStyle = row.style;
-        Drawing().IsActive = row.active;
+        drawing.WindowStyle = row.style;
+        drawing.IsActive = row.active;
         EXPECT_EQ(Run(row.program), row.outcome) << "program: " << row.program;
     }
 }
 
 TEST_F(DrawingWordsTest, WindowTextIsEmptyWithoutAWindowOrHost) {
     EXPECT_EQ(Run("WINDOWTEXT"), "ok \"\"");
-    Drawing().Window = 7;
+    drawing.Window = 7;
     EXPECT_EQ(Run("WINDOWTEXT"), "ok \"\" \"Window 7\"");
-    Drawing().Window = 9;
+    drawing.Window = 9;
     ClearStacks();
     EXPECT_EQ(Run("WINDOWTEXT"), "ok \"" + std::string(255, 'x') + "\"");
-    SetDrawingHost(DrawingHost{});
+    drawing.Host = nullptr;
     ClearStacks();
     EXPECT_EQ(Run("WINDOWTEXT"), "ok \"\"");
 }
