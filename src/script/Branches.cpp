@@ -44,7 +44,7 @@ inline TForthObject* AfterMarker(TMarker* marker) { return marker->next; }
 }  // namespace
 
 // Only the way on is run as a chain: a jump may lead anywhere, even past a chain's end.
-TForthObject* TIfBranch::Execute() { return detail::PopTruth() ? RunOn(next) : target; }
+TForthObject* TIfBranch::Execute() { return detail::PopTruth() ? RunOn() : target; }
 
 TForthObject* TToR::Execute() {
     PushReturn(Pop());

@@ -81,7 +81,7 @@ TForthObject* TLOOP::Execute() {
 bool TI::Fast() {
     detail::EngineState& e = detail::Running();
     const Value& index = e.returnStack.FromTop(0);   // Empty below the bottom
-    return !e.errorFlag && index.IsInteger() && e.dataStack.TryPushPlain(index);
+    return index.IsInteger() && e.dataStack.TryPushPlain(index);
 }
 
 TForthObject* TI::Execute() {

@@ -45,6 +45,7 @@ void TDefinition::AppendToBody(TForthObject* element) noexcept {
         if (!last_) last_ = target;
         while (last_->next) last_ = last_->next;
         last_->next = element;
+        last_->flags &= std::uint8_t(~LastInBody);
     }
     last_ = element;
     for (;;) {
@@ -52,6 +53,7 @@ void TDefinition::AppendToBody(TForthObject* element) noexcept {
         if (!last_->next) break;
         last_ = last_->next;
     }
+    last_->flags |= LastInBody;
 }
 
 }  // namespace vt

@@ -44,12 +44,15 @@ void RunTopLevel(TDefinition* word) {
 
 RunScope::RunScope() noexcept
     : engine_(Running()),
+      nested_(engine_.activeRuns > 0),
       savedDepth_(engine_.depth),
       markerMark_(engine_.takenMarkers.size()),
       uncaught_(std::uncaught_exceptions()) {
-    if (engine_.activeRuns++ == 0) {
+    ++engine_.activeRuns;
+    if (!nested_) {
         engine_.stepsLeft = engine_.stepBudget;
         engine_.depth = 0;
+        engine_.errorFlag = false;
         savedDepth_ = 0;
     }
 }
@@ -57,6 +60,7 @@ RunScope::RunScope() noexcept
 RunScope::~RunScope() {
     --engine_.activeRuns;
     engine_.depth = savedDepth_;
+    if (nested_) engine_.errorFlag = false;
     if (std::uncaught_exceptions() > uncaught_) {
         std::vector<TMarker*>& taken = engine_.takenMarkers;
         for (std::size_t i = markerMark_; i < taken.size(); ++i) taken[i]->limitTaken = false;

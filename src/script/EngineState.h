@@ -80,6 +80,11 @@ inline void ChargeBytes(std::size_t bytes) {
 // from inside a drawing word's window message) shares the budget and the nesting depth of the
 // outer one, since it also shares its thread's stack. When a run leaves through an error, the
 // DO loops it left running are reset, so that the word runs normally the next time.
+//
+// The error flag is clear while any run goes on: the outermost run starts with it clear, Error
+// sets it only as it throws, and a nested run that ends (its error handled by the host code
+// that started it, which then returns into the outer run) leaves it clear again. The elements'
+// in-place shortcuts rely on that.
 class RunScope {
 public:
     RunScope() noexcept;
@@ -89,6 +94,7 @@ public:
 
 private:
     EngineState& engine_;
+    bool nested_;
     int savedDepth_;
     std::size_t markerMark_;
     int uncaught_;

@@ -16,7 +16,8 @@ VT_NOINLINE TForthObject* PushLiteral(TLiteral* literal) {
 TForthObject* TLiteral::Execute() { return runPair ? runPair(this) : PushValue(); }
 
 TForthObject* TLiteral::PushValue() {
-    if (!detail::Running().errorFlag && detail::Running().dataStack.TryPushPlain(value)) return RunOn(next);
+    // Inside a run the error flag is never set (see RunScope).
+    if (detail::Running().dataStack.TryPushPlain(value)) return RunOn();
     return PushLiteral(this);
 }
 

@@ -18,25 +18,24 @@ public:
     // Does the element's work; returns the element to run next, or nullptr to end the word.
     virtual TForthObject* Execute() { return next; }
 
-    // Bit of `flags`: the element ends a chain (see RunOn); set on every kChainLength-th
-    // element of a body.
+    // Bits of `flags`: the element ends a chain (see RunOn); EndsChain is set on every
+    // kChainLength-th element of a body, LastInBody on its last one.
     static constexpr std::uint8_t EndsChain = 0x80;
+    static constexpr std::uint8_t LastInBody = 0x40;
     static constexpr std::int32_t kChainLength = 16;
+
+    // Goes on with `next` once this element has done its work without calling a word: runs it
+    // as a tail call, so that the run jumps from element to element, each jump with a branch
+    // prediction of its own, rather than returning to the body's loop every time. Jumps return
+    // there, and so does every kChainLength-th element of a body, so that a compiler that makes
+    // no tail call of it still nests only a few calls; the last element returns its null `next`.
+    TForthObject* RunOn() {
+        if (!(flags & (EndsChain | LastInBody))) return next->Execute();
+        return next;
+    }
 
     std::uint8_t flags = 0;
     TForthObject* next = nullptr;
-
-protected:
-    // Goes on with `following`, the element after this one in its body (or the one after that),
-    // once this one has done its work without calling a word: runs it as a tail call, so that
-    // the run jumps from element to element, each jump with a branch prediction of its own,
-    // rather than returning to the body's loop every time. Jumps return there, and so does
-    // every kChainLength-th element of a body, so that a compiler that makes no tail call of it
-    // still nests only a few calls.
-    TForthObject* RunOn(TForthObject* following) {
-        if (following && !(flags & EndsChain)) return following->Execute();
-        return following;
-    }
 };
 
 // Pushes a copy of its value.
@@ -54,8 +53,6 @@ public:
     // common case the pair then runs in one go, with the same result as the push followed by
     // the word. (The step budget is paid per pass over the body, so it is charged as before.)
     TForthObject* (*runPair)(TLiteral* literal) = nullptr;
-
-    using TForthObject::RunOn;
 };
 
 // A reference to another word compiled into a body: runs the word, then goes on with its own

@@ -33,7 +33,7 @@ public:
 
     TForthObject* Execute() override {
         if constexpr (HasFastPath<TWord>::value) {
-            if (TWord::Fast()) return RunOn(next);
+            if (TWord::Fast()) return RunOn();
             return RunWord(this);
         } else {
             static_cast<TWord*>(target)->TWord::Execute();
@@ -47,7 +47,7 @@ public:
     static TForthObject* RunWithLiteral(TLiteral* literal) {
         if constexpr (HasOperandFastPath<TWord>::value) {
             if (literal->value.IsInteger() && TWord::FastWith(literal->value.integer()))
-                return literal->RunOn(literal->next->next);
+                return literal->next->RunOn();   // the run goes on after the word
         }
         return literal->PushValue();
     }

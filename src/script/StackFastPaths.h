@@ -2,6 +2,8 @@
 // In-place shortcuts for the words that loops run most: when the operands on the data stack
 // are Integers, the result replaces them where they lie, with no pop, push or copy. Every
 // shortcut gives exactly what the general path would, and declines (returns false) otherwise.
+// They run only inside a word's run, where the error flag is never set (see RunScope), so
+// unlike Push they need not look at it.
 #include <cstdint>
 
 #include "script/Engine.h"
@@ -12,11 +14,11 @@ namespace detail {
 
 Value PopAny();   // Pop() of the general case, out of line
 
-// Both of the two top values are Integers and results may be pushed. (The cells below the
-// bottom read as Empty, so a short stack fails the kind test.)
+// Both of the two top values are Integers. (The cells below the bottom read as Empty, so a
+// short stack fails the kind test.)
 inline bool TopTwoAreIntegers() {
-    EngineState& e = Running();
-    return !e.errorFlag && e.dataStack.FromTop(0).IsInteger() && e.dataStack.FromTop(1).IsInteger();
+    ValueStack& s = Running().dataStack;
+    return s.FromTop(0).IsInteger() && s.FromTop(1).IsInteger();
 }
 
 // ( a b -- r ) with r = op(a, b) as a 64-bit result, kept when it fits in 32 bits.
@@ -36,9 +38,8 @@ inline bool IntegerBinary(Op op) {
 // block is full still grows or overflows through the push).
 template <class Op>
 inline bool IntegerWithOperand(Op op, std::int32_t operand) {
-    EngineState& e = Running();
-    ValueStack& s = e.dataStack;
-    if (e.errorFlag || !s.HasRoom() || !s.FromTop(0).IsInteger()) return false;
+    ValueStack& s = Running().dataStack;
+    if (!s.HasRoom() || !s.FromTop(0).IsInteger()) return false;
     std::int64_t r = op(std::int64_t(s.FromTop(0).integer()), std::int64_t(operand));
     if (r != std::int32_t(r)) return false;
     s.FromTop(0).SetInteger(std::int32_t(r));
@@ -48,9 +49,8 @@ inline bool IntegerWithOperand(Op op, std::int32_t operand) {
 // ( a -- r ) with r = op(a), kept when it fits in 32 bits.
 template <class Op>
 inline bool IntegerUnary(Op op) {
-    EngineState& e = Running();
-    if (e.errorFlag || !e.dataStack.FromTop(0).IsInteger()) return false;
-    Value& top = e.dataStack.FromTop(0);
+    Value& top = Running().dataStack.FromTop(0);
+    if (!top.IsInteger()) return false;
     std::int64_t r = op(std::int64_t(top.integer()));
     if (r != std::int32_t(r)) return false;
     top.SetInteger(std::int32_t(r));

@@ -23,7 +23,7 @@ VT_NOINLINE void SwapAny() {
 
 bool TDUP::Fast() {
     detail::EngineState& e = detail::Running();
-    return !e.errorFlag && !e.dataStack.Empty() && e.dataStack.TryPushPlain(e.dataStack.Top());
+    return !e.dataStack.Empty() && e.dataStack.TryPushPlain(e.dataStack.Top());
 }
 
 TForthObject* TDUP::Execute() {
@@ -45,7 +45,7 @@ TForthObject* TDROP::Execute() {
 
 bool TSWAP::Fast() {
     detail::EngineState& e = detail::Running();
-    if (e.errorFlag || e.dataStack.Size() < 2) return false;
+    if (e.dataStack.Size() < 2) return false;
     e.dataStack.FromTop(0).Swap(e.dataStack.FromTop(1));
     return true;
 }
