@@ -38,27 +38,27 @@ std::int64_t BitsXor(std::int64_t a, std::int64_t b) { return b ^ a; }
 
 }  // namespace
 
-bool TAdd::Fast() { return detail::IntegerBinary(Sum); }
-bool TAdd::FastWith(std::int32_t operand) { return detail::IntegerWithOperand(Sum, operand); }
+bool TAdd::Fast(Value*& top) { return detail::IntegerBinary(top, Sum); }
+bool TAdd::FastWith(Value* top, std::int32_t operand) { return detail::IntegerWithOperand(top, Sum, operand); }
 
 TForthObject* TAdd::Execute() {
-    if (!Fast()) TopFirst(Add);
+    if (!detail::OnStack(&Fast)) TopFirst(Add);
     return nullptr;
 }
 
-bool TSub::Fast() { return detail::IntegerBinary(Difference); }
-bool TSub::FastWith(std::int32_t operand) { return detail::IntegerWithOperand(Difference, operand); }
+bool TSub::Fast(Value*& top) { return detail::IntegerBinary(top, Difference); }
+bool TSub::FastWith(Value* top, std::int32_t operand) { return detail::IntegerWithOperand(top, Difference, operand); }
 
 TForthObject* TSub::Execute() {
-    if (!Fast()) SecondFirst(Subtract);
+    if (!detail::OnStack(&Fast)) SecondFirst(Subtract);
     return nullptr;
 }
 
-bool TMult::Fast() { return detail::IntegerBinary(Product); }
-bool TMult::FastWith(std::int32_t operand) { return detail::IntegerWithOperand(Product, operand); }
+bool TMult::Fast(Value*& top) { return detail::IntegerBinary(top, Product); }
+bool TMult::FastWith(Value* top, std::int32_t operand) { return detail::IntegerWithOperand(top, Product, operand); }
 
 TForthObject* TMult::Execute() {
-    if (!Fast()) TopFirst(Multiply);
+    if (!detail::OnStack(&Fast)) TopFirst(Multiply);
     return nullptr;
 }
 
@@ -67,17 +67,17 @@ TForthObject* TDiv::Execute() {
     return nullptr;
 }
 
-bool TInc::Fast() { return detail::IntegerUnary([](std::int64_t a) { return a + 1; }); }
+bool TInc::Fast(Value*& top) { return detail::IntegerUnary(top, [](std::int64_t a) { return a + 1; }); }
 
 TForthObject* TInc::Execute() {
-    if (!Fast()) Unary(Increment);
+    if (!detail::OnStack(&Fast)) Unary(Increment);
     return nullptr;
 }
 
-bool TDec::Fast() { return detail::IntegerUnary([](std::int64_t a) { return a - 1; }); }
+bool TDec::Fast(Value*& top) { return detail::IntegerUnary(top, [](std::int64_t a) { return a - 1; }); }
 
 TForthObject* TDec::Execute() {
-    if (!Fast()) Unary(Decrement);
+    if (!detail::OnStack(&Fast)) Unary(Decrement);
     return nullptr;
 }
 
@@ -91,27 +91,27 @@ TForthObject* T2Div::Execute() {
     return nullptr;
 }
 
-bool TAnd::Fast() { return detail::IntegerBinary(BitsAnd); }
-bool TAnd::FastWith(std::int32_t operand) { return detail::IntegerWithOperand(BitsAnd, operand); }
+bool TAnd::Fast(Value*& top) { return detail::IntegerBinary(top, BitsAnd); }
+bool TAnd::FastWith(Value* top, std::int32_t operand) { return detail::IntegerWithOperand(top, BitsAnd, operand); }
 
 TForthObject* TAnd::Execute() {
-    if (!Fast()) TopFirst(BitAnd);
+    if (!detail::OnStack(&Fast)) TopFirst(BitAnd);
     return nullptr;
 }
 
-bool TOr::Fast() { return detail::IntegerBinary(BitsOr); }
-bool TOr::FastWith(std::int32_t operand) { return detail::IntegerWithOperand(BitsOr, operand); }
+bool TOr::Fast(Value*& top) { return detail::IntegerBinary(top, BitsOr); }
+bool TOr::FastWith(Value* top, std::int32_t operand) { return detail::IntegerWithOperand(top, BitsOr, operand); }
 
 TForthObject* TOr::Execute() {
-    if (!Fast()) TopFirst(BitOr);
+    if (!detail::OnStack(&Fast)) TopFirst(BitOr);
     return nullptr;
 }
 
-bool TXor::Fast() { return detail::IntegerBinary(BitsXor); }
-bool TXor::FastWith(std::int32_t operand) { return detail::IntegerWithOperand(BitsXor, operand); }
+bool TXor::Fast(Value*& top) { return detail::IntegerBinary(top, BitsXor); }
+bool TXor::FastWith(Value* top, std::int32_t operand) { return detail::IntegerWithOperand(top, BitsXor, operand); }
 
 TForthObject* TXor::Execute() {
-    if (!Fast()) TopFirst(BitXor);
+    if (!detail::OnStack(&Fast)) TopFirst(BitXor);
     return nullptr;
 }
 
@@ -133,5 +133,11 @@ template class TNativeReference<TAnd>;
 template class TNativeReference<TOr>;
 template class TNativeReference<TXor>;
 template class TNativeReference<Tnot>;
+template class TLiteralOperation<TAdd>;
+template class TLiteralOperation<TSub>;
+template class TLiteralOperation<TMult>;
+template class TLiteralOperation<TAnd>;
+template class TLiteralOperation<TOr>;
+template class TLiteralOperation<TXor>;
 
 }  // namespace vt

@@ -22,9 +22,9 @@ VT_NOINLINE void TakeLimit(TMarker* marker) {
     detail::Running().takenMarkers.push_back(marker);
 }
 
-// The general step of a DO loop (an index that is not a plain Integer, or the last step);
-// returns the element to run next.
-VT_NOINLINE TForthObject* StepLoop(TLoopBranch* branch) {
+// The general step of a DO loop (an index that is not a plain Integer, or the last step), on
+// the data stack as it is; returns the element to run next.
+TForthObject* StepLoop(TLoopBranch* branch) {
     TMarker* marker = branch->target;
     Value current = PopReturn();
     std::int32_t index = Add(current, Value::FromInt(1)).ToInteger();
@@ -41,10 +41,20 @@ VT_NOINLINE TForthObject* StepLoop(TLoopBranch* branch) {
 // Where a jump back to a BEGIN goes on: the marker has nothing to do, so the jump skips it.
 inline TForthObject* AfterMarker(TMarker* marker) { return marker->next; }
 
+VT_NOINLINE Flow StepLoopOnStack(TLoopBranch* branch, Value* top) {
+    ValueStack& stack = detail::Running().dataStack;
+    stack.SetTopPointer(top);
+    TForthObject* following = StepLoop(branch);
+    return MakeFlow(following, stack.TopPointer());
+}
+
 }  // namespace
 
 // Only the way on is run as a chain: a jump may lead anywhere, even past a chain's end.
-TForthObject* TIfBranch::Execute() { return detail::PopTruth() ? RunOn() : target; }
+Flow TIfBranch::Step(Value* top) {
+    if (detail::PopTruth(top)) return RunOn(top);
+    return MakeFlow(target, top);
+}
 
 TForthObject* TToR::Execute() {
     PushReturn(Pop());
@@ -56,31 +66,31 @@ TForthObject* TMarker::Execute() {
     return next;
 }
 
-TForthObject* TLoopBranch::Execute() {
+Flow TLoopBranch::Step(Value* top) {
     // The index is updated where it lies (the cell below the bottom reads as Empty).
-    Value& top = detail::Running().returnStack.FromTop(0);
-    if (top.IsInteger() && top.integer() != std::numeric_limits<std::int32_t>::max()) {
-        std::int32_t index = top.integer() + 1;
+    Value& current = detail::Running().returnStack.FromTop(0);
+    if (current.IsInteger() && current.integer() != std::numeric_limits<std::int32_t>::max()) {
+        std::int32_t index = current.integer() + 1;
         if (index != target->limit) {
-            top.SetInteger(index);
-            detail::ChargeSteps(loopSteps);
+            current.SetInteger(index);
+            detail::ChargeSteps(loopSteps, top);
             // The marker has nothing to do while its limit is taken: skip it. (It has not
             // when the word re-entered itself and the inner run finished the loop.)
-            return target->limitTaken ? target->next : target;
+            return MakeFlow(target->limitTaken ? target->next : target, top);
         }
     }
-    return StepLoop(this);
+    return StepLoopOnStack(this, top);
 }
 
-TForthObject* TAGAINBranch::Execute() {
-    detail::ChargeSteps(loopSteps);
-    return AfterMarker(target);
+Flow TAGAINBranch::Step(Value* top) {
+    detail::ChargeSteps(loopSteps, top);
+    return MakeFlow(AfterMarker(target), top);
 }
 
-TForthObject* TUNTILBranch::Execute() {
-    if (detail::PopTruth()) return next;
-    detail::ChargeSteps(loopSteps);
-    return AfterMarker(target);
+Flow TUNTILBranch::Step(Value* top) {
+    if (detail::PopTruth(top)) return MakeFlow(next, top);
+    detail::ChargeSteps(loopSteps, top);
+    return MakeFlow(AfterMarker(target), top);
 }
 
 }  // namespace vt

@@ -11,6 +11,7 @@ namespace vt {
 class TBranch : public TForthObject {
 public:
     TForthObject* Execute() override { return target; }
+    Flow Step(Value* top) override { return MakeFlow(target, top); }
 
     TForthObject* target = nullptr;
 };
@@ -18,7 +19,8 @@ public:
 // ( flag -- ) Jumps to `target` when the flag is false (IF).
 class TIfBranch : public TBranch {
 public:
-    TForthObject* Execute() override;
+    TForthObject* Execute() override { return StepOnStack(); }
+    Flow Step(Value* top) override;
 };
 
 // ( start -- ) R: ( -- start ) Parks a DO loop's start index on the return stack.
@@ -43,7 +45,8 @@ public:
 class TLoopBranch : public TForthObject {
 public:
     explicit TLoopBranch(TMarker* target_) : target(target_) {}
-    TForthObject* Execute() override;
+    TForthObject* Execute() override { return StepOnStack(); }
+    Flow Step(Value* top) override;
 
     TMarker* target;
     // What a jump back costs from the run's step budget: the elements from the marker to this
@@ -55,14 +58,14 @@ public:
 class TAGAINBranch : public TLoopBranch {
 public:
     using TLoopBranch::TLoopBranch;
-    TForthObject* Execute() override;
+    Flow Step(Value* top) override;
 };
 
 // ( flag -- ) Back to the BEGIN marker while the flag is false.
 class TUNTILBranch : public TLoopBranch {
 public:
     using TLoopBranch::TLoopBranch;
-    TForthObject* Execute() override;
+    Flow Step(Value* top) override;
 };
 
 }  // namespace vt

@@ -15,45 +15,45 @@ VT_NOINLINE void CompareAny(bool (*accept)(int order)) {
 
 }  // namespace
 
-bool TGreater::Fast() { return detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a > b; }); }
+bool TGreater::Fast(Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a > b; }); }
 
 TForthObject* TGreater::Execute() {
-    if (!Fast()) CompareAny([](int order) { return order > 0; });
+    if (!detail::OnStack(&Fast)) CompareAny([](int order) { return order > 0; });
     return nullptr;
 }
 
-bool TLess::Fast() { return detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a < b; }); }
+bool TLess::Fast(Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a < b; }); }
 
 TForthObject* TLess::Execute() {
-    if (!Fast()) CompareAny([](int order) { return order < 0; });
+    if (!detail::OnStack(&Fast)) CompareAny([](int order) { return order < 0; });
     return nullptr;
 }
 
-bool TEqual::Fast() { return detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a == b; }); }
+bool TEqual::Fast(Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a == b; }); }
 
 TForthObject* TEqual::Execute() {
-    if (!Fast()) CompareAny([](int order) { return order == 0; });
+    if (!detail::OnStack(&Fast)) CompareAny([](int order) { return order == 0; });
     return nullptr;
 }
 
-bool TGreaterEqual::Fast() { return detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a >= b; }); }
+bool TGreaterEqual::Fast(Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a >= b; }); }
 
 TForthObject* TGreaterEqual::Execute() {
-    if (!Fast()) CompareAny([](int order) { return order >= 0; });
+    if (!detail::OnStack(&Fast)) CompareAny([](int order) { return order >= 0; });
     return nullptr;
 }
 
-bool TLessEqual::Fast() { return detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a <= b; }); }
+bool TLessEqual::Fast(Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a <= b; }); }
 
 TForthObject* TLessEqual::Execute() {
-    if (!Fast()) CompareAny([](int order) { return order <= 0; });
+    if (!detail::OnStack(&Fast)) CompareAny([](int order) { return order <= 0; });
     return nullptr;
 }
 
-bool TNotEqual::Fast() { return detail::IntegerComparison([](std::int32_t a, std::int32_t b) { return a != b; }); }
+bool TNotEqual::Fast(Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a != b; }); }
 
 TForthObject* TNotEqual::Execute() {
-    if (!Fast()) CompareAny([](int order) { return order != 0; });
+    if (!detail::OnStack(&Fast)) CompareAny([](int order) { return order != 0; });
     return nullptr;
 }
 

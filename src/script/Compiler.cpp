@@ -4,6 +4,7 @@
 
 #include "common/Notice.h"
 #include "script/Branches.h"
+#include "script/ControlWords.h"
 #include "script/Definition.h"
 #include "script/Engine.h"
 
@@ -15,6 +16,7 @@ const char* const kCompileOnlyMessage = "Attempt to execute a compile only\r wor
 }  // namespace
 
 void TCompiler::Error(const std::string& message) {
+    KeepHeld();
     input.clear();
     position = 0;
     state = CompilerState::Interpreting;
@@ -39,6 +41,7 @@ void TCompiler::Interpret(const std::string& text) {
     } catch (...) {
         // Value errors bypass Error; the line is over for them too, so that a later CREATE
         // outside Interpret finds no leftover name.
+        KeepHeld();
         input.clear();
         position = 0;
         throw;
@@ -76,9 +79,10 @@ void TCompiler::InterpretToken() {
     TDefinition* word = FindWord(token);
     if (word) {
         if (word->IsImmediate()) {
+            CompileHeld();   // what the word compiles or resolves comes after it
             if (word->IsCompileOnly() && state == CompilerState::Interpreting) Error(kCompileOnlyMessage);
         } else if (state == CompilerState::Compiling) {
-            Append(word->NewReference());
+            CompileReference(word);
             return;
         } else if (word->IsCompileOnly()) {
             Error(kCompileOnlyMessage);
@@ -92,9 +96,43 @@ void TCompiler::InterpretToken() {
     }
     Value literal = token == "\"" ? TakeStringLiteral() : ConvertNumber();
     if (state == CompilerState::Compiling) {
-        Append(new TLiteral(std::move(literal)));
+        if (heldLiteral_) CompileHeld();   // an I held alone waits on with the new literal
+        heldLiteral_ = std::make_unique<TLiteral>(std::move(literal));
     } else {
         Push(std::move(literal));
+    }
+}
+
+void TCompiler::CompileReference(TDefinition* word) {
+    if (heldLiteral_) {
+        if (TDefElement* operation = word->NewLiteralOperation(heldLiteral_->value, heldIndex_)) {
+            heldLiteral_.reset();
+            heldIndex_ = nullptr;
+            Append(operation);
+            return;
+        }
+    }
+    CompileHeld();
+    if (dynamic_cast<TI*>(word)) {
+        heldIndex_ = word;
+        return;
+    }
+    Append(word->NewReference());
+}
+
+void TCompiler::CompileHeld() {
+    if (TDefinition* index = heldIndex_) {
+        heldIndex_ = nullptr;
+        Append(index->NewReference());
+    }
+    if (heldLiteral_) Append(heldLiteral_.release());
+}
+
+void TCompiler::KeepHeld() noexcept {
+    try {
+        CompileHeld();
+    } catch (...) {
+        // No word to compile into: the literal goes with the line.
     }
 }
 

@@ -3,6 +3,7 @@
 // them into the newest word (compile state). Its state lasts between lines, so a definition may
 // run over several. All engine errors leave through Error.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 namespace vt {
 
 class TBranch;
+class TDefinition;
 
 enum class CompilerState : std::uint8_t {
     Interpreting = 0,   // tokens are run
@@ -48,6 +50,19 @@ public:
 
 private:
     void InterpretToken();
+    // Compiles a reference to `word`, as one element with a literal held just before it (and
+    // the I before that) when the word takes that operand in place.
+    void CompileReference(TDefinition* word);
+    // Appends what is held, in order (before anything else is compiled or runs).
+    void CompileHeld();
+    // The same where an error ends the line: the definition keeps what was compiled so far.
+    void KeepHeld() noexcept;
+
+    // The literal compiled last, and the loop index word I compiled just before it (or last),
+    // held back until the next tokens show whether they are the operands of a word that takes
+    // one in place: `I 3 AND` then runs as one element.
+    std::unique_ptr<TLiteral> heldLiteral_;
+    TDefinition* heldIndex_ = nullptr;
     Value TakeStringLiteral();
     Value ConvertNumber();
 };

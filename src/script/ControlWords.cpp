@@ -5,6 +5,7 @@
 #include "script/Branches.h"
 #include "script/Compiler.h"
 #include "script/Engine.h"
+#include "script/StackFastPaths.h"
 
 namespace vt {
 namespace {
@@ -35,7 +36,7 @@ void AppendLoopBranch(TLoopBranch* branch) {
     Append(branch);
     std::int32_t steps = 0;
     for (TForthObject* e = branch->target; e; e = e->next) {
-        ++steps;
+        steps += e->steps;
         if (e == branch) break;
     }
     branch->loopSteps = steps;
@@ -78,11 +79,7 @@ TForthObject* TLOOP::Execute() {
     return nullptr;
 }
 
-bool TI::Fast() {
-    detail::EngineState& e = detail::Running();
-    const Value& index = e.returnStack.FromTop(0);   // Empty below the bottom
-    return index.IsInteger() && e.dataStack.TryPushPlain(index);
-}
+bool TI::Fast(Value*& top) { return detail::PushLoopIndex(top); }
 
 TForthObject* TI::Execute() {
     // Copies the top of the return stack (the same as popping it and pushing it back).

@@ -32,8 +32,16 @@ TForthObject* TDefinition::Execute() {
     // The run stops before the next element once the error flag is set. The flag is only ever
     // set by Error, which throws at once, so no element returns while it is set and the loop
     // need not test it after each element.
+    // The stack's top is held in a register between the elements (see TForthObject::Step).
+    ValueStack& stack = e.dataStack;
     TForthObject* element = target;
-    while (element) element = element->Execute();
+    Value* top = stack.TopPointer();
+    while (element) {
+        const Flow flow = element->Step(top);
+        element = FlowNext(flow);
+        top = FlowTop(flow);
+    }
+    stack.SetTopPointer(top);
     --e.depth;
     return nullptr;
 }
@@ -49,7 +57,8 @@ void TDefinition::AppendToBody(TForthObject* element) noexcept {
     }
     last_ = element;
     for (;;) {
-        if (++length_ % kChainLength == 0) last_->flags |= EndsChain;
+        length_ += last_->steps;
+        if (++elements_ % kChainLength == 0) last_->flags |= EndsChain;
         if (!last_->next) break;
         last_ = last_->next;
     }

@@ -29,7 +29,7 @@ public:
     // Takes ownership of `element` (and of any elements already linked after it) and links it
     // after the last element of the body.
     void AppendToBody(TForthObject* element) noexcept;
-    // Elements in the body.
+    // Elements in the body, as compiled (an element standing for two counts two).
     std::int32_t length() const noexcept { return length_; }
 
     // The element that refers to this word from a compiled body: a TDefElement whose target
@@ -37,9 +37,13 @@ public:
     TDefElement* NewReference() { return referenceFactory ? referenceFactory(this) : new TDefElement(this); }
     TDefElement* (*referenceFactory)(TDefinition* word) = nullptr;
     // A built-in word of two operands may offer its common case with the top operand given
-    // rather than on the stack; a literal compiled just before a reference to the word runs the
-    // pair through it (see TLiteral::runPair and RunWithLiteral).
-    TForthObject* (*runWithLiteral)(TLiteral* literal) = nullptr;
+    // rather than on the stack: the compiler then makes a literal followed by a reference to the
+    // word one element, with the loop index word I before them when `index` is I (see
+    // TLiteralOperation); null when the word offers none.
+    TDefElement* NewLiteralOperation(Value literal, TDefinition* index = nullptr) {
+        return literalOperationFactory ? literalOperationFactory(this, std::move(literal), index) : nullptr;
+    }
+    TDefElement* (*literalOperationFactory)(TDefinition* word, Value literal, TDefinition* index) = nullptr;
 
     // The last element of the body, or nullptr.
     TForthObject* lastElement() const noexcept { return target ? last_ : nullptr; }
@@ -53,6 +57,7 @@ private:
     // Last element of the body, so that compiling a long word does not walk it each time.
     TForthObject* last_ = nullptr;
     std::int32_t length_ = 0;
+    std::int32_t elements_ = 0;   // chains end every kChainLength of them
 };
 
 }  // namespace vt

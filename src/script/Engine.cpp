@@ -76,17 +76,6 @@ namespace {
 
 [[noreturn]] void NotRunning() { throw ScriptError("The script engine is not running!"); }
 
-// A literal followed by a reference to a built-in word that takes an Integer operand in place
-// runs the pair in one go (see TLiteral). Only a reference qualifies: a word compiled as an
-// element itself would end the body after its action.
-void PairWithLiteral(TForthObject* previous, TForthObject* element) {
-    auto* literal = dynamic_cast<TLiteral*>(previous);
-    auto* reference = dynamic_cast<TDefElement*>(element);
-    if (!literal || !reference || dynamic_cast<TDefinition*>(element)) return;
-    auto* word = dynamic_cast<TDefinition*>(reference->target);
-    if (word) literal->runPair = word->runWithLiteral;
-}
-
 }  // namespace
 
 TDefinition* FindWord(const std::string& name) {
@@ -126,9 +115,7 @@ void LinkWord(TDefinition* word, const std::string& name, std::uint8_t flags) {
 void Append(TForthObject* element) {
     std::unique_ptr<TForthObject> owned(element);
     if (!Running().latest) Error("There is no word to compile into!");
-    TForthObject* previous = Running().latest->lastElement();
     Running().latest->AppendToBody(owned.release());
-    if (previous && previous->next == element) PairWithLiteral(previous, element);
     if (Running().compiler) {
         for (TBranch* branch : Running().compiler->pendingBranches) branch->target = element;
         Running().compiler->pendingBranches.clear();

@@ -87,7 +87,7 @@ template <class TWord, class... Args>
 TWord* RegisterWord(const std::string& name, std::uint8_t flags = 0, Args&&... args) {
     TWord* word = new TWord(std::forward<Args>(args)...);
     if constexpr (!std::is_same_v<TWord, TDefinition>) word->referenceFactory = &NewNativeReference<TWord>;
-    if constexpr (HasOperandFastPath<TWord>::value) word->runWithLiteral = &TNativeReference<TWord>::RunWithLiteral;
+    if constexpr (HasOperandFastPath<TWord>::value) word->literalOperationFactory = &NewLiteralOperation<TWord>;
     LinkWord(word, name, flags);
     return word;
 }

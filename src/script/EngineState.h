@@ -4,6 +4,7 @@
 // one; while a call from outside runs words on it, it is the running engine of Engine.h.
 #include <cstddef>
 #include <cstdint>
+#include <new>
 #include <vector>
 
 #include "script/Limits.h"
@@ -67,6 +68,26 @@ void RunTopLevel(TDefinition* word);   // runs `word` inside a RunScope
 // run, at a fraction of the cost.
 inline void ChargeSteps(std::int64_t steps) {
     if ((running->stepsLeft -= steps) < 0) StepBudgetExceeded();
+}
+
+// ChargeSteps inside a body's steps, which keep the data stack's top in `top`: the stack gets
+// it before the error.
+inline void ChargeSteps(std::int64_t steps, Value* top) {
+    if ((running->stepsLeft -= steps) < 0) {
+        running->dataStack.SetTopPointer(top);
+        StepBudgetExceeded();
+    }
+}
+
+// ( -- index ) I's common case on the top a body's steps hold: pushes a copy of the innermost
+// loop's index when it is an Integer and the stack has room (false otherwise: nothing done).
+inline bool PushLoopIndex(Value*& top) {
+    EngineState& e = *running;
+    const Value& index = e.returnStack.FromTop(0);   // Empty below the bottom
+    if (!index.IsInteger() || !e.dataStack.HasRoomAt(top)) return false;
+    new (top) Value(Value::PlainCopy(), index);
+    ++top;
+    return true;
 }
 
 // Charges the work of moving or reading `bytes` string bytes to the current run (work outside

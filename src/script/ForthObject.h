@@ -1,12 +1,32 @@
 #pragma once
 // The elements that compiled words are made of. A word's body is a singly linked list of
-// elements; running it means calling Execute on an element and going on with whatever it
-// returns, until nothing is returned.
+// elements; running it means stepping an element (Step) and going on with whatever it returns,
+// until nothing is returned.
 #include <cstdint>
 
 #include "script/Value.h"
 
 namespace vt {
+
+class TForthObject;
+
+// Where a run goes on after a step: the element to run next (none: the word ends) and the data
+// stack's top (ValueStack::TopPointer) as the step left it, the two pointers side by side in
+// one integer of twice their width. Not a struct: GCC makes no tail call of a function that
+// returns one, and the chain of steps (RunOn) is made of tail calls; an integer comes back in
+// two registers just the same.
+#if defined(__SIZEOF_INT128__) && UINTPTR_MAX > 0xFFFFFFFFu
+using Flow = unsigned __int128;
+#else
+using Flow = std::uint64_t;
+#endif
+constexpr int kFlowHalf = int(8 * sizeof(void*));
+
+inline Flow MakeFlow(TForthObject* next, Value* top) {
+    return Flow(reinterpret_cast<std::uintptr_t>(next)) | (Flow(reinterpret_cast<std::uintptr_t>(top)) << kFlowHalf);
+}
+inline TForthObject* FlowNext(Flow flow) { return reinterpret_cast<TForthObject*>(std::uintptr_t(flow)); }
+inline Value* FlowTop(Flow flow) { return reinterpret_cast<Value*>(std::uintptr_t(flow >> kFlowHalf)); }
 
 class TForthObject {
 public:
@@ -17,6 +37,14 @@ public:
 
     // Does the element's work; returns the element to run next, or nullptr to end the word.
     virtual TForthObject* Execute() { return next; }
+
+    // The same inside a body's run, which keeps the data stack's top in a register from one
+    // element to the next instead of storing it in the stack each time: `top` is the top, and
+    // the stack's own is stale until the run hands it back. This default hands it back, runs
+    // Execute and takes it again; the elements loops run most override it to work on `top`
+    // in place (their shortcuts), handing it back before anything that may look at the stack
+    // or fail.
+    virtual Flow Step(Value* top);
 
     // Bits of `flags`: the element ends a chain (see RunOn); EndsChain is set on every
     // kChainLength-th element of a body, LastInBody on its last one.
@@ -29,30 +57,30 @@ public:
     // prediction of its own, rather than returning to the body's loop every time. Jumps return
     // there, and so does every kChainLength-th element of a body, so that a compiler that makes
     // no tail call of it still nests only a few calls; the last element returns its null `next`.
-    TForthObject* RunOn() {
-        if (!(flags & (EndsChain | LastInBody))) return next->Execute();
-        return next;
+    Flow RunOn(Value* top) {
+        if (!(flags & (EndsChain | LastInBody))) return next->Step(top);
+        return MakeFlow(next, top);
     }
 
     std::uint8_t flags = 0;
+    // What a pass over the element costs from the step budget: the compiled elements it stands
+    // for (a literal and the word it is the operand of make one element of 2).
+    std::uint8_t steps = 1;
     TForthObject* next = nullptr;
+
+protected:
+    // Execute for an element that overrides Step: one step on the stack as it is.
+    TForthObject* StepOnStack();
 };
 
 // Pushes a copy of its value.
 class TLiteral : public TForthObject {
 public:
     explicit TLiteral(Value v) : value(std::move(v)) {}
-    TForthObject* Execute() override;
-
-    // Pushes the value and goes on with the next element.
-    TForthObject* PushValue();
+    TForthObject* Execute() override { return StepOnStack(); }
+    Flow Step(Value* top) override;
 
     Value value;
-    // Set when the next element is a reference to a built-in word that can take an Integer
-    // literal as its top operand in place (its runWithLiteral, see RunWithLiteral): in the
-    // common case the pair then runs in one go, with the same result as the push followed by
-    // the word. (The step budget is paid per pass over the body, so it is charged as before.)
-    TForthObject* (*runPair)(TLiteral* literal) = nullptr;
 };
 
 // A reference to another word compiled into a body: runs the word, then goes on with its own

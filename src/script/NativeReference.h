@@ -4,12 +4,15 @@
 // Execute knows the target's class. The word's .cpp instantiates it (declared `extern
 // template` in the word's header) so that the action is inlined into the reference.
 //
-// A word may also offer `static bool Fast()`: its common case (Integers on the stack) done in
-// place, false when that case does not apply. The reference then tries it first and leaves the
-// rest to the word's Execute, out of line, so that the common case needs no stack frame.
+// A word may also offer `static bool Fast(Value*& top)`: its common case (Integers on the
+// stack) done in place on the top a body's steps hold (see TForthObject::Step), false when that
+// case does not apply. The reference then tries it first and leaves the rest to the word's
+// Execute, out of line, so that the common case needs no stack frame.
 #include <type_traits>
+#include <utility>
 
 #include "script/Definition.h"
+#include "script/EngineState.h"
 #include "script/Inlining.h"
 
 namespace vt {
@@ -17,51 +20,85 @@ namespace vt {
 template <class TWord, class = void>
 struct HasFastPath : std::false_type {};
 template <class TWord>
-struct HasFastPath<TWord, std::void_t<decltype(TWord::Fast())>> : std::true_type {};
+struct HasFastPath<TWord, std::void_t<decltype(TWord::Fast(std::declval<Value*&>()))>> : std::true_type {};
 
-// A word may also offer `static bool FastWith(std::int32_t operand)`: its Fast case with the
-// top operand given instead of on the stack (see TDefinition::fastWithOperand).
+// A word may also offer `static bool FastWith(Value* top, std::int32_t operand)`: its Fast
+// case with the top operand given instead of on the stack (see TDefinition::runWithLiteral).
 template <class TWord, class = void>
 struct HasOperandFastPath : std::false_type {};
 template <class TWord>
-struct HasOperandFastPath<TWord, std::void_t<decltype(TWord::FastWith(0))>> : std::true_type {};
+struct HasOperandFastPath<TWord, std::void_t<decltype(TWord::FastWith(std::declval<Value*>(), 0))>>
+    : std::true_type {};
 
 template <class TWord>
 class TNativeReference final : public TDefElement {
 public:
     explicit TNativeReference(TWord* word) : TDefElement(word) {}
 
-    TForthObject* Execute() override {
-        if constexpr (HasFastPath<TWord>::value) {
-            if (TWord::Fast()) return RunOn();
-            return RunWord(this);
-        } else {
-            static_cast<TWord*>(target)->TWord::Execute();
-            return next;
-        }
-    }
+    TForthObject* Execute() override { return StepOnStack(); }
 
-    // A literal and a reference to TWord after it (a word with FastWith): TWord's common case
-    // with the literal's value as its top operand, the run going on after the word; else the
-    // value is pushed as usual. Instantiated with the word's actions, so that they inline.
-    static TForthObject* RunWithLiteral(TLiteral* literal) {
-        if constexpr (HasOperandFastPath<TWord>::value) {
-            if (literal->value.IsInteger() && TWord::FastWith(literal->value.integer()))
-                return literal->next->RunOn();   // the run goes on after the word
+    Flow Step(Value* top) override {
+        if constexpr (HasFastPath<TWord>::value) {
+            if (TWord::Fast(top)) return RunOn(top);
         }
-        return literal->PushValue();
+        return RunWord(this, top);
     }
 
 private:
-    static VT_NOINLINE TForthObject* RunWord(TNativeReference* self) {
+    // The word's own action, on the stack as it is.
+    static VT_NOINLINE Flow RunWord(TNativeReference* self, Value* top) {
+        ValueStack& stack = detail::Running().dataStack;
+        stack.SetTopPointer(top);
         static_cast<TWord*>(self->target)->TWord::Execute();
-        return self->next;
+        return MakeFlow(self->next, stack.TopPointer());
     }
 };
 
 template <class TWord>
 TDefElement* NewNativeReference(TDefinition* word) {
     return new TNativeReference<TWord>(static_cast<TWord*>(word));
+}
+
+// A literal and a reference to TWord after it, compiled as one element (TWord offers
+// FastWith): TWord's common case with the literal's value as its top operand, in place; else
+// the value is pushed and the word run, as the two elements would. With `index` (the word I),
+// the three elements I, literal and word: the loop index is pushed first, the loop's usual
+// arithmetic on it. It counts as all of them in the step budget.
+template <class TWord>
+class TLiteralOperation final : public TDefElement {
+public:
+    TLiteralOperation(TWord* word, Value literal, TDefinition* index_)
+        : TDefElement(word), value(std::move(literal)), index(index_) {
+        steps = index ? 3 : 2;
+    }
+
+    TForthObject* Execute() override { return StepOnStack(); }
+
+    Flow Step(Value* top) override {
+        if (index && !detail::PushLoopIndex(top)) return RunOnStack(this, top, true);
+        if (value.IsInteger() && TWord::FastWith(top, value.integer())) return RunOn(top);
+        return RunOnStack(this, top, false);
+    }
+
+    Value value;
+    TDefinition* index;   // I, when the element pushes the loop index first
+
+private:
+    // The elements' own actions, on the stack as it is: I (when its push is still to come), the
+    // literal's push and the word.
+    static VT_NOINLINE Flow RunOnStack(TLiteralOperation* self, Value* top, bool indexToPush) {
+        ValueStack& stack = detail::Running().dataStack;
+        stack.SetTopPointer(top);
+        if (indexToPush) self->index->Execute();
+        if (!stack.Push(self->value)) detail::StackOverflow();   // the error flag is clear inside a run
+        static_cast<TWord*>(self->target)->TWord::Execute();
+        return MakeFlow(self->next, stack.TopPointer());
+    }
+};
+
+template <class TWord>
+TDefElement* NewLiteralOperation(TDefinition* word, Value literal, TDefinition* index) {
+    return new TLiteralOperation<TWord>(static_cast<TWord*>(word), std::move(literal), index);
 }
 
 }  // namespace vt

@@ -2,9 +2,11 @@
 // In-place shortcuts for the words that loops run most: when the operands on the data stack
 // are Integers, the result replaces them where they lie, with no pop, push or copy. Every
 // shortcut gives exactly what the general path would, and declines (returns false) otherwise.
-// They run only inside a word's run, where the error flag is never set (see RunScope), so
-// unlike Push they need not look at it.
+// They work on the stack's top as a run's steps hold it (`top`, one past the top value; see
+// TForthObject::Step), and run only inside a word's run, where the error flag is never set
+// (see RunScope), so unlike Push they need not look at it.
 #include <cstdint>
+#include <new>
 
 #include "script/Engine.h"
 #include "script/Inlining.h"
@@ -16,20 +18,16 @@ Value PopAny();   // Pop() of the general case, out of line
 
 // Both of the two top values are Integers. (The cells below the bottom read as Empty, so a
 // short stack fails the kind test.)
-inline bool TopTwoAreIntegers() {
-    ValueStack& s = Running().dataStack;
-    return s.FromTop(0).IsInteger() && s.FromTop(1).IsInteger();
-}
+inline bool TopTwoAreIntegers(const Value* top) { return top[-1].IsInteger() && top[-2].IsInteger(); }
 
 // ( a b -- r ) with r = op(a, b) as a 64-bit result, kept when it fits in 32 bits.
 template <class Op>
-inline bool IntegerBinary(Op op) {
-    if (!TopTwoAreIntegers()) return false;
-    ValueStack& s = Running().dataStack;
-    std::int64_t r = op(std::int64_t(s.FromTop(1).integer()), std::int64_t(s.FromTop(0).integer()));
+inline bool IntegerBinary(Value*& top, Op op) {
+    if (!TopTwoAreIntegers(top)) return false;
+    std::int64_t r = op(std::int64_t(top[-2].integer()), std::int64_t(top[-1].integer()));
     if (r != std::int32_t(r)) return false;
-    s.FromTop(1).SetInteger(std::int32_t(r));
-    s.DropTop();
+    top[-2].SetInteger(std::int32_t(r));
+    (--top)->~Value();
     return true;
 }
 
@@ -37,47 +35,67 @@ inline bool IntegerBinary(Op op) {
 // pushed. Declines wherever pushing it first would have left the in-place path (a stack whose
 // block is full still grows or overflows through the push).
 template <class Op>
-inline bool IntegerWithOperand(Op op, std::int32_t operand) {
-    ValueStack& s = Running().dataStack;
-    if (!s.HasRoom() || !s.FromTop(0).IsInteger()) return false;
-    std::int64_t r = op(std::int64_t(s.FromTop(0).integer()), std::int64_t(operand));
+inline bool IntegerWithOperand(Value* top, Op op, std::int32_t operand) {
+    if (!Running().dataStack.HasRoomAt(top) || !top[-1].IsInteger()) return false;
+    std::int64_t r = op(std::int64_t(top[-1].integer()), std::int64_t(operand));
     if (r != std::int32_t(r)) return false;
-    s.FromTop(0).SetInteger(std::int32_t(r));
+    top[-1].SetInteger(std::int32_t(r));
     return true;
 }
 
 // ( a -- r ) with r = op(a), kept when it fits in 32 bits.
 template <class Op>
-inline bool IntegerUnary(Op op) {
-    Value& top = Running().dataStack.FromTop(0);
-    if (!top.IsInteger()) return false;
-    std::int64_t r = op(std::int64_t(top.integer()));
+inline bool IntegerUnary(Value* top, Op op) {
+    Value& a = top[-1];
+    if (!a.IsInteger()) return false;
+    std::int64_t r = op(std::int64_t(a.integer()));
     if (r != std::int32_t(r)) return false;
-    top.SetInteger(std::int32_t(r));
+    a.SetInteger(std::int32_t(r));
     return true;
 }
 
 // ( a b -- flag ) for two Integers.
 template <class Test>
-inline bool IntegerComparison(Test test) {
-    if (!TopTwoAreIntegers()) return false;
-    ValueStack& s = Running().dataStack;
-    bool flag = test(s.FromTop(1).integer(), s.FromTop(0).integer());
-    s.FromTop(1).SetBoolean(flag);
-    s.DropTop();
+inline bool IntegerComparison(Value*& top, Test test) {
+    if (!TopTwoAreIntegers(top)) return false;
+    bool flag = test(top[-2].integer(), top[-1].integer());
+    top[-2].SetBoolean(flag);
+    (--top)->~Value();
     return true;
 }
 
-// ( flag -- ) The truth of the top value, popped.
-inline bool PopTruth() {
-    ValueStack& s = Running().dataStack;
-    const Value& top = s.FromTop(0);   // Empty below the bottom
-    if (top.IsInteger() || top.IsBoolean()) {
-        bool truth = top.integer() != 0;   // both keep their value in the payload
-        s.DropTop();
+// Pushes a copy of `v` (not a String) where the stack has room.
+inline void PushPlainAt(Value*& top, const Value& v) {
+    new (top) Value(Value::PlainCopy(), v);
+    ++top;
+}
+
+// ( flag -- ) The truth of the top value, popped; the general case on the stack as it is.
+VT_NOINLINE inline bool PopTruthOnStack(Value*& top) {
+    ValueStack& stack = Running().dataStack;
+    stack.SetTopPointer(top);
+    bool truth = PopAny().IsTrue();
+    top = stack.TopPointer();
+    return truth;
+}
+
+inline bool PopTruth(Value*& top) {
+    const Value& flag = top[-1];   // Empty below the bottom
+    if (flag.IsInteger() || flag.IsBoolean()) {
+        bool truth = flag.integer() != 0;   // both keep their value in the payload
+        (--top)->~Value();
         return truth;
     }
-    return PopAny().IsTrue();
+    return PopTruthOnStack(top);
+}
+
+// Runs a word's shortcut on the stack as it is (a word run on its own, outside a body's steps).
+inline bool OnStack(bool (*fast)(Value*& top)) {
+    ValueStack& stack = Running().dataStack;
+    Value* top = stack.TopPointer();
+    if (!fast(top)) return false;
+    stack.SetTopPointer(top);
+    return true;
 }
 
 }  // namespace detail

@@ -21,20 +21,21 @@ VT_NOINLINE void SwapAny() {
 
 }  // namespace
 
-bool TDUP::Fast() {
-    detail::EngineState& e = detail::Running();
-    return !e.dataStack.Empty() && e.dataStack.TryPushPlain(e.dataStack.Top());
+bool TDUP::Fast(Value*& top) {
+    const ValueStack& s = detail::Running().dataStack;
+    if (s.SizeAt(top) == 0 || !s.HasRoomAt(top) || top[-1].IsString()) return false;
+    detail::PushPlainAt(top, top[-1]);
+    return true;
 }
 
 TForthObject* TDUP::Execute() {
-    if (!Fast()) DupAny();
+    if (!detail::OnStack(&Fast)) DupAny();
     return nullptr;
 }
 
-bool TDROP::Fast() {
-    ValueStack& s = detail::Running().dataStack;
-    if (s.Empty() || s.Top().IsString()) return false;
-    s.DropTop();
+bool TDROP::Fast(Value*& top) {
+    if (detail::Running().dataStack.SizeAt(top) == 0 || top[-1].IsString()) return false;
+    (--top)->~Value();
     return true;
 }
 
@@ -43,15 +44,14 @@ TForthObject* TDROP::Execute() {
     return nullptr;
 }
 
-bool TSWAP::Fast() {
-    detail::EngineState& e = detail::Running();
-    if (e.dataStack.Size() < 2) return false;
-    e.dataStack.FromTop(0).Swap(e.dataStack.FromTop(1));
+bool TSWAP::Fast(Value*& top) {
+    if (detail::Running().dataStack.SizeAt(top) < 2) return false;
+    top[-1].Swap(top[-2]);
     return true;
 }
 
 TForthObject* TSWAP::Execute() {
-    if (!Fast()) SwapAny();
+    if (!detail::OnStack(&Fast)) SwapAny();
     return nullptr;
 }
 

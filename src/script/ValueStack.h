@@ -51,6 +51,15 @@ public:
         ++top_;
         return true;
     }
+    // The top as a pointer one past the top value, for a run that keeps it in a register while
+    // its elements step (TForthObject::Step) and hands it back before anything else may look.
+    // Between those, only the in-place shortcuts move it, within the block: a push only where
+    // HasRoomAt, a pop only above the bottom.
+    Value* TopPointer() const noexcept { return top_; }
+    void SetTopPointer(Value* top) noexcept { top_ = top; }
+    bool HasRoomAt(const Value* top) const noexcept { return top != limit_; }
+    std::size_t SizeAt(const Value* top) const noexcept { return std::size_t(top - base_); }
+
     void Clear() noexcept;
     // Empties the stack and gives back a block that a deep run made grow.
     void ClearAndShrink();

@@ -120,11 +120,21 @@ TEST_F(ScriptTest, LiteralBeforeAWordActsAsThePushAndTheWord) {
             StartEngine();
             std::string compiled = Run(std::string(": T ") + operand + " " + word + " ;\n" + below + " T");
             EXPECT_EQ(compiled, interpreted) << "stack: " << below << ", literal: " << operand << ", word: " << word;
+            // The same with the value read by I (from the return stack, where >R put it): I, the
+            // literal and the word run as one step.
+            StartEngine();
+            compiled = Run(std::string(": T ") + below + " >R I " + operand + " " + word + " R> DROP ;\nT");
+            EXPECT_EQ(compiled, interpreted) << "index: " << below << ", literal: " << operand << ", word: " << word;
         }
     }
-    // The literal still needs room on a full stack (only the start of a wrong outcome is shown).
+    // The literal (and I's copy) still need room on a full stack (only the start of a wrong
+    // outcome is shown), and I still needs a loop.
     StartEngine();
     EXPECT_EQ(Run(": F 65536 0 DO 7 LOOP 1 + ;\nF").substr(0, 30), "error: Stack overflow!");
+    StartEngine();
+    EXPECT_EQ(Run(": F 65536 0 DO I 1 + LOOP ;\nF").substr(0, 30), "error: Stack overflow!");
+    StartEngine();
+    EXPECT_EQ(Run(": F 65535 0 DO 7 LOOP I 1 + ;\nF").substr(0, 37), "error: Return stack underflow!");
     // A branch may land on the word itself: it then takes its operands from the stack.
     ClearStacks();
     EXPECT_EQ(Run(": G IF 1 ELSE 2 3 THEN + ;\n10 1 G 10 0 G"), "ok 11 10 5");
