@@ -38,6 +38,8 @@ struct EngineState {
 // The engine whose words run now: set by UseEngine for the length of a call from outside
 // (ScriptEngine's), none otherwise. Words reach their engine through it rather than through an
 // argument of every Execute, which keeps the elements' calls as cheap as a plain virtual call.
+// Engines are used by one thread at a time (in the module, whichever holds the theme lock), so
+// a plain pointer serves.
 extern EngineState* running;
 
 inline EngineState& Running() noexcept { return *running; }

@@ -23,7 +23,7 @@ template <class TWord>
 struct HasFastPath<TWord, std::void_t<decltype(TWord::Fast(std::declval<Value*&>()))>> : std::true_type {};
 
 // A word may also offer `static bool FastWith(Value* top, std::int32_t operand)`: its Fast
-// case with the top operand given instead of on the stack (see TDefinition::runWithLiteral).
+// case with the top operand given instead of on the stack (see TLiteralOperation).
 template <class TWord, class = void>
 struct HasOperandFastPath : std::false_type {};
 template <class TWord>
