@@ -73,6 +73,25 @@ TEST_F(ScriptTest, EnginesAreIndependentAndNestWithinOneAnother) {
     EXPECT_EQ(Run("HALF"), "error: Unknown WORD HALF");
 }
 
+// A word run from inside another one's host call (an event word reached through a window
+// message) that fails, its error handled by the host: the outer word goes on as if nothing had
+// happened to it, its pushes and in-place steps included.
+TEST_F(ScriptTest, ARunNestedInAnotherFailsWithoutSilencingIt) {
+    struct THostCall final : public TDefinition {
+        explicit THostCall(ScriptEngine& engine_) : engine(engine_) {}
+        TForthObject* Execute() override {
+            try {
+                engine.ExecuteWord(engine.FindWord("FAILS"));
+            } catch (const ScriptError&) {
+            }
+            return nullptr;
+        }
+        ScriptEngine& engine;
+    };
+    RegisterWord<THostCall>("HOSTCALL", 0, Engine());
+    EXPECT_EQ(Run(": FAILS R> ;\n: OUTER 7 HOSTCALL 2 3 + \" s\" 4 ;\nOUTER"), "ok 7 5 \"s\" 4");
+}
+
 TEST_F(ScriptTest, CoreWordsAreRegisteredInOrderWithTheirFlags) {
     const std::vector<std::pair<std::string, int>> expected = {
         {":", 1}, {";", 1}, {"+", 0}, {"-", 0}, {"*", 0}, {"/", 0}, {"DUP", 0}, {"DROP", 0},
