@@ -143,7 +143,9 @@ TEST(RenderCommand, SheetShowsActiveInactiveHoverAndPressedSideBySide) {
     const DWORD gdiBefore = test::LiveGdiObjects();
     Rendered r = Render(PreviewTheme(), {"--sheet", "--menu", "&File"});
     ASSERT_EQ(r.status, 0) << r.out;
-    if (gdiBefore) EXPECT_EQ(test::LiveGdiObjects(), gdiBefore) << "no GDI object leaks";
+    if (gdiBefore) {
+        EXPECT_EQ(test::LiveGdiObjects(), gdiBefore) << "no GDI object leaks";
+    }
     ASSERT_EQ(r.image.width, 4 * 240 + 3 * 8);
     ASSERT_EQ(r.image.height, 160);
     struct Row {

@@ -314,7 +314,9 @@ TEST_F(FramePainting, BadThemesAndOddWindowsLeaveTheWindowUsable) {
     const DWORD gdiBefore = test::LiveGdiObjects();
     for (int i = 0; i < 20; ++i) round();
     EXPECT_EQ(LoadedTheme().Drawing.Surface, nullptr);
-    if (gdiBefore) EXPECT_EQ(test::LiveGdiObjects(), gdiBefore) << "no GDI object leaks";
+    if (gdiBefore) {
+        EXPECT_EQ(test::LiveGdiObjects(), gdiBefore) << "no GDI object leaks";
+    }
     SetWindowPos(w, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER);  // a 0 x 0 window
     SendMessageA(w, WM_NCPAINT, 1, 0);
     window.ClearSeen();
