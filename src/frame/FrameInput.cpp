@@ -65,19 +65,15 @@ void FrameInput::ReleasePressed(ElementList& elements, RepaintRequests& repaint)
 
 void FrameInput::ReleaseHover(ScriptEngine& scripts, ElementList& elements, bool shownDown, bool releaseAll,
                               RepaintRequests& repaint) {
-    for (std::size_t i = 0; i < elements.Count(); ++i) {
-        TUIElement& element = elements.At(std::ptrdiff_t(i));
-        if (element.HitCode != pressedCode_ && !(releaseAll && element.Hover)) continue;
-        if (releaseAll) SetMouseInside(scripts, element, false);
-        element.ShownDown = shownDown;
-        repaint.Repaint(std::intptr_t(i), -1);
-    }
+    ShowPressedLook(elements, shownDown, releaseAll ? &scripts : nullptr, repaint);
 }
 
-void FrameInput::ShowPressedLook(ElementList& elements, bool shownDown, RepaintRequests& repaint) {
+void FrameInput::ShowPressedLook(ElementList& elements, bool shownDown, ScriptEngine* unhover,
+                                 RepaintRequests& repaint) {
     for (std::size_t i = 0; i < elements.Count(); ++i) {
         TUIElement& element = elements.At(std::ptrdiff_t(i));
-        if (element.HitCode != pressedCode_) continue;
+        if (element.HitCode != pressedCode_ && !(unhover && element.Hover)) continue;
+        if (unhover) SetMouseInside(*unhover, element, false);
         element.ShownDown = shownDown;
         repaint.Repaint(std::intptr_t(i), -1);
     }
@@ -86,10 +82,10 @@ void FrameInput::ShowPressedLook(ElementList& elements, bool shownDown, RepaintR
 void FrameInput::TrackPressed(ElementList& elements, std::int32_t hitCode, RepaintRequests& repaint) {
     if (pressedCode_ == kNone) return;
     if (hitCode == pressedCode_ && pressedLookOff_) {
-        ShowPressedLook(elements, true, repaint);
+        ShowPressedLook(elements, true, nullptr, repaint);
         pressedLookOff_ = false;
     } else if (hitCode != pressedCode_ && !pressedLookOff_) {
-        ShowPressedLook(elements, false, repaint);
+        ShowPressedLook(elements, false, nullptr, repaint);
         pressedLookOff_ = true;
     }
 }

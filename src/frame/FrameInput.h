@@ -61,8 +61,9 @@ public:
     std::ptrdiff_t HoveredIndex() const { return hoveredIndex_; }
 
 private:
-    // The pressed button's elements get `shownDown` as their look.
-    void ShowPressedLook(ElementList& elements, bool shownDown, RepaintRequests& repaint);
+    // The pressed button's elements get `shownDown` as their look; with `unhover`, every hovered
+    // element too, un-hovered (its exit word run on that engine).
+    void ShowPressedLook(ElementList& elements, bool shownDown, ScriptEngine* unhover, RepaintRequests& repaint);
 
     TUIElement* hovered_ = nullptr;
     std::ptrdiff_t hoveredIndex_ = 0;  // kept after the hovered element is forgotten

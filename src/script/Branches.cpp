@@ -42,10 +42,9 @@ TForthObject* StepLoop(TLoopBranch* branch) {
 inline TForthObject* AfterMarker(TMarker* marker) { return marker->next; }
 
 VT_NOINLINE Flow StepLoopOnStack(TLoopBranch* branch, Value* top) {
-    ValueStack& stack = detail::Running().dataStack;
-    stack.SetTopPointer(top);
-    TForthObject* following = StepLoop(branch);
-    return MakeFlow(following, stack.TopPointer());
+    TForthObject* following = nullptr;
+    detail::OnStoredStack(top, [&] { following = StepLoop(branch); });
+    return MakeFlow(following, top);
 }
 
 }  // namespace

@@ -81,6 +81,16 @@ inline void ChargeSteps(std::int64_t steps, Value* top) {
     }
 }
 
+// Runs `work` on the data stack as it is, for a step that holds the stack's top in `top` (see
+// TForthObject::Step): the stack gets the top first, and `top` takes it back after.
+template <class Work>
+inline void OnStoredStack(Value*& top, Work work) {
+    ValueStack& stack = running->dataStack;
+    stack.SetTopPointer(top);
+    work();
+    top = stack.TopPointer();
+}
+
 // ( -- index ) I's common case on the top a body's steps hold: pushes a copy of the innermost
 // loop's index when it is an Integer and the stack has room (false otherwise: nothing done).
 inline bool PushLoopIndex(Value*& top) {

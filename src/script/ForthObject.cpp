@@ -9,19 +9,16 @@ namespace vt {
 namespace {
 
 VT_NOINLINE Flow PushLiteral(TLiteral* literal, Value* top) {
-    ValueStack& stack = detail::Running().dataStack;
-    stack.SetTopPointer(top);
-    Push(literal->value);
-    return MakeFlow(literal->next, stack.TopPointer());
+    detail::OnStoredStack(top, [literal] { Push(literal->value); });
+    return MakeFlow(literal->next, top);
 }
 
 }  // namespace
 
 Flow TForthObject::Step(Value* top) {
-    ValueStack& stack = detail::Running().dataStack;
-    stack.SetTopPointer(top);
-    TForthObject* following = Execute();
-    return MakeFlow(following, stack.TopPointer());
+    TForthObject* following = nullptr;
+    detail::OnStoredStack(top, [&] { following = Execute(); });
+    return MakeFlow(following, top);
 }
 
 TForthObject* TForthObject::StepOnStack() {

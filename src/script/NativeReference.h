@@ -47,10 +47,8 @@ public:
 private:
     // The word's own action, on the stack as it is.
     static VT_NOINLINE Flow RunWord(TNativeReference* self, Value* top) {
-        ValueStack& stack = detail::Running().dataStack;
-        stack.SetTopPointer(top);
-        static_cast<TWord*>(self->target)->TWord::Execute();
-        return MakeFlow(self->next, stack.TopPointer());
+        detail::OnStoredStack(top, [self] { static_cast<TWord*>(self->target)->TWord::Execute(); });
+        return MakeFlow(self->next, top);
     }
 };
 
@@ -87,12 +85,13 @@ private:
     // The elements' own actions, on the stack as it is: I (when its push is still to come), the
     // literal's push and the word.
     static VT_NOINLINE Flow RunOnStack(TLiteralOperation* self, Value* top, bool indexToPush) {
-        ValueStack& stack = detail::Running().dataStack;
-        stack.SetTopPointer(top);
-        if (indexToPush) self->index->Execute();
-        if (!stack.Push(self->value)) detail::StackOverflow();   // the error flag is clear inside a run
-        static_cast<TWord*>(self->target)->TWord::Execute();
-        return MakeFlow(self->next, stack.TopPointer());
+        detail::OnStoredStack(top, [self, indexToPush] {
+            if (indexToPush) self->index->Execute();
+            // The error flag is clear inside a run: a push only needs room.
+            if (!detail::Running().dataStack.Push(self->value)) detail::StackOverflow();
+            static_cast<TWord*>(self->target)->TWord::Execute();
+        });
+        return MakeFlow(self->next, top);
     }
 };
 

@@ -72,10 +72,8 @@ inline void PushPlainAt(Value*& top, const Value& v) {
 
 // ( flag -- ) The truth of the top value, popped; the general case on the stack as it is.
 VT_NOINLINE inline bool PopTruthOnStack(Value*& top) {
-    ValueStack& stack = Running().dataStack;
-    stack.SetTopPointer(top);
-    bool truth = PopAny().IsTrue();
-    top = stack.TopPointer();
+    bool truth = false;
+    OnStoredStack(top, [&truth] { truth = PopAny().IsTrue(); });
     return truth;
 }
 
