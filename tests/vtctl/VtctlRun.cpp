@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/win32/ChildProcess.h"
+
 namespace vt::test {
 
 std::string ReadFileText(const std::string& path) {
@@ -34,17 +36,13 @@ VtctlRun::VtctlRun(const std::string& exe, const std::string& args) {
                                      CREATE_ALWAYS, 0, nullptr));
     UniqueFileHandle err(CreateFileA(errPath_.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
                                      CREATE_ALWAYS, 0, nullptr));
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = out.get();
-    startup.hStdError = err.get();
-    std::string line = "\"" + exe + "\" " + args;
-    PROCESS_INFORMATION info{};
-    if (out && err &&
-        CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info)) {
-        CloseHandle(info.hThread);
-        process_.reset(info.hProcess);
+    if (out && err) {
+        ChildOptions options;
+        options.application = exe.c_str();
+        options.flags = CREATE_NO_WINDOW;
+        options.output = out.get();
+        options.error = err.get();
+        process_ = StartChildProcess("\"" + exe + "\" " + args, options).process;
     }
 }
 

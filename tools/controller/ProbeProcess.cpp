@@ -1,9 +1,9 @@
 #include "ProbeProcess.h"
 
 #include <atomic>
-#include <vector>
 
 #include "common/PathText.h"
+#include "common/win32/ChildProcess.h"
 #include "common/win32/ModuleInstance.h"
 
 namespace vt {
@@ -24,18 +24,10 @@ bool ProbeProcess::Launch(const std::string& probePath, const std::string& argum
     Kill();
     className_ = UniqueClassName();
     std::string command = "\"" + probePath + "\" --class " + className_ + " " + arguments;
-    std::vector<char> commandLine(command.begin(), command.end());
-    commandLine.push_back('\0');
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(probePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info)) {
-        return false;
-    }
-    UniqueKernelHandle thread(info.hThread);  // not needed: closed at once
-    process_.reset(info.hProcess);
-    return true;
+    ChildOptions options;
+    options.application = probePath.c_str();
+    process_ = StartChildProcess(command, options).process;
+    return bool(process_);
 }
 
 bool ProbeProcess::Start(const std::string& probePath, const std::string& style, DWORD timeoutMs) {

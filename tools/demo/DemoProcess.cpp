@@ -1,16 +1,16 @@
 #include "DemoProcess.h"
 
+#include <utility>
+
+#include "common/win32/ChildProcess.h"
+
 namespace vt::demo {
 
 bool DemoProcess::Start(const std::string& commandLine) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    std::string line = commandLine;
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return false;
-    process_.reset(info.hProcess);
-    UniqueKernelHandle thread(info.hThread);
-    id_ = info.dwProcessId;
+    ChildProcess child = StartChildProcess(commandLine);
+    if (!child) return false;
+    process_ = std::move(child.process);
+    id_ = child.id;
     return true;
 }
 

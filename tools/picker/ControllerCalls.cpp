@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "Resident.h"
+#include "common/win32/ChildProcess.h"
 #include "common/win32/UniqueHandle.h"
 
 namespace vt::picker {
@@ -26,21 +27,18 @@ CallResult ControllerCalls::Run(const std::string& args) const {
         UniqueFileHandle out(CreateFileA(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
                                          CREATE_ALWAYS, 0, nullptr));
         if (!out) return result;
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = out.get();
-        startup.hStdError = out.get();
-        std::string line = "\"" + vtctl_ + "\" " + args;
-        PROCESS_INFORMATION info{};
-        if (!CreateProcessA(vtctl_.c_str(), &line[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
-                            &startup, &info)) {
+        ChildOptions options;
+        options.application = vtctl_.c_str();
+        options.flags = CREATE_NO_WINDOW;
+        options.output = out.get();
+        options.error = out.get();
+        ChildProcess child = StartChildProcess("\"" + vtctl_ + "\" " + args, options);
+        if (!child) {
             result.output = "cannot run " + vtctl_ + " (error " + std::to_string(GetLastError()) + ")";
             DeleteFileA(outPath.c_str());
             return result;
         }
-        CloseHandle(info.hThread);
-        UniqueKernelHandle process(info.hProcess);
+        const UniqueKernelHandle& process = child.process;
         if (WaitForSingleObject(process.get(), 20000) == WAIT_OBJECT_0) {
             DWORD code = 0;
             GetExitCodeProcess(process.get(), &code);
@@ -61,18 +59,11 @@ CallResult ControllerCalls::Run(const std::string& args) const {
 }
 
 bool ControllerCalls::Start() const {
-    std::string line = "\"" + vtctl_ + "\" start";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
     // Not inheriting our handles; no console window of its own.
-    if (!CreateProcessA(vtctl_.c_str(), &line[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                        &startup, &info)) {
-        return false;
-    }
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-    return true;
+    ChildOptions options;
+    options.application = vtctl_.c_str();
+    options.flags = CREATE_NO_WINDOW;
+    return bool(StartChildProcess("\"" + vtctl_ + "\" start", options));
 }
 
 bool ControllerCalls::Running(int bits) { return ctl::ControllerRunning(bits); }

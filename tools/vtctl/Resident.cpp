@@ -4,12 +4,12 @@
 
 #include <cstdio>
 #include <exception>
-#include <vector>
 
 #include "ExitCode.h"
 #include "HookLibrary.h"
 #include "common/win32/HookMessages.h"
 #include "common/win32/SharedArea.h"
+#include "common/win32/ChildProcess.h"
 #include "common/win32/UniqueHandle.h"
 
 namespace vt::ctl {
@@ -174,20 +174,17 @@ void Resident::TearDown() noexcept {
 bool Resident::StartPartner() {
     std::string command = "\"" + options_.partnerPath + "\" start --partner";
     if (options_.tickMs) command += " --tick " + std::to_string(*options_.tickMs);
-    std::vector<char> line(command.begin(), command.end());
-    line.push_back('\0');
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
     // Not inheriting our handles: whoever reads our output must not wait for the partner's end.
-    if (!CreateProcessA(options_.partnerPath.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        nullptr, &startup, &info)) {
+    vt::ChildOptions start;
+    start.application = options_.partnerPath.c_str();
+    start.flags = CREATE_NO_WINDOW;
+    vt::ChildProcess child = vt::StartChildProcess(command, start);
+    if (!child) {
         std::fprintf(stderr, "vtctl: cannot start the partner %s (error %lu)\n", options_.partnerPath.c_str(),
                      GetLastError());
         return false;
     }
-    vt::UniqueKernelHandle thread(info.hThread);  // not needed: closed at once
-    partner_.reset(info.hProcess);
+    partner_ = std::move(child.process);
     const int partnerBits = kOwnBits == 32 ? 64 : 32;
     for (DWORD start = GetTickCount(); GetTickCount() - start < 10000;) {
         if (ControllerRunning(partnerBits)) return true;

@@ -22,6 +22,7 @@
 #include "RealModuleTest.h"
 #include "common/Dpi.h"
 #include "common/win32/SharedArea.h"
+#include "common/win32/ChildProcess.h"
 #include "common/win32/UniqueHandle.h"
 #include "graphics/PngReader.h"
 #include "graphics/win32/GdiGuards.h"
@@ -303,15 +304,10 @@ public:
         program = program.substr(0, program.find_last_of('\\') + 1) + "vttheme.exe";
         std::string line = "\"" + program + "\" render \"" + theme + "\" \"" + out_ + "\" --size " +
                            std::to_string(kWidth) + "x" + std::to_string(kHeight) + " --title \"" + kTitle + "\" " + extra;
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info{};
-        if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                            &info))
-            return false;
-        UniqueKernelHandle process(info.hProcess);
-        CloseHandle(info.hThread);
-        if (WaitForSingleObject(process.get(), 30000) != WAIT_OBJECT_0) return false;
+        ChildOptions options;
+        options.flags = CREATE_NO_WINDOW;
+        ChildProcess child = StartChildProcess(line, options);
+        if (!child || WaitForSingleObject(child.process.get(), 30000) != WAIT_OBJECT_0) return false;
         try {
             LoadPngFile(out_, image_);
         } catch (const std::exception&) {
@@ -499,8 +495,9 @@ TEST_F(LiveFrame, EachKindOfWindowIsFramedOrLeftToItsProgramAndClosesNormally) {
         EXPECT_EQ(shaped, kind.framed) << kind.name << ": shape";
         // Fixed frames show no sizing corners in Pane; the close button is there in every kind.
         const COLORREF close = test::WindowPixel(w, client.right + 4 - 16, 12);
-        if (kind.framed)
+        if (kind.framed) {
             EXPECT_TRUE(close == test::Rgb(255, 255, 0) || close == test::Rgb(160, 160, 0)) << kind.name << ": picture";
+        }
         SendMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0);
         EXPECT_FALSE(IsWindow(w)) << kind.name << " closes";
         if (!IsWindow(w)) windows_.back().release();

@@ -16,6 +16,7 @@
 #include "RealModuleTest.h"
 #include "common/win32/HookMessages.h"
 #include "common/win32/SharedArea.h"
+#include "common/win32/ChildProcess.h"
 #include "common/win32/UniqueHandle.h"
 
 namespace vt {
@@ -33,14 +34,10 @@ using test::WaitFor;
 class SystemProgram {
 public:
     bool Start(const std::string& commandLine) {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info{};
-        std::string line = commandLine;
-        if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return false;
-        process_.reset(info.hProcess);
-        CloseHandle(info.hThread);
-        id_ = info.dwProcessId;
+        ChildProcess child = StartChildProcess(commandLine);
+        if (!child) return false;
+        process_ = std::move(child.process);
+        id_ = child.id;
         return WaitFor([this] { return (window_ = TopWindow()) != nullptr; });
     }
     ~SystemProgram() {
