@@ -1,13 +1,12 @@
 #pragma once
-// Finding a program's windows on the desktop.
+// Waiting for a program's windows on the desktop (FindMainWindow: common/win32/ChildProcess.h).
 #include <windows.h>
 
 #include <functional>
 
-namespace vt::demo {
+#include "common/win32/ChildProcess.h"
 
-// The process's first visible top-level window; null when it shows none (yet).
-HWND FindMainWindow(DWORD processId);
+namespace vt::demo {
 
 // Waits for `done`, handling this thread's messages meanwhile; false when the time ran out.
 bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000);

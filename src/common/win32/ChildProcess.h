@@ -1,6 +1,6 @@
 #pragma once
-// Starting another program, the one way the tools and tests do it: the thread handle is let go at
-// once, the process handle is owned by the result.
+// Starting another program, the one way the tools and tests do it (the thread handle is let go at
+// once, the process handle is owned by the result), and finding the window it shows.
 #include <windows.h>
 
 #include <string>
@@ -43,6 +43,31 @@ inline ChildProcess StartChildProcess(std::string commandLine, const ChildOption
     child.process.reset(info.hProcess);
     child.id = info.dwProcessId;
     return child;
+}
+
+namespace detail {
+
+struct MainWindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+inline BOOL CALLBACK VisitForMainWindow(HWND window, LPARAM search) {
+    auto* s = reinterpret_cast<MainWindowSearch*>(search);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != s->processId || !IsWindowVisible(window) || GetParent(window)) return TRUE;
+    s->found = window;
+    return FALSE;
+}
+
+}  // namespace detail
+
+// The process's first visible top-level window; null when it shows none (yet).
+inline HWND FindMainWindow(DWORD processId) {
+    detail::MainWindowSearch search{processId, nullptr};
+    EnumWindows(detail::VisitForMainWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 }  // namespace vt

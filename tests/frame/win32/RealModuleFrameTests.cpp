@@ -38,7 +38,7 @@ public:
         if (!child) return false;
         process_ = std::move(child.process);
         id_ = child.id;
-        return WaitFor([this] { return (window_ = TopWindow()) != nullptr; });
+        return WaitFor([this] { return (window_ = FindMainWindow(id_)) != nullptr; });
     }
     ~SystemProgram() {
         if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) TerminateProcess(process_.get(), 1);
@@ -51,24 +51,6 @@ public:
     }
 
 private:
-    struct Search {
-        DWORD id;
-        HWND found;
-    };
-    static BOOL CALLBACK Visit(HWND w, LPARAM p) {
-        auto* s = reinterpret_cast<Search*>(p);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (owner != s->id || !IsWindowVisible(w) || GetParent(w)) return TRUE;
-        s->found = w;
-        return FALSE;
-    }
-    HWND TopWindow() const {
-        Search search{id_, nullptr};
-        EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-
     UniqueKernelHandle process_;
     DWORD id_ = 0;
     HWND window_ = nullptr;
