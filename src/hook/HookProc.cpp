@@ -148,10 +148,9 @@ LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK ThreadHookStarter(int code, WPARAM wParam, LPARAM lParam) {
     try {
-        if (code >= 0 && EnsureModuleStarted()) {
-            ModuleState& state = *ModuleStateIfStarted();
-            if (state.sharedArea.NewWindowsEnabled()) state.threadHooks.EnsureOnThisThread(HookProc);
-        }
+        // Asked for once, as in HookProc: an unload on another thread may end the state between.
+        ModuleState* started = code >= 0 && EnsureModuleStarted() ? ModuleStateIfStarted() : nullptr;
+        if (started && started->sharedArea.NewWindowsEnabled()) started->threadHooks.EnsureOnThisThread(HookProc);
     } catch (...) {
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
