@@ -12,10 +12,14 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 what=${1:-all}
 jobs=$(nproc)
+export CCACHE_BASEDIR=$top CCACHE_NOHASHDIR=1
 tree() {  # tree NAME TOOLCHAIN|- [TARGET...]
   local name=$1 dir="$top/build/$1" tc=$2; shift 2
   local args=(-DCMAKE_BUILD_TYPE=Release) targets=()
   [ "$tc" != - ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$top/cmake/$tc")
+  # ccache, where installed, with paths taken relative to the checkout, so that a rebuild, a clean
+  # clone or a second worktree of the same sources compiles only what differs.
+  command -v ccache >/dev/null && args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   [ $# -gt 0 ] && targets=(--target "$@")
   local limit=${VT_BUILD_TIMEOUT:-3600}
   timeout -k 30 600 cmake -S "$top" -B "$dir" "${args[@]}" >/dev/null ||

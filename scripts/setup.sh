@@ -25,7 +25,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   apt update -qq; updated=1
 fi
 
-install cmake g++ make python3 googletest libgtest-dev \
+install cmake g++ make ccache python3 googletest libgtest-dev \
         gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix \
         gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix \
         wine wine64 xvfb xauth x11-utils imagemagick gforth libc6:i386 \
