@@ -1,6 +1,7 @@
 #include "script/Engine.h"
 #include "script/StackFastPaths.h"
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 
@@ -59,6 +60,7 @@ RunScope::RunScope() noexcept
 
 RunScope::~RunScope() {
     --engine_.activeRuns;
+    if (!nested_) engine_.stepsSpent += engine_.stepBudget - std::max<std::int64_t>(engine_.stepsLeft, 0);
     engine_.depth = savedDepth_;
     if (nested_) engine_.errorFlag = false;
     if (std::uncaught_exceptions() > uncaught_) {

@@ -31,6 +31,7 @@ struct EngineState {
     int depth = 0;                // word runs nested inside one another
     std::int64_t stepsLeft = 0;   // elements the run may still execute (see ChargeSteps)
     std::int64_t stepBudget = kStepBudget; // what each top-level run starts with
+    std::int64_t stepsSpent = 0;  // elements all finished top-level runs executed together
     int activeRuns = 0;
     std::vector<TMarker*> takenMarkers;   // DO loops running now
 };

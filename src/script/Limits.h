@@ -8,6 +8,10 @@
 namespace vt {
 
 constexpr std::int64_t kStepBudget = 10'000'000;   // elements executed per top-level run
+// Elements a theme's whole [CODE] section may execute while it loads. Every program that starts
+// loads the theme, so its lines share one budget: a theme whose every line ran to the per-run
+// limit would otherwise hold each program up for as long as it has lines.
+constexpr std::int64_t kLoadStepBudget = kStepBudget;
 // Words running inside one another. Each level costs two small native frames; 500 levels stay
 // far below a 256 KiB thread stack and far above what a theme nests.
 constexpr int kMaxNesting = 500;

@@ -32,6 +32,9 @@ public:
     // change it).
     void SetStepBudget(std::int64_t steps) { state_.stepBudget = steps; }
     std::int64_t StepBudget() const { return state_.stepBudget; }
+    // Elements every top-level run so far executed together (a run stopped by its budget counts
+    // its whole budget).
+    std::int64_t StepsSpent() const { return state_.stepsSpent; }
 
     // Read-only views of the stacks (index 0 is the bottom).
     const ValueStack& DataStack() const { return state_.dataStack; }

@@ -1,8 +1,12 @@
 #include "theme/ThemeParser.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "common/PathText.h"
 #include "graphics/BmpReader.h"
 #include "theme/LargerImages.h"
+#include "script/Limits.h"
 #include "script/ScriptEngine.h"
 #include "theme/ControlList.h"
 #include "theme/CornerSpec.h"
@@ -19,7 +23,8 @@ constexpr Colour kInactiveCaptionColour = 0x80000003;  // system colour COLOR_IN
 
 class NativeThemeReader {
 public:
-    NativeThemeReader(ThemeState& state, const std::string& folder) : state_(state), folder_(folder) {}
+    NativeThemeReader(ThemeState& state, const std::string& folder)
+        : state_(state), folder_(folder), stepsAtStart_(state.Scripts->StepsSpent()) {}
 
     void ReadLine(const std::string& line);
     void BindEventWords();
@@ -30,11 +35,13 @@ private:
     void ReadElement(LineTokenizer& fields);
     void ReadFont(LineTokenizer& fields, Font& font, Colour* sectionColour, Colour defaultColour);
     void ReadMisc(LineTokenizer& fields);
+    void ReadCode(const std::string& line);
     Bitmap* NamedBitmap(const std::string& name);
 
     ThemeState& state_;
     const std::string& folder_;  // where relative image names are
     std::string section_;
+    std::int64_t stepsAtStart_;   // what the engine had spent before this load
 };
 
 void NativeThemeReader::ReadLine(const std::string& line) {
@@ -50,9 +57,23 @@ void NativeThemeReader::ReadLine(const std::string& line) {
     else if (section_ == "MENU FONT") ReadFont(fields, state_.MenuFont, nullptr, 0);
     else if (section_ == "INACTIVE FONT")
         ReadFont(fields, state_.InactiveFont, &state_.InactiveColor, kInactiveCaptionColour);
-    else if (section_ == "CODE") state_.Scripts->Interpret(line);
+    else if (section_ == "CODE") ReadCode(line);
     else if (section_ == "MISC") ReadMisc(fields);
     else DispatchControlLine(section_, line, *state_.Theme);
+}
+
+// A line of script. The lines of one load share kLoadStepBudget; event words run later keep
+// the engine's own budget per run.
+void NativeThemeReader::ReadCode(const std::string& line) {
+    ScriptEngine& engine = *state_.Scripts;
+    struct BudgetRestore {
+        ScriptEngine& engine;
+        std::int64_t saved;
+        ~BudgetRestore() { engine.SetStepBudget(saved); }
+    } restore{engine, engine.StepBudget()};
+    const std::int64_t left = kLoadStepBudget - (engine.StepsSpent() - stepsAtStart_);
+    engine.SetStepBudget(std::clamp<std::int64_t>(left, 0, restore.saved));
+    engine.Interpret(line);
 }
 
 // name file [transparent colour]: btnclose close.bmp FF00FF

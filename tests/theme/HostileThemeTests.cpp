@@ -11,7 +11,10 @@
 #endif
 
 #include "ThemeTestSupport.h"
+#include "script/Limits.h"
+#include "script/ScriptEngine.h"
 #include "theme/ThemeInspector.h"
+#include "theme/ThemeState.h"
 
 namespace vt {
 namespace {
@@ -74,6 +77,23 @@ TEST(HostileTheme, LongCodeLineLoadsInLinearTime) {
     ThemeInspector inspector(state);
     EXPECT_LT(LoadSeconds(inspector, folder / "long.theme"), 1.0);
     EXPECT_EQ(inspector.CheckReport(), "");
+}
+
+// Lines that each run to the per-run step limit share one budget for the whole load, so a theme
+// cannot hold every starting program up for as long as it has lines; each line past it is
+// reported.
+TEST(HostileTheme, CodeLinesShareOneLoadBudget) {
+    TempFolder folder;
+    std::string code = "[CODE]\n: spin BEGIN 0 UNTIL ;\n";
+    for (int i = 0; i < 8; ++i) code += "spin\n";
+    WriteFile(folder / "spin.theme", code + kOneElement);
+    ThemeState state;
+    ThemeInspector inspector(state);
+    inspector.Load(folder / "spin.theme");
+    EXPECT_LE(state.Scripts->StepsSpent(), kLoadStepBudget);
+    ASSERT_EQ(inspector.Errors().size(), 8u);
+    EXPECT_EQ(inspector.Errors()[7].line, 10);
+    EXPECT_EQ(state.Scripts->StepBudget(), kStepBudget);   // event words keep their own budget per run
 }
 
 }  // namespace
