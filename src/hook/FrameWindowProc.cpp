@@ -296,8 +296,11 @@ LRESULT OnShowOrPositionChanging(const FrameTheme& theme, FrameAppearance& appea
 }
 
 LRESULT OnNcActivate(FrameInputHandler& input, FrameAppearance& appearance, const FrameCall& call) {
-    input.ReleasePressed(call.window);
     bool active = call.wParam != 0;
+    // A press goes with the activation only: a click on a button of an inactive window activates
+    // it between the button's down and up (the system's WM_NCACTIVATE and the one posted after
+    // WM_ACTIVATE), and the button acts when released over it.
+    if (!active) input.ReleasePressed(call.window);
     ChangeFlags(call.window, active ? SubclassNode::Active : 0u, active ? 0u : SubclassNode::Active);
     appearance.PaintFrame(call.window, active);
     return TRUE;  // Windows' own caption drawing never runs over the theme
@@ -359,7 +362,8 @@ LRESULT DispatchThemed(const EngineView& engine, const FrameCall& call, const Su
         return 0;
     case WM_ACTIVATE: {
         LRESULT result = call.CallPrevious();
-        PostMessageA(window, WM_NCACTIVATE, call.wParam, call.lParam);
+        // The low word is the state; the high word says whether the window is minimised.
+        PostMessageA(window, WM_NCACTIVATE, LOWORD(call.wParam) != WA_INACTIVE, call.lParam);
         return result;
     }
     case WM_SETTEXT:

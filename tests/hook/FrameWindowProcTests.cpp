@@ -124,7 +124,8 @@ TEST_F(FrameWindowProcTest, ThemedDispatch) {
         {"client area is the theme's (the program's own answer is compared once)", WM_NCCALCSIZE, 0, nullptr, 0,
          "CalcClientArea", true},
         {"frame painting is the theme's", WM_NCPAINT, 1, nullptr, 0, "PaintFrame(0)", false},
-        {"activation never reaches the window", WM_NCACTIVATE, 1, nullptr, TRUE, "ReleasePressed PaintFrame(1)", false},
+        {"activation never reaches the window and keeps a press (a click that activates)", WM_NCACTIVATE, 1, nullptr,
+         TRUE, "PaintFrame(1)", false},
         {"deactivation paints inactive", WM_NCACTIVATE, 0, nullptr, TRUE, "ReleasePressed PaintFrame(0)", false},
         {"button up is the theme's", WM_NCLBUTTONUP, HTCLOSE, nullptr, 0, "ButtonUp", false},
         {"button down left to the window", WM_NCLBUTTONDOWN, HTCLIENT, nullptr, 0, "ButtonDown", true},
@@ -231,6 +232,18 @@ TEST_F(FrameWindowProcTest, ActiveBitFollowsNcActivateAndReachesPainting) {
     EXPECT_EQ(frame_->calls, "PaintFrame(1)");
     SendMessageA(window.Handle(), WM_NCACTIVATE, FALSE, 0);
     EXPECT_FALSE(state_->registry.FindRecord(window.Handle())->Has(SubclassNode::Active));
+
+    // The posted WM_NCACTIVATE that follows WM_ACTIVATE carries its low word only.
+    const struct {
+        WPARAM activate;
+        bool active;
+    } rows[] = {{MAKEWPARAM(WA_INACTIVE, TRUE), false}, {MAKEWPARAM(WA_ACTIVE, TRUE), true},
+                {MAKEWPARAM(WA_INACTIVE, 0), false}, {MAKEWPARAM(WA_CLICKACTIVE, 0), true}};
+    for (const auto& row : rows) {
+        SendMessageA(window.Handle(), WM_ACTIVATE, row.activate, 0);
+        test::PumpMessages();
+        EXPECT_EQ(state_->registry.FindRecord(window.Handle())->Has(SubclassNode::Active), row.active) << row.activate;
+    }
 }
 
 TEST_F(FrameWindowProcTest, ErrorInHitTestIsAnsweredByDefWindowProc) {

@@ -122,6 +122,10 @@ void RunDrag(HWND window, POINT& last, Follow follow) {
 void DragCaption(HWND window, POINT pressedAt) {
     SetForegroundWindow(window);
     SetActiveWindow(window);
+    // A maximised window stays where maximised windows are, as the system's own frame keeps it:
+    // the press only brings it forward. (Restoring it under the pointer instead would change its
+    // size on a press that may only have been meant to activate it.)
+    if (IsZoomed(window)) return;
     RECT start{};
     GetWindowRect(window, &start);
     // The window goes where the whole way from the press puts it, so that one odd position in

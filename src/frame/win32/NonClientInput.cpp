@@ -85,8 +85,8 @@ LRESULT NonClientInput::HitTest(HWND window, LPARAM screenPoint) {
     WindowRepaints repaint(window, settings_.repaintMessage);
     if (move.repaint) repaint.Repaint(move.oldIndex, hit.index);
     if (input_.PressedCode() != FrameInput::kNone) {
-        if (!LeftButtonDown()) input_.ReleasePressed(*theme_.Elements, repaint);
-        input_.TrackPressed(*theme_.Elements, hit.code, repaint);
+        if (!LeftButtonDown()) Release();
+        else if (window == pressedWindow_) input_.TrackPressed(*theme_.Elements, hit.code, repaint);
     }
     return hit.code;
 }
@@ -126,6 +126,8 @@ MessageAnswer NonClientInput::ButtonDown(HWND window, WPARAM hitCode, LPARAM lPa
         SendMessageA(window, WM_SYSCOMMAND, SC_SIZE + WPARAM(code - (kCodeLeft - 1)), lParam);
     } else if (PressesAsButton(code) && theme_.Elements) {
         WindowRepaints repaint(window, settings_.repaintMessage);
+        Release();  // a press another window never saw released
+        pressedWindow_ = window;
         input_.PressElement(*theme_.Elements, code, repaint);
     } else {
         return {};  // RESTORE and everything else: the window's own procedure
@@ -137,13 +139,13 @@ ShrinkRequest NonClientInput::ButtonUp(HWND window, WPARAM hitCode, LPARAM lPara
     const std::int32_t code = std::int32_t(hitCode);
     WPARAM command = 0;
     ShrinkRequest shrink = ShrinkRequest::Keep;
-    if (code == input_.PressedCode()) {
+    if (code == input_.PressedCode() && window == pressedWindow_) {
         if (code == kCodeShrink) shrink = ShrinkRequest::Shrink;
         else if (code == kCodeUnshrink) shrink = ShrinkRequest::Unshrink;
         else if (code == kCodeShrinkFlip) shrink = shrunk ? ShrinkRequest::Unshrink : ShrinkRequest::Shrink;
         else command = ButtonCommand(window, code);
     }
-    ReleasePressed(window);
+    Release();
     if (command) {
         // The program answers the command as it likes (a dialog, its own modal loop): not
         // under the theme lock, as in ButtonDown.
@@ -182,8 +184,12 @@ CommandAnswer NonClientInput::SystemCommand(HWND window, WPARAM command, LPARAM 
 }
 
 void NonClientInput::ReleasePressed(HWND window) {
-    if (!theme_.Elements) return;
-    WindowRepaints repaint(window, settings_.repaintMessage);
+    if (window == pressedWindow_) Release();
+}
+
+void NonClientInput::Release() {
+    if (!theme_.Elements || input_.PressedCode() == FrameInput::kNone) return;
+    WindowRepaints repaint(pressedWindow_, settings_.repaintMessage);
     input_.ReleasePressed(*theme_.Elements, repaint);
 }
 

@@ -32,6 +32,7 @@ public:
     ShrinkRequest ButtonUp(HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk);
     CommandAnswer SystemCommand(HWND window, WPARAM command, LPARAM lParam, bool shrunk);
 
+    // The pressed button goes when its own window is deactivated (nothing for another window's).
     void ReleasePressed(HWND window);
     void ReleaseHover(HWND window, bool shownDown, bool releaseAll);
     void StandDown(HWND hoverWindow);
@@ -42,6 +43,7 @@ public:
 
 private:
     bool TrackMenu(HWND window, std::uint32_t value, MenuTracking mode);
+    void Release();
 
     ThemeState& theme_;
     GdiResources& resources_;
@@ -49,6 +51,9 @@ private:
     FrameMenus* menus_;
     const InputSettings& settings_;
     FrameInput input_;
+    // The window whose frame button is pressed: the press is the process's, and another of its
+    // windows that is deactivated or hit-tested meanwhile must not end it.
+    HWND pressedWindow_ = nullptr;
 };
 
 }  // namespace vt

@@ -343,6 +343,54 @@ TEST_F(FrameInputTest, RealPointerDragsTheCaptionAndSizesFromABorder) {
     EXPECT_EQ(commands_, std::vector<WPARAM>{SC_CLOSE}) << "a real click on the close button";
 }
 
+// Real presses as a user makes them on a window that is maximised or not active yet.
+TEST_F(FrameInputTest, RealPointerOnAMaximisedOrAnInactiveWindow) {
+    UseInputTheme();
+    test::RecordingWindow window(WS_OVERLAPPEDWINDOW), other(WS_OVERLAPPEDWINDOW);
+    HWND w = Skin(window);
+    ShowWindow(w, SW_MAXIMIZE);
+    SetForegroundWindow(w);
+    test::PumpMessages();
+    RECT before{}, after{};
+    GetWindowRect(w, &before);
+    {
+        const POINT from{before.left + kCaption.x, before.top + kCaption.y};
+        PointerScript drag({from, {from.x + 40, from.y + 30}, {from.x + 80, from.y + 58}});
+        drag.Run();
+        ASSERT_TRUE(test::WaitFor([&] { return drag.Done(); }, 10000));
+        test::PumpMessages();
+    }
+    GetWindowRect(w, &after);
+    EXPECT_TRUE(IsZoomed(w));
+    EXPECT_TRUE(EqualRect(&before, &after)) << "a maximised window stays where maximised windows are";
+    ShowWindow(w, SW_RESTORE);
+    SetWindowPos(w, HWND_TOP, X0, Y0, W, H, SWP_SHOWWINDOW);
+
+    // Each button of an inactive window: the first click activates it and acts.
+    HWND o = Skin(other);
+    SetWindowPos(o, HWND_TOP, X0 + W + 20, Y0, W, H, SWP_SHOWWINDOW);
+    struct Row {
+        POINT button;
+        WPARAM command;
+    } rows[] = {{kClose, SC_CLOSE}, {kMaximize, SC_MAXIMIZE}, {kMinimize, SC_MINIMIZE}};
+    for (const Row& row : rows) {
+        SetForegroundWindow(o);
+        test::PumpMessages();
+        ASSERT_NE(GetForegroundWindow(), w);
+        commands_.clear();
+        RECT r{};
+        GetWindowRect(w, &r);
+        PointerScript click({POINT{r.right + row.button.x, r.top + row.button.y}});
+        click.Run();
+        ASSERT_TRUE(test::WaitFor([&] { return click.Done(); }, 10000));
+        test::WaitFor([&] { return !commands_.empty(); }, 2000);
+        EXPECT_EQ(commands_, std::vector<WPARAM>{row.command}) << "the first click on an inactive window's button";
+        if (row.command != SC_MINIMIZE) EXPECT_EQ(GetForegroundWindow(), w) << "and it is active";
+        ShowWindow(w, SW_RESTORE);
+        SetWindowPos(w, HWND_TOP, X0, Y0, W, H, SWP_SHOWWINDOW);
+    }
+}
+
 std::function<void(HWND)> g_duringDrag;
 void CALLBACK ActDuringDrag(HWND window, UINT, UINT_PTR id, DWORD) {
     KillTimer(window, id);
