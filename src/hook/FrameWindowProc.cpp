@@ -83,6 +83,8 @@ int MenuItemCount(HWND window) {
 
 bool IsShrunk(HWND window) { return HasFlag(window, SubclassNode::Shrunk); }
 
+bool IsChildWindow(HWND window) { return (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) != 0; }
+
 // A window is framed by the theme while it has a title bar: one without (a splash screen, a
 // program gone full screen) keeps its own non-client area until the title bar comes back.
 bool HasCaption(HWND window) { return (GetWindowLongPtrA(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION; }
@@ -90,7 +92,7 @@ bool HasCaption(HWND window) { return (GetWindowLongPtrA(window, GWL_STYLE) & WS
 // A maximised window's borders lie outside the work area, as with the system's own frame: its
 // shape ends at the work area, so that they never show on a neighbouring monitor or the taskbar.
 void ClipToWorkArea(HWND window, UniqueGdiObject& region) {
-    if (!IsZoomed(window)) return;
+    if (!IsZoomed(window) || IsChildWindow(window)) return;  // a child's parent clips it already
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     RECT outer{};
@@ -225,27 +227,101 @@ LRESULT OnStyleChanged(FrameAppearance& appearance, const FrameCall& call) {
     return result;
 }
 
-// Maximised, the window fills its monitor's work area: its caption at the top, fully visible, and
-// its other borders just outside, as with the system's frame. A program that chose its own
-// maximised size or place keeps it.
+// Where a maximised window's client area goes, in the coordinates of MINMAXINFO's maximised
+// position: a child's is its parent's client area, a top-level window's its monitor's work area
+// (relative to the monitor).
+bool MaximisedArea(HWND window, RECT& area) {
+    if (IsChildWindow(window)) return GetClientRect(GetParent(window), &area) != FALSE;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) return false;
+    area = monitor.rcWork;
+    OffsetRect(&area, -monitor.rcMonitor.left, -monitor.rcMonitor.top);
+    return true;
+}
+
+bool IsMdiDocument(HWND window) { return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0; }
+
+// Where the MDI client puts its maximised document, for the system's frame: the document's client
+// area on the MDI client's, its caption and borders outside (the frame's menu bar takes its icon
+// and buttons). It places it so again whenever it is resized itself.
+RECT SystemMaximisedDocument(HWND window) {
+    RECT r{};
+    GetClientRect(GetParent(window), &r);
+    AdjustWindowRectEx(&r, DWORD(GetWindowLongPtrA(window, GWL_STYLE) & ~(WS_VSCROLL | WS_HSCROLL)), FALSE,
+                       DWORD(GetWindowLongPtrA(window, GWL_EXSTYLE)));
+    return r;
+}
+
+// The same place for the theme's frame: its client area exactly on the MDI client's (the frame's
+// insets measured again at the result, since they may depend on the size).
+RECT MaximisedDocument(FrameAppearance& appearance, HWND window) {
+    RECT area{};
+    GetClientRect(GetParent(window), &area);
+    RECT outer = area;
+    for (int pass = 0; pass < 2; ++pass) {
+        NCCALCSIZE_PARAMS params{};
+        const RECT whole{0, 0, outer.right - outer.left, outer.bottom - outer.top};
+        params.rgrc[0] = whole;
+        appearance.CalcClientArea(window, TRUE, LPARAM(&params));
+        const RECT& client = params.rgrc[0];
+        outer = RECT{area.left - client.left, area.top - client.top, area.right + whole.right - client.right,
+                     area.bottom + whole.bottom - client.bottom};
+    }
+    return outer;
+}
+
+// A maximised MDI document placed where the system's frame would have it goes where the theme's
+// frame has it instead: otherwise a strip of its caption would show across the top of the MDI
+// client (as far as the theme's caption is taller than the system's).
+void KeepDocumentMaximised(FrameAppearance& appearance, const FrameCall& call) {
+    auto* position = reinterpret_cast<WINDOWPOS*>(call.lParam);
+    if (!position || (position->flags & SWP_NOSIZE) || (position->flags & SWP_NOMOVE) ||
+        !IsMdiDocument(call.window) || !IsZoomed(call.window))
+        return;
+    const RECT system = SystemMaximisedDocument(call.window);
+    if (position->x != system.left || position->y != system.top || position->cx != system.right - system.left ||
+        position->cy != system.bottom - system.top)
+        return;
+    const RECT own = MaximisedDocument(appearance, call.window);
+    position->x = own.left;
+    position->y = own.top;
+    position->cx = own.right - own.left;
+    position->cy = own.bottom - own.top;
+}
+
+// Maximised, the window's client area fills its maximised area: its caption at the top, fully
+// visible, and its other borders just outside, as with the system's frame. A program that chose
+// its own maximised size or place keeps it.
 LRESULT OnGetMinMaxInfo(FrameAppearance& appearance, const FrameCall& call) {
     auto* info = reinterpret_cast<MINMAXINFO*>(call.lParam);
     if (!info) return call.CallPrevious();
     const MINMAXINFO asked = *info;
     LRESULT result = call.CallPrevious();
+    if (IsMdiDocument(call.window)) {
+        // The MDI client's answer is the system frame's place (SystemMaximisedDocument).
+        const RECT system = SystemMaximisedDocument(call.window);
+        if (info->ptMaxPosition.x != system.left || info->ptMaxPosition.y != system.top ||
+            info->ptMaxSize.x != system.right - system.left || info->ptMaxSize.y != system.bottom - system.top)
+            return result;
+        const RECT own = MaximisedDocument(appearance, call.window);
+        info->ptMaxPosition = POINT{own.left, own.top};
+        info->ptMaxSize = POINT{own.right - own.left, own.bottom - own.top};
+        info->ptMaxTrackSize.x = std::max(info->ptMaxTrackSize.x, info->ptMaxSize.x);
+        info->ptMaxTrackSize.y = std::max(info->ptMaxTrackSize.y, info->ptMaxSize.y);
+        return result;
+    }
     if (info->ptMaxSize.x != asked.ptMaxSize.x || info->ptMaxSize.y != asked.ptMaxSize.y ||
         info->ptMaxPosition.x != asked.ptMaxPosition.x || info->ptMaxPosition.y != asked.ptMaxPosition.y)
         return result;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoA(MonitorFromWindow(call.window, MONITOR_DEFAULTTONEAREST), &monitor)) return result;
-    const RECT& work = monitor.rcWork;
-    const std::int32_t workWidth = work.right - work.left, workHeight = work.bottom - work.top;
+    RECT area{};
+    if (!MaximisedArea(call.window, area)) return result;
+    const std::int32_t areaWidth = area.right - area.left, areaHeight = area.bottom - area.top;
     // Borders anchored to the far corners can depend on the size: measured again at the result.
-    FrameBorders b = appearance.Borders(call.window, workWidth, workHeight);
-    b = appearance.Borders(call.window, workWidth + b.left + b.right, workHeight + b.top + b.bottom);
-    info->ptMaxPosition = POINT{work.left - monitor.rcMonitor.left - b.left, work.top - monitor.rcMonitor.top - b.top};
-    info->ptMaxSize = POINT{workWidth + b.left + b.right, workHeight + b.top + b.bottom};
+    FrameBorders b = appearance.Borders(call.window, areaWidth, areaHeight);
+    b = appearance.Borders(call.window, areaWidth + b.left + b.right, areaHeight + b.top + b.bottom);
+    info->ptMaxPosition = POINT{area.left - b.left, area.top - b.top};
+    info->ptMaxSize = POINT{areaWidth + b.left + b.right, areaHeight + b.top + b.bottom};
     info->ptMaxTrackSize.x = std::max(info->ptMaxTrackSize.x, info->ptMaxSize.x);
     info->ptMaxTrackSize.y = std::max(info->ptMaxTrackSize.y, info->ptMaxSize.y);
     return result;
@@ -369,7 +445,9 @@ LRESULT DispatchThemed(const EngineView& engine, const FrameCall& call, const Su
     case WM_SETTEXT:
         return WithoutSystemCaption(appearance, call);
     case WM_SHOWWINDOW:
+        return OnShowOrPositionChanging(engine.theme, appearance, call);
     case WM_WINDOWPOSCHANGING:  // wParam is always 0 here: it only passes on
+        KeepDocumentMaximised(appearance, call);
         return OnShowOrPositionChanging(engine.theme, appearance, call);
     case WM_SETCURSOR:
         return input.SetFrameCursor(window, call.wParam, LOWORD(call.lParam)) ? TRUE : call.CallPrevious();
