@@ -126,6 +126,23 @@ void SetRegion(FrameAppearance& appearance, HWND window) {
     if (SetWindowRgn(window, static_cast<HRGN>(region.get()), TRUE)) region.release();
 }
 
+// The shape after a change of size. A hidden window's waits until it is shown: SetWindowRgn
+// moves nothing but sends WM_WINDOWPOSCHANGING and WM_WINDOWPOSCHANGED, which a window being made
+// (a dialog before WM_INITDIALOG) would not get unskinned.
+void UpdateShape(FrameAppearance& appearance, HWND window) {
+    if (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) SetRegion(appearance, window);
+    else ChangeFlags(window, SubclassNode::ShapeOutdated, 0);
+}
+
+// A shape left waiting (by a hidden window's change of size, or a style change) is made when the
+// window is shown or its program has its frame recomputed; without a title bar it has none.
+void CatchUpShape(FrameAppearance& appearance, HWND window) {
+    if (!HasFlag(window, SubclassNode::ShapeOutdated)) return;
+    ChangeFlags(window, 0, SubclassNode::ShapeOutdated);
+    if (HasCaption(window)) SetRegion(appearance, window);
+    else if (!HasRegion(window, nullptr)) SetWindowRgn(window, nullptr, TRUE);
+}
+
 // A frame command rolled the window up or down: the flag lives in its record (a window without
 // one never rolls up), and the shape follows it.
 void ApplyShrink(FrameAppearance& appearance, HWND window, ShrinkRequest request) {
@@ -156,14 +173,6 @@ void TakeNewFrame(const FrameTheme& theme, FrameAppearance& appearance, HWND win
     RefreshFrame(window);
 }
 
-// The program draws its own frame: it gets its window back as it would have it without us.
-void LeaveToProgram(HWND window) {
-    ChangeFlags(window, SubclassNode::OwnFrame | SubclassNode::FrameChecked, 0);
-    SetWindowRgn(window, nullptr, TRUE);
-    SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-}
-
 // The client area: until the program's own answer has been compared with the system's, the
 // program is asked first (its answer stands when it draws its own frame).
 LRESULT OnNcCalcSize(FrameAppearance& appearance, const FrameCall& call) {
@@ -177,7 +186,8 @@ LRESULT OnNcCalcSize(FrameAppearance& appearance, const FrameCall& call) {
         ClientAreaAnswer answer = AskProgramForClientArea(call.previous, call.unicode, call.window, call.wParam, asked);
         if (answer.ownFrame) {
             ChangeFlags(call.window, SubclassNode::OwnFrame | SubclassNode::FrameChecked, 0);
-            SetWindowRgn(call.window, nullptr, TRUE);
+            // A window being made has no shape of ours yet, and must not be moved before WM_CREATE.
+            if (!HasRegion(call.window, nullptr)) SetWindowRgn(call.window, nullptr, TRUE);
             if (call.lParam && call.wParam) *reinterpret_cast<NCCALCSIZE_PARAMS*>(call.lParam) = params;
             else if (call.lParam) *reinterpret_cast<RECT*>(call.lParam) = rect;
             return answer.result;
@@ -211,19 +221,26 @@ LRESULT WithoutSystemCaption(FrameAppearance& appearance, const FrameCall& call)
     return result;
 }
 
-// A style change (a program that takes its maximise box away, goes full screen, ...): the client
-// area, the shape and the picture follow the elements that apply to the new style.
+// A style change (a program that takes its maximise box away, goes full screen, ...): the picture
+// follows the elements that apply to the new style at once; the client area and the shape follow
+// when the program has its frame recomputed (SetWindowPos with SWP_FRAMECHANGED), as with the
+// system's own frame. Moving the window here could loop with a program that changes a style
+// while it handles a move.
 LRESULT OnStyleChanged(FrameAppearance& appearance, const FrameCall& call) {
     LRESULT result = call.CallPrevious();
     const auto* change = reinterpret_cast<const STYLESTRUCT*>(call.lParam);
     // Our own hiding of the caption (see WithoutSystemCaption) changes nothing of the frame.
     if (call.wParam != WPARAM(GWL_STYLE) || !change || ((change->styleOld ^ change->styleNew) & ~DWORD(WS_VISIBLE)) == 0)
         return result;
-    // The frame change recalculates the client area and paints the frame (WM_NCPAINT).
-    SetWindowPos(call.window, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-    if (HasCaption(call.window)) SetRegion(appearance, call.window);
-    else SetWindowRgn(call.window, nullptr, TRUE);
+    ChangeFlags(call.window, SubclassNode::ShapeOutdated, 0);
+    if (HasCaption(call.window)) appearance.PaintFrame(call.window, IsActive(call.window));
+    return result;
+}
+
+LRESULT OnPositionChanged(FrameAppearance& appearance, const FrameCall& call) {
+    LRESULT result = call.CallPrevious();
+    const auto* position = reinterpret_cast<const WINDOWPOS*>(call.lParam);
+    if (position && (position->flags & (SWP_SHOWWINDOW | SWP_FRAMECHANGED))) CatchUpShape(appearance, call.window);
     return result;
 }
 
@@ -330,15 +347,7 @@ LRESULT OnGetMinMaxInfo(FrameAppearance& appearance, const FrameCall& call) {
 // The first WM_SIZE after registration makes the window as large as its client size plus the
 // theme's frame, so the client area keeps the size the program asked for.
 LRESULT OnSize(const FrameTheme& theme, FrameAppearance& appearance, const FrameCall& call) {
-    if (!HasFlag(call.window, SubclassNode::FrameChecked)) {
-        // Created without asking: decided now, before the size fix-up could enlarge its window.
-        ChangeFlags(call.window, SubclassNode::FrameChecked, 0);
-        if (ProgramDrawsOwnFrame(call.previous, call.unicode, call.window)) {
-            LeaveToProgram(call.window);
-            return call.CallPrevious();
-        }
-    }
-    SetRegion(appearance, call.window);
+    UpdateShape(appearance, call.window);
     std::optional<SubclassNode> record = Record(call.window);
     SizeFixups fixups = theme.Fixups();
     if (!record || record->Has(SubclassNode::NoSizeFixup | SubclassNode::SizeFixed) ||
@@ -346,6 +355,11 @@ LRESULT OnSize(const FrameTheme& theme, FrameAppearance& appearance, const Frame
         return call.CallPrevious();
     }
     ChangeFlags(call.window, SubclassNode::SizeFixed, 0);
+    // A window whose program has not yet answered a frame calculation of its own may draw its own
+    // frame: the fix-up would enlarge it for nothing. Which it does is decided by the next real
+    // calculation, which the program asks for (no frame change is forced on it here).
+    if (!record->Has(SubclassNode::FrameChecked) && ProgramDrawsOwnFrame(call.previous, call.unicode, call.window))
+        return call.CallPrevious();
     // The fix-ups are theme lengths, at the window's scale like the frame they make room for.
     const std::int32_t dpi = WindowDpi(call.window);
     int height = int(HIWORD(call.lParam)) + ScaleLength(fixups.height, dpi);
@@ -404,6 +418,8 @@ LRESULT DispatchThemed(const EngineView& engine, const FrameCall& call, const Su
     FrameInputHandler& input = engine.input;
     FrameMenuHandler& menus = engine.menus;
     if (record.Has(SubclassNode::OwnFrame)) return call.CallPrevious();
+    // A window without a title bar keeps its own frame; a shape it had waits for the frame change.
+    if (call.message == WM_WINDOWPOSCHANGED) return OnPositionChanged(appearance, call);
     if (call.message != WM_STYLECHANGED && !HasCaption(window)) return call.CallPrevious();
     switch (call.message) {
     case WM_SIZE:
@@ -445,6 +461,7 @@ LRESULT DispatchThemed(const EngineView& engine, const FrameCall& call, const Su
     case WM_SETTEXT:
         return WithoutSystemCaption(appearance, call);
     case WM_SHOWWINDOW:
+        if (call.wParam) CatchUpShape(appearance, window);  // shaped before it shows
         return OnShowOrPositionChanging(engine.theme, appearance, call);
     case WM_WINDOWPOSCHANGING:  // wParam is always 0 here: it only passes on
         KeepDocumentMaximised(appearance, call);

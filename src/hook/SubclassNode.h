@@ -15,6 +15,7 @@ struct SubclassNode {
         Shrunk = 0x400,       // rolled up to its caption
         OwnFrame = 0x800,     // the program draws its own frame: every message passes on
         FrameChecked = 0x1000,  // whether the program draws its own frame has been decided
+        ShapeOutdated = 0x2000,  // the region waits for the window to be shown or its frame recomputed
     };
 
     HWND window = nullptr;

@@ -208,18 +208,28 @@ TEST_F(FrameWindowProcTest, KindsOfWindowsAndTheSystemsCaptionDrawing) {
     }
 }
 
-TEST_F(FrameWindowProcTest, StyleChangesRecomputeTheFrameUntilTheTitleBarGoes) {
+TEST_F(FrameWindowProcTest, StyleChangesRepaintAtOnceAndReframeWhenTheProgramAsks) {
     RecordingWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     Register(window);
-    frame_->calls.clear();
-    SetWindowLongPtrA(window.Handle(), GWL_STYLE, GetWindowLongPtrA(window.Handle(), GWL_STYLE) & ~WS_MAXIMIZEBOX);
-    EXPECT_EQ(frame_->calls, "CalcClientArea PaintFrame(0)") << "client area and picture follow the new style";
-    frame_->calls.clear();
-    SetWindowLongPtrA(window.Handle(), GWL_STYLE, GetWindowLongPtrA(window.Handle(), GWL_STYLE) & ~WS_CAPTION);
-    SendMessageA(window.Handle(), WM_NCPAINT, 1, 0);
+    HWND w = window.Handle();
+    auto setStyle = [&](LONG_PTR style) {
+        frame_->calls.clear();
+        SetWindowLongPtrA(w, GWL_STYLE, style);
+    };
+    auto recompute = [&] {
+        frame_->calls.clear();
+        SetWindowPos(w, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    setStyle(GetWindowLongPtrA(w, GWL_STYLE) & ~WS_MAXIMIZEBOX);
+    EXPECT_EQ(frame_->calls, "PaintFrame(0)") << "the picture follows at once, the client area waits";
+    recompute();
+    EXPECT_EQ(frame_->calls, "CalcClientArea PaintFrame(0)") << "the program has the frame recomputed";
+    setStyle(GetWindowLongPtrA(w, GWL_STYLE) & ~WS_CAPTION);
+    recompute();
+    SendMessageA(w, WM_NCPAINT, 1, 0);
     EXPECT_EQ(frame_->calls, "") << "full screen: the program's own non-client area";
-    SetWindowLongPtrA(window.Handle(), GWL_STYLE, GetWindowLongPtrA(window.Handle(), GWL_STYLE) | WS_CAPTION);
-    EXPECT_EQ(frame_->calls, "CalcClientArea PaintFrame(0)") << "the title bar is back";
+    setStyle(GetWindowLongPtrA(w, GWL_STYLE) | WS_CAPTION);
+    EXPECT_EQ(frame_->calls, "PaintFrame(0)") << "the title bar is back";
 }
 
 TEST_F(FrameWindowProcTest, ActiveBitFollowsNcActivateAndReachesPainting) {
