@@ -168,8 +168,10 @@ bool SystemCommandHandled(FrameInputHandler& input, FrameAppearance& appearance,
 // size fix-up may follow.
 void TakeNewFrame(const FrameTheme& theme, FrameAppearance& appearance, HWND window) {
     ChangeFlags(window, SubclassNode::SizeFixed, 0);
-    if (theme.ThemeLoaded()) SetRegion(appearance, window);
-    else SetWindowRgn(window, nullptr, TRUE);  // no theme now: the program's own frame again
+    if (theme.ThemeLoaded() && HasCaption(window) && !HasFlag(window, SubclassNode::OwnFrame))
+        SetRegion(appearance, window);
+    else if (!HasRegion(window, nullptr))
+        SetWindowRgn(window, nullptr, TRUE);  // no theme now: the program's own frame again
     RefreshFrame(window);
 }
 

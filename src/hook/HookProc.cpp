@@ -51,6 +51,17 @@ void ReloadTheme(ModuleState& state, WPARAM themeId) {
     for (HWND window : state.registry.ThemedWindows()) PostMessageA(window, Messages().themeChanged, themeId, 0);
 }
 
+// A top-level window that was open before the module came into its process (a start, or a start
+// again after a stop) is taken on as if it had just been made, when the controller announces the
+// theme to every top-level window. It keeps its outer size, as at a theme switch, and takes the
+// frame as its procedure's first message (see FrameWindowProc).
+void TakeOnOpenWindow(ModuleState& state, HWND window) {
+    const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    if ((style & WS_CHILD) || !HasFrameOrSystemMenu(style) || state.registry.Lookup(window)) return;
+    state.registry.RegisterWindow(window, true);
+    state.registry.OutdateFrame(window, state.themeGeneration.load());
+}
+
 // Which windows enter and leave the registry.
 void SelectWindow(ModuleState& state, const CWPSTRUCT& sent) {
     const HookMessages& ids = Messages();
@@ -78,7 +89,10 @@ void SelectWindow(ModuleState& state, const CWPSTRUCT& sent) {
         return;
     default:
         if (sent.message == ids.unhook) state.registry.UnsubclassAll();
-        else if (sent.message == ids.themeChanged) ReloadTheme(state, sent.wParam);
+        else if (sent.message == ids.themeChanged) {
+            ReloadTheme(state, sent.wParam);
+            TakeOnOpenWindow(state, window);
+        }
         return;
     }
 }

@@ -93,6 +93,11 @@ bool SubclassRegistry::TakeThemeGeneration(HWND window, std::uint32_t generation
     return true;
 }
 
+void SubclassRegistry::OutdateFrame(HWND window, std::uint32_t generation) {
+    ExclusiveLock lock(lock_);
+    if (SubclassNode* node = Find(window)) node->themeGeneration = generation - 1;
+}
+
 std::vector<HWND> SubclassRegistry::ThemedWindows() const {
     SharedLock lock(lock_);
     std::vector<HWND> windows;

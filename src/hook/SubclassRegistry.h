@@ -37,6 +37,9 @@ public:
     // True when the window has a themed record that had not taken theme switch `generation`
     // yet; the record has taken it from now on.
     bool TakeThemeGeneration(HWND window, std::uint32_t generation);
+    // The window has not taken theme switch `generation` (the current one) yet: its next theme
+    // change gives it the frame.
+    void OutdateFrame(HWND window, std::uint32_t generation);
     // The windows of the themed records, newest first.
     std::vector<HWND> ThemedWindows() const;
 

@@ -108,6 +108,42 @@ TEST_F(RealModuleFrame, ThemeSwitchReachesOtherProcessesButNotAPinnedOne) {
     DeleteFileA(pinnedProbe.c_str());
 }
 
+// Programs open before Veltrane starts, and still open when it starts again after a stop, are
+// skinned at once, as a controller's start makes them (the hook in, then the theme announced).
+TEST_F(RealModuleFrame, ProgramsOpenBeforeAStartOrARestartAreSkinned) {
+    ProbeProcess probe;
+    ASSERT_TRUE(probe.Start(ProgramFolder() + "vtprobe.exe", probe::kStyleFrame));
+    SystemProgram notepad;
+    ASSERT_TRUE(notepad.Start("notepad.exe"));
+    SetWindowPos(probe.Window(), HWND_TOP, 20, 20, 320, 200, SWP_NOACTIVATE);
+    SetWindowPos(notepad.Window(), HWND_TOP, 400, 20, 320, 200, SWP_NOACTIVATE);
+    const RECT ownClient[] = {test::ClientInWindow(probe.Window()), test::ClientInWindow(notepad.Window())};
+    ASSERT_NE(ownClient[0].top, 24) << "the system's frame is told apart from the theme's";
+    for (const char* start : {"a start", "a restart"}) {
+        Install();
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(HWND_BROADCAST, messages_.themeChanged, WPARAM(GetTickCount() | 1), 0, SMTO_ABORTIFHUNG,
+                            3000, &ignored);
+        for (HWND w : {probe.Window(), notepad.Window()}) {
+            EXPECT_TRUE(Skinned(w)) << start;
+            EXPECT_TRUE(test::WaitForClientAt(w, 4, w == notepad.Window() ? 24 + 15 : 24)) << start;
+            EXPECT_FALSE(test::InWindowRegion(w, 0, 0)) << start << ": shaped by the theme";
+            RECT outer{};
+            GetWindowRect(w, &outer);
+            EXPECT_EQ(outer.right - outer.left, 320) << start << ": at its size";
+        }
+        library_.RemoveHook();
+        library_.Unload();
+        for (int i : {0, 1}) {
+            const HWND w = i == 0 ? probe.Window() : notepad.Window();
+            EXPECT_TRUE(test::WaitForClientAt(w, ownClient[i].left, ownClient[i].top)) << start << ": its own frame back";
+            EXPECT_TRUE(test::InWindowRegion(w, 0, 0));
+        }
+    }
+    EXPECT_EQ(probe.Close(), 0);
+    EXPECT_TRUE(notepad.CloseNormally());
+}
+
 TEST_F(RealModuleFrame, NotepadIsSkinnedStaysUsableAndGetsItsFrameBack) {
     Install();
     SystemProgram notepad;
