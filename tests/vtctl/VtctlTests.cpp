@@ -129,7 +129,7 @@ TEST_F(VtctlTest, EveryErrorPathExitsNonZeroWithAMessage) {
     EXPECT_TRUE(Contains(noModule.err, "vtctl: no module at " + copy_.ModulePath())) << noModule.err;
 }
 
-TEST_F(VtctlTest, StartSkinsStatusReportsSecondStartRefusedStopRestores) {
+TEST_F(VtctlTest, StartSkinsStatusReportsSecondStartRefusedStopRestoresRestartSkinsOpenPrograms) {
     ASSERT_TRUE(StartResident("--tick 100")) << resident_->Err();
     EXPECT_TRUE(Contains(resident_->Out(), "Veltrane started: " + std::to_string(sizeof(void*) * 8) + "-bit module " +
                                                copy_.ModulePath()))
@@ -179,6 +179,17 @@ TEST_F(VtctlTest, StartSkinsStatusReportsSecondStartRefusedStopRestores) {
         << "the probe has its own procedure back";
     EXPECT_TRUE(WaitFor([&] { return test::ClientInWindow(probe.Window()).top != 24; })) << "and its own frame";
     EXPECT_TRUE(Contains(Vtctl("status").out, "running: no"));
+
+    // Started again: the program open all along is skinned at once.
+    ASSERT_TRUE(StartResident()) << resident_->Err();
+    EXPECT_TRUE(Has(probe.WaitForState([](LRESULT s) { return Has(s, probe::kProcedureInVeltrane); }, kWaitMs),
+                    probe::kProcedureInVeltrane))
+        << "a program open before the start is subclassed";
+    EXPECT_TRUE(test::WaitForClientAt(probe.Window(), 4, 24)) << "and skinned with the theme";
+    EXPECT_EQ(Vtctl("stop").code, ctl::kDone);
+    EXPECT_EQ(resident_->Wait(10000), ctl::kDone);
+    resident_.reset();
+    EXPECT_TRUE(WaitFor([&] { return test::ClientInWindow(probe.Window()).top != 24; })) << "its own frame again";
     EXPECT_EQ(probe.Close(), 0);
 }
 

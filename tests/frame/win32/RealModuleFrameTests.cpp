@@ -70,6 +70,15 @@ protected:
         return WaitFor([&] { return WindowPixel(window, 5, 10) == kCorner || WindowPixel(window, 5, 10) == kCornerOff; });
     }
 
+    // The probe and Notepad, apart, so that both show on the screen, from where another
+    // process's pixels are read.
+    void StartSideBySide(ProbeProcess& probe, SystemProgram& notepad) {
+        ASSERT_TRUE(probe.Start(ProgramFolder() + "vtprobe.exe", probe::kStyleFrame));
+        ASSERT_TRUE(notepad.Start("notepad.exe"));
+        SetWindowPos(probe.Window(), HWND_TOP, 20, 20, 320, 200, SWP_NOACTIVATE);
+        SetWindowPos(notepad.Window(), HWND_TOP, 400, 20, 320, 200, SWP_NOACTIVATE);
+    }
+
     HookMessages messages_;
     std::string themeA_, themeB_;
 };
@@ -112,11 +121,8 @@ TEST_F(RealModuleFrame, ThemeSwitchReachesOtherProcessesButNotAPinnedOne) {
 // skinned at once, as a controller's start makes them (the hook in, then the theme announced).
 TEST_F(RealModuleFrame, ProgramsOpenBeforeAStartOrARestartAreSkinned) {
     ProbeProcess probe;
-    ASSERT_TRUE(probe.Start(ProgramFolder() + "vtprobe.exe", probe::kStyleFrame));
     SystemProgram notepad;
-    ASSERT_TRUE(notepad.Start("notepad.exe"));
-    SetWindowPos(probe.Window(), HWND_TOP, 20, 20, 320, 200, SWP_NOACTIVATE);
-    SetWindowPos(notepad.Window(), HWND_TOP, 400, 20, 320, 200, SWP_NOACTIVATE);
+    ASSERT_NO_FATAL_FAILURE(StartSideBySide(probe, notepad));
     const RECT ownClient[] = {test::ClientInWindow(probe.Window()), test::ClientInWindow(notepad.Window())};
     ASSERT_NE(ownClient[0].top, 24) << "the system's frame is told apart from the theme's";
     for (const char* start : {"a start", "a restart"}) {
@@ -208,12 +214,8 @@ TEST_F(RealModuleFrame, HoverStandsDownWhenThePointerGoesToAnotherProgram) {
     ASSERT_TRUE(WriteControllerValue("Theme", test::WriteInputTheme()));
     Install();
     ProbeProcess probe;
-    ASSERT_TRUE(probe.Start(ProgramFolder() + "vtprobe.exe", probe::kStyleFrame));
     SystemProgram notepad;
-    ASSERT_TRUE(notepad.Start("notepad.exe"));
-    // Apart, so that both show on the screen, from where another process's pixels are read.
-    SetWindowPos(probe.Window(), HWND_TOP, 20, 20, 320, 200, SWP_NOACTIVATE);
-    SetWindowPos(notepad.Window(), HWND_TOP, 400, 20, 320, 200, SWP_NOACTIVATE);
+    ASSERT_NO_FATAL_FAILURE(StartSideBySide(probe, notepad));
     SetForegroundWindow(probe.Window());  // hover looks show on the active window
     const COLORREF kNormal = Rgb(0, 0, 255), kHot = Rgb(0, 255, 0);
     const int closeX = 320 - 15, closeY = 13;
