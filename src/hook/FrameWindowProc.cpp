@@ -8,6 +8,7 @@
 #include "common/win32/UniqueHandle.h"
 #include "common/win32/WindowDpi.h"
 #include "common/win32/HookMessages.h"
+#include "frame/win32/MaximisedPlace.h"
 #include "hook/ModuleState.h"
 #include "hook/OwnFrameCheck.h"
 
@@ -246,48 +247,8 @@ LRESULT OnPositionChanged(FrameAppearance& appearance, const FrameCall& call) {
     return result;
 }
 
-// Where a maximised window's client area goes, in the coordinates of MINMAXINFO's maximised
-// position: a child's is its parent's client area, a top-level window's its monitor's work area
-// (relative to the monitor).
-bool MaximisedArea(HWND window, RECT& area) {
-    if (IsChildWindow(window)) return GetClientRect(GetParent(window), &area) != FALSE;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) return false;
-    area = monitor.rcWork;
-    OffsetRect(&area, -monitor.rcMonitor.left, -monitor.rcMonitor.top);
-    return true;
-}
-
-bool IsMdiDocument(HWND window) { return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0; }
-
-// Where the MDI client puts its maximised document, for the system's frame: the document's client
-// area on the MDI client's, its caption and borders outside (the frame's menu bar takes its icon
-// and buttons). It places it so again whenever it is resized itself.
-RECT SystemMaximisedDocument(HWND window) {
-    RECT r{};
-    GetClientRect(GetParent(window), &r);
-    AdjustWindowRectEx(&r, DWORD(GetWindowLongPtrA(window, GWL_STYLE) & ~(WS_VSCROLL | WS_HSCROLL)), FALSE,
-                       DWORD(GetWindowLongPtrA(window, GWL_EXSTYLE)));
-    return r;
-}
-
-// The same place for the theme's frame: its client area exactly on the MDI client's (the frame's
-// insets measured again at the result, since they may depend on the size).
-RECT MaximisedDocument(FrameAppearance& appearance, HWND window) {
-    RECT area{};
-    GetClientRect(GetParent(window), &area);
-    RECT outer = area;
-    for (int pass = 0; pass < 2; ++pass) {
-        NCCALCSIZE_PARAMS params{};
-        const RECT whole{0, 0, outer.right - outer.left, outer.bottom - outer.top};
-        params.rgrc[0] = whole;
-        appearance.CalcClientArea(window, TRUE, LPARAM(&params));
-        const RECT& client = params.rgrc[0];
-        outer = RECT{area.left - client.left, area.top - client.top, area.right + whole.right - client.right,
-                     area.bottom + whole.bottom - client.bottom};
-    }
-    return outer;
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
 // A maximised MDI document placed where the system's frame would have it goes where the theme's
@@ -298,49 +259,32 @@ void KeepDocumentMaximised(FrameAppearance& appearance, const FrameCall& call) {
     if (!position || (position->flags & SWP_NOSIZE) || (position->flags & SWP_NOMOVE) ||
         !IsMdiDocument(call.window) || !IsZoomed(call.window))
         return;
-    const RECT system = SystemMaximisedDocument(call.window);
-    if (position->x != system.left || position->y != system.top || position->cx != system.right - system.left ||
-        position->cy != system.bottom - system.top)
-        return;
-    const RECT own = MaximisedDocument(appearance, call.window);
-    position->x = own.left;
-    position->y = own.top;
-    position->cx = own.right - own.left;
-    position->cy = own.bottom - own.top;
+    const RECT asked{position->x, position->y, position->x + position->cx, position->y + position->cy};
+    if (!SameRect(asked, SystemMaximisedDocument(call.window))) return;
+    if (std::optional<RECT> own = MaximisedPlace(appearance, call.window)) {
+        position->x = own->left;
+        position->y = own->top;
+        position->cx = own->right - own->left;
+        position->cy = own->bottom - own->top;
+    }
 }
 
-// Maximised, the window's client area fills its maximised area: its caption at the top, fully
-// visible, and its other borders just outside, as with the system's frame. A program that chose
-// its own maximised size or place keeps it.
+// Maximised, the window takes the theme's maximised place (see MaximisedPlace). A program that
+// chose its own maximised size or place keeps it; an MDI document's answer comes from the MDI
+// client, which answers for the system's frame.
 LRESULT OnGetMinMaxInfo(FrameAppearance& appearance, const FrameCall& call) {
     auto* info = reinterpret_cast<MINMAXINFO*>(call.lParam);
     if (!info) return call.CallPrevious();
-    const MINMAXINFO asked = *info;
+    const RECT asked{info->ptMaxPosition.x, info->ptMaxPosition.y, info->ptMaxPosition.x + info->ptMaxSize.x,
+                     info->ptMaxPosition.y + info->ptMaxSize.y};
     LRESULT result = call.CallPrevious();
-    if (IsMdiDocument(call.window)) {
-        // The MDI client's answer is the system frame's place (SystemMaximisedDocument).
-        const RECT system = SystemMaximisedDocument(call.window);
-        if (info->ptMaxPosition.x != system.left || info->ptMaxPosition.y != system.top ||
-            info->ptMaxSize.x != system.right - system.left || info->ptMaxSize.y != system.bottom - system.top)
-            return result;
-        const RECT own = MaximisedDocument(appearance, call.window);
-        info->ptMaxPosition = POINT{own.left, own.top};
-        info->ptMaxSize = POINT{own.right - own.left, own.bottom - own.top};
-        info->ptMaxTrackSize.x = std::max(info->ptMaxTrackSize.x, info->ptMaxSize.x);
-        info->ptMaxTrackSize.y = std::max(info->ptMaxTrackSize.y, info->ptMaxSize.y);
-        return result;
-    }
-    if (info->ptMaxSize.x != asked.ptMaxSize.x || info->ptMaxSize.y != asked.ptMaxSize.y ||
-        info->ptMaxPosition.x != asked.ptMaxPosition.x || info->ptMaxPosition.y != asked.ptMaxPosition.y)
-        return result;
-    RECT area{};
-    if (!MaximisedArea(call.window, area)) return result;
-    const std::int32_t areaWidth = area.right - area.left, areaHeight = area.bottom - area.top;
-    // Borders anchored to the far corners can depend on the size: measured again at the result.
-    FrameBorders b = appearance.Borders(call.window, areaWidth, areaHeight);
-    b = appearance.Borders(call.window, areaWidth + b.left + b.right, areaHeight + b.top + b.bottom);
-    info->ptMaxPosition = POINT{area.left - b.left, area.top - b.top};
-    info->ptMaxSize = POINT{areaWidth + b.left + b.right, areaHeight + b.top + b.bottom};
+    const RECT answered{info->ptMaxPosition.x, info->ptMaxPosition.y, info->ptMaxPosition.x + info->ptMaxSize.x,
+                        info->ptMaxPosition.y + info->ptMaxSize.y};
+    if (!SameRect(answered, IsMdiDocument(call.window) ? SystemMaximisedDocument(call.window) : asked)) return result;
+    std::optional<RECT> own = MaximisedPlace(appearance, call.window);
+    if (!own) return result;
+    info->ptMaxPosition = POINT{own->left, own->top};
+    info->ptMaxSize = POINT{own->right - own->left, own->bottom - own->top};
     info->ptMaxTrackSize.x = std::max(info->ptMaxTrackSize.x, info->ptMaxSize.x);
     info->ptMaxTrackSize.y = std::max(info->ptMaxTrackSize.y, info->ptMaxSize.y);
     return result;
