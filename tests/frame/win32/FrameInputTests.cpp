@@ -385,7 +385,9 @@ TEST_F(FrameInputTest, RealPointerOnAMaximisedOrAnInactiveWindow) {
         ASSERT_TRUE(test::WaitFor([&] { return click.Done(); }, 10000));
         test::WaitFor([&] { return !commands_.empty(); }, 2000);
         EXPECT_EQ(commands_, std::vector<WPARAM>{row.command}) << "the first click on an inactive window's button";
-        if (row.command != SC_MINIMIZE) EXPECT_EQ(GetForegroundWindow(), w) << "and it is active";
+        if (row.command != SC_MINIMIZE) {
+            EXPECT_EQ(GetForegroundWindow(), w) << "and it is active";
+        }
         ShowWindow(w, SW_RESTORE);
         SetWindowPos(w, HWND_TOP, X0, Y0, W, H, SWP_SHOWWINDOW);
     }
