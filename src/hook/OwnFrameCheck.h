@@ -17,7 +17,7 @@ struct ClientAreaAnswer {
 ClientAreaAnswer AskProgramForClientArea(WNDPROC previous, bool unicode, HWND window, WPARAM wParam, LPARAM lParam);
 
 // The same comparison for the window as it is now, on a calculation of our own (wParam TRUE)
-// that changes nothing: for a window that has not been asked yet.
+// that changes nothing: for a window that has not been asked yet (before its size fix-up).
 bool ProgramDrawsOwnFrame(WNDPROC previous, bool unicode, HWND window);
 
 }  // namespace vt
