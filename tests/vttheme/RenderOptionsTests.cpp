@@ -19,13 +19,14 @@ using Args = std::vector<std::string>;
 
 TEST(RenderOptions, ReadsEveryOption) {
     RenderOptions o = ParseRenderOptions({"t.theme", "--size", "640x48", "out.png", "--inactive", "--hover", "close",
-                                          "--pressed", "7", "--menu", "&File,&Edit,&View", "--title", "", "--sheet"});
+                                          "--pressed", "7", "--menu", "&File,&Edit,&View", "--title", "", "--sheet", "--watch"});
     EXPECT_EQ(o.theme, "t.theme");
     EXPECT_EQ(o.out, "out.png");
     EXPECT_EQ(o.width, 640);
     EXPECT_EQ(o.height, 48);
     EXPECT_TRUE(o.inactive);
     EXPECT_TRUE(o.sheet);
+    EXPECT_TRUE(o.watch);
     EXPECT_EQ(o.hover, "close");
     EXPECT_EQ(o.pressed, "7");
     EXPECT_EQ(o.menu, (Args{"&File", "&Edit", "&View"}));
@@ -34,7 +35,7 @@ TEST(RenderOptions, ReadsEveryOption) {
     RenderOptions d = ParseRenderOptions({"t.theme", "out.png"});
     EXPECT_EQ(d.width, 320);
     EXPECT_EQ(d.height, 200);
-    EXPECT_FALSE(d.inactive || d.sheet);
+    EXPECT_FALSE(d.inactive || d.sheet || d.watch);
     EXPECT_TRUE(d.hover.empty() && d.pressed.empty() && d.menu.empty());
 }
 

@@ -56,6 +56,7 @@ const char* UsageText() {
            "  stop                   end both resident controllers; every window gets its own frame back\n"
            "  status                 running or not, enabled, theme, module path and bitness\n"
            "  theme PATH [--force]   check the theme as the module loads it, then switch every program to it\n"
+           "  theme PATH --watch     the same, and again at every save of the theme or its images (Ctrl+C ends)\n"
            "  theme --none           no theme: programs keep their own frames\n"
            "  pin PROGRAM.EXE PATH [--force]\n"
            "                         give one program its own theme (themes.cfg beside the module)\n"
@@ -89,6 +90,8 @@ Parsed ParseCommandLine(const std::vector<std::string>& args) {
         std::string text;
         if (arg == "--force" && (verb == "theme" || verb == "pin" || verb == "start")) {
             request.force = true;
+        } else if (arg == "--watch" && verb == "theme") {
+            request.watch = true;
         } else if (arg == "--none" && verb == "theme") {
             request.noTheme = true;
         } else if (arg == "--partner" && verb == "start") {
@@ -132,7 +135,7 @@ Parsed ParseCommandLine(const std::vector<std::string>& args) {
         request.verb = Verb::Theme;
         if (request.noTheme) {
             error = expect(0, "");
-            if (error.empty() && request.force) error = "--force goes with a theme file, not --none";
+            if (error.empty() && (request.force || request.watch)) error = "--force and --watch go with a theme file, not --none";
         } else if ((error = expect(1, "a theme file (or --none)")).empty()) {
             request.theme = positional[0];
         }

@@ -14,6 +14,7 @@ struct Request {
     std::string theme;                   // start --theme, theme PATH, pin's PATH
     bool noTheme = false;                // theme --none
     bool force = false;                  // load errors do not refuse the theme
+    bool watch = false;                  // theme --watch: apply again at every save until Ctrl+C
     std::optional<unsigned> tickMs;      // start --tick MS
     bool partner = false;                // start --partner: started by the other bitness's vtctl
     std::string program;                 // pin / unpin

@@ -26,6 +26,7 @@
 #include "theme/TextLines.h"
 #include "theme/ThemeInspector.h"
 #include "theme/ThemeWords.h"
+#include "WatchLoop.h"
 
 namespace vt::ctl {
 namespace {
@@ -209,6 +210,28 @@ int Status() {
     return kDone;
 }
 
+// theme --watch: applies the theme at every settled save of it or its images until Ctrl+C. A save
+// with errors is refused as `theme` refuses it (programs keep the last good one); a save read
+// while it was still being written is not applied, and the next poll reads it whole.
+int WatchTheme(const std::string& theme, bool force) {
+    Say("watching " + theme + " (Ctrl+C ends)");
+    bool failed = false;
+    RunWatchLoop(
+        theme,
+        [&](const FileWatch& watch) {
+            if (CheckTheme(theme, force) != kDone || !watch.Unchanged()) return;
+            if (!WriteControllerValue("Theme", theme)) {
+                failed = true;
+                Fail(kSystemFailure, "cannot write the registry value Theme");
+                return;
+            }
+            AnnounceThemeChange();
+            Say("theme: " + theme);
+        },
+        [&] { std::fprintf(stderr, "vtctl: %s: missing; waiting for it to come back\n", theme.c_str()); }, CtrlCFlag());
+    return failed ? kSystemFailure : kDone;
+}
+
 int Theme(const Request& request) {
     if (request.noTheme) {
         if (!DeleteControllerValue("Theme")) return Fail(kSystemFailure, "cannot remove the registry value Theme");
@@ -217,6 +240,7 @@ int Theme(const Request& request) {
         return kDone;
     }
     std::string theme = FullPath(request.theme);
+    if (request.watch) return WatchTheme(theme, request.force);
     if (int refused = CheckTheme(theme, request.force)) return refused;
     if (!WriteControllerValue("Theme", theme)) return Fail(kSystemFailure, "cannot write the registry value Theme");
     AnnounceThemeChange();

@@ -7,6 +7,7 @@
 #include "FramePreview.h"
 #include "PreviewSheet.h"
 #include "RenderOptions.h"
+#include "WatchLoop.h"
 #include "frame/win32/FrameDrawingHost.h"
 #include "graphics/PngWriter.h"
 #include "graphics/win32/GdiResources.h"
@@ -32,19 +33,9 @@ std::ptrdiff_t ChooseElement(const ElementList& elements, const std::string& whi
     return sheet ? FirstElementWithLook(elements, look) : -1;
 }
 
-}  // namespace
-
-int RenderCommand(const std::vector<std::string>& args, const std::vector<WordRegistration>& extraWords) {
-    RenderOptions options;
-    try {
-        options = ParseRenderOptions(args);
-        if (options.sheet) CheckSheetSize(options.width, options.height, kSheetLooks, kSheetGap);
-    } catch (const std::invalid_argument& e) {
-        return Fail(2, std::string(e.what()) +
-                           "\nusage: vttheme render THEME OUT.png [--size WxH] [--inactive] [--hover ELEMENT]"
-                           " [--pressed ELEMENT] [--menu \"&File,&Edit\"] [--title TEXT] [--sheet]");
-    }
-
+// Loads the theme and paints it into options.out. In a watch, a theme with errors, or one whose
+// files changed while it was read, leaves the last picture as it is.
+int RenderOnce(const RenderOptions& options, const std::vector<WordRegistration>& extraWords, const FileWatch* watch) {
     ThemeState theme;
     ThemeInspector inspector(theme);
     FrameDrawingHostScope host(theme);
@@ -53,6 +44,8 @@ int RenderCommand(const std::vector<std::string>& args, const std::vector<WordRe
     std::fwrite(report.data(), 1, report.size(), stdout);
     std::fflush(stdout);
     const int loaded = inspector.Errors().empty() ? 0 : 1;
+    if (watch && loaded) return Fail(1, "the theme has errors: " + options.out + " keeps the last good picture");
+    if (watch && !watch->Unchanged()) return 0;  // read while being saved: the next change reads it whole
 
     ApplySystemColours(theme, WindowsSystemColours());  // as the module does after a load
     if (!theme.Elements || theme.Elements->Count() == 0) return Fail(loaded ? 1 : 3, options.theme + ": no elements to draw");
@@ -84,7 +77,32 @@ int RenderCommand(const std::vector<std::string>& args, const std::vector<WordRe
     } catch (const std::exception& e) {
         return Fail(3, e.what());
     }
+    if (watch) std::printf("vttheme render: %s written\n", options.out.c_str());
+    std::fflush(stdout);
     return loaded;
+}
+
+}  // namespace
+
+int RenderCommand(const std::vector<std::string>& args, const std::vector<WordRegistration>& extraWords) {
+    RenderOptions options;
+    try {
+        options = ParseRenderOptions(args);
+        if (options.sheet) CheckSheetSize(options.width, options.height, kSheetLooks, kSheetGap);
+    } catch (const std::invalid_argument& e) {
+        return Fail(2, std::string(e.what()) +
+                           "\nusage: vttheme render THEME OUT.png [--size WxH] [--inactive] [--hover ELEMENT]"
+                           " [--pressed ELEMENT] [--menu \"&File,&Edit\"] [--title TEXT] [--sheet] [--watch]");
+    }
+    if (!options.watch) return RenderOnce(options, extraWords, nullptr);
+
+    // Until Ctrl+C: the picture again at every save of the theme or its images.
+    std::printf("vttheme render: watching %s (Ctrl+C ends)\n", options.theme.c_str());
+    std::fflush(stdout);
+    RunWatchLoop(
+        options.theme, [&](const FileWatch& watch) { RenderOnce(options, extraWords, &watch); },
+        [&] { Fail(0, options.theme + ": missing; waiting for it to come back"); }, CtrlCFlag());
+    return 0;
 }
 
 }  // namespace vt

@@ -11,6 +11,7 @@ namespace vt {
 // `args`: what follows "render". Exit status: 0 when the picture was written and every line
 // loaded, 1 when lines failed (the picture is still written when the theme has elements), 2 for
 // a usage error (an unknown element included), 3 when the picture could not be made or written.
+// With --watch it renders again at every save of the theme or its images until Ctrl+C (then 0).
 int RenderCommand(const std::vector<std::string>& args, const std::vector<WordRegistration>& extraWords);
 
 }  // namespace vt

@@ -62,6 +62,8 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
             options.inactive = true;
         } else if (arg == "--sheet") {
             options.sheet = true;
+        } else if (arg == "--watch") {
+            options.watch = true;
         } else if (arg == "--hover") {
             options.hover = value();
         } else if (arg == "--pressed") {

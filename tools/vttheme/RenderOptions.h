@@ -1,7 +1,7 @@
 #pragma once
 // The command line of vttheme render, read without any Win32 so that it is tested natively:
 //   vttheme render THEME OUT.png [--size WxH] [--inactive] [--hover ELEMENT] [--pressed ELEMENT]
-//                  [--menu "&File,&Edit"] [--title TEXT] [--sheet]
+//                  [--menu "&File,&Edit"] [--title TEXT] [--sheet] [--scale PERCENT] [--watch]
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,6 +20,7 @@ struct RenderOptions {
     std::vector<std::string> menu;  // the menu bar's items; none: no menu bar
     std::string title = "Preview";
     std::int32_t scale = 100;       // percent: the display scale the frame is drawn at
+    bool watch = false;             // render again at every save until Ctrl+C
 };
 
 // The display scales a preview may be drawn at, in percent.

@@ -1,10 +1,10 @@
-// vttheme check THEME | vttheme dump THEME | vttheme render THEME OUT.png [options]
+// vttheme check THEME | vttheme dump THEME | vttheme render THEME OUT.png [options] | vttheme new NAME DIR
 //
 // Loads a theme (native, or kwm or xfwm4 when the path names a themerc or kwmrc) as the module does,
 // without showing any box. check prints each load error as PATH:LINE: MESSAGE; dump prints the
 // loaded model and then the errors. Exit status: 0 when every line loaded, 1 when any failed,
 // 2 for a usage error. render (vttheme.exe, the Windows build) also paints a window framed by the
-// theme into a PNG: see RenderCommand.h.
+// theme into a PNG: see RenderCommand.h. new writes a theme to start from (ThemeTemplate.h).
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
@@ -13,6 +13,7 @@
 
 #include "GeometryDump.h"
 #include "RenderOptions.h"
+#include "ThemeTemplate.h"
 #include "common/Dpi.h"
 #include "common/Notice.h"
 #include "theme/ThemeInspector.h"
@@ -32,7 +33,8 @@ int Usage() {
     std::fputs("usage: vttheme check THEME\n       vttheme dump THEME [--size WxH [--scale PERCENT]]\n"
                "       vttheme render THEME OUT.png [--size WxH] [--inactive] [--hover ELEMENT]\n"
                "                      [--pressed ELEMENT] [--menu \"&File,&Edit\"] [--title TEXT] [--sheet]\n"
-               "                      [--scale PERCENT]\n",
+               "                      [--scale PERCENT] [--watch]\n"
+               "       vttheme new NAME DIR\n",
                stderr);
     return 2;
 }
@@ -48,6 +50,16 @@ int Run(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s: %s\n", path.c_str(), caption.c_str(), text.c_str());
     });
 
+    if (command == "new") {
+        if (argc != 4) return Usage();
+        try {
+            std::printf("%s written\n", vt::WriteThemeTemplate(argv[2], argv[3]).c_str());
+            return 0;
+        } catch (const std::runtime_error& e) {
+            std::fprintf(stderr, "vttheme new: %s\n", e.what());
+            return 1;
+        }
+    }
     if (command == "render") {
 #ifdef VT_THEME_RENDER
         return vt::RenderCommand(std::vector<std::string>(argv + 2, argv + argc), kExtraWords);
