@@ -6,11 +6,17 @@
 
 #include <windows.h>
 
+#include <csignal>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "FrameTestSupport.h"
 #include "RenderCommand.h"
+#include "ThemeTemplate.h"
+#include "graphics/BmpReader.h"
 #include "graphics/PngReader.h"
 #include "graphics/win32/GdiObjectCount.h"
 #include "theme/ThemeWords.h"
@@ -192,6 +198,83 @@ TEST(RenderCommand, LoadErrorsAreReportedAndBadRequestsRefused) {
         EXPECT_EQ(bad.status, row.status) << row.what << "\n" << bad.out;
         EXPECT_EQ(bad.image.width, 0) << row.what << ": no picture";
     }
+}
+
+// The theme of `vttheme new`, rendered: its close button under the pointer shows its hover image.
+// Then render --watch on it while it is edited: a save is drawn within a second, a broken save
+// leaves the last picture, and Ctrl+C ends the command.
+TEST(RenderCommand, TheNewThemeRendersAndAWatchFollowsItsSaves) {
+    char temp[MAX_PATH + 1] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "vt-new-" + std::to_string(GetCurrentProcessId());
+    const std::string theme = WriteThemeTemplate("Sky", folder);
+    constexpr int kCloseX = 218, kCloseY = 15;  // a pixel of the close button's face, (4, 10) in its images
+    auto imagePixel = [&](const char* file) {
+        Bitmap image;
+        LoadBmpFile(folder + "\\" + file, image);
+        const Colour c = image.GetPixel(4, 10);
+        return Rgba{std::uint8_t(RedOf(c)), std::uint8_t(GreenOf(c)), std::uint8_t(BlueOf(c)), 255};
+    };
+    Rendered plain = Render(theme, {});
+    EXPECT_EQ(plain.status, 0) << plain.out;
+    EXPECT_EQ(plain.At(kCloseX, kCloseY), imagePixel("close.bmp"));
+    EXPECT_EQ(plain.At(0, 0), kClear) << "the rounded corner is cut out";
+    EXPECT_EQ(Render(theme, {"--hover", "CLOSE"}).At(kCloseX, kCloseY), imagePixel("closehot.bmp"));
+    EXPECT_EQ(Render(theme, {"--inactive"}).At(kCloseX, kCloseY), imagePixel("closeoff.bmp"));
+
+    const std::string out = TempPng();
+    auto edit = [&](const std::string& from, const std::string& to) {
+        std::ifstream in(theme, std::ios::binary);
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        in.close();
+        text.replace(text.find(from), from.size(), to);
+        std::ofstream(theme, std::ios::binary) << text;
+    };
+    auto written = [&] {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (!GetFileAttributesExA(out.c_str(), GetFileExInfoStandard, &data)) return std::uint64_t(0);
+        return (std::uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    };
+    auto waitForNew = [&](std::uint64_t before, DWORD limitMs) {
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < limitMs) {
+            if (written() != before) return true;
+            Sleep(20);
+        }
+        return false;
+    };
+    auto closePixel = [&] {
+        RgbaImage image;
+        LoadPngFile(out, image);
+        const std::uint8_t* p = image.Pixel(kCloseX, kCloseY);
+        return Rgba{p[0], p[1], p[2], p[3]};
+    };
+
+    ::testing::internal::CaptureStdout();
+    std::thread watch([&] { RenderCommand({theme, out, "--size", "240x160", "--watch"}, {&RegisterThemeScriptWords}); });
+    ASSERT_TRUE(waitForNew(0, 10000)) << "the first picture";
+    Sleep(300);
+    const Rgba first = closePixel();
+
+    std::uint64_t before = written();
+    edit("CLOSE TR:-26,5 TR:-8,23 close closedown", "CLOSE TR:-26,5 TR:-8,23 max closedown");
+    EXPECT_TRUE(waitForNew(before, 1000)) << "a save is drawn within a second";
+    Sleep(300);
+    EXPECT_EQ(first, imagePixel("close.bmp"));
+    EXPECT_EQ(closePixel(), imagePixel("max.bmp")) << "with the close button's new image";
+
+    before = written();
+    edit("[LAYOUT]\n", "[LAYOUT]\nBOGUS TL:0,0 TL:1,1 NONE\n");
+    EXPECT_FALSE(waitForNew(before, 1500)) << "a broken save leaves the last good picture";
+
+    std::raise(SIGINT);
+    watch.join();
+    const std::string said = ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(said.find("Sky.theme:"), std::string::npos) << said;
+    EXPECT_NE(said.find("Invalid element code"), std::string::npos) << said;
+    DeleteFileA(out.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
 }
 
 }  // namespace
