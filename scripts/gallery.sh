@@ -20,28 +20,12 @@ while [ $# -gt 0 ]; do
     *) echo "gallery: unknown option $1" >&2; exit 2 ;;
   esac
 done
-export XDG_CACHE_HOME=${XDG_CACHE_HOME:-$HOME/.cache}
-arch=$(bash "$top/scripts/wine-arch.sh")
-vttheme=$top/build/win$arch/tools/vttheme/vttheme.exe
-if [ ! -f "$vttheme" ]; then
-  bash "$top/scripts/build.sh" "win$arch" >/dev/null
-fi
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
-
-session=${VT_WINE_SESSION:-}
 work=$(mktemp -d /tmp/vt-gallery.XXXXXX)
-own_session=
-cleanup() {
-  [ -n "$own_session" ] && bash "$top/scripts/wine-session.sh" stop "$own_session" >/dev/null 2>&1
-  rm -rf "$work"
-}
-trap cleanup EXIT
-if [ -z "$session" ]; then
-  own_session=$work/session.env
-  bash "$top/scripts/wine-session.sh" start "$own_session" "$arch" >/dev/null
-  session=$own_session
-fi
+. "$top/scripts/render-lib.sh"
+trap 'render_cleanup; rm -rf "$work"' EXIT
+render_setup "$work"
 
 # FAMILY<TAB>NAME<TAB>FILE, one theme a line.
 list() {
@@ -61,21 +45,18 @@ list() {
   done
 }
 
-winpath() { echo "Z:$(echo "$1" | sed 's|/|\\|g')"; }
 html() { sed -e 's/&/\&amp;/g' -e 's/</\&lt;/g' -e 's/>/\&gt;/g'; }
 
-# render THEME PNG PERCENT: the same window at that display scale (so twice as large at 200 %), the sheet with CLOSE hovered and pressed, or for a theme without a
-# close button the first elements that have those looks. Prints what vttheme said.
+# render THEME PNG PERCENT: the same window at that display scale (so twice as large at 200 %), the
+# sheet with CLOSE hovered and pressed, or for a theme without a close button the first elements
+# that have those looks. Prints what vttheme said.
 render() {
-  local theme=$1 png=$2 scale=$3
-  local w=${size%x*} h=${size#*x}
-  local run=(bash "$top/scripts/wine-run.sh" --arch "$arch" --console --session "$session" --timeout 60 "$vttheme"
-             render "$(winpath "$theme")" "$(winpath "$png")" --sheet --menu "&File,&Edit"
-             --size "$((w * scale / 100))x$((h * scale / 100))" --scale "$scale")
-  local said status=0
-  said=$("${run[@]}" --hover CLOSE --pressed CLOSE 2>&1) || status=$?
-  [ -f "$png" ] || said=$("${run[@]}" 2>&1) || true
-  printf '%s' "$said" | tr -d '\r' | grep -v -e '^wine-run' -e 'fixme:' -e '^$' || true
+  local theme=$1 png=$2 scale=$3 w=${size%x*} h=${size#*x}
+  local options=(--sheet --menu "&File,&Edit" --size "$((w * scale / 100))x$((h * scale / 100))" --scale "$scale")
+  local said
+  said=$(render_theme "$theme" "$png" "${options[@]}" --hover CLOSE --pressed CLOSE) || true
+  [ -f "$png" ] || said=$(render_theme "$theme" "$png" "${options[@]}") || true
+  printf '%s' "$said"
 }
 
 rows= count=0
