@@ -54,6 +54,8 @@ TEST(VtctlCommandLine, UnderstoodLines) {
         EXPECT_EQ(parsed.request.force, row.force) << row.line;
         EXPECT_EQ(parsed.request.noTheme, row.none) << row.line;
     }
+    EXPECT_TRUE(ParseCommandLine(Words("theme a.theme --watch")).request.watch);
+    EXPECT_FALSE(ParseCommandLine(Words("theme a.theme")).request.watch);
     Parsed tick = ParseCommandLine(Words("start --tick 250"));
     ASSERT_TRUE(tick.request.tickMs.has_value());
     EXPECT_EQ(*tick.request.tickMs, 250u);
@@ -81,7 +83,9 @@ TEST(VtctlCommandLine, RefusedLinesSayWhy) {
         {{"stop", "--force"}, "unknown option --force"},
         {{"theme"}, "theme needs a theme file"},
         {{"theme", "a", "b"}, "unexpected argument b"},
-        {{"theme", "--none", "--force"}, "--force goes with a theme file"},
+        {{"theme", "--none", "--force"}, "--force and --watch go with a theme file"},
+        {{"theme", "--none", "--watch"}, "--force and --watch go with a theme file"},
+        {{"pin", "A.EXE", "a.theme", "--watch"}, "unknown option --watch"},
         {{"pin", "NOTEPAD.EXE"}, "pin needs PROGRAM.EXE"},
         {{"pin", "C:\\x\\NOTEPAD.EXE", "a.theme"}, "without folder"},
         {{"pin", "A=B.EXE", "a.theme"}, "without folder and without '='"},

@@ -219,7 +219,11 @@ int WatchTheme(const std::string& theme, bool force) {
     RunWatchLoop(
         theme,
         [&](const FileWatch& watch) {
-            if (CheckTheme(theme, force) != kDone || !watch.Unchanged()) return;
+            if (CheckTheme(theme, force) != kDone) {
+                std::fputs("vtctl: programs keep the last good theme; waiting for the next save\n", stderr);
+                return;
+            }
+            if (!watch.Unchanged()) return;  // read while being saved: the next change reads it whole
             if (!WriteControllerValue("Theme", theme)) {
                 failed = true;
                 Fail(kSystemFailure, "cannot write the registry value Theme");
