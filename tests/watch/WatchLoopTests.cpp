@@ -29,7 +29,7 @@ std::string Theme(const std::string& info, const std::string& extra = "") {
 void Save(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 // Runs the loop on a thread, as the tools do: each settled change is loaded, and taken (its
-// [INFO] line becomes `applied`) only when it loaded clean and is still whole.
+// [INFO] line and element count become `applied`) only when it loaded clean and is still whole.
 class Watch {
 public:
     explicit Watch(const std::string& path)
@@ -42,7 +42,8 @@ public:
                       inspector.Load(path_, {&RegisterThemeScriptWords});
                       std::lock_guard<std::mutex> lock(mutex_);
                       report_ += inspector.CheckReport();
-                      if (inspector.Errors().empty() && watch.Unchanged()) applied_.push_back(theme.ThemeInfo.at(0));
+                      if (inspector.Errors().empty() && watch.Unchanged())
+                          applied_.push_back(theme.ThemeInfo.at(0) + ":" + std::to_string(theme.Elements->Count()));
                   },
                   [this] { ++missing_; }, stop_);
           }) {}
@@ -78,18 +79,30 @@ private:
     std::thread thread_;
 };
 
-TEST(WatchLoop, TakesEachSaveWithinASecondAndKeepsTheLastGoodThemeOnABrokenOne) {
-    test::TempFolder temp;
-    const std::string path = temp / "edit.theme";
-    Save(path, Theme("first"));
-    Watch watch(path);
-    ASSERT_EQ(watch.Applied(1), (std::vector<std::string>{"first"})) << "the theme as it is, at once";
+using Taken = std::vector<std::string>;
 
+// A theme being edited under a running watch, which has taken it as it was first saved.
+class WatchLoop : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(watch.Applied(1), Taken{"first:2"}) << "the theme as it is, at once"; }
+
+    test::TempFolder temp;
+    const std::string path = SaveFirst(temp / "edit.theme");
+    Watch watch{path};
+
+private:
+    static std::string SaveFirst(const std::string& path) {
+        Save(path, Theme("first"));
+        return path;
+    }
+};
+
+TEST_F(WatchLoop, TakesEachSaveWithinASecondAndKeepsTheLastGoodThemeOnABrokenOne) {
     Save(path, Theme("second"));
     EXPECT_EQ(watch.Applied(2).size(), 2u) << "a save, taken within a second";
 
     Save(path, Theme("broken", "BOGUS TL:0,0 TL:1,1 NONE\n"));
-    EXPECT_EQ(watch.Applied(3, 1500ms), (std::vector<std::string>{"first", "second"})) << "the last good theme stays";
+    EXPECT_EQ(watch.Applied(3, 1500ms), (Taken{"first:2", "second:2"})) << "the last good theme stays";
     EXPECT_NE(watch.Report().find(path + ":6: Invalid element code"), std::string::npos) << watch.Report();
 
     // An image beside the theme counts as part of it.
@@ -99,33 +112,19 @@ TEST(WatchLoop, TakesEachSaveWithinASecondAndKeepsTheLastGoodThemeOnABrokenOne) 
     EXPECT_EQ(watch.Applied(4).size(), 4u) << "a new or changed image is a change of the theme";
 }
 
-TEST(WatchLoop, TakesAHalfWrittenSaveOnlyOnceItIsWhole) {
-    test::TempFolder temp;
-    const std::string path = temp / "edit.theme";
-    Save(path, Theme("first"));
-    Watch watch(path);
-    ASSERT_EQ(watch.Applied(1).size(), 1u);
-
-    // An editor that writes in pieces, a little slower than the loop polls: the first piece alone
-    // is a valid theme too, so only the settling keeps it out.
-    const std::string whole = Theme("whole", "CLOSE TR:-20,2 TR:-2,18 NONE\n");
+TEST_F(WatchLoop, TakesAHalfWrittenSaveOnlyOnceItIsWhole) {
+    // An editor that writes its file in two pieces, pausing longer than the loop polls: the first
+    // piece alone is a valid theme of two elements, so only the settling keeps it out.
     {
         std::ofstream out(path, std::ios::binary);
-        for (std::size_t at = 0; at < whole.size(); at += 24) {
-            out << whole.substr(at, 24) << std::flush;
-            std::this_thread::sleep_for(40ms);
-        }
+        out << Theme("whole") << std::flush;
+        std::this_thread::sleep_for(220ms);  // two polls, but less than the settle time
+        out << "CLOSE TR:-20,2 TR:-2,18 NONE\n";
     }
-    EXPECT_EQ(watch.Applied(3, 1500ms), (std::vector<std::string>{"first", "whole"}));
+    EXPECT_EQ(watch.Applied(3, 1500ms), (Taken{"first:2", "whole:3"}));
 }
 
-TEST(WatchLoop, WaitsForADeletedOrRenamedThemeToComeBack) {
-    test::TempFolder temp;
-    const std::string path = temp / "edit.theme";
-    Save(path, Theme("first"));
-    Watch watch(path);
-    ASSERT_EQ(watch.Applied(1).size(), 1u);
-
+TEST_F(WatchLoop, WaitsForADeletedOrRenamedThemeToComeBack) {
     std::filesystem::rename(path, temp / "edit.theme.bak");
     std::this_thread::sleep_for(400ms);
     EXPECT_EQ(watch.Missing(), 1) << "said once";
@@ -133,7 +132,7 @@ TEST(WatchLoop, WaitsForADeletedOrRenamedThemeToComeBack) {
     EXPECT_EQ(watch.Missing(), 1) << "and not again while it is away";
 
     std::filesystem::rename(temp / "edit.theme.bak", path);
-    EXPECT_EQ(watch.Applied(2), (std::vector<std::string>{"first", "first"})) << "back as it was: loaded again";
+    EXPECT_EQ(watch.Applied(2), (Taken{"first:2", "first:2"})) << "back as it was: loaded again";
 }
 
 }  // namespace
