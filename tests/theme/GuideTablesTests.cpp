@@ -60,7 +60,9 @@ TEST(GuideTables, ElementCodesWithTheirHitCodes) {
     for (const auto& [name, hit] : guide) guideNames.insert(name);
     for (const auto& [name, hit] : code) {
         codeNames.insert(name);
-        if (guide.count(name)) EXPECT_EQ(guide[name], hit) << name << "'s hit code";
+        if (guide.count(name)) {
+            EXPECT_EQ(guide[name], hit) << name << "'s hit code";
+        }
     }
     ExpectSame(guideNames, codeNames, "element code");
 }

@@ -2,6 +2,7 @@
 // and every image in place; and it never writes into a folder that holds anything.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <stdexcept>
@@ -18,7 +19,7 @@ namespace {
 TEST(ThemeTemplate, ChecksCleanWithEveryCommonElement) {
     test::TempFolder temp;
     const std::string path = WriteThemeTemplate("Sky", temp / "sky");
-    EXPECT_EQ(path, temp / "sky/Sky.theme");
+    EXPECT_EQ(std::filesystem::path(path), std::filesystem::path(temp / "sky") / "Sky.theme");
 
     ThemeState theme;
     ThemeInspector inspector(theme);
