@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -209,6 +210,46 @@ TEST_F(VtctlTest, LogoffEndsTheControllerCleanly) {
     EXPECT_TRUE(Has(probe.WaitForState([](LRESULT s) { return Has(s, probe::kProcedureIsOwn); }, kWaitMs),
                     probe::kProcedureIsOwn));
     EXPECT_EQ(probe.Close(), 0);
+}
+
+// theme --watch while the theme is edited: the probe, another process, takes each save within a
+// second; a broken save is refused with its lines and the probe keeps the last good theme.
+TEST_F(VtctlTest, ThemeWatchTakesEachSaveAndKeepsTheLastGoodTheme) {
+    ASSERT_TRUE(StartResident()) << resident_->Err();
+    const std::string folder = copy_.Folder() + "watched";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string theme = folder + "\\edited.theme";
+    ASSERT_TRUE(CopyFileA(themeA_.c_str(), theme.c_str(), FALSE));
+    VtctlRun watch(exe_, "theme \"" + theme + "\" --watch");
+    auto applied = [&] {
+        const std::string out = watch.Out();
+        int count = 0;
+        for (std::size_t at = out.find("theme: "); at != std::string::npos; at = out.find("theme: ", at + 1)) ++count;
+        return count;
+    };
+    ASSERT_TRUE(WaitFor([&] { return applied() == 1; })) << watch.Err();
+    ProbeProcess probe;
+    ASSERT_TRUE(probe.Start(ProbePath(), probe::kStyleFrame));
+    ASSERT_TRUE(test::WaitForClientAt(probe.Window(), 4, 24))
+        << "theme A: " << test::ClientInWindow(probe.Window()).left << "," << test::ClientInWindow(probe.Window()).top
+        << " " << watch.Out() << watch.Err();
+
+    ASSERT_TRUE(CopyFileA(themeB_.c_str(), theme.c_str(), FALSE));
+    const DWORD saved = GetTickCount();
+    EXPECT_TRUE(WaitFor([&] { return applied() == 2; }, 1000)) << "a save applied within a second: " << watch.Err();
+    EXPECT_TRUE(test::WaitForClientAt(probe.Window(), 10, 30)) << "theme B in the probe, after " << GetTickCount() - saved << " ms";
+
+    std::ofstream(theme, std::ios::binary | std::ios::app) << "\r\n[LAYOUT]\r\nBOGUS TL:0,0 TL:1,1 NONE\r\n";
+    EXPECT_TRUE(WaitFor([&] { return Contains(watch.Err(), "last good theme"); }, 1500)) << watch.Err();
+    EXPECT_TRUE(Contains(watch.Err(), theme + ":")) << "the broken line, as FILE:LINE: " << watch.Err();
+    EXPECT_TRUE(Contains(watch.Err(), "Invalid element code")) << watch.Err();
+    EXPECT_EQ(applied(), 2);
+    EXPECT_TRUE(test::WaitForClientAt(probe.Window(), 10, 30, 500)) << "the probe keeps theme B";
+    EXPECT_EQ(ReadControllerValue("Theme").value_or(""), theme);
+    EXPECT_EQ(probe.Close(), 0);
+    EXPECT_EQ(watch.Wait(0), -1) << "it watches until it is stopped";
+    DeleteFileA(theme.c_str());
+    RemoveDirectoryA(folder.c_str());
 }
 
 TEST_F(VtctlTest, ThemeRefusesBrokenThemeWithItsLinesTakesItForcedAndSwitchesLive) {

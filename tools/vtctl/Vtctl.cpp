@@ -33,6 +33,7 @@ namespace {
 
 int Fail(int code, const std::string& message) {
     std::fprintf(stderr, "vtctl: %s\n", message.c_str());
+    std::fflush(stderr);  // a watch runs on: what it says must not wait in a buffer
     return code;
 }
 
@@ -220,7 +221,7 @@ int WatchTheme(const std::string& theme, bool force) {
         theme,
         [&](const FileWatch& watch) {
             if (CheckTheme(theme, force) != kDone) {
-                std::fputs("vtctl: programs keep the last good theme; waiting for the next save\n", stderr);
+                Fail(kThemeRefused, "programs keep the last good theme; waiting for the next save");
                 return;
             }
             if (!watch.Unchanged()) return;  // read while being saved: the next change reads it whole
@@ -232,7 +233,7 @@ int WatchTheme(const std::string& theme, bool force) {
             AnnounceThemeChange();
             Say("theme: " + theme);
         },
-        [&] { std::fprintf(stderr, "vtctl: %s: missing; waiting for it to come back\n", theme.c_str()); }, CtrlCFlag());
+        [&] { Fail(kThemeRefused, theme + ": missing; waiting for it to come back"); }, CtrlCFlag());
     return failed ? kSystemFailure : kDone;
 }
 
