@@ -103,7 +103,7 @@ enum class Look { Normal, Down, Inactive, Hover };
 
 RgbaImage Button(Glyph glyph, Look look) {
     const Rgb face = look == Look::Inactive ? Rgb{170, 170, 176}
-                     : look == Look::Hover  ? (glyph == Glyph::Close ? Rgb{214, 72, 64} : Rgb{110, 160, 220})
+                     : look == Look::Hover  ? (glyph == Glyph::Close ? Rgb{236, 104, 88} : Rgb{124, 182, 240})
                      : look == Look::Down   ? Rgb{36, 72, 120}
                                             : (glyph == Glyph::Close ? Rgb{184, 60, 52} : Rgb{74, 124, 186});
     const Rgb ink = look == Look::Inactive ? Rgb{110, 110, 118} : Rgb{255, 255, 255};
