@@ -135,5 +135,15 @@ TEST_F(WatchLoop, WaitsForADeletedOrRenamedThemeToComeBack) {
     EXPECT_EQ(watch.Applied(2), (Taken{"first:2", "first:2"})) << "back as it was: loaded again";
 }
 
+TEST(WatchLoopFromNothing, WaitsForATheme) {
+    test::TempFolder temp;
+    const std::string path = temp / "new.theme";
+    Watch watch(path);
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(watch.Missing(), 1);
+    Save(path, Theme("new"));
+    EXPECT_EQ(watch.Applied(1), Taken{"new:2"}) << "taken once it is there";
+}
+
 }  // namespace
 }  // namespace vt

@@ -34,6 +34,8 @@ FileWatch::Snapshot FileWatch::Take() const {
 
 WatchEvent FileWatch::Poll(Clock::time_point now) {
     Snapshot files = Take();
+    const bool first = !polled_;
+    polled_ = true;
     std::error_code error;
     if (!fs::is_regular_file(themeFile_, error)) {
         seen_.clear();
@@ -41,9 +43,7 @@ WatchEvent FileWatch::Poll(Clock::time_point now) {
         missingSaid_ = true;
         return WatchEvent::Missing;
     }
-    if (!started_) {
-        started_ = true;
-        missingSaid_ = false;
+    if (first) {  // a theme that is only coming into being settles like any save
         loaded_ = seen_ = files;
         seenSince_ = now;
         return WatchEvent::Changed;

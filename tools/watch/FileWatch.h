@@ -24,8 +24,8 @@ public:
     // The theme file to watch; its folder's files are watched with it.
     FileWatch(const std::string& themeFile, Clock::duration settle);
 
-    // Looks at the files once. The first poll of a present theme reports Changed at once (the
-    // first load needs no settling).
+    // Looks at the files once. A theme there at the first poll is reported Changed at once (it
+    // was saved before the watch began).
     WatchEvent Poll(Clock::time_point now = Clock::now());
 
     // Whether the files are still as they were at the last Changed: a load that began then and
@@ -47,7 +47,7 @@ private:
     std::string themeFile_;
     std::string folder_;
     Clock::duration settle_;
-    bool started_ = false;
+    bool polled_ = false;
     bool missingSaid_ = false;
     Snapshot loaded_;           // as at the last Changed
     Snapshot seen_;             // as at the last poll
