@@ -167,13 +167,21 @@ bool SystemCommandHandled(FrameInputHandler& input, FrameAppearance& appearance,
 // After a theme switch: the client area recomputed by the new elements (which asks us through
 // WM_NCCALCSIZE), the new shape, and the whole window drawn again; the outer size stays, so no
 // size fix-up may follow.
-void TakeNewFrame(const FrameTheme& theme, FrameAppearance& appearance, HWND window) {
+void TakeNewFrame(const FrameTheme& theme, FrameAppearance& appearance, Compositor& compositor, HWND window) {
     ChangeFlags(window, SubclassNode::SizeFixed, 0);
-    if (theme.ThemeLoaded() && HasCaption(window) && !HasFlag(window, SubclassNode::OwnFrame))
+    const bool ours = theme.ThemeLoaded() && !HasFlag(window, SubclassNode::OwnFrame);
+    if (ours) compositor.TakeFrame(window);
+    else compositor.GiveFrameBack(window);
+    if (ours && HasCaption(window))
         SetRegion(appearance, window);
     else if (!HasRegion(window, nullptr))
         SetWindowRgn(window, nullptr, TRUE);  // no theme now: the program's own frame again
     RefreshFrame(window);
+}
+
+// The compositor of the process, told of frames that leave the skin.
+void GiveFrameBack(HWND window) {
+    if (ModuleState* state = ModuleStateIfStarted()) state->compositor.GiveFrameBack(window);
 }
 
 // The client area: until the program's own answer has been compared with the system's, the
@@ -189,6 +197,7 @@ LRESULT OnNcCalcSize(FrameAppearance& appearance, const FrameCall& call) {
         ClientAreaAnswer answer = AskProgramForClientArea(call.previous, call.unicode, call.window, call.wParam, asked);
         if (answer.ownFrame) {
             ChangeFlags(call.window, SubclassNode::OwnFrame | SubclassNode::FrameChecked, 0);
+            GiveFrameBack(call.window);
             // A window being made has no shape of ours yet, and must not be moved before WM_CREATE.
             if (!HasRegion(call.window, nullptr)) SetWindowRgn(call.window, nullptr, TRUE);
             if (call.lParam && call.wParam) *reinterpret_cast<NCCALCSIZE_PARAMS*>(call.lParam) = params;
@@ -357,6 +366,14 @@ LRESULT DispatchForwarding(FrameInputHandler& input, FrameAppearance& appearance
 constexpr UINT kNcUahDrawCaption = 0x00AE;
 constexpr UINT kNcUahDrawFrame = 0x00AF;
 constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED, newer than the headers this builds with
+constexpr UINT kDwmCompositionChanged = 0x031E;  // WM_DWMCOMPOSITIONCHANGED
+
+// The compositor forgets what it was told when it restarts or the visual style changes.
+LRESULT TellCompositorAgain(const FrameCall& call) {
+    LRESULT result = call.CallPrevious();
+    if (ModuleState* state = ModuleStateIfStarted()) state->compositor.TakeFrame(call.window);
+    return result;
+}
 
 LRESULT DispatchThemed(const EngineView& engine, const FrameCall& call, const SubclassNode& record) {
     const HWND window = call.window;
@@ -385,6 +402,9 @@ LRESULT DispatchThemed(const EngineView& engine, const FrameCall& call, const Su
         SetRegion(appearance, window);
         return result;
     }
+    case kDwmCompositionChanged:
+    case WM_THEMECHANGED:
+        return TellCompositorAgain(call);
     case WM_ENABLE: {
         LRESULT result = call.CallPrevious();
         appearance.PaintFrame(window, IsActive(window));
@@ -515,24 +535,36 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         ModuleState* state = ModuleStateIfStarted();
         if (state) record = state->registry.Lookup(window);
         if (!record) {
-            // A window whose record went by another path.
-            call.unicode = IsWindowUnicode(window) != FALSE;
-            return call.Default();
-        }
-        call.previous = record->previousProc;
-        call.unicode = record->unicode;
-        LRESULT result = 0;
-        if (DispatchModuleMessage(*state, call, result)) return result;
-        if (call.message == Messages().themeChanged && call.message >= 0xC000 &&
-            state->registry.TakeThemeGeneration(window, state->themeGeneration.load())) {
-            // The process has switched themes (in the hook); this window takes the new frame
-            // once, on its own thread, however the change reached it.
-            const EngineView engine(*state->frame);
-            TakeNewFrame(engine.theme, engine.appearance, window);
+            std::optional<SubclassRegistry::PassThrough> through =
+                state ? state->registry.PassThroughFor(window) : std::nullopt;
+            if (!through) {
+                // A window whose record went by another path.
+                call.unicode = IsWindowUnicode(window) != FALSE;
+                return call.Default();
+            }
+            // Left in the chain of a program that subclassed the window after us: everything
+            // goes on to the procedure we replaced.
+            call.previous = through->previousProc;
+            call.unicode = through->unicode;
             passThrough = true;
-        } else {
-            frame = state->frame.get();
-            passThrough = !frame->ThemeLoaded();
+            if (message == WM_NCDESTROY) state->registry.ForgetPassThrough(window);
+        }
+        if (record) {
+            call.previous = record->previousProc;
+            call.unicode = record->unicode;
+            LRESULT result = 0;
+            if (DispatchModuleMessage(*state, call, result)) return result;
+            if (call.message == Messages().themeChanged && call.message >= 0xC000 &&
+                state->registry.TakeThemeGeneration(window, state->themeGeneration.load())) {
+                // The process has switched themes (in the hook); this window takes the new
+                // frame once, on its own thread, however the change reached it.
+                const EngineView engine(*state->frame);
+                TakeNewFrame(engine.theme, engine.appearance, state->compositor, window);
+                passThrough = true;
+            } else {
+                frame = state->frame.get();
+                passThrough = !frame->ThemeLoaded();
+            }
         }
     } catch (...) {
         // Our own work failed, as in the dispatch below: the system answers.

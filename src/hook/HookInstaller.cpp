@@ -18,6 +18,7 @@ namespace vt {
 void InstallHook() {
     ModuleState* state = ModuleStateIfStarted();
     if (!state) return;
+    state->pin.MarkController();
     // Meant to be called once, before any window here is subclassed. Called again, it must not
     // strand windows that still run our procedure: they get their own back instead of being
     // forgotten, and the hook set before is removed when the new one replaces it.

@@ -1,6 +1,7 @@
 #include "hook/HookProc.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/win32/HookMessages.h"
@@ -51,6 +52,18 @@ void ReloadTheme(ModuleState& state, WPARAM themeId) {
     for (HWND window : state.registry.ThemedWindows()) PostMessageA(window, Messages().themeChanged, themeId, 0);
 }
 
+// Registers the window; once it runs our procedure the module stays mapped, and a themed one's
+// frame is ours for the compositor before anything is painted.
+void Register(ModuleState& state, HWND window, bool themed) {
+    // A window is registered at its first client-area calculation and again at WM_CREATE: the
+    // compositor is told once, when the window becomes themed.
+    const std::optional<SubclassNode> before = state.registry.Lookup(window);
+    if (!state.registry.RegisterWindow(window, themed)) return;
+    state.pin.Hold();
+    const bool wasThemed = before && before->Has(SubclassNode::Themed);
+    if (themed && !wasThemed && state.frame->ThemeLoaded()) state.compositor.TakeFrame(window);
+}
+
 // A top-level window that was open before the module came into its process (a start, or a start
 // again after a stop) is taken on as if it had just been made, when the controller announces the
 // theme to every top-level window. It keeps its outer size, as at a theme switch, and takes the
@@ -58,7 +71,8 @@ void ReloadTheme(ModuleState& state, WPARAM themeId) {
 void TakeOnOpenWindow(ModuleState& state, HWND window) {
     const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
     if ((style & WS_CHILD) || !HasFrameOrSystemMenu(style) || state.registry.Lookup(window)) return;
-    state.registry.RegisterWindow(window, true);
+    if (!state.registry.RegisterWindow(window, true)) return;
+    state.pin.Hold();  // the compositor is told when the window takes the frame
     state.registry.OutdateFrame(window, state.themeGeneration.load());
 }
 
@@ -69,7 +83,7 @@ void SelectWindow(ModuleState& state, const CWPSTRUCT& sent) {
     switch (sent.message) {
     case WM_CREATE: {
         const auto* create = reinterpret_cast<const CREATESTRUCTA*>(sent.lParam);
-        if (create && HasFrameOrSystemMenu(create->style)) state.registry.RegisterWindow(window, true);
+        if (create && HasFrameOrSystemMenu(create->style)) Register(state, window, true);
         return;
     }
     case WM_NCCALCSIZE:
@@ -79,9 +93,9 @@ void SelectWindow(ModuleState& state, const CWPSTRUCT& sent) {
             // Only to forward system commands to the parent's themed frame. A handle that is no
             // menu (-1 from GetMenuItemCount) counts as a menu with items.
             HMENU menu = GetMenu(parent);
-            if (menu && GetMenuItemCount(menu) != 0) state.registry.RegisterWindow(window, false);
+            if (menu && GetMenuItemCount(menu) != 0) Register(state, window, false);
         } else {
-            state.registry.RegisterWindow(window, HasFrameOrSystemMenu(GetWindowLongPtrA(window, GWL_STYLE)));
+            Register(state, window, HasFrameOrSystemMenu(GetWindowLongPtrA(window, GWL_STYLE)));
         }
         return;
     case WM_DESTROY:

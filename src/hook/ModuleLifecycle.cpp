@@ -98,7 +98,11 @@ void EndModule(bool processTerminating) {
     // A controller that unloads us without RemoveHook leaves no hook pointing into freed code.
     RunStep([&] { state.hookHandle.reset(); });
     RunStep([&] { state.threadHooks.RemoveAll(); });
-    RunStep([&] { state.registry.UnsubclassAll(SubclassRegistry::RegionReset::CallingThreadOnly); });
+    // The code goes away: every window gets its previous procedure, also a pass-through.
+    RunStep([&] {
+        state.registry.UnsubclassAll(SubclassRegistry::RegionReset::CallingThreadOnly,
+                                     SubclassRegistry::ProcedureReset::Always);
+    });
     RunStep([&] {
         state.sharedArea.Close();
         state.exclusions = ExclusionLists();

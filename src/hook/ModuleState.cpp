@@ -5,6 +5,8 @@
 namespace vt {
 
 ModuleState::ModuleState()
-    : sharedArea(ProcessSharedArea()), registry(exclusions, FrameWindowProc), frame(std::make_unique<FrameEngine>()) {}
+    : sharedArea(ProcessSharedArea()), registry(exclusions, FrameWindowProc), frame(std::make_unique<FrameEngine>()) {
+    registry.OnFrameReturned([this](HWND window) { compositor.GiveFrameBack(window); });
+}
 
 }  // namespace vt

@@ -8,7 +8,9 @@
 
 #include "common/win32/UniqueHandle.h"
 #include "frame/win32/FrameEngine.h"
+#include "hook/Compositor.h"
 #include "hook/ExclusionLists.h"
+#include "hook/ModulePin.h"
 #include "common/win32/SharedArea.h"
 #include "hook/SubclassRegistry.h"
 #include "hook/ThreadHooks.h"
@@ -28,6 +30,8 @@ struct ModuleState {
     std::unique_ptr<FrameEngine> frame;       // never null; tests may put a fake in its place
     UniqueHook hookHandle;      // set by InstallHook, in the controller's process only
     ThreadHooks threadHooks;    // a 32-bit program's on 64-bit Windows (see ThreadHooks.h)
+    Compositor compositor;      // told which frames are ours
+    ModulePin pin;              // keeps the module mapped once a window runs our procedure
     // Any GUI thread may receive a theme change: the one that moves the identity on switches.
     std::atomic<std::int32_t> lastThemeId{-1};
     // Counts the theme switches acted on; a window whose record has an older count has not

@@ -16,9 +16,9 @@ void WriteProcedure(HWND window, bool unicode, WNDPROC procedure) {
     else SetWindowLongPtrA(window, GWLP_WNDPROC, value);
 }
 
-void RestoreProcedure(const SubclassNode& node) {
+void RestoreProcedure(HWND window, bool unicode, WNDPROC previous) {
     // A null procedure would leave the window with nothing to call at all.
-    if (node.previousProc) WriteProcedure(node.window, node.unicode, node.previousProc);
+    if (previous) WriteProcedure(window, unicode, previous);
 }
 
 }  // namespace
@@ -39,19 +39,29 @@ LRESULT CallDefault(bool unicode, HWND window, UINT message, WPARAM wParam, LPAR
                    : DefWindowProcA(window, message, wParam, lParam);
 }
 
-void SubclassRegistry::RegisterWindow(HWND window, bool themed) {
+bool SubclassRegistry::RegisterWindow(HWND window, bool themed) {
     Eligibility eligibility = IsEligible(window, !themed, lists_);
-    if (!eligibility.eligible) return;
+    if (!eligibility.eligible) return false;
     std::uint32_t flags = (themed ? std::uint32_t(SubclassNode::Themed) : 0u) | eligibility.extraFlags;
     // Read before the lock is taken: the calls may run code of the system's.
-    const bool unicode = IsWindowUnicode(window) != FALSE;
-    const WNDPROC previous = ReadProcedure(window, unicode);
+    bool unicode = IsWindowUnicode(window) != FALSE;
+    WNDPROC previous = ReadProcedure(window, unicode);
+    bool inChain = false;  // ours is in the window's chain already, as a pass-through
     {
         ExclusiveLock lock(lock_);
         if (SubclassNode* node = Find(window)) {
             // What was learnt of the program's own frame stays.
             node->flags = flags | (node->flags & (SubclassNode::OwnFrame | SubclassNode::FrameChecked));
-            return;
+            return true;
+        }
+        auto through = passThrough_.find(window);
+        if (through != passThrough_.end()) {
+            // Replacing the procedure again would put ours twice in the chain, the second
+            // calling the first for ever: the record forwards where the pass-through did.
+            previous = through->second.previousProc;
+            unicode = through->second.unicode;
+            passThrough_.erase(through);
+            inChain = true;
         }
         auto node = std::make_unique<SubclassNode>();
         node->window = window;
@@ -65,7 +75,42 @@ void SubclassRegistry::RegisterWindow(HWND window, bool themed) {
         byWindow_.emplace(window, std::move(node));
     }
     // The window is this thread's, being created: nobody else replaces its procedure meanwhile.
-    WriteProcedure(window, unicode, replacement_);
+    if (!inChain) WriteProcedure(window, unicode, replacement_);
+    return true;
+}
+
+std::optional<SubclassRegistry::PassThrough> SubclassRegistry::PassThroughFor(HWND window) {
+    std::optional<PassThrough> through;
+    {
+        SharedLock lock(lock_);
+        auto it = passThrough_.find(window);
+        if (it == passThrough_.end()) return std::nullopt;
+        through = it->second;
+    }
+    // The program has taken its own procedure out again: ours is the window's procedure once
+    // more, and the window can have its previous one back. This message still goes through us.
+    if (ReadProcedure(window, through->unicode) == replacement_) {
+        {
+            ExclusiveLock lock(lock_);
+            passThrough_.erase(window);
+        }
+        RestoreProcedure(window, through->unicode, through->previousProc);
+    }
+    return through;
+}
+
+void SubclassRegistry::ForgetPassThrough(HWND window) {
+    ExclusiveLock lock(lock_);
+    passThrough_.erase(window);
+}
+
+void SubclassRegistry::Restore(const SubclassNode& node, bool always) {
+    if (always || ReadProcedure(node.window, node.unicode) == replacement_) {
+        RestoreProcedure(node.window, node.unicode, node.previousProc);
+        return;
+    }
+    ExclusiveLock lock(lock_);
+    passThrough_[node.window] = PassThrough{node.previousProc, node.unicode};
 }
 
 std::optional<SubclassNode> SubclassRegistry::Lookup(HWND window) const {
@@ -131,10 +176,21 @@ void SubclassRegistry::UnregisterWindow(HWND window) {
         ExclusiveLock lock(lock_);
         node = Take(window);
     }
-    if (node) RestoreProcedure(*node);
+    // Its last messages (WM_DESTROY, WM_NCDESTROY) still reach the program's own procedure
+    // through ours when the program subclassed the window after us.
+    if (node) Restore(*node, false);
 }
 
-void SubclassRegistry::UnsubclassAll(RegionReset regions) {
+void SubclassRegistry::UnsubclassAll(RegionReset regions, ProcedureReset procedures) {
+    const bool always = procedures == ProcedureReset::Always;
+    if (always) {
+        std::unordered_map<HWND, PassThrough> through;
+        {
+            ExclusiveLock lock(lock_);
+            through.swap(passThrough_);
+        }
+        for (const auto& [window, target] : through) RestoreProcedure(window, target.unicode, target.previousProc);
+    }
     // The record leaves the registry before SetWindowRgn, which sends messages: a procedure
     // reached meanwhile sees a registry without it, never a freed record.
     for (;;) {
@@ -144,13 +200,19 @@ void SubclassRegistry::UnsubclassAll(RegionReset regions) {
             node = TakeOldest();
         }
         if (!node) return;
-        RestoreProcedure(*node);
+        Restore(*node, always);
         if (regions == RegionReset::AllWindows ||
             GetWindowThreadProcessId(node->window, nullptr) == GetCurrentThreadId()) {
             SetWindowRgn(node->window, nullptr, TRUE);
-            // Its own procedure computes the client area again and draws its own frame: without
-            // this a window keeps our frame's client area and the last picture we painted.
-            if (node->Has(SubclassNode::Themed)) RefreshFrame(node->window);
+            if (node->Has(SubclassNode::Themed)) {
+                // Not at an unload: the loader lock is held there, and the compositor is
+                // another process to wait for.
+                if (frameReturned_ && !always) frameReturned_(node->window);
+                // Its own procedure computes the client area again and draws its own frame:
+                // without this a window keeps our frame's client area and the last picture we
+                // painted.
+                RefreshFrame(node->window);
+            }
         }
     }
 }
@@ -158,6 +220,7 @@ void SubclassRegistry::UnsubclassAll(RegionReset regions) {
 void SubclassRegistry::Forget() {
     ExclusiveLock lock(lock_);
     byWindow_.clear();
+    passThrough_.clear();
     head_ = tail_ = nullptr;
 }
 

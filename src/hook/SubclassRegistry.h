@@ -12,6 +12,7 @@
 // which may run on any thread.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -51,12 +52,40 @@ public:
     }
 
     // Adds the window (newest first) and gives it the replacement procedure, or, when it has a
-    // record already, only resets its flags. Windows that the lists exclude are left alone.
-    void RegisterWindow(HWND window, bool themed);
+    // record already, only resets its flags. Windows that the lists exclude are left alone. A
+    // window left as a pass-through (see below) is registered again without a new procedure: it
+    // still reaches ours. True when the window has a record afterwards.
+    bool RegisterWindow(HWND window, bool themed);
     // Gives the window its previous procedure back and drops its record (its region is left:
     // the window is being destroyed).
     void UnregisterWindow(HWND window);
 
+    // A window whose procedure the program replaced after ours cannot get its previous procedure
+    // back without cutting the program's out: ours stays in its chain as a pass-through that
+    // forwards every message to the procedure it replaced, until the window is destroyed or the
+    // program removes its own procedure again (then the window gets its previous one back).
+    struct PassThrough {
+        WNDPROC previousProc = nullptr;
+        bool unicode = false;
+    };
+    // Where a message of a pass-through window goes; none for any other window.
+    std::optional<PassThrough> PassThroughFor(HWND window);
+    // The window is gone (WM_NCDESTROY): its pass-through is dropped.
+    void ForgetPassThrough(HWND window);
+    std::size_t PassThroughCount() const {
+        SharedLock lock(lock_);
+        return passThrough_.size();
+    }
+
+    // Whether UnsubclassAll may leave a window a pass-through.
+    enum class ProcedureReset {
+        // The module stays: a window subclassed again after us keeps the program's procedure.
+        KeepLaterSubclasses,
+        // The module's code is about to go: every window gets its previous procedure, also one
+        // subclassed after us (cutting the program's procedure out is the lesser harm than a
+        // chain that calls into freed code), and so do the pass-throughs.
+        Always,
+    };
     // How UnsubclassAll treats window regions.
     enum class RegionReset {
         AllWindows,
@@ -66,7 +95,11 @@ public:
     };
     // From the oldest record to the newest: previous procedure back, record dropped, region
     // removed, and a themed window's own frame back (client area recomputed, frame redrawn). A record added meanwhile (by a message sent during the walk) is walked too.
-    void UnsubclassAll(RegionReset regions = RegionReset::AllWindows);
+    void UnsubclassAll(RegionReset regions = RegionReset::AllWindows,
+                       ProcedureReset procedures = ProcedureReset::KeepLaterSubclasses);
+
+    // Called for each themed window UnsubclassAll gives its own frame back (not at an unload).
+    void OnFrameReturned(std::function<void(HWND)> returned) { frameReturned_ = std::move(returned); }
 
     // Drops every record without touching a window.
     void Forget();
@@ -102,10 +135,15 @@ private:
     void Unlink(SubclassNode& node);
     std::unique_ptr<SubclassNode> Take(HWND window);
     std::unique_ptr<SubclassNode> TakeOldest();
+    // Gives the record's window its previous procedure back when ours is still the one
+    // installed, else keeps ours as a pass-through (or, with `always`, restores it anyway).
+    void Restore(const SubclassNode& node, bool always);
 
     const ExclusionLists& lists_;
     WNDPROC replacement_;
+    std::function<void(HWND)> frameReturned_;
     std::unordered_map<HWND, std::unique_ptr<SubclassNode>> byWindow_;
+    std::unordered_map<HWND, PassThrough> passThrough_;
     SubclassNode* head_ = nullptr;  // newest
     SubclassNode* tail_ = nullptr;  // oldest
     mutable SRWLOCK lock_ = SRWLOCK_INIT;  // a slim lock owns no handle: nothing to release

@@ -170,6 +170,51 @@ TEST_F(ControllerTest, UnloadLeavesTheControllersOpenWindowsWorking) {
     }
 }
 
+// A procedure the program puts on a window after the module's, passing everything on.
+WNDPROC g_replacedByProgram = nullptr;
+int g_reachedProgramsSubclass = 0;
+LRESULT CALLBACK ProgramsSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_USER) ++g_reachedProgramsSubclass;
+    return CallWindowProcA(g_replacedByProgram, window, message, wParam, lParam);
+}
+
+// The stop leaves the module's procedure in the chain of a window the program subclassed after
+// it, as a pass-through: the program's procedure and the window's own still get every message;
+// once the program takes its procedure out, the window has its own back. An unload (the module's
+// code going away) gives every window its own procedure, also one still subclassed after us.
+TEST_F(ControllerTest, SubclassAddedAfterOursSurvivesTheStop) {
+    const auto own = reinterpret_cast<LONG_PTR>(RecordingWindow::OwnProcedure(false));
+    for (bool unloadWhileSubclassed : {false, true}) {
+        const char* name = unloadWhileSubclassed ? "unloaded, the program's subclass in place" : "stopped";
+        Install();
+        RecordingWindow window(WS_OVERLAPPEDWINDOW);
+        const HWND w = window.Handle();
+        ASSERT_TRUE(Subclassed(w)) << name;
+        g_replacedByProgram = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ProgramsSubclass)));
+        auto reaches = [&](UINT message) {
+            g_reachedProgramsSubclass = 0;
+            window.ClearSeen();
+            SendMessageA(w, message, 0, 0);
+            return std::make_pair(g_reachedProgramsSubclass, window.Seen() == std::vector<UINT>{message});
+        };
+        EXPECT_EQ(reaches(WM_USER + 3), std::make_pair(1, true)) << name << ": skinned";
+        library_.RemoveHook();
+        if (unloadWhileSubclassed) {
+            library_.Unload();
+            EXPECT_EQ(GetWindowLongPtrA(w, GWLP_WNDPROC), own) << name;
+            EXPECT_EQ(reaches(WM_USER + 4), std::make_pair(0, true)) << name;
+            continue;
+        }
+        EXPECT_EQ(reaches(WM_USER + 4), std::make_pair(1, true)) << name << ": both procedures after the stop";
+        SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_replacedByProgram));
+        EXPECT_EQ(reaches(WM_USER + 5), std::make_pair(0, true)) << name << ": the program's subclass taken out";
+        EXPECT_EQ(GetWindowLongPtrA(w, GWLP_WNDPROC), own) << name << ": the window's own procedure is back";
+        window.Destroy();
+        library_.Unload();
+    }
+}
+
 // A program whose second GUI thread is inside a painting pass (a child of its skinned window,
 // between BeginPaint and EndPaint, waiting for the first thread) when the module is unloaded
 // without RemoveHook: the unload, under the loader lock, neither sends to that thread nor waits
