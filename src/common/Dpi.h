@@ -16,5 +16,7 @@ std::int32_t ClampDpi(std::int32_t dpi);
 // length * dpi / 96, rounded half away from zero and kept within 32 bits (an absurd theme
 // value gives an absurd length, never an overflow).
 std::int32_t ScaleLength(std::int32_t length, std::int32_t dpi);
+// A length drawn at `from` DPI as it is drawn at `to` (length * to / from, rounded as above).
+std::int32_t RescaleLength(std::int32_t length, std::int32_t from, std::int32_t to);
 
 }  // namespace vt

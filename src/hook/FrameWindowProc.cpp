@@ -11,6 +11,7 @@
 #include "frame/win32/MaximisedPlace.h"
 #include "hook/ModuleState.h"
 #include "hook/OwnFrameCheck.h"
+#include "hook/PrintedFrame.h"
 
 namespace vt {
 namespace {
@@ -366,7 +367,28 @@ LRESULT DispatchForwarding(FrameInputHandler& input, FrameAppearance& appearance
 constexpr UINT kNcUahDrawCaption = 0x00AE;
 constexpr UINT kNcUahDrawFrame = 0x00AF;
 constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED, newer than the headers this builds with
+constexpr UINT kGetDpiScaledSize = 0x02E4;       // WM_GETDPISCALEDSIZE
 constexpr UINT kDwmCompositionChanged = 0x031E;  // WM_DWMCOMPOSITIONCHANGED
+
+// Before a move to a monitor of another scale, the size the window will have there. Windows would
+// scale the whole window, our frame with it, so that the client area drifts by the rounding of a
+// frame that is not scaled that way: instead the client area is scaled exactly and our frame at the
+// new scale put around it. A program that answers for itself keeps its answer.
+LRESULT OnGetDpiScaledSize(FrameAppearance& appearance, const FrameCall& call) {
+    auto* size = reinterpret_cast<SIZE*>(call.lParam);
+    const auto to = std::int32_t(call.wParam);
+    if (!size || to <= 0) return call.CallPrevious();
+    const SIZE pending = *size;
+    if (LRESULT answered = call.CallPrevious()) return answered;
+    const std::int32_t from = WindowDpi(call.window);
+    const SIZE inset = appearance.FrameInset(call.window, pending.cx, pending.cy, from);
+    const SIZE client{RescaleLength(pending.cx - inset.cx, from, to), RescaleLength(pending.cy - inset.cy, from, to)};
+    // Measured twice: a frame anchored to the far corners can depend on the size it frames.
+    SIZE scaledInset = appearance.FrameInset(call.window, client.cx + inset.cx, client.cy + inset.cy, to);
+    scaledInset = appearance.FrameInset(call.window, client.cx + scaledInset.cx, client.cy + scaledInset.cy, to);
+    *size = SIZE{client.cx + scaledInset.cx, client.cy + scaledInset.cy};
+    return TRUE;
+}
 
 // The compositor forgets what it was told when it restarts or the visual style changes.
 LRESULT TellCompositorAgain(const FrameCall& call) {
@@ -402,9 +424,18 @@ LRESULT DispatchThemed(const EngineView& engine, const FrameCall& call, const Su
         SetRegion(appearance, window);
         return result;
     }
+    case kGetDpiScaledSize:
+        return OnGetDpiScaledSize(appearance, call);
     case kDwmCompositionChanged:
     case WM_THEMECHANGED:
         return TellCompositorAgain(call);
+    case WM_PRINT:
+        return PrintWithFrame(appearance, window, reinterpret_cast<HDC>(call.wParam), call.lParam, IsActive(window),
+                              [&](LPARAM flags) {
+                                  FrameCall rest = call;
+                                  rest.lParam = flags;
+                                  return rest.CallPrevious();
+                              });
     case WM_ENABLE: {
         LRESULT result = call.CallPrevious();
         appearance.PaintFrame(window, IsActive(window));

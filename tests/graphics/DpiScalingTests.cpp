@@ -26,6 +26,9 @@ TEST(DpiScaling, LengthsRoundHalfAwayFromZeroAndSaturate) {
     EXPECT_EQ(ScaleLength(-3, 144), -5);
     EXPECT_EQ(ScaleLength(7, 96), 7);
     EXPECT_EQ(ScaleLength(2147483647, 960), 2147483647);
+    EXPECT_EQ(RescaleLength(101, 96, 144), 152) << "151.5 rounds away from zero";
+    EXPECT_EQ(RescaleLength(152, 144, 96), 101) << "and back";
+    EXPECT_EQ(RescaleLength(-5, 192, 120), -3);
     EXPECT_EQ(ClampDpi(5), kMinDpi);
     EXPECT_EQ(ClampDpi(100000), kMaxDpi);
 }

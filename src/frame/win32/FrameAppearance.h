@@ -38,7 +38,16 @@ public:
     virtual LRESULT CalcClientArea(HWND window, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcA(window, WM_NCCALCSIZE, wParam, lParam);
     }
+    // How much wider and higher than its client area a window of this size is when framed at
+    // `dpi` (the menu bar strip counts to the frame).
+    virtual SIZE FrameInset(HWND window, std::int32_t width, std::int32_t height, std::int32_t dpi) {
+        (void)window; (void)width; (void)height; (void)dpi;
+        return SIZE{0, 0};
+    }
     virtual void PaintFrame(HWND window, bool active) { (void)window; (void)active; }
+    // The same frame drawn onto a device context of the caller's, in window coordinates (a
+    // screen capture, a print of the window).
+    virtual void PaintFrameOnto(HWND window, HDC dc, bool active) { (void)window; (void)dc; (void)active; }
     // Redraws the elements of these indexes (one outside the element list, such as -1, is skipped).
     virtual void RepaintElements(HWND window, std::intptr_t first, std::intptr_t second, bool active) {
         (void)window; (void)first; (void)second; (void)active;

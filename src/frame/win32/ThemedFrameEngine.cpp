@@ -192,6 +192,20 @@ void ThemedFrameEngine::PaintFrame(HWND window, bool active) {
     vt::PaintFrame(Tools(), window, active);
 }
 
+void ThemedFrameEngine::PaintFrameOnto(HWND window, HDC dc, bool active) {
+    ThemeGuard guard;
+    vt::PaintFrameOnto(Tools(), window, dc, active);
+}
+
+SIZE ThemedFrameEngine::FrameInset(HWND window, std::int32_t width, std::int32_t height, std::int32_t dpi) {
+    ThemeGuard guard;
+    WindowGeometry g = ReadWindowGeometry(window);
+    ScriptSurface scripts(theme_.Drawing, settings_.calcScripts, resources_, window, g.style, dpi);
+    const Rect client =
+        Intersection(ComputeClientRect(theme_, g.style, width, height, g.hasMenuBar, dpi), Rect{0, 0, width, height});
+    return SIZE{width - client.Width(), height - client.Height()};
+}
+
 void ThemedFrameEngine::RepaintElements(HWND window, std::intptr_t first, std::intptr_t second, bool active) {
     ThemeGuard guard;
     vt::RepaintElements(Tools(), window, first, second, active);

@@ -38,7 +38,9 @@ public:
 
     UniqueGdiObject BuildRegion(HWND window, LONG_PTR style, bool shrunk) override;
     FrameBorders Borders(HWND window, std::int32_t width, std::int32_t height) override;
+    SIZE FrameInset(HWND window, std::int32_t width, std::int32_t height, std::int32_t dpi) override;
     void PaintFrame(HWND window, bool active) override;
+    void PaintFrameOnto(HWND window, HDC dc, bool active) override;
     void RepaintElements(HWND window, std::intptr_t first, std::intptr_t second, bool active) override;
     void RunIdleScripts(HWND window, bool active) override;
     void SystemColoursChanged() override;

@@ -2,6 +2,7 @@
 // the Pane theme; what it drew is read back pixel by pixel from the window's DC.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -336,6 +337,130 @@ TEST_F(FramePainting, UnhookGivesTheWindowItsOwnFrameBack) {
     EXPECT_EQ(client.left, -expected.left) << "the system's own frame width";
     EXPECT_EQ(client.top, -expected.top);
     EXPECT_TRUE(test::InWindowRegion(w, 0, 0)) << "no region";
+}
+
+// The window's pixels as `draw` puts them into a memory bitmap of its size (top-down rows).
+std::vector<COLORREF> Captured(HWND window, const std::function<void(HDC)>& draw) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    BITMAPINFO info{};
+    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    MemoryDc dc(nullptr);
+    UniqueGdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dc || !bitmap) return {};
+    SelectGuard selected(dc.Get(), bitmap.get());
+    PatBlt(dc.Get(), 0, 0, width, height, WHITENESS);
+    draw(dc.Get());
+    GdiFlush();
+    std::vector<COLORREF> pixels(std::size_t(width) * height);
+    const auto* bgra = static_cast<const unsigned char*>(bits);
+    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = Rgb(bgra[4 * i + 2], bgra[4 * i + 1], bgra[4 * i]);
+    return pixels;
+}
+
+// Screen captures, thumbnails and prints of a skinned window show what its own DC shows: our
+// frame, and the program's client area where the program draws it.
+TEST_F(FramePainting, PrintWindowAndWmPrintShowTheSkinnedFrame) {
+    UseTheme(test::WritePaneTheme());
+    test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+    // The program's client drawing, with a mark at its own origin, on screen and into a print.
+    auto paintClient = [](HWND w, HDC dc) {
+        RECT client{};
+        GetClientRect(w, &client);
+        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+        RECT mark{0, 0, 6, 3};
+        FillRect(dc, &mark, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    };
+    window.SetHandler([&](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+        switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window.Handle(), &paint);
+            paintClient(window.Handle(), dc);
+            EndPaint(window.Handle(), &paint);
+            result = 0;
+            return true;
+        }
+        case WM_PRINTCLIENT:
+            paintClient(window.Handle(), reinterpret_cast<HDC>(wParam));
+            result = 0;
+            return true;
+        case WM_ERASEBKGND:
+            result = 1;  // WM_PAINT covers it all
+            return true;
+        default:
+            return false;
+        }
+    });
+    HWND w = Skin(window);
+    SetForegroundWindow(w);
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    test::PumpMessages();
+    const std::vector<COLORREF> own = Captured(w, [&](HDC dc) {
+        WindowDc windowDc(w, GetWindowDC(w));
+        BitBlt(dc, 0, 0, W, H, windowDc.Get(), 0, 0, SRCCOPY);
+    });
+    ASSERT_EQ(own.size(), std::size_t(W) * H);
+    ASSERT_EQ(own[std::size_t(10) * W + 5], kCorner) << "the window shows the skinned frame";
+    const struct {
+        const char* how;
+        std::function<void(HDC)> print;
+    } captures[] = {
+        {"PrintWindow", [&](HDC dc) { PrintWindow(w, dc, 0); }},
+        {"WM_PRINT", [&](HDC dc) { SendMessageA(w, WM_PRINT, WPARAM(dc), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND); }},
+    };
+    for (const auto& capture : captures) {
+        const std::vector<COLORREF> printed = Captured(w, capture.print);
+        ASSERT_EQ(printed.size(), own.size()) << capture.how;
+        int differ = 0, firstX = -1, firstY = -1;
+        COLORREF firstOwn = 0, firstPrinted = 0;
+        for (int y = 0; y < H; ++y) {
+            for (int x = 0; x < W; ++x) {
+                if (!test::InWindowRegion(w, x, y) || printed[std::size_t(y) * W + x] == own[std::size_t(y) * W + x])
+                    continue;
+                if (differ++ == 0) firstX = x, firstY = y, firstOwn = own[std::size_t(y) * W + x],
+                                   firstPrinted = printed[std::size_t(y) * W + x];
+            }
+        }
+        EXPECT_EQ(differ, 0) << capture.how << ": pixels that differ from the window's own DC, the first at " << firstX
+                             << "," << firstY << std::hex << " (" << firstPrinted << " instead of " << firstOwn << ")";
+    }
+}
+
+// Before a move to a monitor of another scale: the client area scaled exactly, the frame at the
+// new scale around it (Pane's client area lies 4, 24, 4 and 4 pixels inside the window at 100 %).
+TEST_F(FramePainting, DpiScaledSizeKeepsTheClientAreaExact) {
+    constexpr UINT kGetDpiScaledSize = 0x02E4;
+    UseTheme(test::WritePaneTheme());
+    test::RecordingWindow window(WS_OVERLAPPEDWINDOW);
+    bool programAnswers = false;
+    window.SetHandler([&](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+        if (message != kGetDpiScaledSize || !programAnswers) return false;
+        *reinterpret_cast<SIZE*>(lParam) = SIZE{111, 77};
+        result = TRUE;
+        return true;
+    });
+    HWND w = Skin(window);
+    const struct {
+        const char* what;
+        UINT dpi;
+        SIZE pending, expected;
+        bool programAnswers;
+    } rows[] = {
+        {"200 %", 192, {W, H}, {2 * (W - 8) + 16, 2 * (H - 28) + 56}, false},
+        {"150 %: 232 x 132 becomes 348 x 198", 144, {W, H}, {348 + 12, 198 + 42}, false},
+        {"125 % of a size being dragged: 292 x 172 becomes 365 x 215", 120, {300, 200}, {365 + 10, 215 + 35}, false},
+        {"the program's own answer stands", 192, {W, H}, {111, 77}, true},
+    };
+    for (const auto& row : rows) {
+        programAnswers = row.programAnswers;
+        SIZE size = row.pending;
+        EXPECT_EQ(SendMessageA(w, kGetDpiScaledSize, row.dpi, reinterpret_cast<LPARAM>(&size)), TRUE) << row.what;
+        EXPECT_EQ(size.cx, row.expected.cx) << row.what;
+        EXPECT_EQ(size.cy, row.expected.cy) << row.what;
+    }
 }
 
 }  // namespace
