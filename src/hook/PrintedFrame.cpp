@@ -1,24 +1,8 @@
 #include "hook/PrintedFrame.h"
 
+#include "graphics/win32/GdiGuards.h"
+
 namespace vt {
-namespace {
-
-// The DC's state (origin, clip) as it was, back however the program's drawing ends.
-class SavedDc {
-public:
-    explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-    ~SavedDc() {
-        if (saved_) RestoreDC(dc_, saved_);
-    }
-    SavedDc(const SavedDc&) = delete;
-    SavedDc& operator=(const SavedDc&) = delete;
-
-private:
-    HDC dc_;
-    int saved_;
-};
-
-}  // namespace
 
 LRESULT PrintWithFrame(FrameAppearance& appearance, HWND window, HDC dc, LPARAM flags, bool active,
                        const std::function<LRESULT(LPARAM flags)>& passOn) {

@@ -59,4 +59,20 @@ private:
     HGDIOBJ previous_;
 };
 
+// A device context's state (origin, clip, selections) saved and put back however the scope
+// ends: for drawing that moves or clips a DC its caller still uses.
+class SavedDc {
+public:
+    explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    ~SavedDc() {
+        if (saved_) RestoreDC(dc_, saved_);
+    }
+    SavedDc(const SavedDc&) = delete;
+    SavedDc& operator=(const SavedDc&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
 }  // namespace vt
