@@ -13,24 +13,10 @@
 #include <string>
 
 #include "ControllerConfig.h"
+#include "HeapUse.h"
 #include "common/win32/UniqueHandle.h"
 
 namespace {
-
-SIZE_T HeapBytesInUse() {
-    HANDLE heaps[256];
-    DWORD count = GetProcessHeaps(256, heaps);
-    if (count > 256) count = 256;
-    SIZE_T total = 0;
-    for (DWORD i = 0; i < count; ++i) {
-        if (!HeapLock(heaps[i])) continue;
-        PROCESS_HEAP_ENTRY entry{};
-        while (HeapWalk(heaps[i], &entry))
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) total += entry.cbData;
-        HeapUnlock(heaps[i]);
-    }
-    return total;
-}
 
 class Steps {
 public:
@@ -43,7 +29,7 @@ public:
         LARGE_INTEGER now;
         QueryPerformanceCounter(&now);
         const double ms = double(now.QuadPart - since_.QuadPart) * 1000.0 / double(frequency_.QuadPart);
-        const SIZE_T heap = HeapBytesInUse();
+        const SIZE_T heap = vt::HeapBytesInUse();
         const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
         std::fprintf(out_, "%-6s %8.2f ms  heap %+9ld B  GDI %+4ld\n", name, ms, long(heap) - long(heap_),
                      long(gdi) - long(gdi_));
@@ -58,7 +44,7 @@ private:
     FILE* out_;
     std::string goPrefix_;
     LARGE_INTEGER frequency_{}, since_{};
-    SIZE_T heap_ = HeapBytesInUse();
+    SIZE_T heap_ = vt::HeapBytesInUse();
     DWORD gdi_ = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     int count_ = 0;
 };
