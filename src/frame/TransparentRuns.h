@@ -1,7 +1,7 @@
 #pragma once
 // The transparent pixels of an element, as the window region must leave them out: the element's
 // image drawn into a work image exactly as painting draws it (stretched, tiled or once), and the
-// runs of key-coloured pixels of each row.
+// runs of key-coloured pixels of each row (or of the other pixels, the ones the region keeps).
 #include <cstdint>
 #include <vector>
 
@@ -21,6 +21,12 @@ Bitmap MakeWorkImage(const Bitmap& image, const Rect& rect, const Rect& visible,
 // as the rectangle (start, y, end, y + 1) in the image's coordinates; a run open at the row's
 // end ends at the width.
 std::vector<Rect> TransparentRuns(const Bitmap& work, Colour key);
+
+// The runs of pixels whose colour differs from the key's, as rectangles in the image's
+// coordinates, top to bottom and left to right within a row; consecutive rows whose runs start
+// and end at the same columns share one rectangle as tall as those rows. They cover exactly the
+// pixels TransparentRuns leaves out.
+std::vector<Rect> OpaqueRuns(const Bitmap& work, Colour key);
 
 // How many copies tiling draws: (rows + 1) x (columns + 1), rows and columns being the
 // rectangle's height and width divided by the image's (truncating). Zero for an image without

@@ -40,6 +40,14 @@ TEST(TransparentRuns, RunsPerRowEndAtTheWidth) {
     EXPECT_TRUE(TransparentRuns(Picture({"##"}), K).empty());
 }
 
+TEST(TransparentRuns, OpaqueRunsShareRectanglesWithTheRowsAboveThatMatch) {
+    // Rows 1 and 2 match row 0's runs and stretch them; row 3 differs; row 4 has none, so row 5,
+    // although like row 3, starts anew.
+    std::vector<Rect> runs = OpaqueRuns(Picture({"#k##", "#k##", "#k##", "k#kk", "kkkk", "k#kk"}), K);
+    std::vector<Rect> expected = {{0, 0, 1, 3}, {2, 0, 4, 3}, {1, 3, 2, 4}, {1, 5, 2, 6}};
+    EXPECT_EQ(runs, expected);
+}
+
 TEST(TransparentRuns, WorkImageFollowsTheDrawingMode) {
     const Bitmap image = Picture({"k#", "##"});
     struct Row {
@@ -53,6 +61,7 @@ TEST(TransparentRuns, WorkImageFollowsTheDrawingMode) {
         {"tiled, cut at the right", {0, 0, 3, 2}, {0, 0, 3, 2}, 0x40, {"k#k", "###"}},
         {"once: uncovered pixels are cut", {0, 0, 3, 3}, {0, 0, 3, 3}, 0, {"k#k", "##k", "kkk"}},
         {"once, image larger than the rectangle", {0, 0, 1, 1}, {0, 0, 1, 1}, 0, {"k"}},
+        {"once, image wholly left of the visible part", {-5, 0, 2, 2}, {0, 0, 2, 2}, 0, {"kk", "kk"}},
         {"only the visible part", {-2, 0, 2, 2}, {0, 0, 2, 2}, 0x40, {"k#", "##"}},
         {"stretched, visible part", {-2, 0, 2, 2}, {0, 0, 2, 2}, 0x80, {"##", "##"}},
     };

@@ -1,7 +1,6 @@
 #include "frame/win32/WindowRegion.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "common/Notice.h"
@@ -18,38 +17,38 @@ void Combine(HRGN into, HRGN with, int mode, unsigned beepStep) {
     if (CombineRgn(into, into, with, mode) == ERROR) PlayBeep(4000 * beepStep, 10);
 }
 
-// The runs [first, last) as one region (null when GDI refused it).
-UniqueGdiObject RunsRegion(const std::vector<Rect>& runs, std::size_t first, std::size_t last, const Rect& bound) {
+// The rectangles [first, last) as one region (null when GDI refused it).
+UniqueGdiObject RunsRegion(const std::vector<Rect>& runs, std::size_t first, std::size_t last) {
     std::vector<unsigned char> data(sizeof(RGNDATAHEADER) + (last - first) * sizeof(RECT));
     auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
     header->dwSize = sizeof(RGNDATAHEADER);
     header->iType = RDH_RECTANGLES;
     header->nCount = DWORD(last - first);
     header->nRgnSize = 0;
-    header->rcBound = RECT{0, 0, bound.Width(), bound.Height()};
+    Rect bound = runs[first];
     auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
-    for (std::size_t i = first; i < last; ++i) rects[i - first] = RECT{runs[i].Left, runs[i].Top, runs[i].Right, runs[i].Bottom};
+    for (std::size_t i = first; i < last; ++i) {
+        const Rect& r = runs[i];
+        rects[i - first] = RECT{r.Left, r.Top, r.Right, r.Bottom};
+        bound = Rect{std::min(bound.Left, r.Left), std::min(bound.Top, r.Top), std::max(bound.Right, r.Right),
+                     std::max(bound.Bottom, r.Bottom)};
+    }
+    header->rcBound = RECT{bound.Left, bound.Top, bound.Right, bound.Bottom};
     return UniqueGdiObject(ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<RGNDATA*>(data.data())));
 }
 
-// The runs as one region. A platform may add the rectangles of one ExtCreateRegion one at a
-// time, at a cost that grows with the square of their number (Wine does), so they go in groups
-// whose regions are then joined in pairs.
-UniqueGdiObject CutRegion(const std::vector<Rect>& runs, const Rect& bound) {
-    constexpr std::size_t kGroup = 64;
-    std::vector<UniqueGdiObject> pieces;
-    for (std::size_t first = 0; first < runs.size(); first += kGroup) {
-        UniqueGdiObject piece = RunsRegion(runs, first, std::min(runs.size(), first + kGroup), bound);
-        if (!piece) return UniqueGdiObject();
-        pieces.push_back(std::move(piece));
-    }
+// The regions joined in pairs, the pairs in pairs again, into the first: a platform may cost a
+// union by the size of both sides (Wine does), so a large region joins only as often as the tree
+// is deep rather than once for each smaller one. Null when GDI refused a union.
+UniqueGdiObject UnionTree(std::vector<UniqueGdiObject> pieces) {
+    if (pieces.empty()) return UniqueGdiObject(CreateRectRgn(0, 0, 0, 0));
     while (pieces.size() > 1) {
         std::size_t kept = 0;
         for (std::size_t i = 0; i < pieces.size(); i += 2) {
-            if (i + 1 < pieces.size()) {
+            if (i + 1 < pieces.size() &&
                 CombineRgn(static_cast<HRGN>(pieces[i].get()), static_cast<HRGN>(pieces[i].get()),
-                           static_cast<HRGN>(pieces[i + 1].get()), RGN_OR);
-            }
+                           static_cast<HRGN>(pieces[i + 1].get()), RGN_OR) == ERROR)
+                return UniqueGdiObject();
             pieces[kept++] = std::move(pieces[i]);
         }
         pieces.resize(kept);
@@ -57,22 +56,36 @@ UniqueGdiObject CutRegion(const std::vector<Rect>& runs, const Rect& bound) {
     return std::move(pieces.front());
 }
 
+// The rectangles as one region. A platform may add the rectangles of one ExtCreateRegion one at
+// a time, at a cost that grows with the square of their number (Wine does), so they go in small
+// groups whose regions are then joined as a tree: about n (g / 2 + log2(n / g)) steps for groups
+// of g, least for small g; 16 measured best under Wine (a region per group has its own cost too).
+UniqueGdiObject RectsRegion(const std::vector<Rect>& rects) {
+    constexpr std::size_t kGroup = 16;
+    std::vector<UniqueGdiObject> pieces;
+    for (std::size_t first = 0; first < rects.size(); first += kGroup) {
+        UniqueGdiObject piece = RunsRegion(rects, first, std::min(rects.size(), first + kGroup));
+        if (!piece) return UniqueGdiObject();
+        pieces.push_back(std::move(piece));
+    }
+    return UnionTree(std::move(pieces));
+}
+
 }  // namespace
 
-void TransparentCut(const Bitmap& image, const Rect& rect, const Rect& visible, HRGN elementRegion,
-                    std::uint8_t drawingMode) {
-    if (!image.Transparent() || image.Empty()) return;
-    Rect part = Intersection(rect, visible);
-    if (part.IsEmpty()) return;
-    const Colour key = image.TransparentColor();
-    std::vector<Rect> runs = TransparentRuns(MakeWorkImage(image, rect, part, drawingMode), key);
-    if (runs.empty()) return;
-    UniqueGdiObject cut = CutRegion(runs, part);
-    if (!cut) return;  // the element keeps its whole rectangle
-    HRGN runsRegion = static_cast<HRGN>(cut.get());
-    OffsetRgn(runsRegion, part.Left, part.Top);
-    Combine(elementRegion, runsRegion, RGN_OR, 1);
-    Combine(elementRegion, runsRegion, RGN_XOR, 2);
+UniqueGdiObject ElementShape(const Bitmap& image, const Rect& rect, const Rect& visible, std::uint8_t drawingMode) {
+    const Rect part = Intersection(rect, visible);
+    if (!image.Transparent() || image.Empty() || part.IsEmpty())
+        return UniqueGdiObject(CreateRectRgn(rect.Left, rect.Top, rect.Right, rect.Bottom));
+    // The opaque runs of the visible part, in window coordinates, and the rest of the rectangle
+    // (outside the window) whole: a region built from what stays, with no cut to subtract.
+    std::vector<Rect> kept = OpaqueRuns(MakeWorkImage(image, rect, part, drawingMode), image.TransparentColor());
+    for (Rect& r : kept) r = Rect{r.Left + part.Left, r.Top + part.Top, r.Right + part.Left, r.Bottom + part.Top};
+    for (const Rect& outside : {Rect{rect.Left, rect.Top, rect.Right, part.Top}, Rect{rect.Left, part.Top, part.Left, part.Bottom},
+                                Rect{part.Right, part.Top, rect.Right, part.Bottom}, Rect{rect.Left, part.Bottom, rect.Right, rect.Bottom}}) {
+        if (!outside.IsEmpty()) kept.push_back(outside);
+    }
+    return RectsRegion(kept);
 }
 
 UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND window, std::uint32_t style,
@@ -88,29 +101,38 @@ UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND win
 
     ScriptSurface scripts(theme.Drawing, calcScripts, resources, window, style, dpi);
 
+    // The elements' regions are joined as a tree (see UnionTree) between EXCLUDE elements, which
+    // take their part out of what the elements before them made.
+    std::vector<UniqueGdiObject> pending;
+    auto joinPending = [&] {
+        UniqueGdiObject joined = UnionTree(std::move(pending));
+        pending.clear();
+        if (joined) Combine(shape, static_cast<HRGN>(joined.get()), RGN_OR, 1);
+    };
     for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
         TUIElement& e = theme.Elements->At(std::ptrdiff_t(i));
         const bool isClient = e.HitCode == kCodeClient, isExclude = e.HitCode == kCodeExclude;
         if (e.NoImage && !isClient && !isExclude) continue;
         if (!ElementApplies(e, style)) continue;
         ComputeElementRect(theme, e, W, H, dpi);  // a failing OnCalcRect ends the build
-        UniqueGdiObject piece(CreateRectRgn(e.Rect.Left, e.Rect.Top, e.Rect.Right, e.Rect.Bottom));
-        if (!piece) continue;
-        HRGN pieceRegion = static_cast<HRGN>(piece.get());
         // A broken image or a refused combination costs this element's part only.
         try {
-            if (theme.AutoExclude && e.NormalBitmap && !e.NormalBitmap->Empty() && e.NormalBitmap->Transparent()) {
-                TransparentCut(resources.AtDpi(*e.NormalBitmap, dpi), e.Rect, visible, pieceRegion, e.Anchor1);
-            }
+            UniqueGdiObject piece;
+            if (theme.AutoExclude && e.NormalBitmap && !e.NormalBitmap->Empty() && e.NormalBitmap->Transparent())
+                piece = ElementShape(resources.AtDpi(*e.NormalBitmap, dpi), e.Rect, visible, e.Anchor1);
+            // Without its shape (GDI refused it) the element keeps its whole rectangle.
+            if (!piece) piece.reset(CreateRectRgn(e.Rect.Left, e.Rect.Top, e.Rect.Right, e.Rect.Bottom));
+            if (!piece) continue;
             if (isExclude) {
-                CombineRgn(shape, shape, pieceRegion, RGN_OR);
-                CombineRgn(shape, shape, pieceRegion, RGN_XOR);
+                joinPending();
+                Combine(shape, static_cast<HRGN>(piece.get()), RGN_DIFF, 2);
             } else {
-                CombineRgn(shape, shape, pieceRegion, RGN_OR);
+                pending.push_back(std::move(piece));
             }
         } catch (const std::exception&) {
         }
     }
+    joinPending();
     if (theme.ShrinkElement && shrunk) {
         ComputeElementRect(theme, *theme.ShrinkElement, W, H, dpi);
         const Rect& r = theme.ShrinkElement->Rect;

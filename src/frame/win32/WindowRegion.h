@@ -21,9 +21,9 @@ namespace vt {
 UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND window, std::uint32_t style,
                             bool shrunk, bool calcScripts, std::int32_t dpi = 0);
 
-// Removes the image's transparent pixels, as painting draws the image over `rect`, from
-// `elementRegion`; only the part within `visible` (the window) is looked at.
-void TransparentCut(const Bitmap& image, const Rect& rect, const Rect& visible, HRGN elementRegion,
-                    std::uint8_t drawingMode);
+// The region an element takes: `rect` less the image's transparent pixels as painting draws the
+// image over it; only the part within `visible` (the window) is looked at, the rest of `rect` is
+// kept whole. An image without transparency gives the whole rectangle. Null when GDI refused.
+UniqueGdiObject ElementShape(const Bitmap& image, const Rect& rect, const Rect& visible, std::uint8_t drawingMode);
 
 }  // namespace vt

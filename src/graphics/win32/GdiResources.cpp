@@ -1,5 +1,6 @@
 #include "graphics/win32/GdiResources.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -22,27 +23,28 @@ BlitForm MakeBlitForm(const Bitmap& bitmap) {
     BlitForm form;
     form.transparent = bitmap.Transparent();
     form.key = bitmap.TransparentColor();
-    if (!bitmap.Transparent()) {
+    const Colour key = bitmap.TransparentColor();
+    const std::vector<Colour>& pixels = bitmap.Pixels();
+    // A picture with no pixel of its key colour draws as an opaque one: no mask, one blit.
+    if (!bitmap.Transparent() || std::find(pixels.begin(), pixels.end(), key) == pixels.end()) {
         form.image = MakeDibSection(bitmap);
         return form;
     }
-    const Colour key = bitmap.TransparentColor();
     const int w = bitmap.Width(), h = bitmap.Height();
     // Picture and mask together must fit the limits of a bitmap; one that does not draws nothing.
     if (2 * h > Bitmap::kMaxSide || 2 * std::int64_t(w) * h > Bitmap::kMaxPixels) return form;
-    Bitmap both;
-    both.SetSize(w, 2 * h);
-    for (int y = 0; y < h; ++y) {
-        const Colour* from = bitmap.Pixels().data() + std::size_t(y) * std::size_t(w);
-        Colour* picture = both.Row(y);
-        Colour* mask = both.Row(h + y);
-        for (int x = 0; x < w; ++x) {
-            const bool see = from[x] == key;
-            picture[x] = see ? 0 : from[x];
-            mask[x] = see ? 0xFFFFFF : 0;
-        }
+    std::uint32_t* bits = nullptr;
+    form.image = MakeEmptyDibSection(w, 2 * h, bits);
+    if (!form) return form;
+    // Written straight into the section, with no copy of the pair on the heap.
+    const std::size_t count = std::size_t(w) * std::size_t(h);
+    for (std::size_t i = 0; i < count; ++i) {
+        const Colour c = pixels[i];
+        const bool see = c == key;
+        bits[i] = see ? 0 : (RedOf(c) << 16) | (GreenOf(c) << 8) | BlueOf(c);
+        bits[count + i] = see ? 0xFFFFFF : 0;
     }
-    form.image = MakeDibSection(both);
+    GdiFlush();
     form.masked = true;
     form.rows = h;
     return form;

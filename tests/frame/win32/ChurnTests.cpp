@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "ControllerConfig.h"
+#include "HeapUse.h"
 #include "EngineTest.h"
 #include "FrameTestSupport.h"
 #include "HookTestSupport.h"
@@ -47,22 +48,6 @@ constexpr SIZE_T kPrivateSlack = 256 * 1024;
 bool LongRun() {
     const char* value = std::getenv("VT_CHURN_LONG");
     return value && *value && std::string(value) != "0";
-}
-
-// Bytes of the blocks in use in every heap of the process.
-SIZE_T HeapBytesInUse() {
-    HANDLE heaps[256];
-    DWORD count = GetProcessHeaps(256, heaps);
-    if (count > 256) count = 256;
-    SIZE_T total = 0;
-    for (DWORD i = 0; i < count; ++i) {
-        if (!HeapLock(heaps[i])) continue;
-        PROCESS_HEAP_ENTRY entry{};
-        while (HeapWalk(heaps[i], &entry))
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) total += entry.cbData;
-        HeapUnlock(heaps[i]);
-    }
-    return total;
 }
 
 SIZE_T PrivateBytes() {

@@ -16,6 +16,25 @@ std::string SourcePath(const std::string& relative) {
     return path;
 }
 
+std::vector<ThemeCase> TestThemes() {
+    std::vector<ThemeCase> themes{
+        {"harbor", SourcePath("themes/harbor/harbor.theme")},
+        {"pebble", SourcePath("themes/pebble/pebble.theme")},
+        {"birch (kwm)", SourcePath("themes/birch/themerc")},
+        {"kde1 (kwm test theme)", SourcePath("tests/theme/data/kwm/kde1/themerc")},
+        {"juniper (xfwm4 test theme)", SourcePath("tests/theme/data/xfwm4/juniper/themerc")},
+        {"marram (xfwm4, symbolic colours)", SourcePath("tests/theme/data/xfwm4/marram/themerc")},
+    };
+    if (GetFileAttributesA("Z:\\usr\\share\\themes\\Greybird\\xfwm4\\themerc") != INVALID_FILE_ATTRIBUTES)
+        themes.push_back({"Greybird (xfwm4)", "Z:\\usr\\share\\themes\\Greybird\\xfwm4\\themerc"});
+    themes.push_back({"alder (IceWM test theme)", SourcePath("tests/theme/data/icewm/alder/default.theme")});
+    for (const char* name : {"CrystalBlue", "win95", "motif", "metal2"}) {
+        const std::string path = std::string("Z:\\usr\\share\\icewm\\themes\\") + name + "\\default.theme";
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) themes.push_back({name, path});
+    }
+    return themes;
+}
+
 std::string WritePaneTheme(const std::vector<std::pair<std::string, std::string>>& edits) {
     std::ifstream in(SourcePath("tests/frame/data/pane/pane.theme"), std::ios::binary);
     std::stringstream buffer;

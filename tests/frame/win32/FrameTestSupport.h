@@ -27,6 +27,14 @@ std::string WritePaneTheme(const std::vector<std::pair<std::string, std::string>
 // script variables enters and exits. `more` edits as for WritePaneTheme.
 std::string WriteInputTheme(const std::vector<std::pair<std::string, std::string>>& more = {});
 
+// The theme files the tests frame windows with: ours, kwm, xfwm4 and IceWM test themes, and the
+// installed xfwm4 and IceWM themes found (Greybird, CrystalBlue, ...).
+struct ThemeCase {
+    const char* name;
+    std::string path;
+};
+std::vector<ThemeCase> TestThemes();
+
 // The pixel of the window's whole-window DC at window coordinates.
 COLORREF WindowPixel(HWND window, int x, int y);
 // Whether the point (window coordinates) lies in the window's region; true without a region.

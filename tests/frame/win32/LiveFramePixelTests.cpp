@@ -112,32 +112,6 @@ std::string CompareFrames(const Picture& a, const Picture& b, const std::vector<
     return text;
 }
 
-// The theme files the tests frame windows with: ours, kwm, xfwm4 and IceWM test themes, and installed
-// xfwm4 and IceWM themes (Greybird, CrystalBlue, ...).
-struct ThemeCase {
-    const char* name;
-    std::string path;
-};
-
-std::vector<ThemeCase> Themes() {
-    std::vector<ThemeCase> themes{
-        {"harbor", test::SourcePath("themes/harbor/harbor.theme")},
-        {"pebble", test::SourcePath("themes/pebble/pebble.theme")},
-        {"birch (kwm)", test::SourcePath("themes/birch/themerc")},
-        {"kde1 (kwm test theme)", test::SourcePath("tests/theme/data/kwm/kde1/themerc")},
-        {"juniper (xfwm4 test theme)", test::SourcePath("tests/theme/data/xfwm4/juniper/themerc")},
-        {"marram (xfwm4, symbolic colours)", test::SourcePath("tests/theme/data/xfwm4/marram/themerc")},
-    };
-    if (GetFileAttributesA("Z:\\usr\\share\\themes\\Greybird\\xfwm4\\themerc") != INVALID_FILE_ATTRIBUTES)
-        themes.push_back({"Greybird (xfwm4)", "Z:\\usr\\share\\themes\\Greybird\\xfwm4\\themerc"});
-    themes.push_back({"alder (IceWM test theme)", test::SourcePath("tests/theme/data/icewm/alder/default.theme")});
-    for (const char* name : {"CrystalBlue", "win95", "motif", "metal2"}) {
-        const std::string path = std::string("Z:\\usr\\share\\icewm\\themes\\") + name + "\\default.theme";
-        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) themes.push_back({name, path});
-    }
-    return themes;
-}
-
 void SetLeftButton(bool down) {
     BYTE keys[256] = {};
     GetKeyboardState(keys);
@@ -218,7 +192,7 @@ protected:
         return points;
     }
 
-    // Every theme of Themes(), a pointer path each, each step against a full repaint.
+    // Every theme of TestThemes(), a pointer path each, each step against a full repaint.
     void WalkThePointerPath();
 
     std::vector<UniqueWindow> windows_;
@@ -256,7 +230,7 @@ std::vector<Step> PointerPath(const std::map<LRESULT, POINT>& points) {
 }
 
 void LiveFrame::WalkThePointerPath() {
-    for (const ThemeCase& theme : Themes()) {
+    for (const test::ThemeCase& theme : test::TestThemes()) {
         SCOPED_TRACE(theme.name);
         UseTheme(theme.path);
         HWND w = Open(kTitle);
@@ -334,7 +308,7 @@ TEST_F(LiveFrame, ThePreviewShowsTheLiveFramePixelForPixel) {
         {"close hovered", "--hover CLOSE", Act::Hover},
         {"close pressed", "--pressed CLOSE", Act::Press},
     };
-    for (const ThemeCase& theme : Themes()) {
+    for (const test::ThemeCase& theme : test::TestThemes()) {
         SCOPED_TRACE(theme.name);
         UseTheme(theme.path);
         for (const Look& look : looks) {
