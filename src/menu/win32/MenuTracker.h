@@ -38,9 +38,8 @@ public:
 private:
     static LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam);
     void Filter(MSG& message);
-    // Opens item `index` (its text's left edge at `start` in window coordinates); true when the
-    // change was posted into a running loop.
-    bool OpenMenuItem(HWND window, HMENU menu, int index, int start, const Rect& bar);
+    // Opens item `index` (laid out in `placed`); true when the change was posted into a running loop.
+    bool OpenMenuItem(HWND window, HMENU menu, int index, const PlacedItem& placed, const Rect& bar);
 
     TMenuBar& bar_;
     MenuFrame*& frame_;  // set by the hook once the frame exists
