@@ -37,14 +37,15 @@ bool IsSystemPicture(HBITMAP bitmap) {
     return value == -1 || (value > 0 && value < 12);
 }
 
-// The caption button an HBMMENU_MBAR_ value stands for (0: none).
-UINT CaptionButton(HBITMAP bitmap) {
-    if (bitmap == HBMMENU_MBAR_RESTORE) return DFCS_CAPTIONRESTORE;
-    if (bitmap == HBMMENU_MBAR_MINIMIZE) return DFCS_CAPTIONMIN;
-    if (bitmap == HBMMENU_MBAR_CLOSE) return DFCS_CAPTIONCLOSE;
-    if (bitmap == HBMMENU_MBAR_CLOSE_D) return DFCS_CAPTIONCLOSE | DFCS_INACTIVE;
-    if (bitmap == HBMMENU_MBAR_MINIMIZE_D) return DFCS_CAPTIONMIN | DFCS_INACTIVE;
-    return 0;
+// The caption button an HBMMENU_MBAR_ value stands for, as DrawFrameControl flags (close is 0).
+bool CaptionButton(HBITMAP bitmap, UINT& flags) {
+    if (bitmap == HBMMENU_MBAR_RESTORE) flags = DFCS_CAPTIONRESTORE;
+    else if (bitmap == HBMMENU_MBAR_MINIMIZE) flags = DFCS_CAPTIONMIN;
+    else if (bitmap == HBMMENU_MBAR_CLOSE) flags = DFCS_CAPTIONCLOSE;
+    else if (bitmap == HBMMENU_MBAR_CLOSE_D) flags = DFCS_CAPTIONCLOSE | DFCS_INACTIVE;
+    else if (bitmap == HBMMENU_MBAR_MINIMIZE_D) flags = DFCS_CAPTIONMIN | DFCS_INACTIVE;
+    else return false;
+    return true;
 }
 
 SIZE BitmapSize(HBITMAP bitmap) {
@@ -141,9 +142,10 @@ void TMenuBar::PaintMenuItem(GdiSurface& surface, const PlacedItem& placed) {
     const int top = s.Top + (s.Height() - side) / 2;
     const RECT picture{s.Left + kItemMargin, top, s.Right - kItemMargin, top + side};
     HDC dc = surface.PreparedDc();
-    if (const UINT button = CaptionButton(item.bitmap)) {
-        DrawFrameControl(dc, const_cast<RECT*>(&picture), DFC_CAPTION,
-                         button | ((item.state & MF_HILITE) ? DFCS_PUSHED : 0));
+    UINT button = 0;
+    if (CaptionButton(item.bitmap, button)) {
+        RECT r = picture;
+        DrawFrameControl(dc, &r, DFC_CAPTION, button | ((item.state & MF_HILITE) ? DFCS_PUSHED : 0));
     } else if (item.bitmap == HBMMENU_SYSTEM) {
         if (HICON icon = WindowIcon(reinterpret_cast<HWND>(item.data)))
             DrawIconEx(dc, picture.left, picture.top, icon, side, side, 0, nullptr, DI_NORMAL);

@@ -102,12 +102,17 @@ bool MenuTracker::OpenMenuItem(HWND window, HMENU menu, int index, const PlacedI
     HMENU dropDown = GetSubMenu(menu, index);
     HWND document = dropDown ? MaximisedDocument(window) : nullptr;
     if (document && dropDown == GetSystemMenu(document, FALSE)) {
-        // A maximised document's icon: its own window menu, whose commands go to it.
+        // A maximised document's icon: its own window menu, its items set for the document's
+        // state (the system sets a window menu's items from the popup's owner), and the chosen
+        // command sent to the document once the menu has closed.
         openMenu_ = nullptr;
         openIndex_ = 0;
         loopWindow_ = nullptr;
-        OpenWindowMenu(document, std::uint32_t(MAKELONG(w.left + slot.Left - 1, w.top + bar.Bottom)));
+        PrepareWindowMenu(document, dropDown);
+        const BOOL command = TrackPopupMenuEx(dropDown, TPM_RETURNCMD, w.left + slot.Left, w.top + bar.Bottom,
+                                              document, nullptr);
         RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+        if (command) PostMessageA(document, WM_SYSCOMMAND, WPARAM(command), 0);
     } else if (dropDown) {
         TrackPopupMenuEx(dropDown, 0, w.left + slot.Left + 2, w.top + bar.Bottom + 1, window, nullptr);
     } else {

@@ -202,6 +202,10 @@ PointerScript::~PointerScript() {
 }
 
 bool PointerScript::Play(DWORD timeoutMs) {
+    // Settled at the first point before the button goes down, so that no echo of an earlier
+    // position takes the press elsewhere.
+    Move(path_.front());
+    WaitFor([] { return false; }, 200);
     Run();
     const bool done = WaitFor([this] { return Done(); }, timeoutMs);
     PumpMessages();

@@ -66,7 +66,8 @@ public:
     PointerScript& operator=(const PointerScript&) = delete;
     void Run();
     bool Done() const { return done_; }
-    // Runs the script and pumps this thread's messages until it is done; whether it finished in time.
+    // Runs the script, settled at its first point beforehand, and pumps this thread's messages
+    // until it is done; whether it finished in time.
     bool Play(DWORD timeoutMs = 10000);
 
     static void Send(INPUT input);

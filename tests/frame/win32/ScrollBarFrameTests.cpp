@@ -61,6 +61,10 @@ protected:
         dpi_ = GetDeviceCaps(screen.Get(), LOGPIXELSY);
         g_scrolls.clear();
     }
+    void TearDown() override {
+        test::PointerScript::Move(POINT{600, 700});  // off the windows of later tests
+        test::EngineTest::TearDown();
+    }
     int S(int length) const { return int(ScaleLength(length, dpi_)); }
 
     // A probe with both bars, ranges 0..100, at (x, y).
@@ -182,9 +186,6 @@ TEST_F(ScrollBarFrame, BarsKeepTheirPlaceLookAndClicksInsideTheClientElement) {
 
     g_scrolls.clear();
     const POINT trough{outer.left + client.right - 2 * cy, outer.top + client.bottom + cy / 2};
-    test::PointerScript::Move(trough);  // settled there before the button goes down
-    Sleep(200);
-    test::PumpMessages();
     ASSERT_TRUE(test::PointerScript({trough}).Play());
     EXPECT_TRUE(Received(WM_HSCROLL, SB_PAGERIGHT)) << "the trough right of the thumb:" << Scrolls();
     EXPECT_EQ(GetCapture(), nullptr);
