@@ -88,7 +88,7 @@ void PaintMenuBarStrip(const FramePaintTools& tools, HWND window, FramePass& pas
     Rect bar = ComputeMenuBarRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height,
                                   pass.geometry.dpi);
     if (area && !Overlap(bar, *area)) return;
-    tools.menus->PaintMenuBar(pass.surface, pass.geometry.menu, bar);
+    tools.menus->PaintMenuBar(pass.surface, window, pass.geometry.menu, bar);
 }
 
 // A painting pass onto `dc` (window coordinates): a surface on it, the client area excluded,

@@ -73,11 +73,12 @@ MenuItem DescribeMenuItem(HMENU menu, int position) {
     item.state = state == UINT(-1) ? 0 : state;
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_BITMAP | MIIM_DATA;
+    info.fMask = MIIM_FTYPE | MIIM_BITMAP | MIIM_DATA | MIIM_ID;
     if (GetMenuItemInfoA(menu, UINT(position), TRUE, &info)) {
         item.type = info.fType;
         item.bitmap = info.hbmpItem;
         item.data = info.dwItemData;
+        item.id = info.wID;
     }
     if ((item.type & MFT_BITMAP) && !item.bitmap) {
         // An item made with MF_BITMAP keeps its bitmap where the text would be.
@@ -86,14 +87,19 @@ MenuItem DescribeMenuItem(HMENU menu, int position) {
         old.fMask = MIIM_TYPE;
         if (GetMenuItemInfoA(menu, UINT(position), TRUE, &old)) item.bitmap = reinterpret_cast<HBITMAP>(old.dwTypeData);
     }
-    if (item.IsBitmap()) item.text.clear();
+    if (!item.IsText()) item.text.clear();
     return item;
 }
 
 bool ItemDisabled(UINT state) { return (state & (MF_GRAYED | MF_DISABLED)) != 0; }
 
-int TMenuBar::ItemWidth(GdiSurface& surface, const MenuItem& item, int side) {
-    if (!item.IsBitmap()) {
+int TMenuBar::ItemWidth(GdiSurface& surface, HWND window, const MenuItem& item, int side) {
+    if (item.IsOwnerDrawn()) {
+        MEASUREITEMSTRUCT measure{ODT_MENU, 0, item.id, 0, UINT(side), item.data};
+        SendMessageA(window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+        return int(measure.itemWidth);
+    }
+    if (item.IsText()) {
         surface.SetFont(theme_.MenuFont);
         return surface.TextExtent(item.text).cx + kItemMargin;
     }
@@ -103,21 +109,22 @@ int TMenuBar::ItemWidth(GdiSurface& surface, const MenuItem& item, int side) {
     return width + 2 * kItemMargin;
 }
 
-std::vector<PlacedItem> TMenuBar::Layout(GdiSurface& surface, HMENU menu, const Rect& bar) {
+std::vector<PlacedItem> TMenuBar::Layout(GdiSurface& surface, HWND window, HMENU menu, const Rect& bar) {
     const int count = GetMenuItemCount(menu);
     const int side = std::abs(theme_.MenuFont.Height(surface.Dpi()));
     std::vector<PlacedItem> placed;
     std::vector<BarItemExtent> extents;
     for (int i = 0; i < count; ++i) {
         placed.push_back({DescribeMenuItem(menu, i), {}});
-        extents.push_back({ItemWidth(surface, placed.back().item, side), (placed.back().item.type & MFT_RIGHTJUSTIFY) != 0});
+        const MenuItem& item = placed.back().item;
+        extents.push_back({ItemWidth(surface, window, item, side), (item.type & MFT_RIGHTJUSTIFY) != 0});
     }
     const std::vector<Rect> slots = LayoutMenuBar(extents, bar);
     for (std::size_t i = 0; i < placed.size(); ++i) placed[i].slot = slots[i];
     return placed;
 }
 
-void TMenuBar::PaintMenuBar(GdiSurface& surface, HMENU menu, const Rect& bar) {
+void TMenuBar::PaintMenuBar(GdiSurface& surface, HWND window, HMENU menu, const Rect& bar) {
     Bitmap* bitmap = theme_.Theme ? theme_.Theme->Items().FindBitmap("MenuBar") : nullptr;
     if (!bitmap) {
         surface.SetBrushKind(BrushStyle::Solid);
@@ -128,16 +135,30 @@ void TMenuBar::PaintMenuBar(GdiSurface& surface, HMENU menu, const Rect& bar) {
     } else {
         surface.StretchBitmap(*bitmap, bar);
     }
-    for (const PlacedItem& placed : Layout(surface, menu, bar)) PaintMenuItem(surface, placed);
+    for (const PlacedItem& placed : Layout(surface, window, menu, bar)) PaintMenuItem(surface, window, placed);
 }
 
-void TMenuBar::PaintMenuItem(GdiSurface& surface, const PlacedItem& placed) {
+void TMenuBar::PaintMenuItem(GdiSurface& surface, HWND window, const PlacedItem& placed) {
     const MenuItem& item = placed.item;
-    if (!item.IsBitmap()) {
+    const Rect& s = placed.slot;
+    if (item.IsText()) {
         PaintText(surface, placed);
         return;
     }
-    const Rect& s = placed.slot;
+    if (item.IsOwnerDrawn()) {
+        HDC dc = surface.PreparedDc();
+        UINT state = (item.state & MF_HILITE) ? ODS_SELECTED : 0;
+        if (item.state & MF_GRAYED) state |= ODS_GRAYED;
+        if (item.state & MF_DISABLED) state |= ODS_DISABLED;
+        DRAWITEMSTRUCT draw{ODT_MENU, 0, item.id, ODA_DRAWENTIRE, state, nullptr, dc, RECT{s.Left, s.Top, s.Right, s.Bottom},
+                            item.data};
+        draw.hwndItem = reinterpret_cast<HWND>(GetMenu(window));
+        // Whatever the program selects into the DC, the frame's drawing goes on with its own.
+        const int saved = SaveDC(dc);
+        SendMessageA(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+        RestoreDC(dc, saved);
+        return;
+    }
     const int side = std::abs(theme_.MenuFont.Height(surface.Dpi()));
     const int top = s.Top + (s.Height() - side) / 2;
     const RECT picture{s.Left + kItemMargin, top, s.Right - kItemMargin, top + side};

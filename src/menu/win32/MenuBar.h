@@ -3,7 +3,8 @@
 // the system menu colour) behind the items, each text item in the theme's menu font, highlighted
 // and disabled items as the system reports them. Bitmap items (a maximised MDI document's icon and
 // its minimise, restore and close buttons, or a program's own bitmap) are drawn as the system
-// draws them, as high as the menu font. Items lie on one line (MenuBarLayout).
+// draws them, as high as the menu font; owner-drawn items are measured and drawn by the program
+// (WM_MEASUREITEM, WM_DRAWITEM), as on its own bar. Items lie on one line (MenuBarLayout).
 #include <windows.h>
 
 #include <string>
@@ -23,8 +24,11 @@ struct MenuItem {
     UINT type = 0;      // MFT_BITMAP, MFT_RIGHTJUSTIFY, ...
     HBITMAP bitmap = nullptr;  // a bitmap item's picture: a bitmap or one of the HBMMENU_ values
     ULONG_PTR data = 0;        // the item's data (HBMMENU_SYSTEM: the window whose icon it shows)
+    UINT id = 0;
 
-    bool IsBitmap() const { return (type & MFT_BITMAP) != 0 || (text.empty() && bitmap); }
+    bool IsOwnerDrawn() const { return (type & MFT_OWNERDRAW) != 0; }
+    bool IsBitmap() const { return !IsOwnerDrawn() && ((type & MFT_BITMAP) != 0 || (text.empty() && bitmap)); }
+    bool IsText() const { return !IsOwnerDrawn() && !IsBitmap(); }
 };
 
 MenuItem DescribeMenuItem(HMENU menu, int position);
@@ -40,15 +44,15 @@ struct PlacedItem {
 class TMenuBar {
 public:
     explicit TMenuBar(ThemeState& theme) : theme_(theme) {}
-    // Draws the menu's bar into `bar` (window coordinates).
-    void PaintMenuBar(GdiSurface& surface, HMENU menu, const Rect& bar);
-    // The menu's items measured on the surface and laid out in `bar`.
-    std::vector<PlacedItem> Layout(GdiSurface& surface, HMENU menu, const Rect& bar);
-    // Draws one item in its slot.
-    void PaintMenuItem(GdiSurface& surface, const PlacedItem& placed);
+    // Draws the window's menu bar into `bar` (window coordinates).
+    void PaintMenuBar(GdiSurface& surface, HWND window, HMENU menu, const Rect& bar);
+    // The window's menu items measured on the surface and laid out in `bar`.
+    std::vector<PlacedItem> Layout(GdiSurface& surface, HWND window, HMENU menu, const Rect& bar);
+    // Draws one item of the window's menu bar in its slot.
+    void PaintMenuItem(GdiSurface& surface, HWND window, const PlacedItem& placed);
 
 private:
-    int ItemWidth(GdiSurface& surface, const MenuItem& item, int side);
+    int ItemWidth(GdiSurface& surface, HWND window, const MenuItem& item, int side);
     void PaintText(GdiSurface& surface, const PlacedItem& placed);
 
     ThemeState& theme_;

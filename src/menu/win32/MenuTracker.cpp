@@ -52,7 +52,7 @@ bool MenuTracker::TrackMenu(HWND window, std::uint32_t value, MenuTracking mode)
     const Rect bar = frame_->MenuBarStrip(window);
     // Measured with the menu font on the window's surface, given back before any menu opens.
     std::vector<PlacedItem> items;
-    frame_->WithFrameSurface(window, [&](GdiSurface& surface) { items = bar_.Layout(surface, menu, bar); });
+    frame_->WithFrameSurface(window, [&](GdiSurface& surface) { items = bar_.Layout(surface, window, menu, bar); });
     int first = 0;  // where the search for an enabled item starts
     if (mode == MenuTracking::AtPoint) {
         std::vector<Rect> slots;
@@ -97,7 +97,7 @@ bool MenuTracker::OpenMenuItem(HWND window, HMENU menu, int index, const PlacedI
     }
     PlacedItem highlighted = placed;
     highlighted.item.state |= MF_HILITE;
-    frame_->WithFrameSurface(window, [&](GdiSurface& surface) { bar_.PaintMenuItem(surface, highlighted); });
+    frame_->WithFrameSurface(window, [&](GdiSurface& surface) { bar_.PaintMenuItem(surface, window, highlighted); });
     loopWindow_ = window;
     HMENU dropDown = GetSubMenu(menu, index);
     HWND document = dropDown ? MaximisedDocument(window) : nullptr;

@@ -1,7 +1,8 @@
 // An MDI frame skinned by the real engine inside the test process, its document maximised: the
 // document's icon and its minimise, restore and close buttons are drawn on the skinned menu bar,
 // and real clicks on each reach the document (its window menu opens; its commands arrive); the
-// document restored takes them away, maximised again brings them back.
+// document restored takes them away, maximised again brings them back. An owner-drawn bar item is
+// measured and drawn by the program.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -24,7 +25,21 @@ HWND g_client = nullptr;
 std::vector<WPARAM> g_documentCommands;  // the system commands that reached the document
 HMENU g_shownMenu = nullptr;             // the menu a popup showed
 
+constexpr UINT kOwnerDrawn = 77;  // a bar item the frame draws itself, 30 pixels wide and green
+RECT g_drawnItem{};              // where the frame was asked to draw it
+
 LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_MEASUREITEM && reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemID == kOwnerDrawn) {
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemWidth = 30;
+        return TRUE;
+    }
+    if (message == WM_DRAWITEM && reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->itemID == kOwnerDrawn) {
+        const auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        g_drawnItem = draw->rcItem;
+        UniqueGdiObject green(CreateSolidBrush(RGB(0, 255, 0)));
+        FillRect(draw->hDC, &draw->rcItem, static_cast<HBRUSH>(green.get()));
+        return TRUE;
+    }
     if (message == WM_CREATE) {
         CLIENTCREATESTRUCT create{nullptr, 1000};
         g_client = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0,
@@ -211,6 +226,19 @@ TEST_F(MdiDocument, IconAndButtonsAreDrawnAndEachClickReachesTheDocument) {
     test::WaitFor([&] { return !IsWindow(document_); }, 3000);
     EXPECT_EQ(g_documentCommands, std::vector<WPARAM>{SC_CLOSE});
     EXPECT_FALSE(IsWindow(document_)) << "the close button closed the document";
+}
+
+TEST_F(MdiDocument, OwnerDrawnBarItemsAreDrawnByTheProgram) {
+    UseTheme(test::WriteInputTheme());
+    AppendMenuA(GetMenu(frame_.get()), MF_OWNERDRAW, kOwnerDrawn, nullptr);
+    g_drawnItem = RECT{};
+    DrawMenuBar(frame_.get());
+    test::PumpMessages();
+    EXPECT_EQ(g_drawnItem.right - g_drawnItem.left, 30) << "as wide as the program measured it";
+    EXPECT_EQ(g_drawnItem.top, 24) << "in the bar";
+    EXPECT_EQ(test::CountPixels(frame_.get(), g_drawnItem, test::Rgb(0, 255, 0)),
+              30 * (g_drawnItem.bottom - g_drawnItem.top))
+        << "what the program drew stays";
 }
 
 }  // namespace
