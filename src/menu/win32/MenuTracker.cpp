@@ -133,8 +133,10 @@ int MenuTracker::NextEnabledItem(bool forward) const {
     int i = start;
     for (int tried = 0; tried < n; ++tried) {
         i = forward ? (i + 1 >= n ? 0 : i + 1) : (i - 1 < 0 ? n - 1 : i - 1);
+        // A maximised document's icon and buttons are the pointer's: the keys pass them by, so
+        // that Right from the last menu never minimises or closes the document.
         const UINT state = GetMenuState(openMenu_, UINT(i), MF_BYPOSITION);
-        if (state != UINT(-1) && !ItemDisabled(state)) return i;
+        if (state != UINT(-1) && !ItemDisabled(state) && (state & MF_BITMAP) == 0) return i;
         if (i == start) break;
     }
     return -1;

@@ -31,8 +31,8 @@ public:
         popupItem_ = std::uint16_t(item);
     }
 
-    // The next (or previous) enabled item of the open bar after the open one, wrapping; -1 when
-    // there is none.
+    // The next (or previous) enabled item of the open bar after the open one, wrapping, bitmap
+    // items passed by; -1 when there is none.
     int NextEnabledItem(bool forward) const;
 
 private:

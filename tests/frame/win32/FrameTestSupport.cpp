@@ -141,9 +141,10 @@ bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {
     }
 }
 
-void RegisterPlainClass(const char* name) {
+void RegisterPlainClass(const char* name, WNDPROC procedure, HICON icon) {
     WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hIcon = icon;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = name;

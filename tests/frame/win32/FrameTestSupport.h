@@ -80,9 +80,9 @@ private:
     std::atomic<bool> done_{false};
 };
 
-// Registers a window class of the test program whose windows run DefWindowProcA (it fails
+// Registers a window class of the test program whose windows run `procedure` (it fails
 // harmlessly when an earlier test registered it).
-void RegisterPlainClass(const char* name);
+void RegisterPlainClass(const char* name, WNDPROC procedure = DefWindowProcA, HICON icon = nullptr);
 
 // Polls (pumping this thread's messages) until the condition holds or the time is up; whether it
 // held. Windows of other processes change in their own time.

@@ -72,6 +72,24 @@ void CALLBACK SeeMenuAndMinimise(HWND window, UINT, UINT_PTR, DWORD) {
     PostMessageA(window, WM_CHAR, 'n', 0);
 }
 
+// Presses Right in the first menu shown, then notes the next one and closes it.
+int g_step = 0;
+HMENU g_firstMenu = nullptr;
+void CALLBACK RightThenClose(HWND window, UINT, UINT_PTR, DWORD) {
+    HWND popup = ShownPopup();
+    if (!popup || g_step > 1) return;
+    auto shown = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+    if (g_step == 0) {
+        g_firstMenu = shown;
+        PostMessageA(window, WM_KEYDOWN, VK_RIGHT, 0);
+        g_step = 1;
+    } else if (shown != g_firstMenu) {
+        g_shownMenu = shown;
+        EndMenu();
+        g_step = 2;
+    }
+}
+
 // A solid red 16 x 16 icon, so that the document's icon is told by its colour.
 HICON RedIcon() {
     std::vector<DWORD> colour(16 * 16, 0x00FF0000);
@@ -87,25 +105,16 @@ protected:
     void SetUp() override {
         test::EngineTest::SetUp();
         icon_ = RedIcon();
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = FrameProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-        wc.lpszClassName = kFrameClass;
-        RegisterClassExA(&wc);  // each fails harmlessly when registered already
-        wc.lpfnWndProc = DocumentProc;
-        wc.hIcon = wc.hIconSm = icon_;
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = kDocumentClass;
-        UnregisterClassA(kDocumentClass, GetModuleHandleA(nullptr));
-        RegisterClassExA(&wc);
+        test::RegisterPlainClass(kFrameClass, FrameProc);
+        test::RegisterPlainClass(kDocumentClass, DocumentProc, icon_);  // unregistered with its icon after each test
         g_documentCommands.clear();
 
         HMENU bar = CreateMenu();
-        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), "&File");
-        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), "&Window");
+        for (const char* name : {"&File", "&Window"}) {
+            HMENU popup = CreatePopupMenu();
+            AppendMenuA(popup, MF_STRING, 100, "&Item");
+            AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), name);
+        }
         frame_.reset(CreateWindowExA(0, kFrameClass, "MDI", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, X0, Y0, W, H, nullptr,
                                      bar, nullptr, nullptr));
         state_->registry.RegisterWindow(frame_.get(), true);
@@ -196,10 +205,21 @@ TEST_F(MdiDocument, IconAndButtonsAreDrawnAndEachClickReachesTheDocument) {
     EXPECT_EQ(buttonsShown(), 3) << "each button drawn as the system draws it";
     EXPECT_GT(test::CountPixels(frame_.get(), IconSlot(), kIconRed), Side() * Side() / 2) << "the document's icon";
 
+    // Right from the last menu passes the buttons and the icon by, to File.
+    g_shownMenu = nullptr;
+    g_step = 0;
+    UINT_PTR timer = SetTimer(frame_.get(), 1, 200, RightThenClose);
+    SendMessageA(frame_.get(), WM_SYSCOMMAND, SC_KEYMENU, 'w');
+    test::WaitFor([] { return g_step > 1 && !ShownPopup(); }, 5000);
+    KillTimer(frame_.get(), timer);
+    EXPECT_EQ(g_shownMenu, GetSubMenu(GetMenu(frame_.get()), 1)) << "Right from Window wraps to File";
+    EXPECT_TRUE(g_documentCommands.empty());
+    EXPECT_TRUE(IsZoomed(document_));
+
     // The button of each command, counted from the right as the menu orders them.
     auto button = [&](UINT command) { return ButtonSlot(count - 1 - Position(command)); };
     g_shownMenu = nullptr;
-    const UINT_PTR timer = SetTimer(frame_.get(), 1, 200, SeeMenuAndMinimise);
+    timer = SetTimer(frame_.get(), 1, 200, SeeMenuAndMinimise);
     Click(IconSlot());
     test::WaitFor([] { return !g_documentCommands.empty(); }, 3000);
     KillTimer(frame_.get(), timer);

@@ -50,13 +50,7 @@ class ScrollBarFrame : public test::EngineTest {
 protected:
     void SetUp() override {
         test::EngineTest::SetUp();
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = ScrollingProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = kClass;
-        RegisterClassA(&wc);  // fails harmlessly in a later test
+        test::RegisterPlainClass(kClass, ScrollingProc);
         WindowDc screen(nullptr, GetDC(nullptr));
         dpi_ = GetDeviceCaps(screen.Get(), LOGPIXELSY);
         g_scrolls.clear();
