@@ -16,8 +16,8 @@
 namespace vt {
 namespace {
 
-constexpr const char* kFrameClass = "VtMdiFrame";
-constexpr const char* kDocumentClass = "VtMdiDocument";
+constexpr const char* kFrameClass = "VtMdiBarFrame";
+constexpr const char* kDocumentClass = "VtMdiBarDocument";
 constexpr int X0 = 20, Y0 = 20, W = 320, H = 220;
 constexpr COLORREF kIconRed = test::Rgb(255, 0, 0);
 
