@@ -27,8 +27,8 @@ enum class MenuTracking : int {
 class FrameMenus {
 public:
     virtual ~FrameMenus() = default;
-    // Draws the menu's bar into `bar` (window coordinates) on the frame's surface.
-    virtual void PaintMenuBar(GdiSurface& surface, HMENU menu, const Rect& bar) = 0;
+    // Draws the window's menu bar into `bar` (window coordinates) on the frame's surface.
+    virtual void PaintMenuBar(GdiSurface& surface, HWND window, HMENU menu, const Rect& bar) = 0;
     // True when the window menu was opened or an item change was posted into a running menu loop.
     virtual bool TrackMenu(HWND window, std::uint32_t value, MenuTracking mode) = 0;
     // A skinned window's menu loop starts or ends.

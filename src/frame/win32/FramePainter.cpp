@@ -7,6 +7,7 @@
 #include "frame/ElementPainter.h"
 #include "graphics/win32/GdiGuards.h"
 #include "frame/win32/WindowGeometry.h"
+#include "frame/win32/WindowScrollBars.h"
 #include "graphics/win32/GdiSurface.h"
 #include "script/Engine.h"
 #include "script/drawing/DrawingContext.h"
@@ -44,6 +45,7 @@ struct FramePass {
     WindowGeometry geometry;
     GdiSurface surface;
     IconPainter icon;
+    Rect clientArea;  // the client element's rectangle, kept out of the drawing
 };
 
 void LoadPassContext(DrawingContext& context, HWND window, const WindowGeometry& g, GdiSurface& surface) {
@@ -86,7 +88,7 @@ void PaintMenuBarStrip(const FramePaintTools& tools, HWND window, FramePass& pas
     Rect bar = ComputeMenuBarRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height,
                                   pass.geometry.dpi);
     if (area && !Overlap(bar, *area)) return;
-    tools.menus->PaintMenuBar(pass.surface, pass.geometry.menu, bar);
+    tools.menus->PaintMenuBar(pass.surface, window, pass.geometry.menu, bar);
 }
 
 // A painting pass onto `dc` (window coordinates): a surface on it, the client area excluded,
@@ -97,7 +99,7 @@ void RunFramePassOnto(const FramePaintTools& tools, HWND window, HDC dc, bool ac
     // An empty title is an ordinary title: many real windows have none.
     std::string caption = WindowText(window);
     FramePass pass(tools, window, dc);
-    ExcludeClient(tools, window, pass);
+    pass.clientArea = ExcludeClient(tools, window, pass);
     paint(MakePaintPass(tools, window, pass, active, std::move(caption)), pass);
 }
 
@@ -123,6 +125,7 @@ void PaintWholeFrame(const FramePaintTools& tools, HWND window, const PaintPass&
 void PaintFrame(const FramePaintTools& tools, HWND window, bool active) {
     RunFramePass(tools, window, active, [&](const PaintPass& paintPass, FramePass& pass) {
         PaintWholeFrame(tools, window, paintPass, pass);
+        DrawSystemScrollBars(window, pass.geometry, WindowScrollBars(pass.geometry, pass.clientArea));
     });
 }
 

@@ -4,10 +4,12 @@
 
 #include <optional>
 
+#include "frame/ElementGeometry.h"
 #include "frame/FrameHit.h"
 #include "frame/win32/CaptionDrag.h"
 #include "frame/win32/ScriptSurface.h"
 #include "frame/win32/WindowGeometry.h"
+#include "frame/win32/WindowScrollBars.h"
 #include "theme/win32/ThemeLock.h"
 
 namespace vt {
@@ -77,6 +79,12 @@ LRESULT NonClientInput::HitTest(HWND window, LPARAM screenPoint) {
     {
         ScriptSurface scripts(theme_.Drawing, settings_.calcScripts, resources_, window, g.style, g.dpi);
         hit = HitTestElements(theme_, g.style, g.width, g.height, x, y, g.hasMenuBar, g.dpi);
+        if (g.style & (kStyleVScroll | kStyleHScroll)) {
+            // The program's scroll bars lie over whatever the theme puts there.
+            const Rect area = ComputeClientRect(theme_, g.style, g.width, g.height, g.hasMenuBar, g.dpi);
+            const std::int32_t bar = ScrollBarHit(WindowScrollBars(g, area), x, y, GripHitCode(g, window));
+            if (bar != kCodeNowhere) hit.code = bar;
+        }
         if (hit.element && hit.element != input_.Hovered()) {
             if (HasHoverWords(hit.element) || HasHoverWords(input_.Hovered())) scripts.Acquire();
             move = input_.MoveHover(*theme_.Scripts, hit.element, hit.index);

@@ -16,6 +16,7 @@
 #include "frame/win32/ScriptSurface.h"
 #include "frame/win32/WindowGeometry.h"
 #include "frame/win32/WindowRegion.h"
+#include "frame/win32/WindowScrollBars.h"
 #include "frame/win32/ZoomAnimation.h"
 #include "graphics/ScaledPixels.h"
 #include "graphics/win32/GdiGuards.h"
@@ -236,6 +237,10 @@ LRESULT ThemedFrameEngine::CalcClientArea(HWND window, WPARAM wParam, LPARAM lPa
     ScriptSurface scripts(theme_.Drawing, settings_.calcScripts, resources_, window, g.style, g.dpi);
     Rect client = ComputeClientRect(theme_, g.style, W, H, g.hasMenuBar, g.dpi);
     client = Intersection(client, Rect{0, 0, W, H});
+    // The program's own scroll bars take their room inside the client element.
+    g.width = W;
+    g.height = H;
+    client = WindowScrollBars(g, client).client;
     if (wParam) {
         *proposed = RECT{outer.left + client.Left, outer.top + client.Top, outer.left + client.Right,
                          outer.top + client.Bottom};

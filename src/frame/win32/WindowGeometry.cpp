@@ -8,6 +8,7 @@ namespace vt {
 WindowGeometry ReadWindowGeometry(HWND window) {
     WindowGeometry g;
     g.style = std::uint32_t(GetWindowLongPtrA(window, GWL_STYLE));
+    g.exStyle = std::uint32_t(GetWindowLongPtrA(window, GWL_EXSTYLE));
     RECT r{};
     if (GetWindowRect(window, &r)) {
         g.left = r.left;

@@ -9,6 +9,7 @@ namespace vt {
 
 struct WindowGeometry {
     std::uint32_t style = 0;  // GWL_STYLE
+    std::uint32_t exStyle = 0;  // GWL_EXSTYLE
     std::int32_t left = 0;    // the window rectangle's corner on the screen
     std::int32_t top = 0;
     std::int32_t width = 0;   // of the window rectangle

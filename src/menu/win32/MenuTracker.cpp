@@ -2,10 +2,13 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cctype>
 #include <vector>
 
 #include "graphics/win32/GdiSurface.h"
+#include "menu/MenuBarLayout.h"
+#include "menu/win32/WindowMenu.h"
 
 namespace vt {
 namespace {
@@ -28,76 +31,93 @@ bool SameLetter(char a, char b) {
     return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
 }
 
-// An item of the bar as TrackMenu walks it.
-struct BarItem {
-    MenuItem item;
-    int start = 0;  // its text's left edge, window coordinates
-    int end = 0;    // where the next item starts
-};
+// The maximised document of an MDI frame (none when the frame has no MDI client or its active
+// document is not maximised): its window menu and buttons sit on the frame's menu bar.
+HWND MaximisedDocument(HWND frame) {
+    HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
+    if (!client) return nullptr;
+    BOOL maximised = FALSE;
+    auto active = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)));
+    return maximised ? active : nullptr;
+}
 
 }  // namespace
 
 bool MenuTracker::TrackMenu(HWND window, std::uint32_t value, MenuTracking mode) {
     HMENU menu = GetMenu(window);
     if (!menu || !frame_) return false;
-    const int count = GetMenuItemCount(menu);
-    if (count <= 0) return false;
+    if (GetMenuItemCount(menu) <= 0) return false;
     RECT w{};
     GetWindowRect(window, &w);
-    const int px = GET_X_LPARAM(LPARAM(value)) - w.left;
     const Rect bar = frame_->MenuBarStrip(window);
     // Measured with the menu font on the window's surface, given back before any menu opens.
-    std::vector<BarItem> items;
-    frame_->WithFrameSurface(window, [&](GdiSurface& surface) {
-        int cursor = bar.Left + 2;
-        for (int i = 0; i < count; ++i) {
-            BarItem b{DescribeMenuItem(menu, i), cursor, 0};
-            cursor += bar_.PaintMenuItem(surface, Rect{cursor, bar.Top, bar.Right, bar.Bottom}, b.item, false);
-            b.end = cursor;
-            items.push_back(std::move(b));
-        }
-    });
-    for (int i = 0; i < int(items.size()); ++i) {
-        const BarItem& b = items[std::size_t(i)];
-        if (ItemDisabled(b.item.state)) continue;
+    std::vector<PlacedItem> items;
+    frame_->WithFrameSurface(window, [&](GdiSurface& surface) { items = bar_.Layout(surface, window, menu, bar); });
+    int first = 0;  // where the search for an enabled item starts
+    if (mode == MenuTracking::AtPoint) {
+        std::vector<Rect> slots;
+        for (const PlacedItem& p : items) slots.push_back(p.slot);
+        first = MenuBarItemAt(slots, GET_X_LPARAM(LPARAM(value)) - w.left);
+        if (first < 0) return false;
+    }
+    for (int i = first; i < int(items.size()); ++i) {
+        const MenuItem& item = items[std::size_t(i)].item;
+        if (ItemDisabled(item.state)) continue;
         bool open = false;
         switch (mode) {
         case MenuTracking::ByKey: {
+            // The keyboard reaches the text items; a document's icon and buttons are the pointer's.
             const char key = char(LOWORD(value));
-            open = LOWORD(value) == 0 || (Mnemonic(b.item.text) != 0 && SameLetter(Mnemonic(b.item.text), key));
+            open = !item.IsBitmap() &&
+                   (LOWORD(value) == 0 || (Mnemonic(item.text) != 0 && SameLetter(Mnemonic(item.text), key)));
             break;
         }
-        case MenuTracking::AtPoint: open = px <= b.end; break;  // left of the first item: the first
+        case MenuTracking::AtPoint: open = true; break;  // a disabled item: the next enabled one
         case MenuTracking::AtPosition: open = value == std::uint32_t(i); break;
         default: break;  // Measure opens nothing
         }
-        if (open) return OpenMenuItem(window, menu, i, b.start, bar);
+        if (open) return OpenMenuItem(window, menu, i, items[std::size_t(i)], bar);
     }
     return false;
 }
 
-bool MenuTracker::OpenMenuItem(HWND window, HMENU menu, int index, int start, const Rect& bar) {
+bool MenuTracker::OpenMenuItem(HWND window, HMENU menu, int index, const PlacedItem& placed, const Rect& bar) {
     if (menu == openMenu_ && index == openIndex_) return false;  // its drop-down is the open one
     openMenu_ = menu;
     openIndex_ = index;
     RECT w{};
     GetWindowRect(window, &w);
+    const Rect& slot = placed.slot;
     if (filterHook_) {
         // The running loop closes first (the caller turns its message into Escape); the posted
-        // click then opens this item inside its text.
-        PostMessageA(window, WM_SYSCOMMAND, SC_MOUSEMENU, MAKELONG(w.left + start + 4, w.top + bar.Top + 2));
+        // click then opens this item inside its slot.
+        PostMessageA(window, WM_SYSCOMMAND, SC_MOUSEMENU,
+                     MAKELONG(w.left + slot.Left + std::min(6, slot.Width() / 2), w.top + bar.Top + 2));
         return true;
     }
-    MenuItem item = DescribeMenuItem(menu, index);
-    item.state |= MF_HILITE;
-    frame_->WithFrameSurface(window, [&](GdiSurface& surface) {
-        bar_.PaintMenuItem(surface, Rect{start, bar.Top, bar.Right, bar.Bottom}, item, true);
-    });
+    PlacedItem highlighted = placed;
+    highlighted.item.state |= MF_HILITE;
+    frame_->WithFrameSurface(window, [&](GdiSurface& surface) { bar_.PaintMenuItem(surface, window, highlighted); });
     loopWindow_ = window;
-    if (HMENU dropDown = GetSubMenu(menu, index)) {
-        TrackPopupMenuEx(dropDown, 0, w.left + start, w.top + bar.Bottom + 1, window, nullptr);
+    HMENU dropDown = GetSubMenu(menu, index);
+    HWND document = dropDown ? MaximisedDocument(window) : nullptr;
+    if (document && dropDown == GetSystemMenu(document, FALSE)) {
+        // A maximised document's icon: its own window menu, its items set for the document's
+        // state (the system sets a window menu's items from the popup's owner), and the chosen
+        // command sent to the document once the menu has closed.
+        openMenu_ = nullptr;
+        openIndex_ = 0;
+        loopWindow_ = nullptr;
+        PrepareWindowMenu(document, dropDown);
+        const BOOL command = TrackPopupMenuEx(dropDown, TPM_RETURNCMD, w.left + slot.Left, w.top + bar.Bottom,
+                                              document, nullptr);
+        RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+        if (command) PostMessageA(document, WM_SYSCOMMAND, WPARAM(command), 0);
+    } else if (dropDown) {
+        TrackPopupMenuEx(dropDown, 0, w.left + slot.Left + 2, w.top + bar.Bottom + 1, window, nullptr);
     } else {
-        // A command on the bar itself: chosen by opening it. No loop runs to forget it.
+        // A command on the bar itself (a document's button among them): chosen by opening it.
+        // No loop runs to forget it.
         openMenu_ = nullptr;
         openIndex_ = 0;
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(GetMenuItemID(menu, index), 0), 0);
@@ -113,8 +133,10 @@ int MenuTracker::NextEnabledItem(bool forward) const {
     int i = start;
     for (int tried = 0; tried < n; ++tried) {
         i = forward ? (i + 1 >= n ? 0 : i + 1) : (i - 1 < 0 ? n - 1 : i - 1);
+        // A maximised document's icon and buttons are the pointer's: the keys pass them by, so
+        // that Right from the last menu never minimises or closes the document.
         const UINT state = GetMenuState(openMenu_, UINT(i), MF_BYPOSITION);
-        if (state != UINT(-1) && !ItemDisabled(state)) return i;
+        if (state != UINT(-1) && !ItemDisabled(state) && (state & MF_BITMAP) == 0) return i;
         if (i == start) break;
     }
     return -1;

@@ -31,16 +31,15 @@ public:
         popupItem_ = std::uint16_t(item);
     }
 
-    // The next (or previous) enabled item of the open bar after the open one, wrapping; -1 when
-    // there is none.
+    // The next (or previous) enabled item of the open bar after the open one, wrapping, bitmap
+    // items passed by; -1 when there is none.
     int NextEnabledItem(bool forward) const;
 
 private:
     static LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam);
     void Filter(MSG& message);
-    // Opens item `index` (its text's left edge at `start` in window coordinates); true when the
-    // change was posted into a running loop.
-    bool OpenMenuItem(HWND window, HMENU menu, int index, int start, const Rect& bar);
+    // Opens item `index` (laid out in `placed`); true when the change was posted into a running loop.
+    bool OpenMenuItem(HWND window, HMENU menu, int index, const PlacedItem& placed, const Rect& bar);
 
     TMenuBar& bar_;
     MenuFrame*& frame_;  // set by the hook once the frame exists

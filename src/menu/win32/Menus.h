@@ -16,7 +16,9 @@ public:
     // What the menus ask of the frame (hit test, strip, surface); set once the frame exists.
     void SetFrame(MenuFrame* frame) { frame_ = frame; }
 
-    void PaintMenuBar(GdiSurface& surface, HMENU menu, const Rect& bar) override { bar_.PaintMenuBar(surface, menu, bar); }
+    void PaintMenuBar(GdiSurface& surface, HWND window, HMENU menu, const Rect& bar) override {
+        bar_.PaintMenuBar(surface, window, menu, bar);
+    }
     bool TrackMenu(HWND window, std::uint32_t value, MenuTracking mode) override;
     void StartMenuHook() override { tracker_.StartMenuHook(); }
     void StopMenuHook() override { tracker_.StopMenuHook(); }

@@ -251,53 +251,7 @@ TEST_F(FrameInputTest, ButtonCommandsAndRollUp) {
     EXPECT_TRUE(IsZoomed(w)) << "unrolled, SC_MAXIMIZE maximises";
 }
 
-// Real pointer input from another thread while this one runs the window (and its modal loops).
-// Under Wine on X, a move can be echoed later by the X pointer it warped: the script holds the
-// last position a while (and moves there again) before the button goes up, so that nothing
-// older arrives after it.
-class PointerScript {
-public:
-    explicit PointerScript(std::vector<POINT> path) : path_(std::move(path)) {}
-    void Run() {
-        thread_ = std::thread([this] {
-            Move(path_.front());
-            Button(MOUSEEVENTF_LEFTDOWN);
-            for (std::size_t i = 1; i < path_.size(); ++i) Move(path_[i]);
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
-            Move(path_.back());
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
-            Button(MOUSEEVENTF_LEFTUP);
-            done_ = true;
-        });
-    }
-    ~PointerScript() {
-        if (thread_.joinable()) thread_.join();
-    }
-    bool Done() const { return done_; }
-
-    static void Send(INPUT input) {
-        SendInput(1, &input, sizeof input);
-        std::this_thread::sleep_for(std::chrono::milliseconds(60));
-    }
-    static void Move(POINT p) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = LONG((p.x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN));
-        input.mi.dy = LONG((p.y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN));
-        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        Send(input);
-    }
-    static void Button(DWORD flag) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = flag;
-        Send(input);
-    }
-private:
-    std::vector<POINT> path_;
-    std::thread thread_;
-    std::atomic<bool> done_{false};
-};
+using test::PointerScript;
 
 TEST_F(FrameInputTest, RealPointerDragsTheCaptionAndSizesFromABorder) {
     UseInputTheme();
@@ -335,9 +289,7 @@ TEST_F(FrameInputTest, RealPointerDragsTheCaptionAndSizesFromABorder) {
     commands_.clear();
     {
         const POINT close{r.right + kClose.x, r.top + kClose.y};
-        PointerScript click({close});
-        click.Run();
-        ASSERT_TRUE(test::WaitFor([&] { return click.Done(); }, 10000));
+        ASSERT_TRUE(PointerScript({close}).Play()) << "settled on the button first, after the sizing drag";
         test::WaitFor([&] { return !commands_.empty(); }, 2000);
     }
     EXPECT_EQ(commands_, std::vector<WPARAM>{SC_CLOSE}) << "a real click on the close button";

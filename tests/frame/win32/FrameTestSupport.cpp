@@ -1,10 +1,12 @@
 #include "FrameTestSupport.h"
 
 #include <atomic>
+#include <chrono>
 #include <fstream>
 #include <sstream>
 
 #include "HookTestSupport.h"
+#include "common/win32/UniqueHandle.h"
 #include "graphics/win32/GdiGuards.h"
 
 namespace vt::test {
@@ -139,9 +141,10 @@ bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {
     }
 }
 
-void RegisterPlainClass(const char* name) {
+void RegisterPlainClass(const char* name, WNDPROC procedure, HICON icon) {
     WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hIcon = icon;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = name;
@@ -155,6 +158,80 @@ bool WaitForClientAt(HWND window, int left, int top, DWORD timeoutMs) {
             return client.left == left && client.top == top;
         },
         timeoutMs);
+}
+
+Picture Capture(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    Picture picture{r.right - r.left, r.bottom - r.top, {}};
+    WindowDc source(window, GetWindowDC(window));
+    MemoryDc memory(source.Get());
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    UniqueGdiObject section(CreateDIBSection(source.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!section || !bits) return picture;
+    {
+        SelectGuard selected(memory.Get(), section.get());
+        BitBlt(memory.Get(), 0, 0, picture.width, picture.height, source.Get(), 0, 0, SRCCOPY);
+        GdiFlush();
+    }
+    const auto* raw = static_cast<const std::uint32_t*>(bits);
+    picture.pixels.reserve(std::size_t(picture.width) * std::size_t(picture.height));
+    for (int i = 0; i < picture.width * picture.height; ++i) {
+        std::uint32_t p = raw[i];  // 0x00RRGGBB
+        picture.pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+    }
+    return picture;
+}
+
+void PointerScript::Run() {
+    thread_ = std::thread([this] {
+        Move(path_.front());
+        Button(MOUSEEVENTF_LEFTDOWN);
+        for (std::size_t i = 1; i < path_.size(); ++i) Move(path_[i]);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        Move(path_.back());
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        Button(MOUSEEVENTF_LEFTUP);
+        done_ = true;
+    });
+}
+
+PointerScript::~PointerScript() {
+    if (thread_.joinable()) thread_.join();
+}
+
+bool PointerScript::Play(DWORD timeoutMs) {
+    // Settled at the first point before the button goes down, so that no echo of an earlier
+    // position takes the press elsewhere.
+    Move(path_.front());
+    WaitFor([] { return false; }, 200);
+    Run();
+    const bool done = WaitFor([this] { return Done(); }, timeoutMs);
+    PumpMessages();
+    return done;
+}
+
+void PointerScript::Send(INPUT input) {
+    SendInput(1, &input, sizeof input);
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+}
+
+void PointerScript::Move(POINT p) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = LONG((p.x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = LONG((p.y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    Send(input);
+}
+
+void PointerScript::Button(DWORD flag) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flag;
+    Send(input);
 }
 
 }  // namespace vt::test

@@ -3,8 +3,10 @@
 // edits a test asks for), windows read back pixel by pixel, and the registry's Theme value.
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -44,9 +46,43 @@ RECT ClientInWindow(HWND window);
 // How many pixels of the rectangle (window coordinates) have the colour.
 int CountPixels(HWND window, const RECT& r, COLORREF colour);
 
-// Registers a window class of the test program whose windows run DefWindowProcA (it fails
+// The window's pixels, read back in one go from its whole-window DC.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF At(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
+};
+Picture Capture(HWND window);
+
+// Real pointer input from another thread while this one runs the window (and its modal loops):
+// the button goes down at the path's first point and up at its last. Under Wine on X, a move can
+// be echoed later by the X pointer it warped: the script holds the last position a while (and
+// moves there again) before the button goes up, so that nothing older arrives after it.
+class PointerScript {
+public:
+    explicit PointerScript(std::vector<POINT> path) : path_(std::move(path)) {}
+    ~PointerScript();
+    PointerScript(const PointerScript&) = delete;
+    PointerScript& operator=(const PointerScript&) = delete;
+    void Run();
+    bool Done() const { return done_; }
+    // Runs the script, settled at its first point beforehand, and pumps this thread's messages
+    // until it is done; whether it finished in time.
+    bool Play(DWORD timeoutMs = 10000);
+
+    static void Send(INPUT input);
+    static void Move(POINT p);  // screen coordinates
+    static void Button(DWORD flag);
+
+private:
+    std::vector<POINT> path_;
+    std::thread thread_;
+    std::atomic<bool> done_{false};
+};
+
+// Registers a window class of the test program whose windows run `procedure` (it fails
 // harmlessly when an earlier test registered it).
-void RegisterPlainClass(const char* name);
+void RegisterPlainClass(const char* name, WNDPROC procedure = DefWindowProcA, HICON icon = nullptr);
 
 // Polls (pumping this thread's messages) until the condition holds or the time is up; whether it
 // held. Windows of other processes change in their own time.

@@ -35,37 +35,8 @@ constexpr const char* kClass = "VtLiveFrame";
 constexpr int kWidth = 360, kHeight = 240;
 constexpr const char* kTitle = "Live frame";
 
-// The window's pixels, read back in one go from its whole-window DC.
-struct Picture {
-    int width = 0, height = 0;
-    std::vector<COLORREF> pixels;
-    COLORREF At(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
-};
-
-Picture Capture(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    Picture picture{r.right - r.left, r.bottom - r.top, {}};
-    WindowDc source(window, GetWindowDC(window));
-    MemoryDc memory(source.Get());
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    UniqueGdiObject section(CreateDIBSection(source.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!section || !bits) return picture;
-    {
-        SelectGuard selected(memory.Get(), section.get());
-        BitBlt(memory.Get(), 0, 0, picture.width, picture.height, source.Get(), 0, 0, SRCCOPY);
-        GdiFlush();
-    }
-    const auto* raw = static_cast<const std::uint32_t*>(bits);
-    picture.pixels.reserve(std::size_t(picture.width) * std::size_t(picture.height));
-    for (int i = 0; i < picture.width * picture.height; ++i) {
-        std::uint32_t p = raw[i];  // 0x00RRGGBB
-        picture.pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-    }
-    return picture;
-}
+using test::Capture;
+using test::Picture;
 
 // Which pixels of the window rectangle its shape keeps (all of them without a region).
 std::vector<bool> ShapeMask(HWND window) {
