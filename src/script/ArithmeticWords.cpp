@@ -38,27 +38,27 @@ std::int64_t BitsXor(std::int64_t a, std::int64_t b) { return b ^ a; }
 
 }  // namespace
 
-bool TAdd::Fast(Value*& top) { return detail::IntegerBinary(top, Sum); }
-bool TAdd::FastWith(Value* top, std::int32_t operand) { return detail::IntegerWithOperand(top, Sum, operand); }
+bool TAdd::Fast(detail::EngineState&, Value*& top) { return detail::IntegerBinary(top, Sum); }
+bool TAdd::FastWith(detail::EngineState& e, Value* top, std::int32_t operand) { return detail::IntegerWithOperand(e, top, Sum, operand); }
 
 TForthObject* TAdd::Execute() {
-    if (!detail::OnStack(&Fast)) TopFirst(Add);
+    if (!detail::OnStack(engine(), &Fast)) TopFirst(Add);
     return nullptr;
 }
 
-bool TSub::Fast(Value*& top) { return detail::IntegerBinary(top, Difference); }
-bool TSub::FastWith(Value* top, std::int32_t operand) { return detail::IntegerWithOperand(top, Difference, operand); }
+bool TSub::Fast(detail::EngineState&, Value*& top) { return detail::IntegerBinary(top, Difference); }
+bool TSub::FastWith(detail::EngineState& e, Value* top, std::int32_t operand) { return detail::IntegerWithOperand(e, top, Difference, operand); }
 
 TForthObject* TSub::Execute() {
-    if (!detail::OnStack(&Fast)) SecondFirst(Subtract);
+    if (!detail::OnStack(engine(), &Fast)) SecondFirst(Subtract);
     return nullptr;
 }
 
-bool TMult::Fast(Value*& top) { return detail::IntegerBinary(top, Product); }
-bool TMult::FastWith(Value* top, std::int32_t operand) { return detail::IntegerWithOperand(top, Product, operand); }
+bool TMult::Fast(detail::EngineState&, Value*& top) { return detail::IntegerBinary(top, Product); }
+bool TMult::FastWith(detail::EngineState& e, Value* top, std::int32_t operand) { return detail::IntegerWithOperand(e, top, Product, operand); }
 
 TForthObject* TMult::Execute() {
-    if (!detail::OnStack(&Fast)) TopFirst(Multiply);
+    if (!detail::OnStack(engine(), &Fast)) TopFirst(Multiply);
     return nullptr;
 }
 
@@ -67,17 +67,17 @@ TForthObject* TDiv::Execute() {
     return nullptr;
 }
 
-bool TInc::Fast(Value*& top) { return detail::IntegerUnary(top, [](std::int64_t a) { return a + 1; }); }
+bool TInc::Fast(detail::EngineState&, Value*& top) { return detail::IntegerUnary(top, [](std::int64_t a) { return a + 1; }); }
 
 TForthObject* TInc::Execute() {
-    if (!detail::OnStack(&Fast)) Unary(Increment);
+    if (!detail::OnStack(engine(), &Fast)) Unary(Increment);
     return nullptr;
 }
 
-bool TDec::Fast(Value*& top) { return detail::IntegerUnary(top, [](std::int64_t a) { return a - 1; }); }
+bool TDec::Fast(detail::EngineState&, Value*& top) { return detail::IntegerUnary(top, [](std::int64_t a) { return a - 1; }); }
 
 TForthObject* TDec::Execute() {
-    if (!detail::OnStack(&Fast)) Unary(Decrement);
+    if (!detail::OnStack(engine(), &Fast)) Unary(Decrement);
     return nullptr;
 }
 
@@ -91,27 +91,27 @@ TForthObject* T2Div::Execute() {
     return nullptr;
 }
 
-bool TAnd::Fast(Value*& top) { return detail::IntegerBinary(top, BitsAnd); }
-bool TAnd::FastWith(Value* top, std::int32_t operand) { return detail::IntegerWithOperand(top, BitsAnd, operand); }
+bool TAnd::Fast(detail::EngineState&, Value*& top) { return detail::IntegerBinary(top, BitsAnd); }
+bool TAnd::FastWith(detail::EngineState& e, Value* top, std::int32_t operand) { return detail::IntegerWithOperand(e, top, BitsAnd, operand); }
 
 TForthObject* TAnd::Execute() {
-    if (!detail::OnStack(&Fast)) TopFirst(BitAnd);
+    if (!detail::OnStack(engine(), &Fast)) TopFirst(BitAnd);
     return nullptr;
 }
 
-bool TOr::Fast(Value*& top) { return detail::IntegerBinary(top, BitsOr); }
-bool TOr::FastWith(Value* top, std::int32_t operand) { return detail::IntegerWithOperand(top, BitsOr, operand); }
+bool TOr::Fast(detail::EngineState&, Value*& top) { return detail::IntegerBinary(top, BitsOr); }
+bool TOr::FastWith(detail::EngineState& e, Value* top, std::int32_t operand) { return detail::IntegerWithOperand(e, top, BitsOr, operand); }
 
 TForthObject* TOr::Execute() {
-    if (!detail::OnStack(&Fast)) TopFirst(BitOr);
+    if (!detail::OnStack(engine(), &Fast)) TopFirst(BitOr);
     return nullptr;
 }
 
-bool TXor::Fast(Value*& top) { return detail::IntegerBinary(top, BitsXor); }
-bool TXor::FastWith(Value* top, std::int32_t operand) { return detail::IntegerWithOperand(top, BitsXor, operand); }
+bool TXor::Fast(detail::EngineState&, Value*& top) { return detail::IntegerBinary(top, BitsXor); }
+bool TXor::FastWith(detail::EngineState& e, Value* top, std::int32_t operand) { return detail::IntegerWithOperand(e, top, BitsXor, operand); }
 
 TForthObject* TXor::Execute() {
-    if (!detail::OnStack(&Fast)) TopFirst(BitXor);
+    if (!detail::OnStack(engine(), &Fast)) TopFirst(BitXor);
     return nullptr;
 }
 

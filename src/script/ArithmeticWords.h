@@ -8,24 +8,24 @@ namespace vt {
 // ( a b -- b+a ) Two Strings join as b's text followed by a's.
 class TAdd final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // Integers in place
-    static bool FastWith(Value* top, std::int32_t operand);   // the same with the top operand given
+    static bool Fast(detail::EngineState& e, Value*& top);   // Integers in place
+    static bool FastWith(detail::EngineState& e, Value* top, std::int32_t operand);   // the same with the top operand given
     TForthObject* Execute() override;
 };
 
 // ( a b -- a-b )
 class TSub final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // Integers in place
-    static bool FastWith(Value* top, std::int32_t operand);   // the same with the top operand given
+    static bool Fast(detail::EngineState& e, Value*& top);   // Integers in place
+    static bool FastWith(detail::EngineState& e, Value* top, std::int32_t operand);   // the same with the top operand given
     TForthObject* Execute() override;
 };
 
 // ( a b -- b*a )
 class TMult final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // Integers in place
-    static bool FastWith(Value* top, std::int32_t operand);   // the same with the top operand given
+    static bool Fast(detail::EngineState& e, Value*& top);   // Integers in place
+    static bool FastWith(detail::EngineState& e, Value* top, std::int32_t operand);   // the same with the top operand given
     TForthObject* Execute() override;
 };
 
@@ -38,14 +38,14 @@ public:
 // ( a -- a+1 )
 class TInc final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // Integers in place
+    static bool Fast(detail::EngineState& e, Value*& top);   // Integers in place
     TForthObject* Execute() override;
 };
 
 // ( a -- a-1 )
 class TDec final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // Integers in place
+    static bool Fast(detail::EngineState& e, Value*& top);   // Integers in place
     TForthObject* Execute() override;
 };
 
@@ -64,24 +64,24 @@ public:
 // ( a b -- b&a ) Bitwise, or logical for two Booleans or a Boolean and a String.
 class TAnd final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // Integers in place
-    static bool FastWith(Value* top, std::int32_t operand);   // the same with the top operand given
+    static bool Fast(detail::EngineState& e, Value*& top);   // Integers in place
+    static bool FastWith(detail::EngineState& e, Value* top, std::int32_t operand);   // the same with the top operand given
     TForthObject* Execute() override;
 };
 
 // ( a b -- b|a )
 class TOr final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // Integers in place
-    static bool FastWith(Value* top, std::int32_t operand);   // the same with the top operand given
+    static bool Fast(detail::EngineState& e, Value*& top);   // Integers in place
+    static bool FastWith(detail::EngineState& e, Value* top, std::int32_t operand);   // the same with the top operand given
     TForthObject* Execute() override;
 };
 
 // ( a b -- b^a )
 class TXor final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // Integers in place
-    static bool FastWith(Value* top, std::int32_t operand);   // the same with the top operand given
+    static bool Fast(detail::EngineState& e, Value*& top);   // Integers in place
+    static bool FastWith(detail::EngineState& e, Value* top, std::int32_t operand);   // the same with the top operand given
     TForthObject* Execute() override;
 };
 

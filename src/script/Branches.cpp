@@ -11,7 +11,7 @@ namespace {
 
 // The loop of `marker` has ended: it no longer needs resetting after an error.
 void ForgetRunningLoop(TMarker* marker) {
-    std::vector<TMarker*>& taken = detail::Running().takenMarkers;
+    std::vector<TMarker*>& taken = marker->engine().takenMarkers;
     auto found = std::find(taken.rbegin(), taken.rend(), marker);
     if (found != taken.rend()) taken.erase(std::next(found).base());
 }
@@ -19,7 +19,7 @@ void ForgetRunningLoop(TMarker* marker) {
 VT_NOINLINE void TakeLimit(TMarker* marker) {
     marker->limit = Pop().ToInteger();
     marker->limitTaken = true;
-    detail::Running().takenMarkers.push_back(marker);
+    marker->engine().takenMarkers.push_back(marker);
 }
 
 // The general step of a DO loop (an index that is not a plain Integer, or the last step), on
@@ -34,7 +34,7 @@ TForthObject* StepLoop(TLoopBranch* branch) {
         return branch->next;
     }
     PushReturn(Value::FromInt(index));
-    detail::ChargeSteps(branch->loopSteps);
+    detail::ChargeSteps(branch->engine(), branch->loopSteps);
     return marker->limitTaken ? marker->next : marker;
 }
 
@@ -43,7 +43,7 @@ inline TForthObject* AfterMarker(TMarker* marker) { return marker->next; }
 
 VT_NOINLINE Flow StepLoopOnStack(TLoopBranch* branch, Value* top) {
     TForthObject* following = nullptr;
-    detail::OnStoredStack(top, [&] { following = StepLoop(branch); });
+    detail::OnStoredStack(branch->engine(), top, [&] { following = StepLoop(branch); });
     return MakeFlow(following, top);
 }
 
@@ -51,7 +51,7 @@ VT_NOINLINE Flow StepLoopOnStack(TLoopBranch* branch, Value* top) {
 
 // Only the way on is run as a chain: a jump may lead anywhere, even past a chain's end.
 Flow TIfBranch::Step(Value* top) {
-    if (detail::PopTruth(top)) return RunOn(top);
+    if (detail::PopTruth(engine(), top)) return RunOn(top);
     return MakeFlow(target, top);
 }
 
@@ -67,12 +67,12 @@ TForthObject* TMarker::Execute() {
 
 Flow TLoopBranch::Step(Value* top) {
     // The index is updated where it lies (the cell below the bottom reads as Empty).
-    Value& current = detail::Running().returnStack.FromTop(0);
+    Value& current = engine().returnStack.FromTop(0);
     if (current.IsInteger() && current.integer() != std::numeric_limits<std::int32_t>::max()) {
         std::int32_t index = current.integer() + 1;
         if (index != target->limit) {
             current.SetInteger(index);
-            detail::ChargeSteps(loopSteps, top);
+            detail::ChargeSteps(engine(), loopSteps, top);
             // The marker has nothing to do while its limit is taken: skip it. (It has not
             // when the word re-entered itself and the inner run finished the loop.)
             return MakeFlow(target->limitTaken ? target->next : target, top);
@@ -82,13 +82,13 @@ Flow TLoopBranch::Step(Value* top) {
 }
 
 Flow TAGAINBranch::Step(Value* top) {
-    detail::ChargeSteps(loopSteps, top);
+    detail::ChargeSteps(engine(), loopSteps, top);
     return MakeFlow(AfterMarker(target), top);
 }
 
 Flow TUNTILBranch::Step(Value* top) {
-    if (detail::PopTruth(top)) return MakeFlow(next, top);
-    detail::ChargeSteps(loopSteps, top);
+    if (detail::PopTruth(engine(), top)) return MakeFlow(next, top);
+    detail::ChargeSteps(engine(), loopSteps, top);
     return MakeFlow(AfterMarker(target), top);
 }
 

@@ -15,45 +15,45 @@ VT_NOINLINE void CompareAny(bool (*accept)(int order)) {
 
 }  // namespace
 
-bool TGreater::Fast(Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a > b; }); }
+bool TGreater::Fast(detail::EngineState&, Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a > b; }); }
 
 TForthObject* TGreater::Execute() {
-    if (!detail::OnStack(&Fast)) CompareAny([](int order) { return order > 0; });
+    if (!detail::OnStack(engine(), &Fast)) CompareAny([](int order) { return order > 0; });
     return nullptr;
 }
 
-bool TLess::Fast(Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a < b; }); }
+bool TLess::Fast(detail::EngineState&, Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a < b; }); }
 
 TForthObject* TLess::Execute() {
-    if (!detail::OnStack(&Fast)) CompareAny([](int order) { return order < 0; });
+    if (!detail::OnStack(engine(), &Fast)) CompareAny([](int order) { return order < 0; });
     return nullptr;
 }
 
-bool TEqual::Fast(Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a == b; }); }
+bool TEqual::Fast(detail::EngineState&, Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a == b; }); }
 
 TForthObject* TEqual::Execute() {
-    if (!detail::OnStack(&Fast)) CompareAny([](int order) { return order == 0; });
+    if (!detail::OnStack(engine(), &Fast)) CompareAny([](int order) { return order == 0; });
     return nullptr;
 }
 
-bool TGreaterEqual::Fast(Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a >= b; }); }
+bool TGreaterEqual::Fast(detail::EngineState&, Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a >= b; }); }
 
 TForthObject* TGreaterEqual::Execute() {
-    if (!detail::OnStack(&Fast)) CompareAny([](int order) { return order >= 0; });
+    if (!detail::OnStack(engine(), &Fast)) CompareAny([](int order) { return order >= 0; });
     return nullptr;
 }
 
-bool TLessEqual::Fast(Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a <= b; }); }
+bool TLessEqual::Fast(detail::EngineState&, Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a <= b; }); }
 
 TForthObject* TLessEqual::Execute() {
-    if (!detail::OnStack(&Fast)) CompareAny([](int order) { return order <= 0; });
+    if (!detail::OnStack(engine(), &Fast)) CompareAny([](int order) { return order <= 0; });
     return nullptr;
 }
 
-bool TNotEqual::Fast(Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a != b; }); }
+bool TNotEqual::Fast(detail::EngineState&, Value*& top) { return detail::IntegerComparison(top, [](std::int32_t a, std::int32_t b) { return a != b; }); }
 
 TForthObject* TNotEqual::Execute() {
-    if (!detail::OnStack(&Fast)) CompareAny([](int order) { return order != 0; });
+    if (!detail::OnStack(engine(), &Fast)) CompareAny([](int order) { return order != 0; });
     return nullptr;
 }
 

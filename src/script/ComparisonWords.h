@@ -8,42 +8,42 @@ namespace vt {
 // ( a b -- a>b )
 class TGreater final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // Integers in place
+    static bool Fast(detail::EngineState& e, Value*& top);   // Integers in place
     TForthObject* Execute() override;
 };
 
 // ( a b -- a<b )
 class TLess final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // Integers in place
+    static bool Fast(detail::EngineState& e, Value*& top);   // Integers in place
     TForthObject* Execute() override;
 };
 
 // ( a b -- a=b )
 class TEqual final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // Integers in place
+    static bool Fast(detail::EngineState& e, Value*& top);   // Integers in place
     TForthObject* Execute() override;
 };
 
 // ( a b -- a>=b )
 class TGreaterEqual final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // Integers in place
+    static bool Fast(detail::EngineState& e, Value*& top);   // Integers in place
     TForthObject* Execute() override;
 };
 
 // ( a b -- a<=b )
 class TLessEqual final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // Integers in place
+    static bool Fast(detail::EngineState& e, Value*& top);   // Integers in place
     TForthObject* Execute() override;
 };
 
 // ( a b -- a<>b )
 class TNotEqual final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // Integers in place
+    static bool Fast(detail::EngineState& e, Value*& top);   // Integers in place
     TForthObject* Execute() override;
 };
 

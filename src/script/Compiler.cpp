@@ -21,7 +21,7 @@ void TCompiler::Error(const std::string& message) {
     position = 0;
     state = CompilerState::Interpreting;
     pendingBranches.clear();
-    detail::Running().errorFlag = true;
+    engine().errorFlag = true;
     throw ScriptError(message);
 }
 
@@ -30,7 +30,7 @@ void TCompiler::Warn(const std::string& message) { ShowNotice("T-Forth", message
 void TCompiler::Interpret(const std::string& text) {
     input = text;
     position = 0;
-    detail::Running().errorFlag = false;
+    engine().errorFlag = false;
     try {
         while (position < input.size()) {
             std::string next = NextToken();
@@ -66,7 +66,7 @@ std::string_view TCompiler::Rest() const noexcept {
 }
 
 void TCompiler::CreateWord(const std::string& name) {
-    if (FindWord(name)) Warn(name + " is beging redefined!");
+    if (detail::FindWordIn(engine(), name)) Warn(name + " is beging redefined!");
     RegisterWord<TDefinition>(name, 0);
 }
 
@@ -76,7 +76,7 @@ void TCompiler::InterpretToken() {
         state = CompilerState::Compiling;
         return;
     }
-    TDefinition* word = FindWord(token);
+    TDefinition* word = detail::FindWordIn(engine(), token);
     if (word) {
         if (word->IsImmediate()) {
             CompileHeld();   // what the word compiles or resolves comes after it
@@ -108,7 +108,7 @@ void TCompiler::CompileReference(TDefinition* word) {
         if (TDefElement* operation = word->NewLiteralOperation(heldLiteral_->value, heldIndex_)) {
             heldLiteral_.reset();
             heldIndex_ = nullptr;
-            Append(operation);
+            detail::AppendTo(engine(), operation);
             return;
         }
     }
@@ -117,15 +117,15 @@ void TCompiler::CompileReference(TDefinition* word) {
         heldIndex_ = word;
         return;
     }
-    Append(word->NewReference());
+    detail::AppendTo(engine(), word->NewReference());
 }
 
 void TCompiler::CompileHeld() {
     if (TDefinition* index = heldIndex_) {
         heldIndex_ = nullptr;
-        Append(index->NewReference());
+        detail::AppendTo(engine(), index->NewReference());
     }
-    if (heldLiteral_) Append(heldLiteral_.release());
+    if (heldLiteral_) detail::AppendTo(engine(), heldLiteral_.release());
 }
 
 void TCompiler::KeepHeld() noexcept {

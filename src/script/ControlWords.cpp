@@ -79,11 +79,11 @@ TForthObject* TLOOP::Execute() {
     return nullptr;
 }
 
-bool TI::Fast(Value*& top) { return detail::PushLoopIndex(top); }
+bool TI::Fast(detail::EngineState& e, Value*& top) { return detail::PushLoopIndex(e, top); }
 
 TForthObject* TI::Execute() {
     // Copies the top of the return stack (the same as popping it and pushing it back).
-    const ValueStack& returns = detail::Running().returnStack;
+    const ValueStack& returns = engine().returnStack;
     if (returns.Empty()) detail::ReturnStackUnderflow();
     Push(returns.Top());
     return nullptr;

@@ -40,7 +40,7 @@ public:
 // ( -- n ) R: ( n -- n ) the index of the innermost running DO loop.
 class TI final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // the copy, when no String or growth is involved
+    static bool Fast(detail::EngineState& e, Value*& top);   // the copy, when no String or growth is involved
     TForthObject* Execute() override;
 };
 

@@ -15,7 +15,7 @@ TDefinition::~TDefinition() {
 }
 
 TForthObject* TDefinition::Execute() {
-    detail::EngineState& e = detail::Running();
+    detail::EngineState& e = engine();
     if (e.activeRuns == 0) {
         // Called directly from outside the engine: run inside a RunScope so that the bounds
         // hold. (Kept out of line to keep this frame small.)
@@ -27,7 +27,7 @@ TForthObject* TDefinition::Execute() {
     if (++e.depth > kMaxNesting) detail::NestingTooDeep();
     // One pass over the body runs each element at most once, since only loop branches lead
     // back: the pass is paid for here, each jump back by its branch.
-    detail::ChargeSteps(length_ + 1);
+    detail::ChargeSteps(e, length_ + 1);
     e.errorFlag = false;
     // The run stops before the next element once the error flag is set. The flag is only ever
     // set by Error, which throws at once, so no element returns while it is set and the loop

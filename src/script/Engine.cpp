@@ -15,7 +15,7 @@ namespace vt {
 
 namespace detail {
 
-EngineState* running = nullptr;
+thread_local EngineState* running = nullptr;
 
 void StackOverflow() { Error("Stack overflow!"); }
 void ReturnStackOverflow() { Error("Return stack overflow!"); }
@@ -80,12 +80,28 @@ namespace {
 
 }  // namespace
 
-TDefinition* FindWord(const std::string& name) {
-    for (TDefinition* word = Running().latest; word; word = word->previous()) {
+namespace detail {
+
+TDefinition* FindWordIn(EngineState& e, const std::string& name) {
+    for (TDefinition* word = e.latest; word; word = word->previous()) {
         if (word->name == name) return word;
     }
     return nullptr;
 }
+
+void AppendTo(EngineState& e, TForthObject* element) {
+    std::unique_ptr<TForthObject> owned(element);
+    if (!e.latest) Error("There is no word to compile into!");
+    e.latest->AppendToBody(owned.release());
+    if (e.compiler) {
+        for (TBranch* branch : e.compiler->pendingBranches) branch->target = element;
+        e.compiler->pendingBranches.clear();
+    }
+}
+
+}  // namespace detail
+
+TDefinition* FindWord(const std::string& name) { return detail::FindWordIn(Running(), name); }
 
 TForth* Forth() { return Running().forth; }
 TCompiler* Compiler() { return Running().compiler; }
@@ -94,34 +110,28 @@ TDefinition* Latest() { return Running().latest; }
 // Value conversions may fail outside any engine (a host converting a value of its own): then
 // there is no line to abandon and no notice to show.
 void Error(const std::string& message) {
-    if (detail::running) {
-        if (Running().compiler) Running().compiler->Error(message);
-        Running().errorFlag = true;
+    if (detail::EngineState* e = detail::running) {
+        if (e->compiler) e->compiler->Error(message);
+        e->errorFlag = true;
     }
     throw ScriptError(message);
 }
 
 void Warn(const std::string& message) {
-    if (detail::running && Running().compiler) Running().compiler->Warn(message);
+    detail::EngineState* e = detail::running;
+    if (e && e->compiler) e->compiler->Warn(message);
 }
 
 void LinkWord(TDefinition* word, const std::string& name, std::uint8_t flags) {
     std::unique_ptr<TDefinition> owned(word);
-    if (!detail::running) NotRunning();
+    detail::EngineState* e = detail::running;
+    if (!e) NotRunning();
     owned->flags = flags;
     owned->name = name;
-    owned->next = Running().latest;
-    Running().latest = owned.release();
+    owned->next = e->latest;
+    e->latest = owned.release();
 }
 
-void Append(TForthObject* element) {
-    std::unique_ptr<TForthObject> owned(element);
-    if (!Running().latest) Error("There is no word to compile into!");
-    Running().latest->AppendToBody(owned.release());
-    if (Running().compiler) {
-        for (TBranch* branch : Running().compiler->pendingBranches) branch->target = element;
-        Running().compiler->pendingBranches.clear();
-    }
-}
+void Append(TForthObject* element) { detail::AppendTo(Running(), element); }
 
 }  // namespace vt

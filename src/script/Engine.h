@@ -42,40 +42,15 @@ void Warn(const std::string& message);
 
 // Data stack. While the error flag is set, Push does nothing and Pop of an empty stack returns
 // Empty; otherwise Pop of an empty stack fails with "Stack underflow!".
-inline void Push(const Value& v) {
-    detail::EngineState& e = detail::Running();
-    if (e.errorFlag) return;
-    if (!e.dataStack.Push(v)) detail::StackOverflow();
-}
-
-inline void Push(Value&& v) {
-    detail::EngineState& e = detail::Running();
-    if (e.errorFlag) return;
-    if (!e.dataStack.Push(std::move(v))) detail::StackOverflow();
-}
-
-inline Value Pop() {
-    detail::EngineState& e = detail::Running();
-    if (e.dataStack.Empty()) return detail::PopFromEmptyStack();
-    return e.dataStack.Pop();
-}
+// (Elements and words have their own of these, on their engine: TForthObject.)
+inline void Push(const Value& v) { detail::PushOn(detail::Running(), v); }
+inline void Push(Value&& v) { detail::PushOn(detail::Running(), std::move(v)); }
+inline Value Pop() { return detail::PopFrom(detail::Running()); }
 
 // Return stack: always pushes; popping an empty one fails with "Return stack underflow!".
-inline void PushReturn(const Value& v) {
-    detail::EngineState& e = detail::Running();
-    if (!e.returnStack.Push(v)) detail::ReturnStackOverflow();
-}
-
-inline void PushReturn(Value&& v) {
-    detail::EngineState& e = detail::Running();
-    if (!e.returnStack.Push(std::move(v))) detail::ReturnStackOverflow();
-}
-
-inline Value PopReturn() {
-    detail::EngineState& e = detail::Running();
-    if (e.returnStack.Empty()) detail::ReturnStackUnderflow();
-    return e.returnStack.Pop();
-}
+inline void PushReturn(const Value& v) { detail::PushReturnOn(detail::Running(), v); }
+inline void PushReturn(Value&& v) { detail::PushReturnOn(detail::Running(), std::move(v)); }
+inline Value PopReturn() { return detail::PopReturnFrom(detail::Running()); }
 
 // Makes `word` the newest word of the dictionary, named `name` with `flags` (TDefinition's
 // Immediate / CompileOnly bits). The engine owns it from then on.

@@ -9,7 +9,7 @@ namespace vt {
 namespace {
 
 VT_NOINLINE Flow PushLiteral(TLiteral* literal, Value* top) {
-    detail::OnStoredStack(top, [literal] { Push(literal->value); });
+    detail::OnStoredStack(literal->engine(), top, [literal] { detail::PushOn(literal->engine(), literal->value); });
     return MakeFlow(literal->next, top);
 }
 
@@ -17,12 +17,12 @@ VT_NOINLINE Flow PushLiteral(TLiteral* literal, Value* top) {
 
 Flow TForthObject::Step(Value* top) {
     TForthObject* following = nullptr;
-    detail::OnStoredStack(top, [&] { following = Execute(); });
+    detail::OnStoredStack(engine(), top, [&] { following = Execute(); });
     return MakeFlow(following, top);
 }
 
 TForthObject* TForthObject::StepOnStack() {
-    ValueStack& stack = detail::Running().dataStack;
+    ValueStack& stack = engine().dataStack;
     Flow flow = Step(stack.TopPointer());
     stack.SetTopPointer(FlowTop(flow));
     return FlowNext(flow);
@@ -30,7 +30,7 @@ TForthObject* TForthObject::StepOnStack() {
 
 Flow TLiteral::Step(Value* top) {
     // Inside a run the error flag is never set (see RunScope), so only room and kind matter.
-    if (detail::Running().dataStack.HasRoomAt(top) && !value.IsString()) {
+    if (engine().dataStack.HasRoomAt(top) && !value.IsString()) {
         new (top) Value(Value::PlainCopy(), value);
         return RunOn(top + 1);
     }

@@ -3,7 +3,9 @@
 // elements; running it means stepping an element (Step) and going on with whatever it returns,
 // until nothing is returned.
 #include <cstdint>
+#include <utility>
 
+#include "script/EngineState.h"
 #include "script/Value.h"
 
 namespace vt {
@@ -68,9 +70,25 @@ public:
     std::uint8_t steps = 1;
     TForthObject* next = nullptr;
 
+    // The engine the element was made in (the running one then), which is the one that runs it:
+    // the hot paths reach its stacks through this rather than through the running engine,
+    // which is the thread's own and slower to find.
+    detail::EngineState& engine() const noexcept { return *engine_; }
+
 protected:
     // Execute for an element that overrides Step: one step on the stack as it is.
     TForthObject* StepOnStack();
+
+    // Engine.h's stack functions on the element's engine, for the words' actions.
+    void Push(const Value& v) { detail::PushOn(*engine_, v); }
+    void Push(Value&& v) { detail::PushOn(*engine_, std::move(v)); }
+    Value Pop() { return detail::PopFrom(*engine_); }
+    void PushReturn(const Value& v) { detail::PushReturnOn(*engine_, v); }
+    void PushReturn(Value&& v) { detail::PushReturnOn(*engine_, std::move(v)); }
+    Value PopReturn() { return detail::PopReturnFrom(*engine_); }
+
+private:
+    detail::EngineState* engine_ = detail::running;
 };
 
 // Pushes a copy of its value.

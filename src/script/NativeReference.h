@@ -4,8 +4,8 @@
 // Execute knows the target's class. The word's .cpp instantiates it (declared `extern
 // template` in the word's header) so that the action is inlined into the reference.
 //
-// A word may also offer `static bool Fast(Value*& top)`: its common case (Integers on the
-// stack) done in place on the top a body's steps hold (see TForthObject::Step), false when that
+// A word may also offer `static bool Fast(detail::EngineState& e, Value*& top)`: its common
+// case (Integers on the stack of `e`, the word's engine) done in place on the top a body's steps hold (see TForthObject::Step), false when that
 // case does not apply. The reference then tries it first and leaves the rest to the word's
 // Execute, out of line, so that the common case needs no stack frame.
 #include <type_traits>
@@ -20,14 +20,16 @@ namespace vt {
 template <class TWord, class = void>
 struct HasFastPath : std::false_type {};
 template <class TWord>
-struct HasFastPath<TWord, std::void_t<decltype(TWord::Fast(std::declval<Value*&>()))>> : std::true_type {};
+struct HasFastPath<TWord, std::void_t<decltype(TWord::Fast(std::declval<detail::EngineState&>(), std::declval<Value*&>()))>>
+    : std::true_type {};
 
-// A word may also offer `static bool FastWith(Value* top, std::int32_t operand)`: its Fast
+// A word may also offer `static bool FastWith(detail::EngineState& e, Value* top, std::int32_t
+// operand)`: its Fast
 // case with the top operand given instead of on the stack (see TLiteralOperation).
 template <class TWord, class = void>
 struct HasOperandFastPath : std::false_type {};
 template <class TWord>
-struct HasOperandFastPath<TWord, std::void_t<decltype(TWord::FastWith(std::declval<Value*>(), 0))>>
+struct HasOperandFastPath<TWord, std::void_t<decltype(TWord::FastWith(std::declval<detail::EngineState&>(), std::declval<Value*>(), 0))>>
     : std::true_type {};
 
 template <class TWord>
@@ -39,7 +41,7 @@ public:
 
     Flow Step(Value* top) override {
         if constexpr (HasFastPath<TWord>::value) {
-            if (TWord::Fast(top)) return RunOn(top);
+            if (TWord::Fast(this->engine(), top)) return RunOn(top);
         }
         return RunWord(this, top);
     }
@@ -47,7 +49,7 @@ public:
 private:
     // The word's own action, on the stack as it is.
     static VT_NOINLINE Flow RunWord(TNativeReference* self, Value* top) {
-        detail::OnStoredStack(top, [self] { static_cast<TWord*>(self->target)->TWord::Execute(); });
+        detail::OnStoredStack(self->engine(), top, [self] { static_cast<TWord*>(self->target)->TWord::Execute(); });
         return MakeFlow(self->next, top);
     }
 };
@@ -73,8 +75,8 @@ public:
     TForthObject* Execute() override { return StepOnStack(); }
 
     Flow Step(Value* top) override {
-        if (index && !detail::PushLoopIndex(top)) return RunOnStack(this, top, true);
-        if (value.IsInteger() && TWord::FastWith(top, value.integer())) return RunOn(top);
+        if (index && !detail::PushLoopIndex(this->engine(), top)) return RunOnStack(this, top, true);
+        if (value.IsInteger() && TWord::FastWith(this->engine(), top, value.integer())) return RunOn(top);
         return RunOnStack(this, top, false);
     }
 
@@ -85,10 +87,10 @@ private:
     // The elements' own actions, on the stack as it is: I (when its push is still to come), the
     // literal's push and the word.
     static VT_NOINLINE Flow RunOnStack(TLiteralOperation* self, Value* top, bool indexToPush) {
-        detail::OnStoredStack(top, [self, indexToPush] {
+        detail::OnStoredStack(self->engine(), top, [self, indexToPush] {
             if (indexToPush) self->index->Execute();
             // The error flag is clear inside a run: a push only needs room.
-            if (!detail::Running().dataStack.Push(self->value)) detail::StackOverflow();
+            if (!self->engine().dataStack.Push(self->value)) detail::StackOverflow();
             static_cast<TWord*>(self->target)->TWord::Execute();
         });
         return MakeFlow(self->next, top);

@@ -1,14 +1,14 @@
 #pragma once
-// The generator of RAND: one seed per process, 0 when the module is loaded and never reseeded,
-// so every process draws the same sequence from its start.
+// The generator of RAND: one seed per engine, 0 when the engine is made and never reseeded, so
+// every engine draws the same sequence from its start, whatever other engines draw meanwhile.
 #include <cstdint>
 
 namespace vt {
 
-// Advances the seed; returns a number in [0, n) (n taken as unsigned; 0 gives 0).
+// Advances the running engine's seed; returns a number in [0, n) (n taken as unsigned; 0 gives 0).
 std::uint32_t NextRandom(std::uint32_t n);
 
-// For tests: the seed as it stands, and a way to put it back.
+// For tests: the running engine's seed as it stands, and a way to put it back.
 std::uint32_t RandomSeed();
 void SetRandomSeed(std::uint32_t seed);
 

@@ -2,8 +2,9 @@
 // A script engine: a dictionary that starts with the core words, VARIABLE and CONSTANT, the
 // data and return stacks and the cell memory. Whoever runs scripts makes one of its own (the
 // module one per theme load, tools and tests theirs) and adds the words it offers (the drawing
-// words) with AddWord. Not thread-safe: one thread at a time (in the module, whichever holds the
-// theme lock: every run and every load happens under it).
+// words) with AddWord. One thread at a time uses an engine (in the module, whichever holds the
+// theme lock: every run and every load happens under it); engines on different threads share
+// nothing and run at the same time.
 #include <cstdint>
 #include <string>
 #include <utility>

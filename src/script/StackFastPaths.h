@@ -35,8 +35,8 @@ inline bool IntegerBinary(Value*& top, Op op) {
 // pushed. Declines wherever pushing it first would have left the in-place path (a stack whose
 // block is full still grows or overflows through the push).
 template <class Op>
-inline bool IntegerWithOperand(Value* top, Op op, std::int32_t operand) {
-    if (!Running().dataStack.HasRoomAt(top) || !top[-1].IsInteger()) return false;
+inline bool IntegerWithOperand(EngineState& e, Value* top, Op op, std::int32_t operand) {
+    if (!e.dataStack.HasRoomAt(top) || !top[-1].IsInteger()) return false;
     std::int64_t r = op(std::int64_t(top[-1].integer()), std::int64_t(operand));
     if (r != std::int32_t(r)) return false;
     top[-1].SetInteger(std::int32_t(r));
@@ -71,27 +71,28 @@ inline void PushPlainAt(Value*& top, const Value& v) {
 }
 
 // ( flag -- ) The truth of the top value, popped; the general case on the stack as it is.
-VT_NOINLINE inline bool PopTruthOnStack(Value*& top) {
+VT_NOINLINE inline bool PopTruthOnStack(EngineState& e, Value*& top) {
     bool truth = false;
-    OnStoredStack(top, [&truth] { truth = PopAny().IsTrue(); });
+    OnStoredStack(e, top, [&truth] { truth = PopAny().IsTrue(); });
     return truth;
 }
 
-inline bool PopTruth(Value*& top) {
+inline bool PopTruth(EngineState& e, Value*& top) {
     const Value& flag = top[-1];   // Empty below the bottom
     if (flag.IsInteger() || flag.IsBoolean()) {
         bool truth = flag.integer() != 0;   // both keep their value in the payload
         (--top)->~Value();
         return truth;
     }
-    return PopTruthOnStack(top);
+    return PopTruthOnStack(e, top);
 }
 
-// Runs a word's shortcut on the stack as it is (a word run on its own, outside a body's steps).
-inline bool OnStack(bool (*fast)(Value*& top)) {
-    ValueStack& stack = Running().dataStack;
+// Runs a word's shortcut on the stack of `e` as it is (a word run on its own, outside a body's
+// steps).
+inline bool OnStack(EngineState& e, bool (*fast)(EngineState& e, Value*& top)) {
+    ValueStack& stack = e.dataStack;
     Value* top = stack.TopPointer();
-    if (!fast(top)) return false;
+    if (!fast(e, top)) return false;
     stack.SetTopPointer(top);
     return true;
 }

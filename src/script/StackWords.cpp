@@ -21,20 +21,20 @@ VT_NOINLINE void SwapAny() {
 
 }  // namespace
 
-bool TDUP::Fast(Value*& top) {
-    const ValueStack& s = detail::Running().dataStack;
+bool TDUP::Fast(detail::EngineState& e, Value*& top) {
+    const ValueStack& s = e.dataStack;
     if (s.SizeAt(top) == 0 || !s.HasRoomAt(top) || top[-1].IsString()) return false;
     detail::PushPlainAt(top, top[-1]);
     return true;
 }
 
 TForthObject* TDUP::Execute() {
-    if (!detail::OnStack(&Fast)) DupAny();
+    if (!detail::OnStack(engine(), &Fast)) DupAny();
     return nullptr;
 }
 
-bool TDROP::Fast(Value*& top) {
-    if (detail::Running().dataStack.SizeAt(top) == 0 || top[-1].IsString()) return false;
+bool TDROP::Fast(detail::EngineState& e, Value*& top) {
+    if (e.dataStack.SizeAt(top) == 0 || top[-1].IsString()) return false;
     (--top)->~Value();
     return true;
 }
@@ -44,14 +44,14 @@ TForthObject* TDROP::Execute() {
     return nullptr;
 }
 
-bool TSWAP::Fast(Value*& top) {
-    if (detail::Running().dataStack.SizeAt(top) < 2) return false;
+bool TSWAP::Fast(detail::EngineState& e, Value*& top) {
+    if (e.dataStack.SizeAt(top) < 2) return false;
     top[-1].Swap(top[-2]);
     return true;
 }
 
 TForthObject* TSWAP::Execute() {
-    if (!detail::OnStack(&Fast)) SwapAny();
+    if (!detail::OnStack(engine(), &Fast)) SwapAny();
     return nullptr;
 }
 

@@ -8,21 +8,21 @@ namespace vt {
 // ( a -- a a )
 class TDUP final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // in place when no String or growth is involved
+    static bool Fast(detail::EngineState& e, Value*& top);   // in place when no String or growth is involved
     TForthObject* Execute() override;
 };
 
 // ( a -- )
 class TDROP final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // in place when no String or growth is involved
+    static bool Fast(detail::EngineState& e, Value*& top);   // in place when no String or growth is involved
     TForthObject* Execute() override;
 };
 
 // ( a b -- b a )
 class TSWAP final : public TDefinition {
 public:
-    static bool Fast(Value*& top);   // in place when no String or growth is involved
+    static bool Fast(detail::EngineState& e, Value*& top);   // in place when no String or growth is involved
     TForthObject* Execute() override;
 };
 

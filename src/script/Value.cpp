@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <utility>
 
 #include "script/Engine.h"
@@ -19,30 +20,33 @@ const char* const kOutOfStringMemory = "Out of script memory: strings would hold
 
 namespace {
 
-// Constant-initialised, so that a String made while other globals are set up counts from 0.
-std::size_t stringBytesHeld = 0;
-
 // What one String costs: its bytes and its record, so that many empty strings count too.
 std::size_t Footprint(std::size_t length) noexcept { return length + 32; }
 
 }  // namespace
 
-std::size_t StringBytesHeld() noexcept { return stringBytesHeld; }
+std::size_t StringBytesHeld() noexcept { return detail::running ? detail::running->strings->bytesHeld : 0; }
 
-// The engine is used by one thread at a time, so a plain count suffices.
+// An engine is used by one thread at a time and its Strings stay with it, so plain counts
+// suffice.
 struct Value::StringRep {
     int references;
     std::string text;
+    std::shared_ptr<StringBudget> budget;   // the engine that made it, or none
 };
 
 Value Value::FromString(const std::string& text) { return FromString(std::string(text)); }
 
 Value Value::FromString(std::string&& text) {
     const std::size_t cost = Footprint(text.size());
-    if (cost > kMaxStringBytes - stringBytesHeld) throw ScriptError(kOutOfStringMemory);
+    std::shared_ptr<StringBudget> budget;
+    if (detail::running) {
+        budget = detail::running->strings;
+        if (cost > kMaxStringBytes - budget->bytesHeld) throw ScriptError(kOutOfStringMemory);
+    }
     Value v;
-    v.u_.string = new StringRep{1, std::move(text)};
-    stringBytesHeld += cost;
+    v.u_.string = new StringRep{1, std::move(text), std::move(budget)};
+    if (v.u_.string->budget) v.u_.string->budget->bytesHeld += cost;
     v.kind_ = Kind::String;
     return v;
 }
@@ -51,7 +55,7 @@ void Value::RetainString() noexcept { ++u_.string->references; }
 
 void Value::ReleaseString() noexcept {
     if (--u_.string->references == 0) {
-        stringBytesHeld -= Footprint(u_.string->text.size());
+        if (u_.string->budget) u_.string->budget->bytesHeld -= Footprint(u_.string->text.size());
         delete u_.string;
     }
 }

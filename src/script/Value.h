@@ -99,9 +99,15 @@ extern const char* const kInvalidOperation;    // "Invalid variant operation"
 extern const char* const kInvalidConversion;   // "Invalid variant type conversion"
 extern const char* const kDivisionByZero;      // "Division by zero"
 extern const char* const kStringTooLong;       // a concatenation past kMaxStringLength
-extern const char* const kOutOfStringMemory;   // all Strings together past kMaxStringBytes
+extern const char* const kOutOfStringMemory;   // an engine's Strings together past kMaxStringBytes
 
-// Bytes held by the Strings that exist now (each counted once, however many copies share it).
+// The bytes an engine's Strings hold together (each counted once, however many copies share
+// it). Each engine has its own; a String made while no engine runs (a host's own) counts in none.
+struct StringBudget {
+    std::size_t bytesHeld = 0;
+};
+
+// The running engine's StringBudget's bytes; 0 while no engine runs.
 std::size_t StringBytesHeld() noexcept;
 
 // Three-way comparison by the kinds of both operands: negative, 0 or positive.

@@ -1,6 +1,8 @@
 #include "ScriptTestSupport.h"
 
 #include <chrono>
+#include <string>
+#include <thread>
 #include <vector>
 
 #if defined(__unix__)
@@ -267,6 +269,60 @@ TEST_F(ScriptTest, DeepNestingFitsASmallThreadStack) {
 #else
     GTEST_SKIP() << "needs pthread stack sizes";
 #endif
+}
+
+}  // namespace vt
+
+namespace vt {
+namespace {
+
+// One engine's session, its words and numbers depending on `n`: words, a variable, a loop,
+// RAND's sequence, Strings up to the engine's 32 MiB and an error. Each line's outcome.
+std::string RunSession(int n) {
+    const std::string number = std::to_string(n);
+    const std::string lines[] = {
+        "VARIABLE V " + number + " V ! : SUM 0 SWAP 0 DO I + LOOP ;",
+        ": DRAW 4 0 DO 1000 RAND LOOP ; V @ 1000 * SUM DRAW",
+        ": BIG \" ab\" 15 0 DO DUP + LOOP ; : FILL 0 DO BIG LOOP ; 200 FILL 200 FILL 200 FILL",
+        ": W" + number + " V @ 0 / ; W" + number,
+    };
+    ScriptEngine engine;
+    std::string outcome;
+    for (const std::string& line : lines) {
+        try {
+            engine.Interpret(line);
+            outcome += "ok" + ListStack(engine.DataStack(), 8) + "\n";
+        } catch (const ScriptError& e) {
+            outcome += "error after " + std::to_string(engine.DataStack().Size()) + ": " + e.what() + "\n";
+        }
+        engine.ClearStacks();
+    }
+    return outcome;
+}
+
+}  // namespace
+
+// Engines on several threads at once: each gives exactly what it gives alone, whatever the
+// others run meanwhile (its running words, String budget and RAND sequence its own).
+TEST(ScriptEngines, RunOnSeveralThreadsAtOnceEachWithItsOwnResults) {
+    constexpr int kThreads = 4;
+    constexpr int kSessions = 3;
+    std::vector<std::string> alone;
+    for (int n = 0; n < kThreads; ++n) alone.push_back(RunSession(n + 1));
+    EXPECT_NE(alone[0], alone[1]);
+    EXPECT_NE(alone[0].find("Out of script memory"), std::string::npos) << alone[0];
+
+    std::vector<std::vector<std::string>> together(kThreads);
+    std::vector<std::thread> threads;
+    for (int n = 0; n < kThreads; ++n) {
+        threads.emplace_back([n, &together] {
+            for (int i = 0; i < kSessions; ++i) together[n].push_back(RunSession(n + 1));
+        });
+    }
+    for (std::thread& t : threads) t.join();
+    for (int n = 0; n < kThreads; ++n) {
+        for (const std::string& outcome : together[n]) EXPECT_EQ(outcome, alone[n]) << "thread " << n;
+    }
 }
 
 }  // namespace vt
