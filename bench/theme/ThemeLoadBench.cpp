@@ -142,11 +142,10 @@ void ScaleImages(vt::ThemeState& state, std::int32_t dpi) {
 // One load as the module does it.
 int LoadOnce(vt::ThemeState& state, const std::string& path, std::int32_t dpi = vt::kBaseDpi) {
     int errors = 0;
-    vt::ResetThemeSettings(state);
-    vt::ReleaseThemeStructures(state);
-    vt::CreateThemeStructures(state);
-    vt::RegisterThemeScriptWords(state);  // as the module does: theme scripts use the drawing words
-    vt::LoadThemeFile(path, state, [&errors](const vt::ThemeLoadError&) { ++errors; });
+    vt::ThemeLoadSteps steps;
+    steps.words = {&vt::RegisterThemeScriptWords};   // as the module does: theme scripts use the drawing words
+    steps.sink = [&errors](const vt::ThemeLoadError&) { ++errors; };
+    vt::LoadThemeState(path, state, steps);
     ScaleImages(state, dpi);
     return errors;
 }

@@ -51,14 +51,12 @@ ThemeInspector::~ThemeInspector() { ReleaseThemeStructures(state_); }
 void ThemeInspector::Load(const std::string& path, const std::vector<WordRegistration>& extraWords) {
     path_ = path;
     errors_.clear();
-    ResetThemeSettings(state_);
-    ReleaseThemeStructures(state_);
     try {
-        CreateThemeStructures(state_);
-        for (WordRegistration registerWords : extraWords) registerWords(state_);
-        const ThemeErrorSink collect = [this](const ThemeLoadError& error) { errors_.push_back(error); };
-        LoadThemeFile(path, state_, collect);
-        RequireFrameElements(state_, collect);
+        ThemeLoadSteps steps;
+        steps.words = extraWords;
+        steps.sink = [this](const ThemeLoadError& error) { errors_.push_back(error); };
+        steps.requireFrame = true;
+        LoadThemeState(path, state_, steps);
     } catch (const std::exception& e) {
         errors_.push_back({0, e.what(), 0});
     }

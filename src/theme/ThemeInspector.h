@@ -8,14 +8,11 @@
 #include <vector>
 
 #include "theme/ThemeErrors.h"
+#include "theme/ThemeLoader.h"
 #include "theme/ThemeState.h"
 #include "theme/TvtButton.h"
 
 namespace vt {
-
-// Registers a set of script words into the theme's engine (the drawing words, once a tool can
-// offer them).
-using WordRegistration = void (*)(ThemeState& state);
 
 // The model part of the dump (every record but the errors).
 std::string DumpThemeState(const ThemeState& state, const TvtButton& button);

@@ -6,6 +6,7 @@
 #include "theme/IceWmImporter.h"
 #include "theme/KwmImporter.h"
 #include "theme/TextLines.h"
+#include "theme/ThemeColourSymbols.h"
 #include "theme/ThemeParser.h"
 #include "theme/ThemeText.h"
 #include "theme/Xfwm4Importer.h"
@@ -34,6 +35,25 @@ void LoadThemeFile(const std::string& path, ThemeState& state, const ThemeErrorS
     }
     // A file that gave no frame element is no theme: the windows keep their own frames.
     if (!HasFrameElements(state)) state.ThemeLoaded = false;
+}
+
+void StartThemeLoad(ThemeState& state, const std::vector<WordRegistration>& words) {
+    ResetThemeSettings(state);
+    ReleaseThemeStructures(state);
+    CreateThemeStructures(state);
+    for (WordRegistration registerWords : words) registerWords(state);
+}
+
+void LoadThemeState(const std::string& path, ThemeState& state, const ThemeLoadSteps& steps) {
+    StartThemeLoad(state, steps.words);
+    try {
+        LoadThemeFile(path, state, steps.sink);
+    } catch (...) {
+        if (steps.systemColours) ApplySystemColours(state, *steps.systemColours);
+        throw;
+    }
+    if (steps.systemColours) ApplySystemColours(state, *steps.systemColours);
+    if (steps.requireFrame) RequireFrameElements(state, steps.sink);
 }
 
 }  // namespace vt

@@ -6,11 +6,34 @@
 // current directory, which belongs to the host program, is never changed. A load that yields no
 // element leaves the theme not loaded.
 #include <string>
+#include <vector>
 
 #include "theme/ThemeErrors.h"
 #include "theme/ThemeState.h"
 
 namespace vt {
+
+class SystemColourTable;
+
+// Registers a set of script words into the theme's engine (the drawing words).
+using WordRegistration = void (*)(ThemeState& state);
+
+// What one load does besides reading the file.
+struct ThemeLoadSteps {
+    std::vector<WordRegistration> words;   // added to the new engine before the file is read
+    ThemeErrorSink sink;                   // errors of lines and images; null: one box each
+    const SystemColourTable* systemColours = nullptr;   // applied after the file (null: none)
+    bool requireFrame = false;             // a file without frame elements is an error of line 0
+};
+
+// Starts a load: the settings reset, the previous structures released, new empty ones made (a
+// new script engine with its core words) and steps.words added.
+void StartThemeLoad(ThemeState& state, const std::vector<WordRegistration>& words);
+
+// One theme load, the same for the module, the tools and the benches: StartThemeLoad,
+// LoadThemeFile, the system colours (also when the file could not be read, which is then thrown
+// as LoadThemeFile throws it) and the frame check.
+void LoadThemeState(const std::string& path, ThemeState& state, const ThemeLoadSteps& steps);
 
 // Errors of single lines and images go to the sink (null: one box each). Failures of the load
 // itself (the file cannot be read) are thrown as ThemeError.

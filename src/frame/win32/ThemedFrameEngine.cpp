@@ -124,20 +124,23 @@ void ThemedFrameEngine::StandDown(HWND hoverWindow) {
 
 void ThemedFrameEngine::LoadTheme() {
     input_.ForgetElements();
-    ResetThemeSettings(theme_);
-    CreateThemeStructures(theme_);
-    RegisterThemeScriptWords(theme_);
     sharedArea_.Open();
     ThemeChoice choice = ChooseTheme();
     themePath_ = choice.path;
     if (choice.pinned) pinned_ = true;  // also when the file is missing: a pinned process stays pinned
-    if (themePath_.empty() || !FileExists(themePath_)) return;
+    ThemeLoadSteps steps;
+    steps.words = {&RegisterThemeScriptWords};
+    if (themePath_.empty() || !FileExists(themePath_)) {
+        StartThemeLoad(theme_, steps.words);   // empty structures: no theme
+        return;
+    }
+    const WindowsSystemColours system{};
+    steps.systemColours = &system;   // no GDI form of the theme exists yet
     try {
-        LoadThemeFile(themePath_, theme_);  // errors of single lines are shown, one box each
+        LoadThemeState(themePath_, theme_, steps);  // errors of single lines are shown, one box each
     } catch (const std::exception&) {
         // The file could not be read as a whole: the process stays without a theme.
     }
-    ApplySystemColours(theme_, WindowsSystemColours());  // no GDI form of the theme exists yet
     settings_.calcScripts = HasCalcRectWords(theme_);  // event words are bound by the end of the load
     PrepareScaledImages();
     loaded_.store(theme_.ThemeLoaded, std::memory_order_release);
