@@ -39,12 +39,12 @@ void NestingTooDeep() {
 }
 
 void RunTopLevel(TDefinition* word) {
-    RunScope run;
+    RunScope run(word->engine());
     word->Execute();
 }
 
-RunScope::RunScope() noexcept
-    : engine_(Running()),
+RunScope::RunScope(EngineState& engine) noexcept
+    : engine_(engine),
       nested_(engine_.activeRuns > 0),
       savedDepth_(engine_.depth),
       markerMark_(engine_.takenMarkers.size()),

@@ -162,7 +162,7 @@ inline void ChargeBytes(std::size_t bytes) {
 // in-place shortcuts rely on that.
 class RunScope {
 public:
-    RunScope() noexcept;
+    explicit RunScope(EngineState& engine) noexcept;
     ~RunScope();
     RunScope(const RunScope&) = delete;
     RunScope& operator=(const RunScope&) = delete;
