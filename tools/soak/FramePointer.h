@@ -18,7 +18,5 @@ bool FindFramePoint(HWND window, FramePart part, SoakRandom& random, POINT& at);
 void ClickAt(POINT at);
 // Presses at `from`, moves through the middle to `to`, releases there.
 void DragFromTo(POINT from, POINT to);
-// A key with Ctrl or Alt held.
-void KeyWith(WORD modifier, WORD key);
 
 }  // namespace vt::soak

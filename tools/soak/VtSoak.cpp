@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <utility>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -130,6 +131,7 @@ private:
     std::size_t theme_ = 0;
     DWORD start_ = 0, lastSample_ = 0;
     int counts_[12] = {}, globals_[4] = {};
+    int firstKinds_ = 0;  // the order of the first four global changes, one of the 24
 };
 
 // Escape while a menu of the program is open, never more: a program whose main window is a dialog
@@ -187,7 +189,7 @@ void Soak::Act(Action action, SoakProgram& p, SoakRandom& random) {
             }
             break;
         case Action::WindowMenu:
-            KeyWith(VK_MENU, VK_SPACE);
+            demo::KeyWith(VK_MENU, VK_SPACE);
             demo::Key(VK_DOWN);
             EndMenus(p);
             break;
@@ -214,8 +216,8 @@ void Soak::Act(Action action, SoakProgram& p, SoakRandom& random) {
             break;
         case Action::Dialog:
             // Find (modeless), Open (modal): the dialog closer ends them a moment later.
-            if (p.Typeable() && GetForegroundWindow() == w) KeyWith(VK_CONTROL, random.Percent(50) ? 'F' : 'O');
-            else if (p.Name() == "Regedit" && GetForegroundWindow() == w) KeyWith(VK_CONTROL, 'F');
+            if (p.Typeable() && GetForegroundWindow() == w) demo::KeyWith(VK_CONTROL, random.Percent(50) ? 'F' : 'O');
+            else if (p.Name() == "Regedit" && GetForegroundWindow() == w) demo::KeyWith(VK_CONTROL, 'F');
             break;
         case Action::Activate:
             at = POINT{(r.left + r.right) / 2, r.top + 4};
@@ -239,8 +241,8 @@ void Soak::WarmUp() {
             SetForegroundWindow(p->Window());
             Sleep(200);
             if (GetForegroundWindow() != p->Window()) continue;
-            if (p->Typeable()) KeyWith(VK_CONTROL, i == 0 ? 'O' : 'F');
-            else if (p->Name() == "Regedit") KeyWith(VK_CONTROL, 'F');
+            if (p->Typeable()) demo::KeyWith(VK_CONTROL, i == 0 ? 'O' : 'F');
+            else if (p->Name() == "Regedit") demo::KeyWith(VK_CONTROL, 'F');
             else break;
             const DWORD until = GetTickCount() + 5000;
             while (GetTickCount() < until) {
@@ -318,7 +320,15 @@ void Soak::Step(int step) {
     // the same steps however the programs answered before.
     SoakRandom detail(seed_ * 2654435761u + std::uint32_t(step));
     if (step % kGlobalEveryNthStep == kGlobalEveryNthStep - 1) {
-        const Global g = kGlobals[random_.Below(int(std::size(kGlobals)))];
+        // The first four are one of each kind, so that a short run meets them all.
+        const int made = globals_[0] + globals_[1] + globals_[2] + globals_[3];
+        Global g = kGlobals[random_.Below(int(std::size(kGlobals)))];
+        if (made < 4) {
+            if (made == 0) firstKinds_ = random_.Below(24);
+            int order[4] = {0, 1, 2, 3};
+            for (int i = 0, k = firstKinds_; i < 4; k /= 4 - i, ++i) std::swap(order[i], order[i + k % (4 - i)]);
+            g = Global(order[made]);
+        }
         ++globals_[int(g)];
         ChangeGlobal(g, detail);
         return;
