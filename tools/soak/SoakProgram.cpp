@@ -1,5 +1,7 @@
 #include "SoakProgram.h"
 
+#include <algorithm>
+
 #include "WindowSearch.h"
 
 namespace vt::soak {

@@ -42,6 +42,12 @@ const DWORD kScales[] = {96, 120, 144, 192};
 
 std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
 
+std::string Hex(DWORD value) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%08lX", static_cast<unsigned long>(value));
+    return hex;
+}
+
 bool MenuOpen(DWORD processId) {
     for (HWND menu = FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu;
          menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) {
@@ -298,11 +304,7 @@ void Soak::Watch(bool sample) {
     std::vector<DWORD> ids;
     std::vector<HWND> mains;
     auto look = [&](SoakProgram& p) {
-        if (p.CheckEnded()) Fail(p.Name() + " ended unasked (exit code 0x" + [&] {
-            char hex[16];
-            std::snprintf(hex, sizeof hex, "%08lX", static_cast<unsigned long>(p.ExitCode()));
-            return std::string(hex);
-        }() + ")");
+        if (p.CheckEnded()) Fail(p.Name() + " ended unasked (exit code " + Hex(p.ExitCode()) + ")");
         if (!p.Alive()) return;
         if (!p.Ping()) Fail(p.Name() + " did not answer within " + std::to_string(kPingTimeoutMs) + " ms");
         if (sample) p.Measure(Seconds());
