@@ -17,6 +17,20 @@ bool SoakProgram::Start() {
     return false;
 }
 
+bool SoakProgram::Skinned() const {
+    if (IsIconic(window_) || IsZoomed(window_)) ShowWindow(window_, SW_RESTORE);
+    SetWindowPos(window_, nullptr, 0, 0, 640, 440, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    Sleep(300);
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    POINT origin{0, 0};
+    ClientToScreen(window_, &origin);
+    RECT own{0, 0, 100, 100};
+    AdjustWindowRectEx(&own, DWORD(GetWindowLongA(window_, GWL_STYLE)), GetMenu(window_) != nullptr,
+                       DWORD(GetWindowLongA(window_, GWL_EXSTYLE)));
+    return origin.x - outer.left != -own.left || origin.y - outer.top != -own.top;
+}
+
 bool SoakProgram::Ping() {
     if (!window_ || !Alive()) return true;
     const DWORD start = GetTickCount();

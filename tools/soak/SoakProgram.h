@@ -26,6 +26,13 @@ public:
 
     // Starts it and waits (bounded) for its main window.
     bool Start();
+    // The same program, not started yet: a new instance with figures of its own.
+    std::unique_ptr<SoakProgram> Fresh() const {
+        return std::make_unique<SoakProgram>(name_, commandLine_, typeable_, clickable_);
+    }
+    // Whether its main window has a frame other than the system's own (restored first, at a size
+    // where no menu bar wraps).
+    bool Skinned() const;
     const std::string& Name() const { return name_; }
     HWND Window() const { return window_; }
     DWORD Id() const { return process_ ? process_->Id() : 0; }

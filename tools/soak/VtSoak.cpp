@@ -42,6 +42,19 @@ const DWORD kScales[] = {96, 120, 144, 192};
 
 std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
 
+// One entry of a table of {what, weight}, drawn by weight.
+template <typename Entry, std::size_t N>
+const Entry& Pick(const Entry (&table)[N], SoakRandom& random) {
+    int total = 0;
+    for (const Entry& e : table) total += e.weight;
+    int pick = random.Below(total);
+    for (const Entry& e : table) {
+        if (pick < e.weight) return e;
+        pick -= e.weight;
+    }
+    return table[0];
+}
+
 std::string Hex(DWORD value) {
     char hex[16];
     std::snprintf(hex, sizeof hex, "0x%08lX", static_cast<unsigned long>(value));
@@ -73,8 +86,13 @@ const Weighted kActions[] = {
 const char* const kActionNames[] = {"caption drags", "border drags", "placements", "maximise/restore", "minimises",
                                    "roll-ups", "menus", "window menus", "clicks", "typing", "dialogs", "hovers"};
 enum class Global { Theme, Colours, Scale, Restart };
-const Global kGlobals[] = {Global::Theme, Global::Theme, Global::Theme, Global::Theme, Global::Colours,
-                           Global::Colours, Global::Scale, Global::Scale, Global::Restart, Global::Restart};
+// A restart is rare: today's module leaves the windows open before a `vtctl start` unskinned, and
+// the soak then starts those programs again (their figures start again with them).
+struct WeightedGlobal {
+    Global global;
+    int weight;
+};
+const WeightedGlobal kGlobals[] = {{Global::Theme, 13}, {Global::Colours, 4}, {Global::Scale, 2}, {Global::Restart, 1}};
 
 class Soak {
 public:
@@ -115,7 +133,8 @@ private:
         if (scaled_ && scaled_->Alive()) alive.push_back(scaled_.get());
         return alive;
     }
-    void WarmUp();
+    void WarmUp(SoakProgram& p);
+    void RelaunchUnskinned();
     void Step(int step);
     void Act(Action action, SoakProgram& p, SoakRandom& random);
     void ChangeGlobal(Global g, SoakRandom& random);
@@ -131,13 +150,18 @@ private:
     std::unique_ptr<demo::DemoProcess> resident_;
     std::vector<std::unique_ptr<SoakProgram>> programs_;
     std::unique_ptr<SoakProgram> scaled_;  // started at another display scale, replaced at the next change
-    std::vector<std::unique_ptr<SoakProgram>> retired_;
+    struct Retired {
+        std::unique_ptr<SoakProgram> program;
+        bool judged;  // its objects and memory are judged for growth (a main program's earlier instance)
+    };
+    std::vector<Retired> retired_;
+    int unskinnedAfterStart_ = 0;  // main windows that kept their own frame after a vtctl start
     std::vector<std::string> failures_;
     std::ofstream steps_;  // every step, to find what came before a finding
     std::size_t theme_ = 0;
     DWORD start_ = 0, lastSample_ = 0;
     int counts_[12] = {}, globals_[4] = {};
-    int firstKinds_ = 0;  // the order of the first four global changes, one of the 24
+    int firstKinds_ = 0;  // the order of the first three global changes, one of the 6
 };
 
 // Escape while a menu of the program is open, never more: a program whose main window is a dialog
@@ -240,24 +264,20 @@ void Soak::Act(Action action, SoakProgram& p, SoakRandom& random) {
 // Each program's dialogs opened and closed once before the first sample: what the first file
 // dialog loads (the shell's icons and image lists) stays for the program's life, and would
 // otherwise look like growth wherever in the run it first came.
-void Soak::WarmUp() {
-    for (auto& p : programs_) {
-        if (!p->Alive()) continue;
-        for (int i = 0; i < 2; ++i) {
-            SetForegroundWindow(p->Window());
-            Sleep(200);
-            if (GetForegroundWindow() != p->Window()) continue;
-            if (p->Typeable()) demo::KeyWith(VK_CONTROL, i == 0 ? 'O' : 'F');
-            else if (p->Name() == "Regedit") demo::KeyWith(VK_CONTROL, 'F');
-            else break;
-            const DWORD until = GetTickCount() + 5000;
-            while (GetTickCount() < until) {
-                Watch(false);
-                Sleep(250);
-            }
+void Soak::WarmUp(SoakProgram& p) {
+    for (int i = 0; i < 2 && p.Alive(); ++i) {
+        SetForegroundWindow(p.Window());
+        Sleep(200);
+        if (GetForegroundWindow() != p.Window()) continue;
+        if (p.Typeable()) demo::KeyWith(VK_CONTROL, i == 0 ? 'O' : 'F');
+        else if (p.Name() == "Regedit") demo::KeyWith(VK_CONTROL, 'F');
+        else break;
+        const DWORD until = GetTickCount() + 5000;
+        while (GetTickCount() < until) {
+            Watch(false);
+            Sleep(250);
         }
     }
-    demo::WaitFor([] { return false; }, 2000);
 }
 
 void Soak::ChangeGlobal(Global g, SoakRandom& random) {
@@ -280,7 +300,7 @@ void Soak::ChangeGlobal(Global g, SoakRandom& random) {
             settings_.SetScale(dpi);
             if (scaled_) {
                 scaled_->Close();
-                retired_.push_back(std::move(scaled_));
+                retired_.push_back({std::move(scaled_), false});
             }
             static const char* const kScaled[][2] = {{"Notepad", "notepad.exe"}, {"Minesweeper", "winemine.exe"}, {"Clock", "clock.exe"}};
             const auto& pick = kScaled[random.Below(3)];
@@ -296,7 +316,28 @@ void Soak::ChangeGlobal(Global g, SoakRandom& random) {
             steps_ << Seconds() << " s: controller restart" << std::endl;
             StopController();
             StartController();
+            RelaunchUnskinned();
             break;
+    }
+}
+
+// A window open before `vtctl start` that kept its own frame is started again, so that the soak
+// goes on with skinned programs; each instance keeps its own figures.
+void Soak::RelaunchUnskinned() {
+    for (auto& p : programs_) {
+        if (!p->Alive() || p->Skinned()) continue;
+        ++unskinnedAfterStart_;
+        steps_ << Seconds() << " s: " << p->Name() << " kept its own frame; started again" << std::endl;
+        p->Close();
+        std::unique_ptr<SoakProgram> fresh = p->Fresh();
+        retired_.push_back({std::move(p), true});
+        p = std::move(fresh);
+        if (!p->Start()) {
+            Fail("could not start " + p->Name() + " again");
+            continue;
+        }
+        SetWindowPos(p->Window(), nullptr, 40, 40, 460, 340, SWP_NOZORDER | SWP_NOACTIVATE);
+        WarmUp(*p);
     }
 }
 
@@ -322,30 +363,21 @@ void Soak::Step(int step) {
     // the same steps however the programs answered before.
     SoakRandom detail(seed_ * 2654435761u + std::uint32_t(step));
     if (step % kGlobalEveryNthStep == kGlobalEveryNthStep - 1) {
-        // The first four are one of each kind, so that a short run meets them all.
+        // The first four are one of each kind, so that a short run meets them all: the restart
+        // last, as what it may start again takes a while.
         const int made = globals_[0] + globals_[1] + globals_[2] + globals_[3];
-        Global g = kGlobals[random_.Below(int(std::size(kGlobals)))];
+        Global g = Pick(kGlobals, random_).global;
         if (made < 4) {
-            if (made == 0) firstKinds_ = random_.Below(24);
+            if (made == 0) firstKinds_ = random_.Below(6);
             int order[4] = {0, 1, 2, 3};
-            for (int i = 0, k = firstKinds_; i < 4; k /= 4 - i, ++i) std::swap(order[i], order[i + k % (4 - i)]);
+            for (int i = 0, k = firstKinds_; i < 2; k /= 3 - i, ++i) std::swap(order[i], order[i + k % (3 - i)]);
             g = Global(order[made]);
         }
         ++globals_[int(g)];
         ChangeGlobal(g, detail);
         return;
     }
-    int total = 0;
-    for (const Weighted& a : kActions) total += a.weight;
-    int pick = random_.Below(total);
-    Action action = kActions[0].action;
-    for (const Weighted& a : kActions) {
-        if (pick < a.weight) {
-            action = a.action;
-            break;
-        }
-        pick -= a.weight;
-    }
+    const Action action = Pick(kActions, random_).action;
     std::vector<SoakProgram*> targets = Targets();
     const int which = random_.Below(int(targets.size()));
     if (targets.empty()) return;
@@ -380,7 +412,8 @@ int Soak::Run(DWORD seconds) {
         SetWindowPos(p.Window(), nullptr, 20 + 60 * slot, 20 + 40 * slot, 460, 340, SWP_NOZORDER | SWP_NOACTIVATE);
         ++slot;
     }
-    WarmUp();
+    for (auto& p : programs_) WarmUp(*p);
+    demo::WaitFor([] { return false; }, 2000);
     start_ = GetTickCount();  // the run's clock starts with every program up and its caches filled
     Watch(true);
     lastSample_ = GetTickCount();
@@ -417,9 +450,9 @@ void Soak::Report() {
     std::ofstream csv(out_ + "\\soak-samples.csv", std::ios::trunc);
     csv << "program,seconds,gdi,user,private_kb\n";
     char line[256];
-    Say("soak: program         crashed  longest wait  GDI objects  user objects  private KB");
-    auto row = [&](const SoakProgram& p, bool judged) {
-        std::snprintf(line, sizeof line, "soak: %-15s %-8s %7lu ms   %5lld->%-5lld  %5lld->%-5lld  %7lld->%-7lld", p.Name().c_str(),
+    Say("soak: program                  crashed  longest wait  GDI objects  user objects  private KB");
+    auto row = [&](const SoakProgram& p, bool judged, const char* until) {
+        std::snprintf(line, sizeof line, "soak: %-24s %-8s %7lu ms   %5lld->%-5lld  %5lld->%-5lld  %7lld->%-7lld", (p.Name() + until).c_str(),
                       p.Crashed() ? "CRASHED" : "no", static_cast<unsigned long>(p.LongestWaitMs()),
                       static_cast<long long>(p.First().gdiObjects), static_cast<long long>(p.Last().gdiObjects),
                       static_cast<long long>(p.First().userObjects), static_cast<long long>(p.Last().userObjects),
@@ -447,9 +480,13 @@ void Soak::Report() {
             }
         }
     };
-    for (auto& p : programs_) row(*p, true);
-    for (auto& p : retired_) row(*p, false);
-    if (scaled_) row(*scaled_, false);
+    for (auto& p : programs_) row(*p, true, "");
+    for (Retired& r : retired_) row(*r.program, r.judged, r.judged ? " to a restart" : "");
+    if (unskinnedAfterStart_) {
+        Say("soak: note: " + std::to_string(unskinnedAfterStart_) +
+            " main windows kept their own frame after a vtctl start and were started again");
+    }
+    if (scaled_) row(*scaled_, false, "");
 }
 
 }  // namespace
