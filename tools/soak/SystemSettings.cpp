@@ -49,4 +49,6 @@ void SystemSettings::RandomColourScheme(SoakRandom& random) {
 
 void SystemSettings::SetScale(DWORD dpi) { WriteDword(kDesktopKey, "LogPixels", dpi); }
 
+void SystemSettings::UseOriginalScale() { Restore(kDesktopKey, "LogPixels", hadDpi_, dpi_); }
+
 }  // namespace vt::soak

@@ -20,6 +20,9 @@ public:
     void RandomColourScheme(SoakRandom& random);
     // The scale (LogPixels) of programs started from now on.
     void SetScale(DWORD dpi);
+    // The scale the run began with (the soak's own, which its frame measurements assume), until
+    // the next SetScale.
+    void UseOriginalScale();
 
 private:
     std::vector<int> elements_;

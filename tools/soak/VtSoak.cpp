@@ -161,6 +161,7 @@ private:
     std::size_t theme_ = 0;
     DWORD start_ = 0, lastSample_ = 0;
     int counts_[12] = {}, globals_[4] = {};
+    DWORD scale_ = 0;  // the LogPixels of programs started now; 0: the run's first
     int firstKinds_ = 0;  // the order of the first three global changes, one of the 6
 };
 
@@ -298,6 +299,7 @@ void Soak::ChangeGlobal(Global g, SoakRandom& random) {
         case Global::Scale: {
             const DWORD dpi = kScales[random.Below(4)];
             settings_.SetScale(dpi);
+            scale_ = dpi;
             if (scaled_) {
                 scaled_->Close();
                 retired_.push_back({std::move(scaled_), false});
@@ -322,8 +324,10 @@ void Soak::ChangeGlobal(Global g, SoakRandom& random) {
 }
 
 // A window open before `vtctl start` that kept its own frame is started again, so that the soak
-// goes on with skinned programs; each instance keeps its own figures.
+// goes on with skinned programs; each instance keeps its own figures. They start at the run's
+// first scale, the one the own-frame check measures with.
 void Soak::RelaunchUnskinned() {
+    settings_.UseOriginalScale();
     for (auto& p : programs_) {
         if (!p->Alive() || p->Skinned()) continue;
         ++unskinnedAfterStart_;
@@ -339,6 +343,7 @@ void Soak::RelaunchUnskinned() {
         SetWindowPos(p->Window(), nullptr, 40, 40, 460, 340, SWP_NOZORDER | SWP_NOACTIVATE);
         WarmUp(*p);
     }
+    if (scale_) settings_.SetScale(scale_);
 }
 
 void Soak::Watch(bool sample) {
