@@ -3,7 +3,7 @@
 // controller is started first, then Notepad, Regedit, Minesweeper, Wordpad, Winefile, Task Manager
 // and Clock; for SECONDS a driver seeded with SEED moves, drags, resizes, maximises, restores,
 // minimises and rolls up their windows, opens and closes their menus and dialogs, clicks and types,
-// and every twelfth step switches the theme live, changes the colour scheme, starts a program at
+// and every tenth step switches the theme live, changes the colour scheme, starts a program at
 // another display scale, or stops and starts the controller. After every step each program is
 // asked a question (the longest wait is kept), every few seconds its objects and memory are read.
 // OUTDIR\soak.log ends "soak passed" or "soak FAILED: ..." (the exit status says the same): it
@@ -37,7 +37,7 @@ using demo::Say;
 
 constexpr DWORD kSampleEveryMs = 5000;
 constexpr DWORD kDialogAgeMs = 1500;
-constexpr int kGlobalEveryNthStep = 12;
+constexpr int kGlobalEveryNthStep = 10;
 const DWORD kScales[] = {96, 120, 144, 192};
 
 std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
@@ -71,7 +71,7 @@ bool MenuOpen(DWORD processId) {
     return false;
 }
 
-// What the driver does on one step; the global changes come every twelfth step instead.
+// What the driver does on one step; the global changes come every tenth step instead.
 enum class Action { DragCaption, DragBorder, Place, MaximizeOrRestore, Minimize, RollUp, Menu, WindowMenu,
                     Click, Type, Dialog, Activate };
 struct Weighted {
