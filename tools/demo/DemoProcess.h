@@ -17,6 +17,7 @@ public:
 
     bool Start(const std::string& commandLine);
     DWORD Id() const { return id_; }
+    HANDLE Handle() const { return process_.get(); }
     // Its exit code, once it has ended within the time.
     bool Wait(DWORD timeoutMs, DWORD& code) const;
     bool Running() const;

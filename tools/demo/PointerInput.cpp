@@ -31,4 +31,17 @@ void Key(WORD key) {
     Sleep(200);
 }
 
+void KeyWith(WORD modifier, WORD key) {
+    INPUT input[4]{};
+    for (INPUT& i : input) i.type = INPUT_KEYBOARD;
+    input[0].ki.wVk = modifier;
+    input[1].ki.wVk = key;
+    input[2].ki.wVk = key;
+    input[2].ki.dwFlags = KEYEVENTF_KEYUP;
+    input[3].ki.wVk = modifier;
+    input[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, input, sizeof(INPUT));
+    Sleep(200);
+}
+
 }  // namespace vt::demo

@@ -11,5 +11,7 @@ void PointerTo(int x, int y);
 void Button(DWORD flag);
 // One key pressed and released.
 void Key(WORD key);
+// One key pressed and released with another held (VK_MENU, VK_CONTROL).
+void KeyWith(WORD modifier, WORD key);
 
 }  // namespace vt::demo

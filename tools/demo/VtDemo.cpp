@@ -261,18 +261,7 @@ void ClickOn(HWND control) {
     Button(MOUSEEVENTF_LEFTDOWN);
     Button(MOUSEEVENTF_LEFTUP);
 }
-void AltKey(WORD key) {
-    INPUT input[4]{};
-    for (INPUT& i : input) i.type = INPUT_KEYBOARD;
-    input[0].ki.wVk = VK_MENU;
-    input[1].ki.wVk = key;
-    input[2].ki.wVk = key;
-    input[2].ki.dwFlags = KEYEVENTF_KEYUP;
-    input[3].ki.wVk = VK_MENU;
-    input[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(4, input, sizeof(INPUT));
-    Sleep(200);
-}
+void AltKey(WORD key) { KeyWith(VK_MENU, key); }
 void TypeText(const std::string& text) {
     for (char c : text) {
         SHORT scan = VkKeyScanA(c);
