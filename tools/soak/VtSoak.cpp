@@ -397,17 +397,17 @@ int Soak::Run(DWORD seconds) {
     steps_.open(out_ + "\\soak-steps.txt", std::ios::trunc);
     // The controller first: the module skins the windows made after it came.
     StartController();
-    struct Spec {
+    struct ProgramEntry {
         const char* name;
         const char* commandLine;
         bool typeable, clickable;
     };
-    const Spec specs[] = {{"Notepad", "notepad.exe", true, true},          {"Regedit", "regedit.exe", false, true},
+    const ProgramEntry entries[] = {{"Notepad", "notepad.exe", true, true},          {"Regedit", "regedit.exe", false, true},
                           {"Minesweeper", "winemine.exe", false, true},    {"Wordpad", "\"C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe\"", true, true},
                           {"Winefile", "winefile.exe", false, false},      {"Task Manager", "taskmgr.exe", false, false},
                           {"Clock", "clock.exe", false, true}};
     int slot = 0;
-    for (const Spec& s : specs) {
+    for (const ProgramEntry& s : entries) {
         programs_.push_back(std::make_unique<SoakProgram>(s.name, s.commandLine, s.typeable, s.clickable));
         SoakProgram& p = *programs_.back();
         if (!p.Start()) {
