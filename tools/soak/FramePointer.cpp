@@ -4,29 +4,19 @@
 #include <vector>
 
 #include "PointerInput.h"
+#include "theme/ElementCode.h"
 
 namespace vt::soak {
 namespace {
-
-// The theme's own button codes, beside Windows' hit-test values.
-enum ThemeCode : LRESULT {
-    kThemeMinimize = 257,
-    kThemeMaximize = 258,
-    kThemeRestore = 263,
-    kThemeShrink = 268,
-    kThemeUnshrink = 269,
-    kThemeShrinkFlip = 270,
-    kThemeMenuBar = 271,
-};
 
 bool Answers(FramePart part, LRESULT code) {
     switch (part) {
         case FramePart::Caption: return code == HTCAPTION;
         case FramePart::Sizing: return code >= HTLEFT && code <= HTBOTTOMRIGHT;
-        case FramePart::MaximizeOrRestore: return code == HTMAXBUTTON || code == kThemeMaximize || code == kThemeRestore;
-        case FramePart::Minimize: return code == HTMINBUTTON || code == kThemeMinimize;
-        case FramePart::RollUp: return code == kThemeShrink || code == kThemeUnshrink || code == kThemeShrinkFlip;
-        case FramePart::MenuBar: return code == HTMENU || code == kThemeMenuBar;
+        case FramePart::MaximizeOrRestore: return code == HTMAXBUTTON || code == kCodeMaximize || code == kCodeRestore;
+        case FramePart::Minimize: return code == HTMINBUTTON || code == kCodeMinimize;
+        case FramePart::RollUp: return code == kCodeShrink || code == kCodeUnshrink || code == kCodeShrinkFlip;
+        case FramePart::MenuBar: return code == HTMENU || code == kCodeMenuBar;
     }
     return false;
 }
