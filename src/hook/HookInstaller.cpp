@@ -11,7 +11,6 @@
 #include "hook/HookProc.h"
 #include "common/win32/ModuleInstance.h"
 #include "hook/ModuleState.h"
-#include "theme/ControlList.h"
 
 namespace vt {
 
@@ -27,7 +26,7 @@ void InstallHook() {
     if (!key || !ReadEnabled(key.get())) return;
     if (BesideOtherBitness()) state->hookHandle.reset(SetWindowsHookExA(WH_CBT, ThreadHookStarter, ModuleInstance(), 0));
     else state->hookHandle.reset(SetWindowsHookExA(WH_CALLWNDPROC, HookProc, ModuleInstance(), 0));
-    InstallAllControls();
+    state->controls.InstallAll();
 }
 
 void RemoveHook() {

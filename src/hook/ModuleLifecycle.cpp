@@ -7,7 +7,6 @@
 #include "common/win32/SharedArea.h"
 #include "hook/ModuleState.h"
 #include "theme/win32/ThemeLock.h"
-#include "theme/win32/ThemedControlsWin32.h"
 
 namespace vt {
 namespace {
@@ -40,7 +39,7 @@ void StartHook(ModuleState& state) {
 
 void RunStart() {
     g_state = new ModuleState();  // the shared-area variables start cleared
-    RunStep(StartThemedControls);
+    RunStep([] { g_state->button = std::make_unique<TvtButtonWin32>(g_state->controls, g_state->themeState); });
     RunStep([] {
         g_state->menus = std::make_unique<TMenus>(g_state->themeState);
         g_state->frame = CreateFrameEngine(g_state->sharedArea, g_state->themeState, g_state->menus.get());
@@ -108,7 +107,7 @@ void EndModule(bool processTerminating) {
         state.exclusions = ExclusionLists();
     });
     if (themeFree.Held()) RunStep([&] { state.Theme().End(); });
-    RunStep(EndThemedControls);  // the class must not keep pointing at our procedure
+    RunStep([&] { state.button.reset(); });  // the class must not keep pointing at our procedure
     g_phase.store(kEnded, std::memory_order_release);
     if (themeFree.Held()) delete g_state;
     g_state = nullptr;

@@ -15,7 +15,9 @@
 #include "hook/SubclassRegistry.h"
 #include "hook/ThreadHooks.h"
 #include "menu/win32/Menus.h"
+#include "theme/ControlList.h"
 #include "theme/ThemeState.h"
+#include "theme/win32/TvtButtonWin32.h"
 
 namespace vt {
 
@@ -26,6 +28,10 @@ struct ModuleState {
     SharedArea& sharedArea;     // the process's (see ProcessSharedArea)
     SubclassRegistry registry;  // uses `exclusions`, declared before it
     ThemeState themeState;      // the process's theme: loaded, drawn and read by menus and frame
+    ControlList controls;       // the themed controls, installed by InstallHook
+    // The themed push button (in `controls`, drawn from `themeState`); reset by the end, which
+    // gives its class back, before the state itself may go.
+    std::unique_ptr<TvtButtonWin32> button;
     std::unique_ptr<TMenus> menus;            // the menu bars and window menus of skinned windows
     std::unique_ptr<FrameEngine> frame;       // never null; tests may put a fake in its place
     UniqueHook hookHandle;      // set by InstallHook, in the controller's process only

@@ -48,13 +48,15 @@ ThemeInspector::ThemeInspector(ThemeState& state) : state_(state) {}
 
 ThemeInspector::~ThemeInspector() { ReleaseThemeStructures(state_); }
 
-void ThemeInspector::Load(const std::string& path, const std::vector<WordRegistration>& extraWords) {
+void ThemeInspector::Load(const std::string& path, const std::vector<WordRegistration>& extraWords,
+                          const SystemColourTable* systemColours) {
     path_ = path;
     errors_.clear();
     try {
         ThemeLoadSteps steps;
         steps.words = extraWords;
         steps.sink = [this](const ThemeLoadError& error) { errors_.push_back(error); };
+        steps.systemColours = systemColours;
         steps.requireFrame = true;
         LoadThemeState(path, state_, steps);
     } catch (const std::exception& e) {
@@ -71,9 +73,9 @@ std::string FormatCheckReport(const std::string& path, const std::vector<ThemeLo
 
 std::string ThemeInspector::CheckReport() const { return FormatCheckReport(path_, errors_); }
 
-std::string ThemeInspector::Dump() const { return DumpThemeState(state_, button_) + CheckReport(); }
+std::string ThemeInspector::Dump() const { return DumpThemeState(state_) + CheckReport(); }
 
-std::string DumpThemeState(const ThemeState& state, const TvtButton& button) {
+std::string DumpThemeState(const ThemeState& state) {
     std::string out;
     const TThemeItems* items = state.Theme ? &state.Theme->Items() : nullptr;
     auto bitmapName = [items](const Bitmap* bitmap) {
@@ -113,6 +115,7 @@ std::string DumpThemeState(const ThemeState& state, const TvtButton& button) {
     out += FontRecord("title", state.TitleFont);
     out += FontRecord("menu", state.MenuFont);
     out += FontRecord("inactive", state.InactiveFont);
+    const ButtonBitmaps& button = state.Button;
     out += "button normal=" + bitmapName(button.Normal()) + " down=" + bitmapName(button.Down()) +
            " focused=" + bitmapName(button.Focused()) + " disabled=" + bitmapName(button.Disabled()) + "\n";
     for (const std::string& line : state.ThemeInfo) out += "info " + line + "\n";

@@ -10,12 +10,11 @@
 #include "theme/ThemeErrors.h"
 #include "theme/ThemeLoader.h"
 #include "theme/ThemeState.h"
-#include "theme/TvtButton.h"
 
 namespace vt {
 
 // The model part of the dump (every record but the errors).
-std::string DumpThemeState(const ThemeState& state, const TvtButton& button);
+std::string DumpThemeState(const ThemeState& state);
 // One PATH:LINE: MESSAGE line per error.
 std::string FormatCheckReport(const std::string& path, const std::vector<ThemeLoadError>& errors);
 
@@ -30,17 +29,17 @@ public:
     // Resets the settings, creates the empty structures (a new engine with its core words), adds
     // extraWords and loads the file (native or imported, as LoadThemeFile decides). A
     // failure of the load as a whole, and a file that yields no frame element, are recorded as
-    // errors of line 0.
-    void Load(const std::string& path, const std::vector<WordRegistration>& extraWords = {});
+    // errors of line 0. With systemColours, the theme follows them as in the module.
+    void Load(const std::string& path, const std::vector<WordRegistration>& extraWords = {},
+              const SystemColourTable* systemColours = nullptr);
 
     const std::vector<ThemeLoadError>& Errors() const { return errors_; }
-    const TvtButton& Button() const { return button_; }
+    const ButtonBitmaps& Button() const { return state_.Button; }
     std::string CheckReport() const;
     std::string Dump() const;
 
 private:
     ThemeState& state_;
-    TvtButton button_;  // receives the [BUTTON] section, as the module's button does
     std::string path_;
     std::vector<ThemeLoadError> errors_;
 };

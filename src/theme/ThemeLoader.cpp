@@ -1,7 +1,6 @@
 #include "theme/ThemeLoader.h"
 
 #include "common/PathText.h"
-#include "theme/ControlList.h"
 #include "theme/FrameElementsCheck.h"
 #include "theme/IceWmImporter.h"
 #include "theme/KwmImporter.h"
@@ -18,7 +17,6 @@ bool IsKwmThemePath(const std::string& path) {
 }
 
 void LoadThemeFile(const std::string& path, ThemeState& state, const ThemeErrorSink& sink) {
-    ResetAllControls();
     std::vector<std::string> lines = ReadTextLines(path);
     // Image names are taken in the theme's folder, never by making it the current directory:
     // that is the whole host program's, and its other threads may be opening files meanwhile.

@@ -8,7 +8,6 @@
 #include "theme/LargerImages.h"
 #include "script/Limits.h"
 #include "script/ScriptEngine.h"
-#include "theme/ControlList.h"
 #include "theme/CornerSpec.h"
 #include "theme/ElementCodes.h"
 #include "theme/FileNameCase.h"
@@ -59,7 +58,7 @@ void NativeThemeReader::ReadLine(const std::string& line) {
         ReadFont(fields, state_.InactiveFont, &state_.InactiveColor, kInactiveCaptionColour);
     else if (section_ == "CODE") ReadCode(line);
     else if (section_ == "MISC") ReadMisc(fields);
-    else DispatchControlLine(section_, line, *state_.Theme);
+    else if (section_ == "BUTTON") state_.Button.LoadLine(line, *state_.Theme);  // the themed push button's
 }
 
 // A line of script. The lines of one load share kLoadStepBudget; event words run later keep

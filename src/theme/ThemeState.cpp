@@ -4,6 +4,7 @@ namespace vt {
 
 void ResetThemeSettings(ThemeState& state) {
     state.ShrinkElement.reset();
+    state.Button = ButtonBitmaps{};
     state.TitleColor = 0xFFFFFF;
     state.InactiveColor = 0xFFFFFF;
     state.Elements.reset();
@@ -29,6 +30,7 @@ void CreateThemeStructures(ThemeState& state) {
 void ReleaseThemeStructures(ThemeState& state) {
     state.Elements.reset();
     state.ColourSymbols.reset();
+    state.Button = ButtonBitmaps{};
     state.ShrinkElement.reset();
     state.TitleFont = Font{};
     state.MenuFont = Font{};

@@ -12,6 +12,7 @@
 #include "graphics/Font.h"
 #include "script/ScriptEngine.h"
 #include "script/drawing/DrawingContext.h"
+#include "theme/ButtonBitmaps.h"
 #include "theme/ElementList.h"
 #include "theme/TTheme.h"
 #include "theme/TUIElement.h"
@@ -34,6 +35,9 @@ struct ThemeState {
     // at bitmaps of Theme.
     std::unique_ptr<ThemeColourSymbols> ColourSymbols;
 
+    // The [BUTTON] section: what the themed push button draws with. Points at bitmaps of Theme.
+    ButtonBitmaps Button;
+
     Font TitleFont;
     Font MenuFont;
     Font InactiveFont;
@@ -55,7 +59,7 @@ struct ThemeState {
     std::vector<std::string> ThemeInfo;  // the [INFO] lines; cleared only by a parse
 };
 
-// What a load starts from: the shrink element forgotten, the caption colours white, no element
+// What a load starts from: the shrink element and the button bitmaps forgotten, the caption colours white, no element
 // list, CenterCaption, RightCaption, SolidCaption and TileMenu off, the width and height fix-ups 0 and
 // ThemeLoaded off. MenuFixup, AutoExclude and WindowZoom keep the previous theme's values, and
 // ThemeInfo keeps its lines until the next parse.
@@ -63,8 +67,8 @@ void ResetThemeSettings(ThemeState& state);
 // The empty structures a load fills: a new script engine with the core words, element list,
 // bitmap collection, default fonts.
 void CreateThemeStructures(ThemeState& state);
-// Releases what a load built: elements and colour symbols (before the bitmaps and words they
-// point at), shrink element, fonts, the bitmap collection and the script engine.
+// Releases what a load built: elements, colour symbols and button bitmaps (before the bitmaps
+// and words they point at), shrink element, fonts, the bitmap collection and the script engine.
 void ReleaseThemeStructures(ThemeState& state);
 
 }  // namespace vt

@@ -4,10 +4,8 @@
 
 namespace vt {
 
-TvtControl::TvtControl() { ThemedControls().Add(*this); }
+TvtControl::TvtControl(ControlList& list) : list_(list) { list_.Add(*this); }
 
-TvtControl::~TvtControl() {
-    if (ControlList* list = ThemedControlsIfMade()) list->Remove(*this);
-}
+TvtControl::~TvtControl() { list_.Remove(*this); }
 
 }  // namespace vt

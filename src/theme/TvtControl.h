@@ -1,17 +1,17 @@
 #pragma once
-// A themed standard control: it takes over one system window class inside the process and
-// reads its bitmaps from the theme section named after that class. Every control lists itself
-// in the process's control list for its lifetime, which is how the theme reader finds the
-// control for a section and the loader resets them all.
+// A themed standard control: it takes over one system window class inside the process and is
+// drawn from the theme section named after that class (the section's data is part of the
+// theme's state). Every control lists itself in its owner's control list for its lifetime,
+// which is how the hook installs them all.
 #include <string>
 
 namespace vt {
 
-class TTheme;
+class ControlList;
 
 class TvtControl {
 public:
-    TvtControl();
+    explicit TvtControl(ControlList& list);
     // Leaves the control list. A class that installs something gives it back in its own
     // destructor: a base destructor cannot reach the derived Uninstall.
     virtual ~TvtControl();
@@ -24,10 +24,9 @@ public:
     // over; the Win32 controls do the work.
     virtual void Install() {}
     virtual void Uninstall() {}
-    // One content line of the control's theme section; bitmaps are looked up in theme.
-    virtual void LoadLine(const std::string& line, TTheme& theme) { (void)line; (void)theme; }
-    // Forgets the control's theme bitmaps.
-    virtual void Reset() {}
+
+private:
+    ControlList& list_;
 };
 
 }  // namespace vt

@@ -153,14 +153,16 @@ TEST_F(EntryFaultTest, ExportsReturn) {
 }
 
 TEST_F(EntryFaultTest, ButtonPaintingFailureLeavesTheSystemsDrawing) {
-    TTheme theme;
-    TThemeItem& face = theme.Items().Add();
+    ThemeState theme;
+    CreateThemeStructures(theme);
+    TThemeItem& face = theme.Theme->Items().Add();
     face.SetName("face");
     face.Bitmap().SetSize(4, 4);
-    TvtButtonWin32 themed;
-    themed.LoadLine("NORMAL=face", theme);
+    theme.Button.LoadLine("NORMAL=face", *theme.Theme);
+    ControlList controls;
+    TvtButtonWin32 themed(controls, theme);
     themed.Install();
-    ASSERT_NE(themed.Normal(), nullptr);
+    ASSERT_NE(theme.Button.Normal(), nullptr);
     UniqueWindow parent(CreateWindowA("STATIC", "parent", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, nullptr, nullptr,
                                       GetModuleHandleA(nullptr), nullptr));
     UniqueWindow button(CreateWindowA("BUTTON", "press", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 60, 24,

@@ -7,7 +7,6 @@
 #include "ThemeTestSupport.h"
 #include "theme/ThemeInspector.h"
 #include "theme/ThemeLoader.h"
-#include "theme/TvtButton.h"
 
 namespace vt {
 namespace {
@@ -42,11 +41,10 @@ protected:
         for (const auto& image : row.images)
             test::WriteFile(folder / image.first, test::SolidXpm(image.second.first, image.second.second, "#405060"));
         test::FreshTheme fresh;
-        TvtButton button;
         errors_.clear();
         LoadThemeFile(folder / "themerc", fresh.state, [this](const ThemeLoadError& e) { errors_.push_back(e); });
         count_ = int(fresh.state.Elements->Count());
-        return DumpThemeState(fresh.state, button);
+        return DumpThemeState(fresh.state);
     }
 
     void Check(const KwmCase& row) {
@@ -136,8 +134,7 @@ TEST_F(KwmImporterTest, AnUnreadableImageIsReportedAndTheRestLoads) {
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].line, 2);
     EXPECT_NE(errors[0].message.find("bad.xpm"), std::string::npos) << errors[0].message;
-    TvtButton button;
-    std::string dump = DumpThemeState(fresh.state, button);
+    std::string dump = DumpThemeState(fresh.state);
     EXPECT_TRUE(test::HasRecords(dump, {"bitmap 1 name=bad size=0x0", "element 3 c1=-3,0", "element 10 code=1"}))
         << dump;
 }

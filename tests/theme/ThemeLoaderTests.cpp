@@ -12,7 +12,6 @@
 #include "theme/TextLines.h"
 #include "theme/ThemeInspector.h"
 #include "theme/ThemeLoader.h"
-#include "theme/TvtButton.h"
 
 namespace vt {
 namespace {
@@ -51,11 +50,10 @@ protected:
     std::string Load(const std::string& path) {
         test::FreshTheme fresh;
         LoadThemeFile(path, fresh.state, [this](const ThemeLoadError& e) { errors_.push_back(e); });
-        return DumpThemeState(fresh.state, button_);
+        return DumpThemeState(fresh.state);
     }
 
     test::TempFolder folder_;
-    TvtButton button_;
     std::vector<ThemeLoadError> errors_;
 };
 

@@ -10,7 +10,6 @@
 #include "theme/TextLines.h"
 #include "theme/ThemeInspector.h"
 #include "theme/ThemeParser.h"
-#include "theme/TvtButton.h"
 
 namespace vt {
 namespace {
@@ -40,13 +39,12 @@ protected:
     void Check(const ParserCase& row) {
         SCOPED_TRACE(row.name);
         test::FreshTheme fresh;
-        TvtButton button;
         std::vector<ThemeLoadError> errors;
         {
             CurrentDirectoryGuard inFolder(folder_.Path());
             ParseTheme(SplitLines(row.theme), fresh.state, [&](const ThemeLoadError& e) { errors.push_back(e); });
         }
-        std::string dump = DumpThemeState(fresh.state, button);
+        std::string dump = DumpThemeState(fresh.state);
         EXPECT_TRUE(test::HasRecords(dump, row.records));
         std::string report = FormatCheckReport("theme", errors);
         std::vector<std::string> got = SplitLines(report);

@@ -10,7 +10,6 @@
 #include "theme/ThemeColourSymbols.h"
 #include "theme/ThemeInspector.h"
 #include "theme/ThemeLoader.h"
-#include "theme/TvtButton.h"
 #include "theme/Xfwm4Importer.h"
 
 namespace vt {
@@ -48,8 +47,7 @@ protected:
         test::FreshTheme fresh;
         std::vector<ThemeLoadError> errors;
         LoadThemeFile(folder / "themerc", fresh.state, [&](const ThemeLoadError& e) { errors.push_back(e); });
-        TvtButton button;
-        EXPECT_TRUE(test::HasRecords(DumpThemeState(fresh.state, button), row.records));
+        EXPECT_TRUE(test::HasRecords(DumpThemeState(fresh.state), row.records));
         EXPECT_EQ(errors.size(), row.errors) << FormatCheckReport("themerc", errors);
     }
 };
@@ -134,8 +132,7 @@ TEST(Xfwm4Import, ADamagedPngIsReportedAndItsXpmStays) {
     LoadThemeFile(folder / "themerc", fresh.state, [&](const ThemeLoadError& e) { errors.push_back(e); });
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].message.find("close-active.png"), std::string::npos) << errors[0].message;
-    TvtButton button;
-    EXPECT_TRUE(test::HasRecords(DumpThemeState(fresh.state, button),
+    EXPECT_TRUE(test::HasRecords(DumpThemeState(fresh.state),
                                  {"bitmap 0 name=close-active size=12x12", "element 14 code=256 c1=-12,0"}));
 }
 

@@ -39,7 +39,8 @@ int RenderOnce(const RenderOptions& options, const std::vector<WordRegistration>
     ThemeState theme;
     ThemeInspector inspector(theme);
     FrameDrawingHostScope host(theme);
-    inspector.Load(options.theme, extraWords);
+    const WindowsSystemColours systemColours{};
+    inspector.Load(options.theme, extraWords, &systemColours);  // the desktop's colours, as in the module
     const std::string report = inspector.CheckReport();
     std::fwrite(report.data(), 1, report.size(), stdout);
     std::fflush(stdout);
@@ -47,7 +48,6 @@ int RenderOnce(const RenderOptions& options, const std::vector<WordRegistration>
     if (watch && loaded) return Fail(1, "the theme has errors: " + options.out + " keeps the last good picture");
     if (watch && !watch->Unchanged()) return 0;  // read while being saved: the next change reads it whole
 
-    ApplySystemColours(theme, WindowsSystemColours());  // as the module does after a load
     if (!theme.Elements || theme.Elements->Count() == 0) return Fail(loaded ? 1 : 3, options.theme + ": no elements to draw");
 
     FrameLook look{!options.inactive, -1, -1};

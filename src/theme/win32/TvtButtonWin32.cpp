@@ -64,7 +64,7 @@ LRESULT PassOn(WNDPROC procedure, HWND window, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-TvtButtonWin32::TvtButtonWin32() = default;
+TvtButtonWin32::TvtButtonWin32(ControlList& list, const ThemeState& theme) : TvtButton(list), theme_(theme) {}
 
 TvtButtonWin32::~TvtButtonWin32() { Uninstall(); }
 
@@ -97,13 +97,13 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     // Nothing may escape into the host program's message loop: a failure in our drawing falls
     // back to the system's own.
     try {
-        if (button && message == WM_PAINT && button->Normal()) {
+        if (button && message == WM_PAINT) {
             EnterWork("ButtonWindowProc");
-            // The bitmaps are the theme's, which another thread may be switching: they are asked
-            // for again under its lock.
+            // The bitmaps are the theme's, which another thread may be switching: they are only
+            // read under its lock.
             ThemeGuard guard;
             bool enabled = IsWindowEnabled(window) != FALSE;
-            if (Bitmap* bitmap = button->BitmapFor(enabled, GetFocus() == window)) {
+            if (Bitmap* bitmap = button->Theme().Button.BitmapFor(enabled, GetFocus() == window)) {
                 PaintThemedButton(window, reinterpret_cast<HDC>(wParam), *bitmap);
                 return 0;
             }

@@ -3,8 +3,11 @@
 // class (push buttons, check boxes, radio buttons, group boxes alike) as its state's bitmap
 // stretched over the window, with the caption centred on it. Without a NORMAL bitmap in the
 // theme, every message goes to the system's procedure unchanged.
+// One per process, made by the module's start and destroyed (so uninstalled) by a real unload; a
+// process that exits keeps it, as its class must not be given back while user32 goes away.
 #include <windows.h>
 
+#include "theme/ThemeState.h"
 #include "theme/TvtButton.h"
 #include "theme/win32/ClassTakeover.h"
 
@@ -12,7 +15,8 @@ namespace vt {
 
 class TvtButtonWin32 : public TvtButton {
 public:
-    TvtButtonWin32();
+    // Drawn from `theme`'s button bitmaps, read under the theme lock.
+    TvtButtonWin32(ControlList& list, const ThemeState& theme);
     ~TvtButtonWin32() override;
 
     void Install() override;
@@ -21,8 +25,10 @@ public:
     // The button the window procedure draws with: the last one installed (one per process).
     static TvtButtonWin32* Installed();
     WNDPROC SavedProcedure() const { return takeover_.SavedProcedure(); }
+    const ThemeState& Theme() const { return theme_; }
 
 private:
+    const ThemeState& theme_;
     ClassTakeover takeover_;
 };
 

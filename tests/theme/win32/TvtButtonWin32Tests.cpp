@@ -5,6 +5,7 @@
 #include "graphics/win32/GdiGuards.h"
 #include "theme/ControlList.h"
 #include "theme/TTheme.h"
+#include "theme/ThemeState.h"
 #include "theme/win32/TvtButtonWin32.h"
 
 namespace vt {
@@ -44,8 +45,9 @@ protected:
     void SetUp() override {
         const char* names[] = {"red", "green", "blue"};
         Colour colours[] = {kRed, kGreen, kBlue};
+        CreateThemeStructures(state_);
         for (int i = 0; i < 3; ++i) {
-            TThemeItem& item = theme_.Items().Add();
+            TThemeItem& item = state_.Theme->Items().Add();
             item.SetName(names[i]);
             Fill(item.Bitmap(), 4, 4, colours[i]);
         }
@@ -72,8 +74,9 @@ protected:
         return GetPixel(canvas.Dc(), 3, 3);
     }
 
-    TTheme theme_;
-    TvtButtonWin32 button_;
+    ThemeState state_;
+    ControlList list_;
+    TvtButtonWin32 button_{list_, state_};
     HWND parent_ = nullptr;
 };
 
@@ -83,8 +86,8 @@ TEST_F(ThemedButtonTest, NewButtonsRunTheThemedProcedure) {
 }
 
 TEST_F(ThemedButtonTest, EachStateIsDrawnWithItsBitmapOrNormal) {
-    button_.LoadLine("NORMAL=red", theme_);
-    button_.LoadLine("FOCUSED=green", theme_);
+    state_.Button.LoadLine("NORMAL=red", *state_.Theme);
+    state_.Button.LoadLine("FOCUSED=green", *state_.Theme);
     HWND button = NewButton();
     EXPECT_EQ(PaintedPixel(button), kRed) << "enabled, no focus";
     SetFocus(button);
@@ -93,12 +96,12 @@ TEST_F(ThemedButtonTest, EachStateIsDrawnWithItsBitmapOrNormal) {
     }
     EnableWindow(button, FALSE);
     EXPECT_EQ(PaintedPixel(button), kRed) << "disabled without DISABLED";
-    button_.LoadLine("DISABLED=blue", theme_);
+    state_.Button.LoadLine("DISABLED=blue", *state_.Theme);
     EXPECT_EQ(PaintedPixel(button), kBlue) << "disabled";
 }
 
 TEST_F(ThemedButtonTest, WithoutNormalTheSystemDraws) {
-    button_.LoadLine("FOCUSED=green", theme_);
+    state_.Button.LoadLine("FOCUSED=green", *state_.Theme);
     HWND button = NewButton();
     COLORREF pixel = PaintedPixel(button);
     EXPECT_NE(pixel, kGreen);

@@ -1,11 +1,11 @@
-#include "theme/TvtButton.h"
+#include "theme/ButtonBitmaps.h"
 
 #include "theme/TTheme.h"
 #include "theme/ThemeText.h"
 
 namespace vt {
 
-void TvtButton::LoadLine(const std::string& line, TTheme& theme) {
+void ButtonBitmaps::LoadLine(const std::string& line, TTheme& theme) {
     std::size_t equals = line.find('=');
     if (equals == std::string::npos) return;
     std::string key = UpperCase(line.substr(0, equals));
@@ -18,11 +18,7 @@ void TvtButton::LoadLine(const std::string& line, TTheme& theme) {
     else if (key == "DISABLED") disabled_ = bitmap;
 }
 
-void TvtButton::Reset() {
-    normal_ = down_ = focused_ = disabled_ = nullptr;
-}
-
-Bitmap* TvtButton::BitmapFor(bool enabled, bool focused) const {
+Bitmap* ButtonBitmaps::BitmapFor(bool enabled, bool focused) const {
     if (!normal_) return nullptr;
     Bitmap* chosen = enabled ? (focused ? focused_ : normal_) : disabled_;
     return chosen ? chosen : normal_;

@@ -3,14 +3,16 @@
 #include <string>
 #include <vector>
 
+#include "theme/ButtonBitmaps.h"
 #include "theme/ControlList.h"
 #include "theme/TTheme.h"
+#include "theme/ThemeState.h"
 #include "theme/TvtButton.h"
 
 namespace vt {
 namespace {
 
-class TvtButtonTest : public ::testing::Test {
+class ButtonBitmapsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         for (const char* name : {"btn", "hot", "grey"}) theme_.Items().Add().SetName(name);
@@ -22,7 +24,7 @@ protected:
     TTheme theme_;
 };
 
-TEST_F(TvtButtonTest, LoadLineKeysAndValues) {
+TEST_F(ButtonBitmapsTest, LoadLineKeysAndValues) {
     struct Row {
         std::vector<const char*> lines;
         const char *normal, *down, *focused, *disabled;
@@ -35,7 +37,7 @@ TEST_F(TvtButtonTest, LoadLineKeysAndValues) {
         {{"DOWN=hot", "FOCUSED=HOT", "DISABLED=grey", "HOVER=btn", "no equals"}, "-", "hot", "hot", "grey"},
     };
     for (const Row& row : rows) {
-        TvtButton button;
+        ButtonBitmaps button;
         for (const char* line : row.lines) button.LoadLine(line, theme_);
         std::string context = row.lines.front();
         EXPECT_EQ(NameOf(button.Normal()), row.normal) << context;
@@ -45,8 +47,8 @@ TEST_F(TvtButtonTest, LoadLineKeysAndValues) {
     }
 }
 
-TEST_F(TvtButtonTest, StateBitmapsFallBackToNormal) {
-    TvtButton button;
+TEST_F(ButtonBitmapsTest, StateBitmapsFallBackToNormal) {
+    ButtonBitmaps button;
     EXPECT_EQ(button.BitmapFor(true, false), nullptr) << "no NORMAL: the button draws itself";
     button.LoadLine("FOCUSED=hot", theme_);
     EXPECT_EQ(button.BitmapFor(true, true), nullptr) << "no NORMAL switches everything off";
@@ -56,23 +58,27 @@ TEST_F(TvtButtonTest, StateBitmapsFallBackToNormal) {
     EXPECT_EQ(NameOf(button.BitmapFor(false, true)), "btn") << "no DISABLED";
     button.LoadLine("DISABLED=grey", theme_);
     EXPECT_EQ(NameOf(button.BitmapFor(false, false)), "grey");
-    button.Reset();
-    EXPECT_EQ(button.BitmapFor(true, false), nullptr);
 }
 
-TEST_F(TvtButtonTest, ControlsListThemselvesAndGetTheirSectionsLines) {
-    std::size_t before = ThemedControls().Count();
+TEST(ThemedControls, ListThemselvesAndLoseTheirBitmapsWithTheTheme) {
+    ControlList list;
     {
-        TvtButton a, b;
-        EXPECT_EQ(ThemedControls().Count(), before + 2);
-        EXPECT_TRUE(DispatchControlLine("BUTTON", "NORMAL=btn", theme_));
-        EXPECT_FALSE(DispatchControlLine("button", "NORMAL=hot", theme_)) << "section names arrive upper-cased";
-        EXPECT_EQ(NameOf(a.Normal()), "btn");
-        EXPECT_EQ(NameOf(b.Normal()), "btn");
-        ResetAllControls();
-        EXPECT_EQ(a.Normal(), nullptr);
+        TvtButton a(list), b(list);
+        EXPECT_EQ(list.Count(), 2u);
+        EXPECT_EQ(&list.Get(1), &b);
     }
-    EXPECT_EQ(ThemedControls().Count(), before);
+    EXPECT_EQ(list.Count(), 0u);
+
+    ThemeState state;
+    CreateThemeStructures(state);
+    state.Theme->Items().Add().SetName("btn");
+    state.Button.LoadLine("NORMAL=btn", *state.Theme);
+    ASSERT_NE(state.Button.Normal(), nullptr);
+    ResetThemeSettings(state);
+    EXPECT_EQ(state.Button.Normal(), nullptr) << "a load starts without the last theme's button";
+    state.Button.LoadLine("NORMAL=btn", *state.Theme);
+    ReleaseThemeStructures(state);
+    EXPECT_EQ(state.Button.Normal(), nullptr) << "no reference into freed bitmaps";
 }
 
 }  // namespace
