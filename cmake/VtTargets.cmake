@@ -3,10 +3,15 @@
 # Sources are globbed per folder so that adding a file needs no CMake edit:
 #   <folder>/*.cpp          portable code (no <windows.h>), built natively and in the cross build
 #   <folder>/win32/*.cpp    Win32 code, built only for Windows
+# A folder may be a list ("theme;theme/model"): a subsystem split by concern is one library.
 
-# vt_portable_library(NAME FOLDER [DEPS ...]): a static library of FOLDER's portable sources.
-function(vt_portable_library name folder)
-  file(GLOB _srcs CONFIGURE_DEPENDS ${folder}/*.cpp)
+# vt_portable_library(NAME FOLDERS [DEPS ...]): a static library of the folders' portable sources.
+function(vt_portable_library name folders)
+  set(_srcs)
+  foreach(_folder ${folders})
+    file(GLOB _found CONFIGURE_DEPENDS ${_folder}/*.cpp)
+    list(APPEND _srcs ${_found})
+  endforeach()
   if(_srcs)
     add_library(${name} STATIC ${_srcs})
     set(_vis PUBLIC)
@@ -20,11 +25,14 @@ function(vt_portable_library name folder)
   endif()
 endfunction()
 
-# vt_win32_sources(OUT FOLDER): the Win32-only sources of FOLDER (empty on other systems).
-function(vt_win32_sources out folder)
+# vt_win32_sources(OUT FOLDERS): the Win32-only sources of the folders (empty on other systems).
+function(vt_win32_sources out folders)
   set(_srcs)
   if(VT_WIN32)
-    file(GLOB _srcs CONFIGURE_DEPENDS ${folder}/win32/*.cpp)
+    foreach(_folder ${folders})
+      file(GLOB _found CONFIGURE_DEPENDS ${_folder}/win32/*.cpp)
+      list(APPEND _srcs ${_found})
+    endforeach()
   endif()
   set(${out} ${_srcs} PARENT_SCOPE)
 endfunction()

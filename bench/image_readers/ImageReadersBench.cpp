@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "graphics/BmpReader.h"
-#include "theme/XpmReader.h"
+#include "graphics/XpmReader.h"
 
 namespace {
 

@@ -19,10 +19,10 @@
 #include "common/Dpi.h"
 #include "graphics/DpiScaling.h"
 #include "script/ScriptEngine.h"
-#include "theme/ThemeColourSymbols.h"
 #include "theme/ThemeLoader.h"
-#include "theme/ThemeWords.h"
 #include "theme/ThemeState.h"
+#include "theme/ThemeWords.h"
+#include "theme/import/ThemeColourSymbols.h"
 
 namespace {
 

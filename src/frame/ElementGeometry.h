@@ -7,9 +7,9 @@
 #include "common/Dpi.h"
 #include "common/Rect.h"
 #include "theme/ThemeState.h"
-#include "theme/ElementCode.h"
-#include "theme/TUIElement.h"
-#include "theme/WindowStyleBits.h"
+#include "theme/model/ElementCode.h"
+#include "theme/model/TUIElement.h"
+#include "theme/model/WindowStyleBits.h"
 
 namespace vt {
 

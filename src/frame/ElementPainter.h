@@ -9,9 +9,9 @@
 #include "common/Dpi.h"
 #include "common/Rect.h"
 #include "graphics/DrawingSurface.h"
-#include "theme/ElementCode.h"
 #include "theme/ThemeState.h"
-#include "theme/TUIElement.h"
+#include "theme/model/ElementCode.h"
+#include "theme/model/TUIElement.h"
 
 namespace vt {
 

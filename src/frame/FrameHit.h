@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "common/Dpi.h"
-#include "theme/ElementCode.h"
 #include "theme/ThemeState.h"
-#include "theme/TUIElement.h"
+#include "theme/model/ElementCode.h"
+#include "theme/model/TUIElement.h"
 
 namespace vt {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "script/ScriptEngine.h"
-#include "theme/ElementList.h"
-#include "theme/TUIElement.h"
+#include "theme/model/ElementList.h"
+#include "theme/model/TUIElement.h"
 
 namespace vt {
 

@@ -1,6 +1,6 @@
 #include "frame/ScrollBarPlacement.h"
 
-#include "theme/ElementCode.h"
+#include "theme/model/ElementCode.h"
 
 namespace vt {
 namespace {

@@ -1,8 +1,8 @@
 #include "hook/Eligibility.h"
 
+#include "common/AsciiText.h"
 #include "common/win32/ModuleInstance.h"
 #include "hook/SubclassNode.h"
-#include "theme/ThemeText.h"
 
 namespace vt {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "common/AsciiText.h"
 #include "common/RegularFile.h"
 #include "theme/TextLines.h"
-#include "theme/ThemeText.h"
 
 namespace vt {
 

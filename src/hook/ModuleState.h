@@ -6,18 +6,18 @@
 #include <atomic>
 #include <cstdint>
 
+#include "common/win32/SharedArea.h"
 #include "common/win32/UniqueHandle.h"
 #include "frame/win32/FrameEngine.h"
 #include "hook/Compositor.h"
 #include "hook/ExclusionLists.h"
 #include "hook/ModulePin.h"
-#include "common/win32/SharedArea.h"
 #include "hook/SubclassRegistry.h"
 #include "hook/ThreadHooks.h"
 #include "menu/win32/Menus.h"
-#include "theme/ControlList.h"
 #include "theme/ThemeState.h"
-#include "theme/win32/TvtButtonWin32.h"
+#include "theme/controls/ControlList.h"
+#include "theme/controls/win32/TvtButtonWin32.h"
 
 namespace vt {
 

@@ -1,14 +1,14 @@
 #include "theme/ThemeLoader.h"
 
+#include "common/AsciiText.h"
 #include "common/PathText.h"
 #include "theme/FrameElementsCheck.h"
-#include "theme/IceWmImporter.h"
-#include "theme/KwmImporter.h"
 #include "theme/TextLines.h"
-#include "theme/ThemeColourSymbols.h"
-#include "theme/ThemeParser.h"
-#include "theme/ThemeText.h"
-#include "theme/Xfwm4Importer.h"
+#include "theme/icewm/IceWmImporter.h"
+#include "theme/import/ThemeColourSymbols.h"
+#include "theme/kwm/KwmImporter.h"
+#include "theme/native/ThemeParser.h"
+#include "theme/xfwm4/Xfwm4Importer.h"
 
 namespace vt {
 

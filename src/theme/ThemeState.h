@@ -12,11 +12,11 @@
 #include "graphics/Font.h"
 #include "script/ScriptEngine.h"
 #include "script/drawing/DrawingContext.h"
-#include "theme/ButtonBitmaps.h"
-#include "theme/ElementList.h"
-#include "theme/TTheme.h"
-#include "theme/TUIElement.h"
-#include "theme/ThemeColourSymbols.h"
+#include "theme/import/ThemeColourSymbols.h"
+#include "theme/model/ButtonBitmaps.h"
+#include "theme/model/ElementList.h"
+#include "theme/model/TTheme.h"
+#include "theme/model/TUIElement.h"
 
 namespace vt {
 

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "script/drawing/DrawingContext.h"
-#include "theme/ElementCodes.h"
 #include "theme/ThemeState.h"
+#include "theme/model/ElementCodes.h"
 
 namespace vt {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "frame/ScrollBarPlacement.h"
-#include "theme/ElementCode.h"
+#include "theme/model/ElementCode.h"
 
 namespace vt {
 namespace {

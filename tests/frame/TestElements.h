@@ -2,8 +2,8 @@
 // Elements for the frame's portable tests, written as a theme writes them.
 #include <cstdint>
 
-#include "theme/CornerSpec.h"
-#include "theme/TUIElement.h"
+#include "theme/model/CornerSpec.h"
+#include "theme/model/TUIElement.h"
 
 namespace vt::test {
 

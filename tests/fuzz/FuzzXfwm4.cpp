@@ -1,7 +1,7 @@
 // An xfwm4 themerc next to the juniper theme's XPM and PNG images, drawn in the system colours of
 // a fixed scheme afterwards (the themerc may give the symbolic names values of its own).
 #include "ThemeFuzzTarget.h"
-#include "theme/ThemeColourSymbols.h"
+#include "theme/import/ThemeColourSymbols.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "theme/SymbolicImage.h"
-#include "theme/XpmReader.h"
 #include "FuzzSupport.h"
+#include "graphics/XpmReader.h"
+#include "theme/import/SymbolicImage.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include "hook/HookProc.h"
 #include "hook/ModuleLifecycle.h"
 #include "hook/ModuleState.h"
-#include "theme/TTheme.h"
-#include "theme/win32/TvtButtonWin32.h"
+#include "theme/controls/win32/TvtButtonWin32.h"
+#include "theme/model/TTheme.h"
 
 extern "C" {
 void WINAPI InstallHook();

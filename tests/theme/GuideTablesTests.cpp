@@ -12,9 +12,9 @@
 #include "script/Engine.h"
 #include "script/ScriptEngine.h"
 #include "script/drawing/DrawingContext.h"
-#include "theme/ElementCodes.h"
-#include "theme/TUIElement.h"
 #include "theme/ThemeWords.h"
+#include "theme/model/ElementCodes.h"
+#include "theme/model/TUIElement.h"
 
 namespace vt {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/win32/ChildProcess.h"
+#include "ChildProcess.h"
 
 namespace vt::test {
 

@@ -8,10 +8,10 @@
 #include <stdexcept>
 
 #include "ThemeTemplate.h"
-#include "theme/ElementCodes.h"
 #include "theme/ThemeInspector.h"
-#include "theme/ThemeWords.h"
 #include "theme/ThemeTestSupport.h"
+#include "theme/ThemeWords.h"
+#include "theme/model/ElementCodes.h"
 
 namespace vt {
 namespace {

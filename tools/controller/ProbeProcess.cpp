@@ -3,7 +3,7 @@
 #include <atomic>
 
 #include "common/PathText.h"
-#include "common/win32/ChildProcess.h"
+#include "ChildProcess.h"
 #include "common/win32/ModuleInstance.h"
 
 namespace vt {

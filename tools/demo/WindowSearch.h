@@ -1,10 +1,10 @@
 #pragma once
-// Waiting for a program's windows on the desktop (FindMainWindow: common/win32/ChildProcess.h).
+// Waiting for a program's windows on the desktop (FindMainWindow: tools/controller/ChildProcess.h).
 #include <windows.h>
 
 #include <functional>
 
-#include "common/win32/ChildProcess.h"
+#include "ChildProcess.h"
 
 namespace vt::demo {
 

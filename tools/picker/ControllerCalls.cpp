@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "Resident.h"
-#include "common/win32/ChildProcess.h"
+#include "ChildProcess.h"
 #include "common/win32/UniqueHandle.h"
 
 namespace vt::picker {

@@ -7,10 +7,10 @@
 #include <cstdio>
 
 #include "ControllerConfig.h"
+#include "common/AsciiText.h"
 #include "common/PathText.h"
 #include "hook/ExclusionLists.h"
 #include "theme/TextLines.h"
-#include "theme/ThemeText.h"
 
 namespace vt::picker {
 namespace {

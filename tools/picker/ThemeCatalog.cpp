@@ -5,6 +5,7 @@
 
 #include "ControllerConfig.h"
 #include "FramePreview.h"
+#include "common/AsciiText.h"
 #include "common/Notice.h"
 #include "common/PathText.h"
 #include "frame/win32/FrameDrawingHost.h"
@@ -12,7 +13,6 @@
 #include "menu/win32/Menus.h"
 #include "script/drawing/DrawingContext.h"
 #include "theme/ThemeInspector.h"
-#include "theme/ThemeText.h"
 #include "theme/ThemeWords.h"
 
 namespace vt::picker {

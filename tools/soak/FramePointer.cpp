@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "PointerInput.h"
-#include "theme/ElementCode.h"
+#include "theme/model/ElementCode.h"
 
 namespace vt::soak {
 namespace {

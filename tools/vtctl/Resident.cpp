@@ -9,7 +9,7 @@
 #include "HookLibrary.h"
 #include "common/win32/HookMessages.h"
 #include "common/win32/SharedArea.h"
-#include "common/win32/ChildProcess.h"
+#include "ChildProcess.h"
 #include "common/win32/UniqueHandle.h"
 
 namespace vt::ctl {

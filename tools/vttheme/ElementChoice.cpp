@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
+#include "common/AsciiText.h"
 #include "common/DecimalText.h"
-#include "theme/ElementCodes.h"
-#include "theme/ThemeText.h"
+#include "theme/model/ElementCodes.h"
 
 namespace vt {
 

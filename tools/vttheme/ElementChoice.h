@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "theme/ElementList.h"
+#include "theme/model/ElementList.h"
 
 namespace vt {
 

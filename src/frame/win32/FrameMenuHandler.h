@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "frame/win32/FrameMenus.h"
-#include "theme/ElementCode.h"
+#include "theme/model/ElementCode.h"
 
 namespace vt {
 

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "common/Rect.h"
-#include "theme/ElementCodes.h"
+#include "theme/model/ElementCodes.h"
 
 namespace vt {
 

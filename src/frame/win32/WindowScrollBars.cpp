@@ -3,7 +3,7 @@
 #include "common/win32/UniqueHandle.h"
 #include "common/win32/WindowDpi.h"
 #include "graphics/win32/GdiGuards.h"
-#include "theme/ElementCode.h"
+#include "theme/model/ElementCode.h"
 
 namespace vt {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The desktop's colour scheme as imported themes see it: the system colours, read when asked.
-#include "theme/SymbolicColours.h"
+#include "theme/import/SymbolicColours.h"
 
 namespace vt {
 

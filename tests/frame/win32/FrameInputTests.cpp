@@ -17,10 +17,10 @@
 #include "EngineTest.h"
 #include "FrameTestSupport.h"
 #include "HookTestSupport.h"
+#include "common/FileNameCase.h"
 #include "common/win32/HookMessages.h"
 #include "graphics/win32/GdiGuards.h"
 #include "script/Engine.h"
-#include "theme/FileNameCase.h"
 #include "theme/ThemeState.h"
 
 namespace vt {

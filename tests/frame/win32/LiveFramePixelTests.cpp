@@ -21,12 +21,12 @@
 #include "HookTestSupport.h"
 #include "RealModuleTest.h"
 #include "common/Dpi.h"
+#include "ChildProcess.h"
 #include "common/win32/SharedArea.h"
-#include "common/win32/ChildProcess.h"
 #include "common/win32/UniqueHandle.h"
 #include "graphics/PngReader.h"
 #include "graphics/win32/GdiGuards.h"
-#include "theme/GtkShade.h"
+#include "theme/xfwm4/GtkShade.h"
 
 namespace vt {
 namespace {

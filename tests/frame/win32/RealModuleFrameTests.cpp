@@ -16,7 +16,7 @@
 #include "RealModuleTest.h"
 #include "common/win32/HookMessages.h"
 #include "common/win32/SharedArea.h"
-#include "common/win32/ChildProcess.h"
+#include "ChildProcess.h"
 #include "common/win32/UniqueHandle.h"
 
 namespace vt {
