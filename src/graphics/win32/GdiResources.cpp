@@ -26,11 +26,12 @@ BlitForm MakeBlitForm(const Bitmap& bitmap) {
     const Colour key = bitmap.TransparentColor();
     const std::vector<Colour>& pixels = bitmap.Pixels();
     // A picture with no pixel of its key colour draws as an opaque one: no mask, one blit.
+    const int w = bitmap.Width(), h = bitmap.Height();
+    form.width = w, form.height = h;
     if (!bitmap.Transparent() || std::find(pixels.begin(), pixels.end(), key) == pixels.end()) {
         form.image = MakeDibSection(bitmap);
         return form;
     }
-    const int w = bitmap.Width(), h = bitmap.Height();
     // Picture and mask together must fit the limits of a bitmap; one that does not draws nothing.
     if (2 * h > Bitmap::kMaxSide || 2 * std::int64_t(w) * h > Bitmap::kMaxPixels) return form;
     std::uint32_t* bits = nullptr;
@@ -97,20 +98,41 @@ const BlitForm* GdiResources::Form(const Bitmap& bitmap) {
 }
 
 const BlitForm* GdiResources::StretchedForm(const Bitmap& bitmap, const Rect& dest, const Rect& part) {
-    return PartForm(stretched_, &StretchPart, bitmap, dest, part);
-}
-
-const BlitForm* GdiResources::TiledForm(const Bitmap& bitmap, const Rect& dest, const Rect& part) {
-    return PartForm(tiled_, &TilePart, bitmap, dest, part);
-}
-
-const BlitForm* GdiResources::PartForm(std::unordered_map<const Bitmap*, Stretched>& cache, MakePart make,
-                                       const Bitmap& bitmap, const Rect& dest, const Rect& part) {
     if (bitmap.Empty() || dest.IsEmpty() || part.IsEmpty()) return nullptr;
     StretchKey key;
     key.destWidth = dest.Width();
     key.destHeight = dest.Height();
     key.part = Rect{part.Left - dest.Left, part.Top - dest.Top, part.Right - dest.Left, part.Bottom - dest.Top};
+    return PartForm(stretched_, key, &StretchPart, bitmap, dest, part);
+}
+
+namespace {
+
+// A tiled block's side: as many whole tiles as kTileBlock pixels hold (at least one), no more
+// than `room`.
+std::int32_t BlockSide(std::int32_t tile, std::int32_t room) {
+    const std::int32_t whole = std::max<std::int32_t>(1, GdiResources::kTileBlock / tile) * tile;
+    return std::min(whole, room);
+}
+
+}  // namespace
+
+const BlitForm* GdiResources::TiledForm(const Bitmap& bitmap, const Rect& dest, const Rect& part) {
+    if (bitmap.Empty() || dest.IsEmpty() || part.IsEmpty()) return nullptr;
+    const std::int32_t w = bitmap.Width(), h = bitmap.Height();
+    const Rect block{part.Left, part.Top, part.Left + BlockSide(w, part.Width()),
+                     part.Top + BlockSide(h, part.Height())};
+    // Where the block starts within a tile, and its size: nothing else changes its pixels.
+    StretchKey key;
+    const auto phase = [](std::int64_t offset, std::int32_t tile) { return std::int32_t(offset % tile); };
+    const std::int32_t px = phase(std::int64_t(part.Left) - dest.Left, w);
+    const std::int32_t py = phase(std::int64_t(part.Top) - dest.Top, h);
+    key.part = Rect{px, py, px + block.Width(), py + block.Height()};
+    return PartForm(tiled_, key, &TilePart, bitmap, dest, block);
+}
+
+const BlitForm* GdiResources::PartForm(std::unordered_map<const Bitmap*, Stretched>& cache, const StretchKey& key,
+                                       MakePart make, const Bitmap& bitmap, const Rect& dest, const Rect& part) {
     auto found = cache.find(&bitmap);
     if (found != cache.end() && found->second.key == key && found->second.form.MadeFor(bitmap))
         return &found->second.form;

@@ -40,6 +40,7 @@ struct BlitForm {
     UniqueGdiObject image;
     bool masked = false;  // the mask lies below the picture, `rows` further down
     int rows = 0;
+    std::int32_t width = 0, height = 0;  // of the picture
     // What the form was made for: a bitmap whose transparency changed needs a new one.
     bool transparent = false;
     Colour key = 0;
@@ -68,13 +69,20 @@ public:
     // (a refused one is tried again next time).
     const BlitForm* Form(const Bitmap& bitmap);
 
-    // The part `part` of `bitmap` stretched over `dest` (StretchPart's pixels, part's size), or
-    // tiled from dest's corner (TilePart's), as a blit form. The last one made for each bitmap
-    // and way is kept: the same destination size and the same visible part again (wherever the
-    // destination lies) reuse it without pixel work. Null when there is nothing to draw or GDI
-    // refused.
+    // The part `part` of `bitmap` stretched over `dest` (StretchPart's pixels, part's size) as a
+    // blit form. The last one made for each bitmap is kept: the same destination size and the
+    // same visible part again (wherever the destination lies) reuse it without pixel work. Null
+    // when there is nothing to draw or GDI refused.
     const BlitForm* StretchedForm(const Bitmap& bitmap, const Rect& dest, const Rect& part);
+    // The pixels of `part` of `bitmap` tiled from dest's corner (TilePart's), from part's
+    // top-left corner over at most kTileBlock pixels of whole tiles each way: laid side by side
+    // from that corner, copies of it cover the part (a title bar's 1-pixel tile costs a few blits
+    // of a block rather than a window-wide copy in every program). The last one made for each
+    // bitmap is kept, and serves any destination where the part starts at the same place within
+    // a tile and is at least as large as the block. Null when there is nothing to draw or GDI
+    // refused.
     const BlitForm* TiledForm(const Bitmap& bitmap, const Rect& dest, const Rect& part);
+    static constexpr std::int32_t kTileBlock = 256;
 
     // The bitmap as drawn at `dpi` (ScaleForDpi): the bitmap itself at 96, else a scaled copy made
     // once per theme and scale and kept until Clear(). A scale too large for a bitmap gives the
@@ -104,8 +112,8 @@ private:
         BlitForm form;
     };
     using MakePart = void (*)(const Bitmap&, const Rect&, const Rect&, Bitmap&);
-    const BlitForm* PartForm(std::unordered_map<const Bitmap*, Stretched>& cache, MakePart make, const Bitmap& bitmap,
-                             const Rect& dest, const Rect& part);
+    const BlitForm* PartForm(std::unordered_map<const Bitmap*, Stretched>& cache, const StretchKey& key,
+                             MakePart make, const Bitmap& bitmap, const Rect& dest, const Rect& part);
     struct FontEntry {
         std::string face;
         int size;

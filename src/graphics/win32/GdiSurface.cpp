@@ -138,24 +138,32 @@ void GdiSurface::DrawTextCentred(const Rect& r, const std::string& text) {
 }
 
 void GdiSurface::Blit(const BlitForm& form, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
+    BlitRepeated(form, Rect{x, y, x + w, y + h});
+}
+
+void GdiSurface::BlitRepeated(const BlitForm& form, const Rect& area) {
     // Within a limited pass only the part inside the limit is copied (GDI would clip the rest).
-    std::int32_t sx = 0, sy = 0;
-    if (limitBox_) {
-        const Rect part = Intersection(Rect{x, y, x + w, y + h}, *limitBox_);
-        if (part.IsEmpty()) return;
-        sx = part.Left - x, sy = part.Top - y;
-        x = part.Left, y = part.Top, w = part.Width(), h = part.Height();
-    }
+    const Rect shown = limitBox_ ? Intersection(area, *limitBox_) : area;
+    if (shown.IsEmpty() || form.width <= 0 || form.height <= 0) return;
     const HDC source = resources_.SourceDc();
-    if (!source) {
-        return;
-    }
+    if (!source) return;
     SelectGuard selected(source, form.image.get());
     if (GetCurrentObject(source, OBJ_BITMAP) != form.image.get()) return;  // GDI refused the selection
-    if (form.masked) {
-        if (BitBlt(dc_, x, y, w, h, source, sx, form.rows + sy, SRCAND)) BitBlt(dc_, x, y, w, h, source, sx, sy, SRCPAINT);
-    } else {
-        BitBlt(dc_, x, y, w, h, source, sx, sy, SRCCOPY);
+    // The copies that meet the shown part, each cut to it.
+    const std::int32_t firstX = area.Left + (shown.Left - area.Left) / form.width * form.width;
+    const std::int32_t firstY = area.Top + (shown.Top - area.Top) / form.height * form.height;
+    for (std::int32_t top = firstY; top < shown.Bottom; top += form.height) {
+        for (std::int32_t left = firstX; left < shown.Right; left += form.width) {
+            const Rect part = Intersection(Rect{left, top, left + form.width, top + form.height}, shown);
+            const int x = part.Left, y = part.Top, w = part.Width(), h = part.Height();
+            const int sx = part.Left - left, sy = part.Top - top;
+            if (form.masked) {
+                if (BitBlt(dc_, x, y, w, h, source, sx, form.rows + sy, SRCAND))
+                    BitBlt(dc_, x, y, w, h, source, sx, sy, SRCPAINT);
+            } else {
+                BitBlt(dc_, x, y, w, h, source, sx, sy, SRCCOPY);
+            }
+        }
     }
 }
 
@@ -192,8 +200,7 @@ void GdiSurface::TileBitmap(const Bitmap& original, const Rect& r) {
     if (bitmap.Empty()) return;
     Rect visible = VisiblePart(r);
     if (visible.IsEmpty()) return;
-    if (const BlitForm* form = resources_.TiledForm(bitmap, r, visible))
-        Blit(*form, visible.Left, visible.Top, visible.Width(), visible.Height());
+    if (const BlitForm* form = resources_.TiledForm(bitmap, r, visible)) BlitRepeated(*form, visible);
 }
 
 void GdiSurface::LimitClipTo(const Rect* rects, std::size_t count) {

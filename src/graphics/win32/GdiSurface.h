@@ -46,6 +46,9 @@ private:
     HBRUSH CurrentBrush();  // null for a clear brush
     // Copies w x h of the form to (x, y) 1:1, leaving the destination alone under its mask.
     void Blit(const BlitForm& form, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h);
+    // Copies of the form laid side by side from area's top-left corner over the area (one copy
+    // when the form is as large as the area).
+    void BlitRepeated(const BlitForm& form, const Rect& area);
     // The part of r that can show (within the clip box); empty when nothing can.
     Rect VisiblePart(const Rect& r) const;
     void Remember(HGDIOBJ previous, HGDIOBJ& original);

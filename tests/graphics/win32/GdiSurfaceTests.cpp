@@ -104,6 +104,43 @@ TEST(GdiSurface, StretchedAndTiledPixelsAreOurOwnWithinTheDc) {
     EXPECT_EQ(resources.TiledCount(), 1u);
 }
 
+// A tiled piece wider and taller than one block: copies of the block meet seamlessly, also where
+// a limited pass starts in the middle of one, and the block stays small.
+TEST(GdiSurface, TilesLargerThanABlockAreSeamless) {
+    const int w = 2 * GdiResources::kTileBlock + 100, h = GdiResources::kTileBlock + 40;
+    const Rect dest{-7, -5, w, h};
+    const struct {
+        const char* what;
+        std::optional<Rect> limit;
+    } passes[] = {{"whole", std::nullopt}, {"limited across joins", Rect{250, 200, w - 20, h - 3}}};
+    for (bool transparent : {false, true})
+        for (const auto& pass : passes) {
+            Canvas canvas(w, h);
+            GdiResources resources;
+            const Bitmap bitmap = Sample(transparent);
+            {
+                GdiSurface s(canvas.Dc(), resources);
+                if (pass.limit) s.LimitClipTo(&*pass.limit, 1);
+                s.TileBitmap(bitmap, dest);
+            }
+            const Rect shown = pass.limit ? *pass.limit : Rect{0, 0, w, h};
+            Bitmap want;
+            TilePart(bitmap, dest, shown, want);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    const bool inside = x >= shown.Left && x < shown.Right && y >= shown.Top && y < shown.Bottom;
+                    Colour c = inside ? want.GetPixel(x - shown.Left, y - shown.Top) : kGrey;
+                    if (transparent && c == kKey) c = kGrey;
+                    ASSERT_EQ(canvas.At(x, y), c) << pass.what << " transparent=" << transparent << " at " << x << ","
+                                                  << y;
+                }
+            const BlitForm* block = resources.TiledForm(bitmap, dest, Rect{0, 0, w, h});
+            ASSERT_NE(block, nullptr);
+            EXPECT_LE(block->width, GdiResources::kTileBlock);
+            EXPECT_LE(block->height, GdiResources::kTileBlock);
+        }
+}
+
 TEST(GdiSurface, BitmapsKeepAnEarlierExclusion) {
     Canvas canvas(20, 10);
     GdiResources resources;
