@@ -22,14 +22,18 @@ bool StartPart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitmap&
     return true;
 }
 
+using WritePart = void (*)(const Bitmap&, const Rect&, const Rect&, Colour*);
+
+void IntoBitmap(WritePart write, const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitmap& out) {
+    Bitmap scratch;
+    if (StartPart(bitmap, dest, part, scratch)) write(bitmap, dest, part, scratch.Row(0));
+    out = std::move(scratch);
+}
+
 }  // namespace
 
-void StretchPart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitmap& out) {
-    Bitmap scratch;
-    if (!StartPart(bitmap, dest, part, scratch)) {
-        out = std::move(scratch);
-        return;
-    }
+void StretchPartInto(const Bitmap& bitmap, const Rect& dest, const Rect& part, Colour* out) {
+    if (bitmap.Empty() || dest.IsEmpty() || part.IsEmpty()) return;
     const std::int32_t w = part.Width(), h = part.Height();
     // The source column of each destination column, worked out once for all rows.
     std::vector<std::int32_t> columns(static_cast<std::size_t>(w));
@@ -40,31 +44,33 @@ void StretchPart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitma
     for (std::int32_t y = 0; y < h; ++y) {
         std::int32_t sy = StretchSource(part.Top - dest.Top + y, dest.Height(), bitmap.Height());
         const Colour* row = source + std::size_t(sy) * std::size_t(bitmap.Width());
-        Colour* to = scratch.Row(y);
+        Colour* to = out + std::size_t(y) * std::size_t(w);
         for (std::int32_t x = 0; x < w; ++x) to[x] = row[columns[std::size_t(x)]];
     }
-    out = std::move(scratch);
 }
 
-void TilePart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitmap& out) {
-    Bitmap scratch;
-    if (!StartPart(bitmap, dest, part, scratch)) {
-        out = std::move(scratch);
-        return;
-    }
+void TilePartInto(const Bitmap& bitmap, const Rect& dest, const Rect& part, Colour* out) {
+    if (bitmap.Empty() || dest.IsEmpty() || part.IsEmpty()) return;
     const std::int32_t w = part.Width(), h = part.Height(), bw = bitmap.Width(), bh = bitmap.Height();
     const std::int64_t x0 = (std::int64_t(part.Left) - dest.Left) % bw, y0 = (std::int64_t(part.Top) - dest.Top) % bh;
     const Colour* source = bitmap.Pixels().data();
     for (std::int32_t y = 0; y < h; ++y) {
         const Colour* row = source + std::size_t((y0 + y) % bh) * std::size_t(bw);
-        Colour* to = scratch.Row(y);
+        Colour* to = out + std::size_t(y) * std::size_t(w);
         std::int64_t sx = x0;
         for (std::int32_t x = 0; x < w; ++x) {
             to[x] = row[sx];
             if (++sx == bw) sx = 0;
         }
     }
-    out = std::move(scratch);
+}
+
+void StretchPart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitmap& out) {
+    IntoBitmap(&StretchPartInto, bitmap, dest, part, out);
+}
+
+void TilePart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitmap& out) {
+    IntoBitmap(&TilePartInto, bitmap, dest, part, out);
 }
 
 }  // namespace vt

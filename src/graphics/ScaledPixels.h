@@ -25,6 +25,11 @@ void StretchPart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitma
 // window region from the same pixels.
 void TilePart(const Bitmap& bitmap, const Rect& dest, const Rect& part, Bitmap& out);
 
+// The same pixels written to `out`, part.Width() x part.Height() of them row after row (nothing
+// when there is nothing to draw): for callers that keep them elsewhere than in a Bitmap.
+void StretchPartInto(const Bitmap& bitmap, const Rect& dest, const Rect& part, Colour* out);
+void TilePartInto(const Bitmap& bitmap, const Rect& dest, const Rect& part, Colour* out);
+
 // The intersection of two rectangles (empty: all zero).
 Rect Intersection(const Rect& a, const Rect& b);
 

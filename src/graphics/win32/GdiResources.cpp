@@ -19,36 +19,43 @@ COLORREF ColourToRgb(Colour c) {
 
 namespace {
 
-BlitForm MakeBlitForm(const Bitmap& bitmap) {
+using WritePart = void (*)(const Bitmap&, const Rect&, const Rect&, Colour*);
+
+// The pixels of `part` as `write` gives them (of `dest`, from `bitmap`), written straight into a
+// DIB section and put in its layout there, with no copy on the heap: a heap that has once held
+// a window-wide copy keeps that memory in every program. A part without a pixel of its key
+// colour is opaque (no mask, one blit); the mask half of a section that needs none is never
+// touched, so it takes no memory. A part too large for a bitmap gives no form.
+BlitForm MakeBlitForm(const Bitmap& bitmap, const Rect& dest, const Rect& part, WritePart write) {
     BlitForm form;
     form.transparent = bitmap.Transparent();
     form.key = bitmap.TransparentColor();
     const Colour key = bitmap.TransparentColor();
-    const std::vector<Colour>& pixels = bitmap.Pixels();
-    // A picture with no pixel of its key colour draws as an opaque one: no mask, one blit.
-    const int w = bitmap.Width(), h = bitmap.Height();
-    form.width = w, form.height = h;
-    if (!bitmap.Transparent() || std::find(pixels.begin(), pixels.end(), key) == pixels.end()) {
-        form.image = MakeDibSection(bitmap);
+    const std::int32_t w = part.Width(), h = part.Height();
+    const bool keyed = bitmap.Transparent() &&
+                       std::find(bitmap.Pixels().begin(), bitmap.Pixels().end(), key) != bitmap.Pixels().end();
+    const std::int64_t rows = keyed ? 2 * std::int64_t(h) : h;
+    if (w <= 0 || h <= 0 || w > Bitmap::kMaxSide || rows > Bitmap::kMaxSide || w * rows > Bitmap::kMaxPixels)
         return form;
-    }
-    // Picture and mask together must fit the limits of a bitmap; one that does not draws nothing.
-    if (2 * h > Bitmap::kMaxSide || 2 * std::int64_t(w) * h > Bitmap::kMaxPixels) return form;
     std::uint32_t* bits = nullptr;
-    form.image = MakeEmptyDibSection(w, 2 * h, bits);
+    form.image = MakeEmptyDibSection(w, int(rows), bits);
     if (!form) return form;
-    // Written straight into the section, with no copy of the pair on the heap.
+    form.width = w, form.height = h, form.rows = h;
+    write(bitmap, dest, part, bits);
     const std::size_t count = std::size_t(w) * std::size_t(h);
+    form.masked = keyed && std::find(bits, bits + count, key) != bits + count;
     for (std::size_t i = 0; i < count; ++i) {
-        const Colour c = pixels[i];
-        const bool see = c == key;
+        const Colour c = bits[i];
+        const bool see = form.masked && c == key;
         bits[i] = see ? 0 : (RedOf(c) << 16) | (GreenOf(c) << 8) | BlueOf(c);
-        bits[count + i] = see ? 0xFFFFFF : 0;
+        if (form.masked) bits[count + i] = see ? 0xFFFFFF : 0;
     }
     GdiFlush();
-    form.masked = true;
-    form.rows = h;
     return form;
+}
+
+void WriteWhole(const Bitmap& bitmap, const Rect&, const Rect&, Colour* out) {
+    std::copy(bitmap.Pixels().begin(), bitmap.Pixels().end(), out);
 }
 
 }  // namespace
@@ -90,7 +97,8 @@ const BlitForm* GdiResources::Form(const Bitmap& bitmap) {
     if (bitmap.Empty()) return nullptr;
     auto found = sections_.find(&bitmap);
     if (found != sections_.end() && found->second.MadeFor(bitmap)) return &found->second;
-    BlitForm form = MakeBlitForm(bitmap);
+    const Rect whole{0, 0, bitmap.Width(), bitmap.Height()};
+    BlitForm form = MakeBlitForm(bitmap, whole, whole, &WriteWhole);
     if (!form) return nullptr;
     BlitForm& slot = sections_[&bitmap];
     slot = std::move(form);
@@ -103,7 +111,16 @@ const BlitForm* GdiResources::StretchedForm(const Bitmap& bitmap, const Rect& de
     key.destWidth = dest.Width();
     key.destHeight = dest.Height();
     key.part = Rect{part.Left - dest.Left, part.Top - dest.Top, part.Right - dest.Left, part.Bottom - dest.Top};
-    return PartForm(stretched_, key, &StretchPart, bitmap, dest, part);
+    bool made = false;
+    Stretched* slot = PartForm(stretched_, key, &StretchPartInto, bitmap, dest, part, made);
+    if (!slot) return nullptr;
+    if (made && std::int64_t(part.Width()) * part.Height() >= kLargeForm) {
+        for (auto it = stretched_.begin(); it != stretched_.end();) {
+            const bool other = &it->second != slot && it->second.key == key && it->second.place == dest;
+            it = other ? stretched_.erase(it) : std::next(it);
+        }
+    }
+    return &slot->form;
 }
 
 namespace {
@@ -128,23 +145,26 @@ const BlitForm* GdiResources::TiledForm(const Bitmap& bitmap, const Rect& dest, 
     const std::int32_t px = phase(std::int64_t(part.Left) - dest.Left, w);
     const std::int32_t py = phase(std::int64_t(part.Top) - dest.Top, h);
     key.part = Rect{px, py, px + block.Width(), py + block.Height()};
-    return PartForm(tiled_, key, &TilePart, bitmap, dest, block);
+    bool made = false;
+    Stretched* slot = PartForm(tiled_, key, &TilePartInto, bitmap, dest, block, made);
+    return slot ? &slot->form : nullptr;
 }
 
-const BlitForm* GdiResources::PartForm(std::unordered_map<const Bitmap*, Stretched>& cache, const StretchKey& key,
-                                       MakePart make, const Bitmap& bitmap, const Rect& dest, const Rect& part) {
+GdiResources::Stretched* GdiResources::PartForm(std::unordered_map<const Bitmap*, Stretched>& cache,
+                                                const StretchKey& key, MakePart make, const Bitmap& bitmap,
+                                                const Rect& dest, const Rect& part, bool& made) {
     auto found = cache.find(&bitmap);
     if (found != cache.end() && found->second.key == key && found->second.form.MadeFor(bitmap))
-        return &found->second.form;
+        return &found->second;
 
-    Bitmap pixels;
-    make(bitmap, dest, part, pixels);
-    BlitForm form = MakeBlitForm(pixels);
+    BlitForm form = MakeBlitForm(bitmap, dest, part, make);
     if (!form) return nullptr;
     Stretched& slot = cache[&bitmap];  // replaces the previous size's form
     slot.key = key;
+    slot.place = dest;
     slot.form = std::move(form);
-    return &slot.form;
+    made = true;
+    return &slot;
 }
 
 HFONT GdiResources::FontHandle(const Font& font, std::int32_t dpi) {

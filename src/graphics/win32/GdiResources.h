@@ -71,7 +71,10 @@ public:
 
     // The part `part` of `bitmap` stretched over `dest` (StretchPart's pixels, part's size) as a
     // blit form. The last one made for each bitmap is kept: the same destination size and the
-    // same visible part again (wherever the destination lies) reuse it without pixel work. Null
+    // same visible part again (wherever the destination lies) reuse it without pixel work. A
+    // large one replaces the large form of another bitmap made for the same place (the active
+    // and inactive pictures of a window-wide piece): a window shows one of them at a time, and
+    // every program would otherwise keep both (an activation change stretches it again). Null
     // when there is nothing to draw or GDI refused.
     const BlitForm* StretchedForm(const Bitmap& bitmap, const Rect& dest, const Rect& part);
     // The pixels of `part` of `bitmap` tiled from dest's corner (TilePart's), from part's
@@ -109,11 +112,14 @@ private:
     };
     struct Stretched {
         StretchKey key;
+        Rect place;  // the destination it was made for
         BlitForm form;
     };
-    using MakePart = void (*)(const Bitmap&, const Rect&, const Rect&, Bitmap&);
-    const BlitForm* PartForm(std::unordered_map<const Bitmap*, Stretched>& cache, const StretchKey& key,
-                             MakePart make, const Bitmap& bitmap, const Rect& dest, const Rect& part);
+    using MakePart = void (*)(const Bitmap&, const Rect&, const Rect&, Colour*);
+    Stretched* PartForm(std::unordered_map<const Bitmap*, Stretched>& cache, const StretchKey& key, MakePart make,
+                        const Bitmap& bitmap, const Rect& dest, const Rect& part, bool& made);
+    // Forms of at least this many pixels are kept for one bitmap a place.
+    static constexpr std::int64_t kLargeForm = 64 * 64;
     struct FontEntry {
         std::string face;
         int size;
