@@ -52,6 +52,14 @@ void PrepareCaption(const PaintPass& pass) {
     surface.SetFont(pass.active ? theme.TitleFont : theme.InactiveFont);
 }
 
+const std::string& Title(const PaintPass& pass) {
+    if (pass.titleSource) {
+        pass.caption = pass.titleSource->Title();
+        pass.titleSource = nullptr;
+    }
+    return pass.caption;
+}
+
 void DrawCaption(const PaintPass& pass, const TUIElement& e) {
     DrawingSurface& surface = pass.surface;
     const ThemeState& theme = pass.theme;
@@ -60,23 +68,24 @@ void DrawCaption(const PaintPass& pass, const TUIElement& e) {
         pass.theme.Scripts->ExecuteWord(e.OnPaint);
         return;
     }
+    const std::string& title = Title(pass);
     // A title wider than its place keeps its start and ends with "...", as the system's own
     // captions do; a centred one that does not fit starts at the caption's left edge.
     if (theme.CenterCaption) {
-        const std::string padded = "  " + pass.caption + "  ";
+        const std::string padded = "  " + title + "  ";
         if (surface.TextExtent(padded).cx <= e.Rect.Width()) {
             surface.DrawTextCentred(e.Rect, padded);
             return;
         }
         surface.TextOutClipped(e.Rect.Left, e.Rect.Top, e.Rect,
-                               FitCaption(surface, pass.caption, e.Rect.Width()));
+                               FitCaption(surface, title, e.Rect.Width()));
         return;
     }
     // Right-aligned text ends where left-aligned text would start, one pixel in; when it does not
     // fit it is drawn as left-aligned text is.
-    const std::string text = FitCaption(surface, pass.caption, e.Rect.Width() - 1);
+    const std::string text = FitCaption(surface, title, e.Rect.Width() - 1);
     std::int32_t x = e.Rect.Left + 1;
-    if (theme.RightCaption && text == pass.caption) x = std::max(x, e.Rect.Right - 1 - surface.TextExtent(text).cx);
+    if (theme.RightCaption && text == title) x = std::max(x, e.Rect.Right - 1 - surface.TextExtent(text).cx);
     surface.TextOutClipped(x, e.Rect.Top + 1, e.Rect, text);
 }
 

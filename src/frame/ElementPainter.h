@@ -23,6 +23,13 @@ public:
     virtual void DrawIcon(DrawingSurface& surface, const Rect& r) = 0;
 };
 
+// The window's title, where only the platform side can read it.
+class WindowTitleSource {
+public:
+    virtual ~WindowTitleSource() = default;
+    virtual std::string Title() = 0;
+};
+
 // One painting pass over one window.
 struct PaintPass {
     ThemeState& theme;
@@ -34,8 +41,11 @@ struct PaintPass {
     std::uint32_t style = 0;    // GWL_STYLE
     bool active = false;
     bool hoverHere = false;     // this window is the shared hover window
-    std::string caption;
+    // The title. Where `titleSource` is set, it is read from there the first time the pass draws
+    // it (a repaint of a button seldom does, and reading it is a message to the window).
+    mutable std::string caption;
     std::int32_t dpi = kBaseDpi;  // the display scale the window is framed at
+    mutable WindowTitleSource* titleSource = nullptr;
 };
 
 // The bitmap an element shows in a state (null: none in that state). Inactive windows show the

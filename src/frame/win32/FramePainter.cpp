@@ -6,6 +6,7 @@
 #include "frame/ElementGeometry.h"
 #include "frame/ElementPainter.h"
 #include "graphics/win32/GdiGuards.h"
+#include "frame/win32/FrameWindowDc.h"
 #include "frame/win32/WindowGeometry.h"
 #include "frame/win32/WindowScrollBars.h"
 #include "graphics/win32/GdiSurface.h"
@@ -33,11 +34,21 @@ private:
     GdiSurface& surface_;
 };
 
+class TitleReader final : public WindowTitleSource {
+public:
+    explicit TitleReader(HWND window) : window_(window) {}
+    // An empty title is an ordinary title: many real windows have none.
+    std::string Title() override { return WindowText(window_); }
+
+private:
+    HWND window_;
+};
+
 // What every pass does before it draws: a surface on the window's DC with the context loaded,
 // the client rectangle (its OnCalcRect run) taken out of the drawing.
 struct FramePass {
     FramePass(const FramePaintTools& tools, HWND window, HDC dc)
-        : geometry(ReadWindowGeometry(window)), surface(dc, tools.resources), icon(window, surface) {
+        : geometry(ReadWindowGeometry(window)), surface(dc, tools.resources), icon(window, surface), title(window) {
         if (tools.dpi) geometry.dpi = tools.dpi;
         surface.SetDpi(geometry.dpi);
     }
@@ -45,6 +56,7 @@ struct FramePass {
     WindowGeometry geometry;
     GdiSurface surface;
     IconPainter icon;
+    TitleReader title;
     Rect clientArea;  // the client element's rectangle, kept out of the drawing
 };
 
@@ -71,12 +83,12 @@ Rect ExcludeClient(const FramePaintTools& tools, HWND window, FramePass& pass) {
     return client;
 }
 
-PaintPass MakePaintPass(const FramePaintTools& tools, HWND window, FramePass& pass, bool active,
-                        std::string caption) {
+PaintPass MakePaintPass(const FramePaintTools& tools, HWND window, FramePass& pass, bool active) {
     return PaintPass{tools.theme,         pass.surface,          pass.icon,
                      reinterpret_cast<std::uintptr_t>(window),
                      pass.geometry.width, pass.geometry.height, pass.geometry.style,
-                     active,              tools.hoverWindow == window, std::move(caption), pass.geometry.dpi};
+                     active,              tools.hoverWindow == window, std::string(), pass.geometry.dpi,
+                     &pass.title};
 }
 
 // The strip between the caption and the client area, where the menus draw the menu bar; with
@@ -96,18 +108,16 @@ void PaintMenuBarStrip(const FramePaintTools& tools, HWND window, FramePass& pas
 template <typename Paint>
 void RunFramePassOnto(const FramePaintTools& tools, HWND window, HDC dc, bool active, Paint paint) {
     if (!tools.theme.Elements) return;
-    // An empty title is an ordinary title: many real windows have none.
-    std::string caption = WindowText(window);
     FramePass pass(tools, window, dc);
     pass.clientArea = ExcludeClient(tools, window, pass);
-    paint(MakePaintPass(tools, window, pass, active, std::move(caption)), pass);
+    paint(MakePaintPass(tools, window, pass, active), pass);
 }
 
 // A painting pass onto the window's own DC.
 template <typename Paint>
 void RunFramePass(const FramePaintTools& tools, HWND window, bool active, Paint paint) {
     if (!tools.theme.Elements) return;
-    WindowDc dc(window, GetWindowDC(window));
+    FrameWindowDc dc(window);
     if (!dc) {
         PlayBeep(1000, 100);
         return;

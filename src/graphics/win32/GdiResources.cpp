@@ -41,6 +41,7 @@ BlitForm MakeBlitForm(const Bitmap& bitmap, const Rect& dest, const Rect& part, 
     form.image = MakeEmptyDibSection(w, int(rows), bits);
     if (!form) return form;
     form.width = w, form.height = h, form.rows = h;
+    form.bits = bits;
     write(bitmap, dest, part, bits);
     const std::size_t count = std::size_t(w) * std::size_t(h);
     form.masked = keyed && std::find(bits, bits + count, key) != bits + count;

@@ -41,6 +41,7 @@ struct BlitForm {
     bool masked = false;  // the mask lies below the picture, `rows` further down
     int rows = 0;
     std::int32_t width = 0, height = 0;  // of the picture
+    const std::uint32_t* bits = nullptr;  // the section's pixels, top row first, picture then mask
     // What the form was made for: a bitmap whose transparency changed needs a new one.
     bool transparent = false;
     Colour key = 0;

@@ -141,14 +141,30 @@ void GdiSurface::Blit(const BlitForm& form, std::int32_t x, std::int32_t y, std:
     BlitRepeated(form, Rect{x, y, x + w, y + h});
 }
 
+namespace {
+
+// Copies w x h pixels of a 32-bit top-down picture `stride` pixels wide, from its column sx and
+// row sy, to (x, y) with `rop`: straight from its memory, so that no DC has a bitmap selected in
+// and out for it (a selection costs more than the copy of a frame piece under Wine).
+bool CopyPixels(HDC dc, int x, int y, int w, int h, const std::uint32_t* pixels, int stride, int sx, int sy,
+                DWORD rop) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = stride;
+    info.bmiHeader.biHeight = -h;  // the rows from sy on, so that no source row offset is needed
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const std::uint32_t* from = pixels + std::size_t(sy) * std::size_t(stride);
+    return StretchDIBits(dc, x, y, w, h, sx, 0, w, h, from, &info, DIB_RGB_COLORS, rop) != 0;
+}
+
+}  // namespace
+
 void GdiSurface::BlitRepeated(const BlitForm& form, const Rect& area) {
     // Within a limited pass only the part inside the limit is copied (GDI would clip the rest).
     const Rect shown = limitBox_ ? Intersection(area, *limitBox_) : area;
-    if (shown.IsEmpty() || form.width <= 0 || form.height <= 0) return;
-    const HDC source = resources_.SourceDc();
-    if (!source) return;
-    SelectGuard selected(source, form.image.get());
-    if (GetCurrentObject(source, OBJ_BITMAP) != form.image.get()) return;  // GDI refused the selection
+    if (shown.IsEmpty() || form.width <= 0 || form.height <= 0 || !form.bits) return;
     // The copies that meet the shown part, each cut to it.
     const std::int32_t firstX = area.Left + (shown.Left - area.Left) / form.width * form.width;
     const std::int32_t firstY = area.Top + (shown.Top - area.Top) / form.height * form.height;
@@ -158,10 +174,10 @@ void GdiSurface::BlitRepeated(const BlitForm& form, const Rect& area) {
             const int x = part.Left, y = part.Top, w = part.Width(), h = part.Height();
             const int sx = part.Left - left, sy = part.Top - top;
             if (form.masked) {
-                if (BitBlt(dc_, x, y, w, h, source, sx, form.rows + sy, SRCAND))
-                    BitBlt(dc_, x, y, w, h, source, sx, sy, SRCPAINT);
+                if (CopyPixels(dc_, x, y, w, h, form.bits, form.width, sx, form.rows + sy, SRCAND))
+                    CopyPixels(dc_, x, y, w, h, form.bits, form.width, sx, sy, SRCPAINT);
             } else {
-                BitBlt(dc_, x, y, w, h, source, sx, sy, SRCCOPY);
+                CopyPixels(dc_, x, y, w, h, form.bits, form.width, sx, sy, SRCCOPY);
             }
         }
     }

@@ -141,6 +141,27 @@ TEST(GdiSurface, TilesLargerThanABlockAreSeamless) {
         }
 }
 
+// The active and inactive pictures of a large piece take turns in one form; small pieces and
+// pieces elsewhere keep their own.
+TEST(GdiResources, ALargeStretchedFormReplacesAnotherBitmapsAtItsPlace) {
+    const struct {
+        const char* what;
+        Rect first, second;
+        std::size_t kept;
+    } rows[] = {
+        {"large, same place", {0, 0, 200, 30}, {0, 0, 200, 30}, 1},
+        {"large, elsewhere", {0, 0, 200, 30}, {0, 40, 200, 70}, 2},
+        {"small, same place", {0, 0, 20, 20}, {0, 0, 20, 20}, 2},
+    };
+    for (const auto& row : rows) {
+        GdiResources resources;
+        const Bitmap active = Sample(false), inactive = Sample(true);
+        ASSERT_NE(resources.StretchedForm(active, row.first, row.first), nullptr);
+        ASSERT_NE(resources.StretchedForm(inactive, row.second, row.second), nullptr);
+        EXPECT_EQ(resources.StretchedCount(), row.kept) << row.what;
+    }
+}
+
 TEST(GdiSurface, BitmapsKeepAnEarlierExclusion) {
     Canvas canvas(20, 10);
     GdiResources resources;
