@@ -32,6 +32,7 @@
 #include "common/Notice.h"
 #include "common/win32/UniqueHandle.h"
 #include "frame/TransparentRuns.h"
+#include "frame/win32/FrameWindowDc.h"
 #include "frame/win32/WindowGeometry.h"
 #include "frame/win32/WindowRegion.h"
 #include "graphics/win32/GdiSurface.h"
@@ -302,12 +303,7 @@ void MeasurePainting(vt::ModuleState& state, const char* label, const Options& o
     const vt::ThemeState& theme = state.themeState;
     const int count = theme.Elements ? int(theme.Elements->Count()) : 0;
     std::vector<std::vector<double>> perElement(static_cast<std::size_t>(count));
-    std::vector<double> full, pass, send, dc, direct, text, geometry, surface, dcKept, dcClip, dcSaved, dcUnclip;
-    {
-        vt::WindowDc d(sk, GetDCEx(sk, nullptr, DCX_WINDOW | DCX_CACHE | DCX_NORESETATTRS));
-        RECT box{};
-        Say("     (DCX_NORESETATTRS DC %p, clip box kind %d)\n", (void*)d.Get(), d ? GetClipBox(d.Get(), &box) : -1);
-    }
+    std::vector<double> full, pass, send, dc, direct, text, geometry, surface, dcKept;
     vt::GdiResources resources;
     for (int round = 0; round < o.rounds; ++round) {
         full.push_back(MsPerCall(o.paints, [&] { FullPaint(sk); }));
@@ -315,27 +311,7 @@ void MeasurePainting(vt::ModuleState& state, const char* label, const Options& o
         pass.push_back(MsPerCall(o.paints, [&] { SendMessageA(sk, repaint, WPARAM(-1), LPARAM(-1)); }));
         send.push_back(MsPerCall(o.paints * 10, [&] { SendMessageA(sk, WM_NULL, 0, 0); }));
         dc.push_back(MsPerCall(o.paints * 4, [&] { vt::WindowDc d(sk, GetWindowDC(sk)); }));
-        dcKept.push_back(MsPerCall(o.paints * 4, [&] {
-            vt::WindowDc d(sk, GetDCEx(sk, nullptr, DCX_WINDOW | DCX_CACHE | DCX_NORESETATTRS));
-        }));
-        dcSaved.push_back(MsPerCall(o.paints * 4, [&] {
-            vt::WindowDc d(sk, GetDCEx(sk, nullptr, DCX_WINDOW | DCX_CACHE | DCX_NORESETATTRS));
-            const int saved = SaveDC(d.Get());
-            ExcludeClipRect(d.Get(), 4, 24, s.cx - 4, s.cy - 4);
-            RestoreDC(d.Get(), saved);
-        }));
-        dcUnclip.push_back(MsPerCall(o.paints * 4, [&] {
-            vt::WindowDc d(sk, GetDCEx(sk, nullptr, DCX_WINDOW | DCX_CACHE | DCX_NORESETATTRS));
-            ExcludeClipRect(d.Get(), 4, 24, s.cx - 4, s.cy - 4);
-            SelectClipRgn(d.Get(), nullptr);
-        }));
-        dcClip.push_back(MsPerCall(o.paints * 4, [&] {
-            vt::WindowDc d(sk, GetWindowDC(sk));
-            ExcludeClipRect(d.Get(), 4, 24, s.cx - 4, s.cy - 4);
-            RECT box;
-            GetClipBox(d.Get(), &box);
-            IntersectClipRect(d.Get(), s.cx - 22, 6, s.cx - 10, 18);
-        }));
+        dcKept.push_back(MsPerCall(o.paints * 4, [&] { vt::FrameWindowDc d(sk); }));
         text.push_back(MsPerCall(o.paints * 4, [&] { vt::WindowText(sk); }));
         geometry.push_back(MsPerCall(o.paints * 4, [&] { vt::ReadWindowGeometry(sk); }));
         {
@@ -354,10 +330,7 @@ void MeasurePainting(vt::ModuleState& state, const char* label, const Options& o
     Say("  where a full paint of %.4f ms goes (PaintFrame called directly: %.4f ms):\n", Median(full), Median(direct));
     Say("     SendMessage to the subclassed window alone      : %8.4f ms\n", Median(send));
     Say("     GetWindowDC + ReleaseDC alone                   : %8.4f ms\n", Median(dc));
-    Say("     the same with DCX_NORESETATTRS                  : %8.4f ms\n", Median(dcKept));
-    Say("     the same with the client excluded and a limit   : %8.4f ms\n", Median(dcClip));
-    Say("     NORESETATTRS, SaveDC, exclusion, RestoreDC      : %8.4f ms\n", Median(dcSaved));
-    Say("     NORESETATTRS, exclusion, SelectClipRgn null     : %8.4f ms\n", Median(dcUnclip));
+    Say("     the pass's DC (no reset on release) alone       : %8.4f ms\n", Median(dcKept));
     Say("     the window's text alone                         : %8.4f ms\n", Median(text));
     Say("     the window's geometry alone                     : %8.4f ms\n", Median(geometry));
     Say("     a surface made, prepared and ended alone        : %8.4f ms\n", Median(surface));

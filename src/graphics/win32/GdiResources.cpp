@@ -69,15 +69,6 @@ void GdiResources::Clear() noexcept {
     scaled_.clear();
 }
 
-HDC GdiResources::SourceDc() {
-    if (!source_) source_.emplace(nullptr);
-    if (!*source_) {
-        source_.reset();
-        return nullptr;
-    }
-    return source_->Get();
-}
-
 const Bitmap& GdiResources::AtDpi(const Bitmap& bitmap, std::int32_t dpi) {
     if (dpi == kBaseDpi || bitmap.Empty()) return bitmap;
     auto& slot = scaled_[{&bitmap, dpi}];

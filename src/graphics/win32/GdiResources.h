@@ -5,7 +5,7 @@
 //
 // Whoever owns the theme owns one GdiResources and calls Clear() when the theme is unloaded,
 // before its bitmaps go away: entries are keyed by the bitmap's address and assume its pixels do
-// not change while the theme is loaded. Nothing handed out may be selected into a device context
+// not change while the theme is loaded. No font handed out may be selected into a device context
 // when Clear() runs or the cache is destroyed (surfaces give their DC its own objects back when
 // they end).
 #include <windows.h>
@@ -13,7 +13,6 @@
 #include <cstdint>
 #include <string>
 #include <map>
-#include <optional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -35,7 +34,8 @@ COLORREF ColourToRgb(Colour c);
 // exactly there. Drawing the mask with SRCAND and then the picture with SRCPAINT leaves the
 // destination under transparent pixels as it was, with plain bit operations that are exact and
 // cheap everywhere (a transparent blit that compares colours costs a fifth of a millisecond a
-// piece under Wine, more than the rest of a frame), and one selection serves both.
+// piece under Wine, more than the rest of a frame). Surfaces copy both straight from the
+// section's pixels, so no DC ever has a form selected in.
 struct BlitForm {
     UniqueGdiObject image;
     bool masked = false;  // the mask lies below the picture, `rows` further down
@@ -60,11 +60,6 @@ public:
 
     // Releases every bitmap section and font (theme unload).
     void Clear() noexcept;
-
-    // The memory DC blits copy from, made once: a form is selected into it only for the blit
-    // itself, so every surface (nested ones too) shares it, and a pass does not pay for making
-    // one. Null when GDI refused (tried again next time).
-    HDC SourceDc();
 
     // The bitmap's blit form, made on first use. Null for an empty bitmap or when GDI refused one
     // (a refused one is tried again next time).
@@ -134,7 +129,6 @@ private:
     std::unordered_map<const Bitmap*, Stretched> tiled_;
     std::vector<FontEntry> fonts_;  // a theme has a handful; a linear search beats hashing a face
     std::map<std::pair<const Bitmap*, std::int32_t>, std::unique_ptr<Bitmap>> scaled_;
-    std::optional<MemoryDc> source_;
 };
 
 }  // namespace vt
