@@ -250,6 +250,12 @@ void InTurn(int round, First first, Second second) {
     }
 }
 
+// BuildRegion as one message calls it: a view of its own, the theme lock let go afterwards.
+vt::UniqueGdiObject Region(vt::FrameAppearance& appearance, HWND window, LONG_PTR style) {
+    vt::ThemeView view;
+    return appearance.BuildRegion(view, window, style, false);
+}
+
 // Figures 1 and 3 for one theme, and the breakdown of a full paint.
 void MeasureAlternatives(HWND window, const Options& o);
 
@@ -262,7 +268,7 @@ void MeasurePainting(vt::ModuleState& state, const char* label, const Options& o
     // The shape the module gives a skinned window (its WM_SIZE does it; the size does not change
     // here), so that painting is clipped as it is for real.
     vt::FrameAppearance& appearance = *state.frame;
-    vt::UniqueGdiObject shape = appearance.BuildRegion(skinned.Get(), GetWindowLongPtrA(skinned.Get(), GWL_STYLE), false);
+    vt::UniqueGdiObject shape = Region(appearance, skinned.Get(), GetWindowLongPtrA(skinned.Get(), GWL_STYLE));
     if (shape && SetWindowRgn(skinned.Get(), static_cast<HRGN>(shape.get()), TRUE)) shape.release();
     const SIZE s = skinned.Size(), w = own.Size();
     const UINT repaint = state.frame->RepaintMessage();
@@ -307,7 +313,7 @@ void MeasurePainting(vt::ModuleState& state, const char* label, const Options& o
     vt::GdiResources resources;
     for (int round = 0; round < o.rounds; ++round) {
         full.push_back(MsPerCall(o.paints, [&] { FullPaint(sk); }));
-        direct.push_back(MsPerCall(o.paints, [&] { appearance.PaintFrame(sk, true); }));
+        direct.push_back(MsPerCall(o.paints, [&] { vt::ThemeView view; appearance.PaintFrame(view, sk, true); }));
         pass.push_back(MsPerCall(o.paints, [&] { SendMessageA(sk, repaint, WPARAM(-1), LPARAM(-1)); }));
         send.push_back(MsPerCall(o.paints * 10, [&] { SendMessageA(sk, WM_NULL, 0, 0); }));
         dc.push_back(MsPerCall(o.paints * 4, [&] { vt::WindowDc d(sk, GetWindowDC(sk)); }));
@@ -410,7 +416,7 @@ void MeasureRegion(vt::ModuleState& state, const std::vector<RegionCase>& cases,
             vt::WriteControllerValue("Theme", cases[c].theme);
             state.Theme().SwitchTheme();
             times[c].push_back(MsPerCall(o.regions, [&] {
-                vt::UniqueGdiObject region = appearance.BuildRegion(window.Get(), style, false);
+                vt::UniqueGdiObject region = Region(appearance, window.Get(), style);
                 if (!rects[c] && region) {
                     const auto shape = static_cast<HRGN>(region.get());
                     std::vector<unsigned char> data(GetRegionData(shape, 0, nullptr));
@@ -438,7 +444,7 @@ void MeasureRegionParts(vt::ModuleState& state, const char* label, const std::st
     vt::WriteControllerValue("Theme", theme);
     state.Theme().SwitchTheme();
     vt::FrameAppearance& appearance = *state.frame;
-    vt::UniqueGdiObject first = appearance.BuildRegion(window.Get(), style, false);  // computes the rectangles
+    vt::UniqueGdiObject first = Region(appearance, window.Get(), style);  // computes the rectangles
     const vt::ThemeState& t = state.themeState;
     const vt::TUIElement* widest = nullptr;
     for (std::size_t i = 0; t.Elements && i < t.Elements->Count(); ++i) {
@@ -465,7 +471,7 @@ void MeasureRegionParts(vt::ModuleState& state, const char* label, const std::st
     const auto* regionData = reinterpret_cast<const RGNDATA*>(data.data());
     std::vector<double> whole, cut, workT, runsT, create, combine, oneByOne, tree;
     for (int round = 0; round < o.rounds; ++round) {
-        whole.push_back(MsPerCall(o.regions, [&] { vt::UniqueGdiObject r = appearance.BuildRegion(window.Get(), style, false); }));
+        whole.push_back(MsPerCall(o.regions, [&] { vt::UniqueGdiObject r = Region(appearance, window.Get(), style); }));
         cut.push_back(MsPerCall(o.regions, [&] { vt::UniqueGdiObject piece = vt::ElementShape(image, rect, visible, widest->Anchor1); }));
         workT.push_back(MsPerCall(o.regions, [&] { vt::Bitmap w = vt::MakeWorkImage(image, rect, part, widest->Anchor1); }));
         runsT.push_back(MsPerCall(o.regions, [&] { std::vector<vt::Rect> r = vt::OpaqueRuns(work, key); }));

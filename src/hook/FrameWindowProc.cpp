@@ -9,6 +9,7 @@
 #include "common/win32/WindowDpi.h"
 #include "common/win32/HookMessages.h"
 #include "frame/win32/MaximisedPlace.h"
+#include "frame/win32/ThemeView.h"
 #include "hook/ModuleState.h"
 #include "hook/OwnFrameCheck.h"
 #include "hook/PrintedFrame.h"
@@ -29,6 +30,17 @@ struct FrameCall {
     LPARAM lParam;
     WNDPROC previous;
     bool unicode;
+    // The message's hold of the theme: every engine call of the message takes it, and it lets go
+    // of the theme lock whenever the program's own procedure runs (see ProgramCall).
+    ThemeView* view = nullptr;
+
+    ThemeView& View() const { return *view; }
+
+    // Before a call into the program: its handling may run a modal loop, or wait for another
+    // thread, for as long as it likes, and must not keep the other threads' frames out meanwhile.
+    void ProgramCall() const {
+        if (view) view->Release();
+    }
 
     // Passes the message on. With `suppressRedraw` the window draws nothing while its procedure
     // runs, and drawing is switched back on however that call ends.
@@ -40,6 +52,7 @@ struct FrameCall {
                 if (active) CallDefault(call.unicode, call.window, WM_SETREDRAW, TRUE, 0);
             }
         } redrawOff{*this, suppressRedraw};
+        ProgramCall();
         if (suppressRedraw) CallDefault(unicode, window, WM_SETREDRAW, FALSE, 0);
         if (!previous) return CallDefault(unicode, window, message, wParam, lParam);
         return CallProcedure(previous, unicode, window, message, wParam, lParam);
@@ -50,13 +63,14 @@ struct FrameCall {
 
 // The engine as the dispatch of a themed window's messages uses it, one interface per concern:
 // each handler below takes only the ones it calls.
-struct EngineView {
+struct EngineParts {
     const FrameTheme& theme;
     FrameAppearance& appearance;
     FrameInputHandler& input;
-    FrameMenuHandler& menus;
+    FrameMenus* menus;  // null: none
 
-    explicit EngineView(FrameEngine& engine) : theme(engine), appearance(engine), input(engine), menus(engine) {}
+    explicit EngineParts(FrameEngine& engine)
+        : theme(engine), appearance(engine), input(engine), menus(engine.Menus()) {}
 };
 
 // The window's record as it is now (a copy: the record itself may go on another thread).
@@ -121,8 +135,8 @@ bool HasRegion(HWND window, HRGN wanted) {
 }
 
 // The frame's shape follows the elements; SetWindowRgn owns the region once it accepts it.
-void SetRegion(FrameAppearance& appearance, HWND window) {
-    UniqueGdiObject region = appearance.BuildRegion(window, GetWindowLongPtrA(window, GWL_STYLE), IsShrunk(window));
+void SetRegion(FrameAppearance& appearance, ThemeView& view, HWND window) {
+    UniqueGdiObject region = appearance.BuildRegion(view, window, GetWindowLongPtrA(window, GWL_STYLE), IsShrunk(window));
     ClipToWorkArea(window, region);
     if (HasRegion(window, static_cast<HRGN>(region.get()))) return;
     if (SetWindowRgn(window, static_cast<HRGN>(region.get()), TRUE)) region.release();
@@ -131,50 +145,50 @@ void SetRegion(FrameAppearance& appearance, HWND window) {
 // The shape after a change of size. A hidden window's waits until it is shown: SetWindowRgn
 // moves nothing but sends WM_WINDOWPOSCHANGING and WM_WINDOWPOSCHANGED, which a window being made
 // (a dialog before WM_INITDIALOG) would not get unskinned.
-void UpdateShape(FrameAppearance& appearance, HWND window) {
-    if (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) SetRegion(appearance, window);
+void UpdateShape(FrameAppearance& appearance, ThemeView& view, HWND window) {
+    if (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) SetRegion(appearance, view, window);
     else ChangeFlags(window, SubclassNode::ShapeOutdated, 0);
 }
 
 // A shape left waiting (by a hidden window's change of size, or a style change) is made when the
 // window is shown or its program has its frame recomputed; without a title bar it has none.
-void CatchUpShape(FrameAppearance& appearance, HWND window) {
+void CatchUpShape(FrameAppearance& appearance, ThemeView& view, HWND window) {
     if (!HasFlag(window, SubclassNode::ShapeOutdated)) return;
     ChangeFlags(window, 0, SubclassNode::ShapeOutdated);
-    if (HasCaption(window)) SetRegion(appearance, window);
+    if (HasCaption(window)) SetRegion(appearance, view, window);
     else if (!HasRegion(window, nullptr)) SetWindowRgn(window, nullptr, TRUE);
 }
 
 // A frame command rolled the window up or down: the flag lives in its record (a window without
 // one never rolls up), and the shape follows it.
-void ApplyShrink(FrameAppearance& appearance, HWND window, ShrinkRequest request) {
+void ApplyShrink(FrameAppearance& appearance, ThemeView& view, HWND window, ShrinkRequest request) {
     if (request == ShrinkRequest::Keep) return;
     const bool shrink = request == ShrinkRequest::Shrink;
     ModuleState* state = ModuleStateIfStarted();
     if (!state || !state->registry.ChangeFlags(window, shrink ? SubclassNode::Shrunk : 0u,
                                                shrink ? 0u : SubclassNode::Shrunk))
         return;
-    SetRegion(appearance, window);
+    SetRegion(appearance, view, window);
 }
 
 // The frame's answer to a system command: handled (after any roll-up), or on to the window.
 bool SystemCommandHandled(FrameInputHandler& input, FrameAppearance& appearance, HWND window,
                           const FrameCall& call) {
-    CommandAnswer answer = input.SystemCommand(window, call.wParam, call.lParam, IsShrunk(window));
-    ApplyShrink(appearance, window, answer.shrink);
+    CommandAnswer answer = input.SystemCommand(call.View(), window, call.wParam, call.lParam, IsShrunk(window));
+    ApplyShrink(appearance, call.View(), window, answer.shrink);
     return answer.handling == Handling::Handled;
 }
 
 // After a theme switch: the client area recomputed by the new elements (which asks us through
 // WM_NCCALCSIZE), the new shape, and the whole window drawn again; the outer size stays, so no
 // size fix-up may follow.
-void TakeNewFrame(const FrameTheme& theme, FrameAppearance& appearance, Compositor& compositor, HWND window) {
+void TakeNewFrame(FrameAppearance& appearance, ThemeView& view, Compositor& compositor, HWND window, bool loaded) {
     ChangeFlags(window, SubclassNode::SizeFixed, 0);
-    const bool ours = theme.ThemeLoaded() && !HasFlag(window, SubclassNode::OwnFrame);
+    const bool ours = loaded && !HasFlag(window, SubclassNode::OwnFrame);
     if (ours) compositor.TakeFrame(window);
     else compositor.GiveFrameBack(window);
     if (ours && HasCaption(window))
-        SetRegion(appearance, window);
+        SetRegion(appearance, view, window);
     else if (!HasRegion(window, nullptr))
         SetWindowRgn(window, nullptr, TRUE);  // no theme now: the program's own frame again
     RefreshFrame(window);
@@ -195,6 +209,7 @@ LRESULT OnNcCalcSize(FrameAppearance& appearance, const FrameCall& call) {
         RECT rect{};
         if (call.lParam && call.wParam) params = *reinterpret_cast<NCCALCSIZE_PARAMS*>(call.lParam), asked = LPARAM(&params);
         else if (call.lParam) rect = *reinterpret_cast<RECT*>(call.lParam), asked = LPARAM(&rect);
+        call.ProgramCall();
         ClientAreaAnswer answer = AskProgramForClientArea(call.previous, call.unicode, call.window, call.wParam, asked);
         if (answer.ownFrame) {
             ChangeFlags(call.window, SubclassNode::OwnFrame | SubclassNode::FrameChecked, 0);
@@ -206,7 +221,7 @@ LRESULT OnNcCalcSize(FrameAppearance& appearance, const FrameCall& call) {
             return answer.result;
         }
     }
-    return appearance.CalcClientArea(call.window, call.wParam, call.lParam);
+    return appearance.CalcClientArea(call.View(), call.window, call.wParam, call.lParam);
 }
 
 // The system's default handling of a new title or icon draws its own caption straight onto the
@@ -228,8 +243,8 @@ LRESULT WithoutSystemCaption(FrameAppearance& appearance, const FrameCall& call)
         // Put back before painting: an invisible window's DC draws nothing.
         SetWindowLongPtrA(call.window, GWL_STYLE, GetWindowLongPtrA(call.window, GWL_STYLE) | WS_VISIBLE);
         shown.hidden = false;
-        if (call.message == WM_SETTEXT) SetRegion(appearance, call.window);  // a caption measured by its text
-        appearance.PaintFrame(call.window, IsActive(call.window));
+        if (call.message == WM_SETTEXT) SetRegion(appearance, call.View(), call.window);  // a caption measured by its text
+        appearance.PaintFrame(call.View(), call.window, IsActive(call.window));
     }
     return result;
 }
@@ -246,14 +261,14 @@ LRESULT OnStyleChanged(FrameAppearance& appearance, const FrameCall& call) {
     if (call.wParam != WPARAM(GWL_STYLE) || !change || ((change->styleOld ^ change->styleNew) & ~DWORD(WS_VISIBLE)) == 0)
         return result;
     ChangeFlags(call.window, SubclassNode::ShapeOutdated, 0);
-    if (HasCaption(call.window)) appearance.PaintFrame(call.window, IsActive(call.window));
+    if (HasCaption(call.window)) appearance.PaintFrame(call.View(), call.window, IsActive(call.window));
     return result;
 }
 
 LRESULT OnPositionChanged(FrameAppearance& appearance, const FrameCall& call) {
     LRESULT result = call.CallPrevious();
     const auto* position = reinterpret_cast<const WINDOWPOS*>(call.lParam);
-    if (position && (position->flags & (SWP_SHOWWINDOW | SWP_FRAMECHANGED))) CatchUpShape(appearance, call.window);
+    if (position && (position->flags & (SWP_SHOWWINDOW | SWP_FRAMECHANGED))) CatchUpShape(appearance, call.View(), call.window);
     return result;
 }
 
@@ -271,7 +286,7 @@ void KeepDocumentMaximised(FrameAppearance& appearance, const FrameCall& call) {
         return;
     const RECT asked{position->x, position->y, position->x + position->cx, position->y + position->cy};
     if (!SameRect(asked, SystemMaximisedDocument(call.window))) return;
-    if (std::optional<RECT> own = MaximisedPlace(appearance, call.window)) {
+    if (std::optional<RECT> own = MaximisedPlace(appearance, call.View(), call.window)) {
         position->x = own->left;
         position->y = own->top;
         position->cx = own->right - own->left;
@@ -291,7 +306,7 @@ LRESULT OnGetMinMaxInfo(FrameAppearance& appearance, const FrameCall& call) {
     const RECT answered{info->ptMaxPosition.x, info->ptMaxPosition.y, info->ptMaxPosition.x + info->ptMaxSize.x,
                         info->ptMaxPosition.y + info->ptMaxSize.y};
     if (!SameRect(answered, IsMdiDocument(call.window) ? SystemMaximisedDocument(call.window) : asked)) return result;
-    std::optional<RECT> own = MaximisedPlace(appearance, call.window);
+    std::optional<RECT> own = MaximisedPlace(appearance, call.View(), call.window);
     if (!own) return result;
     info->ptMaxPosition = POINT{own->left, own->top};
     info->ptMaxSize = POINT{own->right - own->left, own->bottom - own->top};
@@ -303,9 +318,9 @@ LRESULT OnGetMinMaxInfo(FrameAppearance& appearance, const FrameCall& call) {
 // The first WM_SIZE after registration makes the window as large as its client size plus the
 // theme's frame, so the client area keeps the size the program asked for.
 LRESULT OnSize(const FrameTheme& theme, FrameAppearance& appearance, const FrameCall& call) {
-    UpdateShape(appearance, call.window);
+    UpdateShape(appearance, call.View(), call.window);
     std::optional<SubclassNode> record = Record(call.window);
-    SizeFixups fixups = theme.Fixups();
+    SizeFixups fixups = theme.Fixups(call.View());
     if (!record || record->Has(SubclassNode::NoSizeFixup | SubclassNode::SizeFixed) ||
         (fixups.width == 0 && fixups.height == 0 && fixups.menu == 0)) {
         return call.CallPrevious();
@@ -314,8 +329,10 @@ LRESULT OnSize(const FrameTheme& theme, FrameAppearance& appearance, const Frame
     // A window whose program has not yet answered a frame calculation of its own may draw its own
     // frame: the fix-up would enlarge it for nothing. Which it does is decided by the next real
     // calculation, which the program asks for (no frame change is forced on it here).
-    if (!record->Has(SubclassNode::FrameChecked) && ProgramDrawsOwnFrame(call.previous, call.unicode, call.window))
-        return call.CallPrevious();
+    if (!record->Has(SubclassNode::FrameChecked)) {
+        call.ProgramCall();
+        if (ProgramDrawsOwnFrame(call.previous, call.unicode, call.window)) return call.CallPrevious();
+    }
     // The fix-ups are theme lengths, at the window's scale like the frame they make room for.
     const std::int32_t dpi = WindowDpi(call.window);
     int height = int(HIWORD(call.lParam)) + ScaleLength(fixups.height, dpi);
@@ -331,12 +348,12 @@ LRESULT OnSize(const FrameTheme& theme, FrameAppearance& appearance, const Frame
 constexpr int kShowZoomSteps = 20;
 
 LRESULT OnShowOrPositionChanging(const FrameTheme& theme, FrameAppearance& appearance, const FrameCall& call) {
-    if (call.wParam != 0 && theme.WindowZoom()) {
+    if (call.wParam != 0 && theme.WindowZoom(call.View())) {
         RECT to{};
         POINT cursor{};
         GetWindowRect(call.window, &to);
         GetCursorPos(&cursor);
-        appearance.ZoomRect(RECT{cursor.x, cursor.y, cursor.x, cursor.y}, to, kShowZoomSteps);
+        appearance.ZoomRect(call.View(), RECT{cursor.x, cursor.y, cursor.x, cursor.y}, to, kShowZoomSteps);
     }
     return call.CallPrevious();
 }
@@ -346,9 +363,9 @@ LRESULT OnNcActivate(FrameInputHandler& input, FrameAppearance& appearance, cons
     // A press goes with the activation only: a click on a button of an inactive window activates
     // it between the button's down and up (the system's WM_NCACTIVATE and the one posted after
     // WM_ACTIVATE), and the button acts when released over it.
-    if (!active) input.ReleasePressed(call.window);
+    if (!active) input.ReleasePressed(call.View(), call.window);
     ChangeFlags(call.window, active ? SubclassNode::Active : 0u, active ? 0u : SubclassNode::Active);
-    appearance.PaintFrame(call.window, active);
+    appearance.PaintFrame(call.View(), call.window, active);
     return TRUE;  // Windows' own caption drawing never runs over the theme
 }
 
@@ -381,11 +398,11 @@ LRESULT OnGetDpiScaledSize(FrameAppearance& appearance, const FrameCall& call) {
     const SIZE pending = *size;
     if (LRESULT answered = call.CallPrevious()) return answered;
     const std::int32_t from = WindowDpi(call.window);
-    const SIZE inset = appearance.FrameInset(call.window, pending.cx, pending.cy, from);
+    const SIZE inset = appearance.FrameInset(call.View(), call.window, pending.cx, pending.cy, from);
     const SIZE client{RescaleLength(pending.cx - inset.cx, from, to), RescaleLength(pending.cy - inset.cy, from, to)};
     // Measured twice: a frame anchored to the far corners can depend on the size it frames.
-    SIZE scaledInset = appearance.FrameInset(call.window, client.cx + inset.cx, client.cy + inset.cy, to);
-    scaledInset = appearance.FrameInset(call.window, client.cx + scaledInset.cx, client.cy + scaledInset.cy, to);
+    SIZE scaledInset = appearance.FrameInset(call.View(), call.window, client.cx + inset.cx, client.cy + inset.cy, to);
+    scaledInset = appearance.FrameInset(call.View(), call.window, client.cx + scaledInset.cx, client.cy + scaledInset.cy, to);
     *size = SIZE{client.cx + scaledInset.cx, client.cy + scaledInset.cy};
     return TRUE;
 }
@@ -397,11 +414,11 @@ LRESULT TellCompositorAgain(const FrameCall& call) {
     return result;
 }
 
-LRESULT DispatchThemed(const EngineView& engine, const FrameCall& call, const SubclassNode& record) {
+LRESULT DispatchThemed(const EngineParts& engine, const FrameCall& call, const SubclassNode& record) {
     const HWND window = call.window;
     FrameAppearance& appearance = engine.appearance;
     FrameInputHandler& input = engine.input;
-    FrameMenuHandler& menus = engine.menus;
+    FrameMenus* menus = engine.menus;
     if (record.Has(SubclassNode::OwnFrame)) return call.CallPrevious();
     // A window without a title bar keeps its own frame; a shape it had waits for the frame change.
     if (call.message == WM_WINDOWPOSCHANGED) return OnPositionChanged(appearance, call);
@@ -421,7 +438,7 @@ LRESULT DispatchThemed(const EngineView& engine, const FrameCall& call, const Su
         LRESULT result = call.CallPrevious();
         SetWindowPos(window, nullptr, 0, 0, 0, 0,
                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-        SetRegion(appearance, window);
+        SetRegion(appearance, call.View(), window);
         return result;
     }
     case kGetDpiScaledSize:
@@ -430,7 +447,7 @@ LRESULT DispatchThemed(const EngineView& engine, const FrameCall& call, const Su
     case WM_THEMECHANGED:
         return TellCompositorAgain(call);
     case WM_PRINT:
-        return PrintWithFrame(appearance, window, reinterpret_cast<HDC>(call.wParam), call.lParam, IsActive(window),
+        return PrintWithFrame(appearance, call.View(), window, reinterpret_cast<HDC>(call.wParam), call.lParam, IsActive(window),
                               [&](LPARAM flags) {
                                   FrameCall rest = call;
                                   rest.lParam = flags;
@@ -438,12 +455,12 @@ LRESULT DispatchThemed(const EngineView& engine, const FrameCall& call, const Su
                               });
     case WM_ENABLE: {
         LRESULT result = call.CallPrevious();
-        appearance.PaintFrame(window, IsActive(window));
+        appearance.PaintFrame(call.View(), window, IsActive(window));
         return result;
     }
     case WM_SYSCOLORCHANGE: {  // the theme's colours are new already (see FrameWindowProc)
         LRESULT result = call.CallPrevious();
-        appearance.PaintFrame(window, IsActive(window));
+        appearance.PaintFrame(call.View(), window, IsActive(window));
         return result;
     }
     case kNcUahDrawCaption:
@@ -458,7 +475,7 @@ LRESULT DispatchThemed(const EngineView& engine, const FrameCall& call, const Su
     case WM_SETTEXT:
         return WithoutSystemCaption(appearance, call);
     case WM_SHOWWINDOW:
-        if (call.wParam) CatchUpShape(appearance, window);  // shaped before it shows
+        if (call.wParam) CatchUpShape(appearance, call.View(), window);  // shaped before it shows
         return OnShowOrPositionChanging(engine.theme, appearance, call);
     case WM_WINDOWPOSCHANGING:  // wParam is always 0 here: it only passes on
         KeepDocumentMaximised(appearance, call);
@@ -468,41 +485,51 @@ LRESULT DispatchThemed(const EngineView& engine, const FrameCall& call, const Su
     case WM_NCCALCSIZE:
         return OnNcCalcSize(appearance, call);
     case WM_NCHITTEST:
-        return input.HitTest(window, call.wParam, call.lParam);
+        return input.HitTest(call.View(), window, call.wParam, call.lParam);
     case WM_NCPAINT:
-        appearance.PaintFrame(window, IsActive(window));
+        appearance.PaintFrame(call.View(), window, IsActive(window));
         return 0;
     case WM_NCACTIVATE:
         return OnNcActivate(input, appearance, call);
     case WM_NCMOUSEMOVE:
         if (call.wParam == kMenuBarHitCode) {
-            menus.TrackMenu(window, call.lParam, MenuTracking::Measure);
+            if (menus) menus->TrackMenu(window, std::uint32_t(call.lParam), MenuTracking::Measure);
             return 0;
         }
         return call.CallPrevious();
     case WM_NCLBUTTONDOWN: {
-        MessageAnswer answer = input.ButtonDown(window, call.wParam, call.lParam);
+        MessageAnswer answer = input.ButtonDown(call.View(), window, call.wParam, call.lParam);
         return answer.handling == Handling::PassOn ? call.CallPrevious() : answer.result;
     }
     case WM_NCLBUTTONUP:
-        ApplyShrink(appearance, window, input.ButtonUp(window, call.wParam, call.lParam, IsShrunk(window)));
+        ApplyShrink(appearance, call.View(), window,
+                    input.ButtonUp(call.View(), window, call.wParam, call.lParam, IsShrunk(window)));
         return 0;
     case WM_SYSCOMMAND:
         return SystemCommandHandled(input, appearance, window, call) ? 0 : call.CallPrevious();
     case WM_INITMENUPOPUP: {
-        menus.SetPopupMenu(reinterpret_cast<HMENU>(call.wParam), LOWORD(call.lParam));
+        if (menus) {
+            call.View().Hold();
+            menus->SetPopupMenu(reinterpret_cast<HMENU>(call.wParam), LOWORD(call.lParam));
+        }
         LRESULT result = call.CallPrevious();
-        if (HIWORD(call.lParam) != 0) appearance.PaintFrame(window, IsActive(window));  // the window menu
+        if (HIWORD(call.lParam) != 0) appearance.PaintFrame(call.View(), window, IsActive(window));  // the window menu
         return result;
     }
     case WM_ENTERMENULOOP:
-        menus.StartMenuHook();
+        if (menus) {
+            call.View().Hold();
+            menus->StartMenuHook();
+        }
         return call.CallPrevious(true);
     case WM_EXITMENULOOP: {
-        menus.StopMenuHook();
+        if (menus) {
+            call.View().Hold();
+            menus->StopMenuHook();
+        }
         LRESULT result = call.CallPrevious();
         CallDefault(call.unicode, window, WM_SETREDRAW, TRUE, 0);
-        appearance.PaintFrame(window, IsActive(window));
+        appearance.PaintFrame(call.View(), window, IsActive(window));
         return result;
     }
     default:
@@ -511,21 +538,21 @@ LRESULT DispatchThemed(const EngineView& engine, const FrameCall& call, const Su
 }
 
 // The registered messages a loaded theme answers, before the per-kind dispatch.
-bool DispatchThemeMessage(const EngineView& engine, const FrameCall& call, const SubclassNode& record,
+bool DispatchThemeMessage(const EngineParts& engine, const FrameCall& call, const SubclassNode& record,
                           LRESULT& result) {
     const HookMessages& messages = Messages();
     if (call.message < 0xC000) return false;  // also keeps WM_NULL away from a number never registered
     if (call.message == engine.theme.RepaintMessage()) {
-        engine.appearance.RepaintElements(call.window, std::intptr_t(call.wParam), std::intptr_t(call.lParam),
+        engine.appearance.RepaintElements(call.View(), call.window, std::intptr_t(call.wParam), std::intptr_t(call.lParam),
                                           record.Has(SubclassNode::Active));
         result = 0;
     } else if (call.message == messages.tick) {
-        engine.appearance.RunIdleScripts(call.window, record.Has(SubclassNode::Active));
+        engine.appearance.RunIdleScripts(call.View(), call.window, record.Has(SubclassNode::Active));
         result = 0;
     } else if (call.message == messages.standDown) {
         ModuleState* state = ModuleStateIfStarted();
         HWND hover = state && state->sharedArea.IsMapped() ? state->sharedArea.HoverWindow() : nullptr;
-        engine.input.StandDown(hover);
+        engine.input.StandDown(call.View(), hover);
         result = 0;
     } else {
         return false;
@@ -558,7 +585,10 @@ bool DispatchModuleMessage(ModuleState& state, const FrameCall& call, LRESULT& r
 }  // namespace
 
 LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    FrameCall call{window, message, wParam, lParam, nullptr, false};
+    // The theme lock is taken once, by the message's first engine call, and let go when the
+    // message ends (or the program's procedure runs): see ThemeView.
+    ThemeView view;
+    FrameCall call{window, message, wParam, lParam, nullptr, false, &view};
     FrameEngine* frame = nullptr;
     std::optional<SubclassNode> record;
     bool passThrough = false;
@@ -589,8 +619,8 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
                 state->registry.TakeThemeGeneration(window, state->themeGeneration.load())) {
                 // The process has switched themes (in the hook); this window takes the new
                 // frame once, on its own thread, however the change reached it.
-                const EngineView engine(*state->frame);
-                TakeNewFrame(engine.theme, engine.appearance, state->compositor, window);
+                const EngineParts engine(*state->frame);
+                TakeNewFrame(engine.appearance, view, state->compositor, window, engine.theme.ThemeLoaded());
                 passThrough = true;
             } else {
                 frame = state->frame.get();
@@ -600,6 +630,7 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     } catch (...) {
         // Our own work failed, as in the dispatch below: the system answers.
         g_failedMessages.fetch_add(1, std::memory_order_relaxed);
+        view.Release();
         try {
             return call.Default();
         } catch (...) {
@@ -617,15 +648,16 @@ LRESULT CALLBACK FrameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     }
     try {
         LRESULT result = 0;
-        const EngineView engine(*frame);
+        const EngineParts engine(*frame);
         // A new colour scheme is the process's: taken whichever of its windows hears of it first,
         // also one without a title bar, so that a frame drawn later has the new colours too.
-        if (call.message == WM_SYSCOLORCHANGE) engine.appearance.SystemColoursChanged();
+        if (call.message == WM_SYSCOLORCHANGE) engine.appearance.SystemColoursChanged(view);
         if (DispatchThemeMessage(engine, call, *record, result)) return result;
         if (!record->Has(SubclassNode::Themed)) return DispatchForwarding(engine.input, engine.appearance, call);
         return DispatchThemed(engine, call, *record);
     } catch (...) {
         g_failedMessages.fetch_add(1, std::memory_order_relaxed);
+        view.Release();
         try {
             return call.Default();
         } catch (...) {

@@ -4,14 +4,14 @@
 
 namespace vt {
 
-LRESULT PrintWithFrame(FrameAppearance& appearance, HWND window, HDC dc, LPARAM flags, bool active,
+LRESULT PrintWithFrame(FrameAppearance& appearance, ThemeView& view, HWND window, HDC dc, LPARAM flags, bool active,
                        const std::function<LRESULT(LPARAM flags)>& passOn) {
     if (!dc || !(flags & PRF_NONCLIENT)) return passOn(flags);
     if ((flags & PRF_CHECKVISIBLE) && !IsWindowVisible(window)) return 0;
     {
         // The frame's pass keeps the client area out of its drawing on the DC it is given.
         SavedDc frameOnly(dc);
-        appearance.PaintFrameOnto(window, dc, active);
+        appearance.PaintFrameOnto(view, window, dc, active);
     }
     const LPARAM rest = flags & ~LPARAM(PRF_NONCLIENT);
     if (!(rest & (PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN | PRF_OWNED))) return 0;

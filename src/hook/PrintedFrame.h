@@ -13,7 +13,7 @@ namespace vt {
 // has the program (`passOn`, given the flags left over) draw its client part into the same DC
 // moved to the client area's origin and clipped to it. Without PRF_NONCLIENT everything is the
 // program's.
-LRESULT PrintWithFrame(FrameAppearance& appearance, HWND window, HDC dc, LPARAM flags, bool active,
+LRESULT PrintWithFrame(FrameAppearance& appearance, ThemeView& view, HWND window, HDC dc, LPARAM flags, bool active,
                        const std::function<LRESULT(LPARAM flags)>& passOn);
 
 }  // namespace vt

@@ -15,7 +15,7 @@
 #include "common/EntryFault.h"
 #include "common/win32/HookMessages.h"
 #include "common/win32/UniqueHandle.h"
-#include "frame/win32/FrameEngine.h"
+#include "frame/win32/NullFrameEngine.h"
 #include "hook/HookProc.h"
 #include "hook/ModuleLifecycle.h"
 #include "hook/ModuleState.h"
@@ -36,10 +36,10 @@ using test::RecordingWindow;
 constexpr LRESULT kThemeHit = 77;  // no hit code DefWindowProc gives
 
 // A loaded theme whose operation named `failIn` throws.
-class FailingFrame : public FrameEngine {
+class FailingFrame : public NullFrameEngine {
 public:
     bool ThemeLoaded() const override { return Reach("ThemeLoaded"); }
-    LRESULT HitTest(HWND, WPARAM, LPARAM) override { return Reach("HitTest") ? kThemeHit : 0; }
+    LRESULT HitTest(ThemeView&, HWND, WPARAM, LPARAM) override { return Reach("HitTest") ? kThemeHit : 0; }
     void SwitchTheme() override { Reach("SwitchTheme"); }
     std::vector<std::string> ThemeInfo() const override { return {Reach("ThemeInfo") ? "Name=fine" : ""}; }
 

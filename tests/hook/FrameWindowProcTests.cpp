@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "HookTestSupport.h"
-#include "frame/win32/FrameEngine.h"
+#include "frame/win32/NullFrameEngine.h"
 #include "hook/FrameWindowProc.h"
 #include "common/win32/HookMessages.h"
 #include "hook/ModuleLifecycle.h"
@@ -24,41 +24,43 @@ using test::RecordingWindow;
 constexpr WPARAM kHarmlessCommand = 0xF1F0;
 
 // A loaded theme whose operations answer what the test set and log their calls: the window
-// procedure's side of the engine (FrameTheme, FrameAppearance, FrameInputHandler, FrameMenuHandler).
-class FakeFrame : public FrameEngine {
+// procedure's side of the engine (FrameTheme, FrameAppearance, FrameInputHandler) and its menus.
+class FakeFrame : public NullFrameEngine, public FrameMenus {
 public:
     bool ThemeLoaded() const override { return loaded; }
-    SizeFixups Fixups() const override { return fixups; }
+    SizeFixups Fixups(ThemeView&) const override { return fixups; }
     UINT RepaintMessage() const override { return RegisterWindowMessageA("Veltrane Repaint Message"); }
 
-    LRESULT CalcClientArea(HWND, WPARAM, LPARAM) override { return Log("CalcClientArea", 0); }
-    void PaintFrame(HWND, bool active) override { Log("PaintFrame(" + std::to_string(active) + ")", 0); }
-    void RepaintElements(HWND, std::intptr_t first, std::intptr_t second, bool) override {
+    LRESULT CalcClientArea(ThemeView&, HWND, WPARAM, LPARAM) override { return Log("CalcClientArea", 0); }
+    void PaintFrame(ThemeView&, HWND, bool active) override { Log("PaintFrame(" + std::to_string(active) + ")", 0); }
+    void RepaintElements(ThemeView&, HWND, std::intptr_t first, std::intptr_t second, bool) override {
         Log("RepaintElements(" + std::to_string(first) + "," + std::to_string(second) + ")", 0);
     }
-    void RunIdleScripts(HWND, bool) override { Log("RunIdleScripts", 0); }
+    void RunIdleScripts(ThemeView&, HWND, bool) override { Log("RunIdleScripts", 0); }
 
-    LRESULT HitTest(HWND, WPARAM, LPARAM) override { return Log("HitTest", 77); }
+    LRESULT HitTest(ThemeView&, HWND, WPARAM, LPARAM) override { return Log("HitTest", 77); }
     bool SetFrameCursor(HWND, WPARAM, WORD hit) override {
         return Log("SetFrameCursor(" + std::to_string(hit) + ")", cursorSet) != 0;
     }
-    MessageAnswer ButtonDown(HWND, WPARAM, LPARAM) override {
+    MessageAnswer ButtonDown(ThemeView&, HWND, WPARAM, LPARAM) override {
         LRESULT result = Log("ButtonDown", buttonDown);
         return {result == 1 ? Handling::PassOn : Handling::Handled, result};
     }
-    ShrinkRequest ButtonUp(HWND, WPARAM, LPARAM, bool) override {
+    ShrinkRequest ButtonUp(ThemeView&, HWND, WPARAM, LPARAM, bool) override {
         Log("ButtonUp", 0);
         return ShrinkRequest::Keep;
     }
-    CommandAnswer SystemCommand(HWND window, WPARAM, LPARAM, bool) override {
+    CommandAnswer SystemCommand(ThemeView&, HWND window, WPARAM, LPARAM, bool) override {
         LRESULT r = Log(window == commandTarget ? "SystemCommand(target)" : "SystemCommand(other)", systemCommand);
         return {r == 0 ? Handling::Handled : Handling::PassOn, ShrinkRequest::Keep};
     }
-    void ReleasePressed(HWND) override { Log("ReleasePressed", 0); }
-    void StandDown(HWND) override { Log("StandDown", 0); }
+    void ReleasePressed(ThemeView&, HWND) override { Log("ReleasePressed", 0); }
+    void StandDown(ThemeView&, HWND) override { Log("StandDown", 0); }
 
-    void TrackMenu(HWND, LPARAM, MenuTracking mode) override {
-        Log(mode == MenuTracking::Measure ? "TrackMenu(Measure)" : "TrackMenu(other)", 0);
+    FrameMenus* Menus() override { return this; }
+    void PaintMenuBar(GdiSurface&, HWND, HMENU, const Rect&) override { Log("PaintMenuBar", 0); }
+    bool TrackMenu(HWND, std::uint32_t, MenuTracking mode) override {
+        return Log(mode == MenuTracking::Measure ? "TrackMenu(Measure)" : "TrackMenu(other)", 0) != 0;
     }
     void StartMenuHook() override { Log("StartMenuHook", 0); }
     void StopMenuHook() override { Log("StopMenuHook", 0); }

@@ -1,9 +1,10 @@
 #pragma once
 // A themed window's non-client input as the window procedure hands it over: the hit test, the
 // cursor, the frame's buttons, the system commands, and the hover and pressed look let go. The
-// dispatch passes the record's bits the engine needs (shrunk) and applies what comes back. The
-// defaults are the engine with no theme.
+// dispatch passes the record's bits the engine needs (shrunk) and applies what comes back.
 #include <windows.h>
+
+#include "frame/win32/ThemeView.h"
 
 namespace vt {
 
@@ -28,32 +29,18 @@ class FrameInputHandler {
 public:
     virtual ~FrameInputHandler() = default;
 
-    virtual LRESULT HitTest(HWND window, WPARAM wParam, LPARAM lParam) {
-        return DefWindowProcA(window, WM_NCHITTEST, wParam, lParam);
-    }
+    virtual LRESULT HitTest(ThemeView& view, HWND window, WPARAM wParam, LPARAM lParam) = 0;
     // True when it set a cursor.
-    virtual bool SetFrameCursor(HWND window, WPARAM wParam, WORD hitCode) {
-        (void)window; (void)wParam; (void)hitCode;
-        return false;
-    }
-    virtual MessageAnswer ButtonDown(HWND window, WPARAM hitCode, LPARAM lParam) {
-        (void)window; (void)hitCode; (void)lParam;
-        return {};
-    }
+    virtual bool SetFrameCursor(HWND window, WPARAM wParam, WORD hitCode) = 0;
+    virtual MessageAnswer ButtonDown(ThemeView& view, HWND window, WPARAM hitCode, LPARAM lParam) = 0;
     // The message's result is 0. `shrunk`: the window is rolled up now.
-    virtual ShrinkRequest ButtonUp(HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk) {
-        (void)window; (void)hitCode; (void)lParam; (void)shrunk;
-        return ShrinkRequest::Keep;
-    }
-    virtual CommandAnswer SystemCommand(HWND window, WPARAM command, LPARAM lParam, bool shrunk) {
-        (void)window; (void)command; (void)lParam; (void)shrunk;
-        return {};
-    }
-    virtual void ReleasePressed(HWND window) { (void)window; }
+    virtual ShrinkRequest ButtonUp(ThemeView& view, HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk) = 0;
+    virtual CommandAnswer SystemCommand(ThemeView& view, HWND window, WPARAM command, LPARAM lParam, bool shrunk) = 0;
+    virtual void ReleasePressed(ThemeView& view, HWND window) = 0;
     // The pointer has gone to a window of another process ("Veltrane Stand Down"): the hover and
     // the pressed look go from `hoverWindow` (null: none known) and the hovered element is
     // forgotten.
-    virtual void StandDown(HWND hoverWindow) { (void)hoverWindow; }
+    virtual void StandDown(ThemeView& view, HWND hoverWindow) = 0;
 };
 
 }  // namespace vt

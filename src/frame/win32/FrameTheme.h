@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "frame/win32/ThemeView.h"
+
 namespace vt {
 
 // The theme's size fix-ups: what the frame adds to a client size to give the window size.
@@ -19,12 +21,13 @@ class FrameTheme {
 public:
     virtual ~FrameTheme() = default;
 
-    virtual bool ThemeLoaded() const { return false; }
-    virtual SizeFixups Fixups() const { return {}; }
+    // False: every message passes through.
+    virtual bool ThemeLoaded() const = 0;
+    virtual SizeFixups Fixups(ThemeView& view) const = 0;
     // Windows zoom from the pointer when they are shown.
-    virtual bool WindowZoom() const { return false; }
+    virtual bool WindowZoom(ThemeView& view) const = 0;
     // "Veltrane Repaint Message" (0 until the start has registered it).
-    virtual UINT RepaintMessage() const { return 0; }
+    virtual UINT RepaintMessage() const = 0;
 };
 
 }  // namespace vt

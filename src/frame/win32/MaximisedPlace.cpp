@@ -19,13 +19,13 @@ bool MaximisedArea(HWND window, RECT& area) {
 
 // The window rectangle whose client area is exactly `area` (the frame's insets measured again at
 // the result, since they may depend on the size).
-RECT AroundClientArea(FrameAppearance& appearance, HWND window, const RECT& area) {
+RECT AroundClientArea(FrameAppearance& appearance, ThemeView& view, HWND window, const RECT& area) {
     RECT outer = area;
     for (int pass = 0; pass < 2; ++pass) {
         NCCALCSIZE_PARAMS params{};
         const RECT whole{0, 0, outer.right - outer.left, outer.bottom - outer.top};
         params.rgrc[0] = whole;
-        appearance.CalcClientArea(window, TRUE, LPARAM(&params));
+        appearance.CalcClientArea(view, window, TRUE, LPARAM(&params));
         const RECT& client = params.rgrc[0];
         outer = RECT{area.left - client.left, area.top - client.top, area.right + whole.right - client.right,
                      area.bottom + whole.bottom - client.bottom};
@@ -45,14 +45,14 @@ RECT SystemMaximisedDocument(HWND window) {
     return r;
 }
 
-std::optional<RECT> MaximisedPlace(FrameAppearance& appearance, HWND window) {
+std::optional<RECT> MaximisedPlace(FrameAppearance& appearance, ThemeView& view, HWND window) {
     RECT area{};
     if (!MaximisedArea(window, area)) return std::nullopt;
-    if (IsMdiDocument(window)) return AroundClientArea(appearance, window, area);
+    if (IsMdiDocument(window)) return AroundClientArea(appearance, view, window, area);
     const std::int32_t width = area.right - area.left, height = area.bottom - area.top;
     // Borders anchored to the far corners can depend on the size: measured again at the result.
-    FrameBorders b = appearance.Borders(window, width, height);
-    b = appearance.Borders(window, width + b.left + b.right, height + b.top + b.bottom);
+    FrameBorders b = appearance.Borders(view, window, width, height);
+    b = appearance.Borders(view, window, width + b.left + b.right, height + b.top + b.bottom);
     return RECT{area.left - b.left, area.top - b.top, area.right + b.right, area.bottom + b.bottom};
 }
 

@@ -21,6 +21,6 @@ RECT SystemMaximisedDocument(HWND window);
 // for any other window, its client area fills its parent's client area (a child) or its monitor's
 // work area, its caption at the top of it, fully visible, and its other borders just outside, as
 // with the system's frame. None when the area cannot be had.
-std::optional<RECT> MaximisedPlace(FrameAppearance& appearance, HWND window);
+std::optional<RECT> MaximisedPlace(FrameAppearance& appearance, ThemeView& view, HWND window);
 
 }  // namespace vt

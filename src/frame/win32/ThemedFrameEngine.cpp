@@ -102,23 +102,23 @@ std::vector<std::string> ThemedFrameEngine::ThemeInfo() const {
     return theme_.ThemeInfo;
 }
 
-SizeFixups ThemedFrameEngine::Fixups() const {
-    ThemeGuard guard;
+SizeFixups ThemedFrameEngine::Fixups(ThemeView& view) const {
+    view.Hold();
     return {theme_.WidthFixup, theme_.HeightFixup, theme_.MenuFixup};
 }
 
-bool ThemedFrameEngine::WindowZoom() const {
-    ThemeGuard guard;
+bool ThemedFrameEngine::WindowZoom(ThemeView& view) const {
+    view.Hold();
     return theme_.WindowZoom;
 }
 
-void ThemedFrameEngine::ReleasePressed(HWND window) {
-    ThemeGuard guard;
+void ThemedFrameEngine::ReleasePressed(ThemeView& view, HWND window) {
+    view.Hold();
     input_.ReleasePressed(window);
 }
 
-void ThemedFrameEngine::StandDown(HWND hoverWindow) {
-    ThemeGuard guard;
+void ThemedFrameEngine::StandDown(ThemeView& view, HWND hoverWindow) {
+    view.Hold();
     input_.StandDown(hoverWindow);
 }
 
@@ -165,13 +165,13 @@ void ThemedFrameEngine::UnloadTheme() {
     settings_.calcScripts = false;
 }
 
-UniqueGdiObject ThemedFrameEngine::BuildRegion(HWND window, LONG_PTR style, bool shrunk) {
-    ThemeGuard guard;
+UniqueGdiObject ThemedFrameEngine::BuildRegion(ThemeView& view, HWND window, LONG_PTR style, bool shrunk) {
+    view.Hold();
     return vt::BuildRegion(theme_, resources_, window, std::uint32_t(style), shrunk, settings_.calcScripts);
 }
 
-FrameBorders ThemedFrameEngine::Borders(HWND window, std::int32_t width, std::int32_t height) {
-    ThemeGuard guard;
+FrameBorders ThemedFrameEngine::Borders(ThemeView& view, HWND window, std::int32_t width, std::int32_t height) {
+    view.Hold();
     WindowGeometry g = ReadWindowGeometry(window);
     ScriptSurface scripts(theme_.Drawing, settings_.calcScripts, resources_, window, g.style, g.dpi);
     const Rect client =
@@ -191,18 +191,18 @@ FrameBorders ThemedFrameEngine::Borders(HWND window, std::int32_t width, std::in
     return borders;
 }
 
-void ThemedFrameEngine::PaintFrame(HWND window, bool active) {
-    ThemeGuard guard;
+void ThemedFrameEngine::PaintFrame(ThemeView& view, HWND window, bool active) {
+    view.Hold();
     vt::PaintFrame(Tools(), window, active);
 }
 
-void ThemedFrameEngine::PaintFrameOnto(HWND window, HDC dc, bool active) {
-    ThemeGuard guard;
+void ThemedFrameEngine::PaintFrameOnto(ThemeView& view, HWND window, HDC dc, bool active) {
+    view.Hold();
     vt::PaintFrameOnto(Tools(), window, dc, active);
 }
 
-SIZE ThemedFrameEngine::FrameInset(HWND window, std::int32_t width, std::int32_t height, std::int32_t dpi) {
-    ThemeGuard guard;
+SIZE ThemedFrameEngine::FrameInset(ThemeView& view, HWND window, std::int32_t width, std::int32_t height, std::int32_t dpi) {
+    view.Hold();
     WindowGeometry g = ReadWindowGeometry(window);
     ScriptSurface scripts(theme_.Drawing, settings_.calcScripts, resources_, window, g.style, dpi);
     const Rect client =
@@ -210,25 +210,25 @@ SIZE ThemedFrameEngine::FrameInset(HWND window, std::int32_t width, std::int32_t
     return SIZE{width - client.Width(), height - client.Height()};
 }
 
-void ThemedFrameEngine::RepaintElements(HWND window, std::intptr_t first, std::intptr_t second, bool active) {
-    ThemeGuard guard;
+void ThemedFrameEngine::RepaintElements(ThemeView& view, HWND window, std::intptr_t first, std::intptr_t second, bool active) {
+    view.Hold();
     vt::RepaintElements(Tools(), window, first, second, active);
 }
 
-void ThemedFrameEngine::RunIdleScripts(HWND window, bool active) {
-    ThemeGuard guard;
+void ThemedFrameEngine::RunIdleScripts(ThemeView& view, HWND window, bool active) {
+    view.Hold();
     vt::RunIdleScripts(Tools(), window, active);
 }
 
-void ThemedFrameEngine::SystemColoursChanged() {
-    ThemeGuard guard;
+void ThemedFrameEngine::SystemColoursChanged(ThemeView& view) {
+    view.Hold();
     // The GDI forms were made from the old pixels. Dropping all of them is simplest and cheap:
     // a colour change is rare, and the next paint makes again only what it draws.
     if (!ApplySystemColours(theme_, WindowsSystemColours()).empty()) resources_.Clear();
 }
 
-LRESULT ThemedFrameEngine::CalcClientArea(HWND window, WPARAM wParam, LPARAM lParam) {
-    ThemeGuard guard;
+LRESULT ThemedFrameEngine::CalcClientArea(ThemeView& view, HWND window, WPARAM wParam, LPARAM lParam) {
+    view.Hold();
     // Both forms carry the proposed window rectangle first: the client area is the CLIENT
     // element's rectangle on a window of that size, in the same coordinates, kept inside it so
     // that an absurd element can never give the program a client area outside its window.
@@ -255,51 +255,36 @@ LRESULT ThemedFrameEngine::CalcClientArea(HWND window, WPARAM wParam, LPARAM lPa
     return 0;
 }
 
-LRESULT ThemedFrameEngine::HitTest(HWND window, WPARAM, LPARAM lParam) {
-    ThemeGuard guard;
+LRESULT ThemedFrameEngine::HitTest(ThemeView& view, HWND window, WPARAM, LPARAM lParam) {
+    view.Hold();
     return input_.HitTest(window, lParam);
 }
 
 bool ThemedFrameEngine::SetFrameCursor(HWND, WPARAM, WORD hitCode) { return NonClientInput::SetFrameCursor(hitCode); }
 
-MessageAnswer ThemedFrameEngine::ButtonDown(HWND window, WPARAM hitCode, LPARAM lParam) {
-    ThemeGuard guard;
+MessageAnswer ThemedFrameEngine::ButtonDown(ThemeView& view, HWND window, WPARAM hitCode, LPARAM lParam) {
+    view.Hold();
     return input_.ButtonDown(window, hitCode, lParam);
 }
 
-ShrinkRequest ThemedFrameEngine::ButtonUp(HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk) {
-    ThemeGuard guard;
+ShrinkRequest ThemedFrameEngine::ButtonUp(ThemeView& view, HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk) {
+    view.Hold();
     return input_.ButtonUp(window, hitCode, lParam, shrunk);
 }
 
-CommandAnswer ThemedFrameEngine::SystemCommand(HWND window, WPARAM command, LPARAM lParam, bool shrunk) {
-    ThemeGuard guard;
+CommandAnswer ThemedFrameEngine::SystemCommand(ThemeView& view, HWND window, WPARAM command, LPARAM lParam, bool shrunk) {
+    view.Hold();
     return input_.SystemCommand(window, command, lParam, shrunk);
 }
 
-void ThemedFrameEngine::TrackMenu(HWND window, LPARAM screenPoint, MenuTracking mode) {
-    // Not under the lock: a modal loop (see NonClientInput::TrackMenu).
-    if (menus_) menus_->TrackMenu(window, std::uint32_t(screenPoint), mode);
-}
-
-void ThemedFrameEngine::StartMenuHook() {
-    ThemeGuard guard;
-    if (menus_) menus_->StartMenuHook();
-}
-
-void ThemedFrameEngine::StopMenuHook() {
-    ThemeGuard guard;
-    if (menus_) menus_->StopMenuHook();
-}
-
-void ThemedFrameEngine::SetPopupMenu(HMENU menu, int item) {
-    ThemeGuard guard;
-    if (menus_) menus_->SetPopupMenu(menu, item);
-}
-
-void ThemedFrameEngine::ZoomRect(const RECT& from, const RECT& to, int steps) {
-    ThemeGuard guard;  // the screen is drawn on from one thread at a time
+void ThemedFrameEngine::ZoomRect(ThemeView& view, const RECT& from, const RECT& to, int steps) {
+    view.Hold();  // the screen is drawn on from one thread at a time
     vt::ZoomRect(from, to, steps);
+}
+
+LRESULT ThemedFrameEngine::HitTestAt(HWND window, LPARAM screenPoint) {
+    ThemeView view;
+    return HitTest(view, window, 0, screenPoint);
 }
 
 Rect ThemedFrameEngine::MenuBarStrip(HWND window) {

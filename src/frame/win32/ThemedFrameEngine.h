@@ -33,33 +33,31 @@ public:
     // Asked on every message of every skinned window, so it never waits: a copy of the theme's
     // flag, written under the theme lock by the loads and unloads.
     bool ThemeLoaded() const override { return loaded_.load(std::memory_order_acquire); }
-    SizeFixups Fixups() const override;
-    bool WindowZoom() const override;
+    SizeFixups Fixups(ThemeView& view) const override;
+    bool WindowZoom(ThemeView& view) const override;
 
-    UniqueGdiObject BuildRegion(HWND window, LONG_PTR style, bool shrunk) override;
-    FrameBorders Borders(HWND window, std::int32_t width, std::int32_t height) override;
-    SIZE FrameInset(HWND window, std::int32_t width, std::int32_t height, std::int32_t dpi) override;
-    void PaintFrame(HWND window, bool active) override;
-    void PaintFrameOnto(HWND window, HDC dc, bool active) override;
-    void RepaintElements(HWND window, std::intptr_t first, std::intptr_t second, bool active) override;
-    void RunIdleScripts(HWND window, bool active) override;
-    void SystemColoursChanged() override;
-    LRESULT CalcClientArea(HWND window, WPARAM wParam, LPARAM lParam) override;
+    UniqueGdiObject BuildRegion(ThemeView& view, HWND window, LONG_PTR style, bool shrunk) override;
+    FrameBorders Borders(ThemeView& view, HWND window, std::int32_t width, std::int32_t height) override;
+    SIZE FrameInset(ThemeView& view, HWND window, std::int32_t width, std::int32_t height, std::int32_t dpi) override;
+    void PaintFrame(ThemeView& view, HWND window, bool active) override;
+    void PaintFrameOnto(ThemeView& view, HWND window, HDC dc, bool active) override;
+    void RepaintElements(ThemeView& view, HWND window, std::intptr_t first, std::intptr_t second, bool active) override;
+    void RunIdleScripts(ThemeView& view, HWND window, bool active) override;
+    void SystemColoursChanged(ThemeView& view) override;
+    LRESULT CalcClientArea(ThemeView& view, HWND window, WPARAM wParam, LPARAM lParam) override;
 
-    LRESULT HitTest(HWND window, WPARAM wParam, LPARAM lParam) override;
+    LRESULT HitTest(ThemeView& view, HWND window, WPARAM wParam, LPARAM lParam) override;
     bool SetFrameCursor(HWND window, WPARAM wParam, WORD hitCode) override;
-    MessageAnswer ButtonDown(HWND window, WPARAM hitCode, LPARAM lParam) override;
-    ShrinkRequest ButtonUp(HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk) override;
-    CommandAnswer SystemCommand(HWND window, WPARAM command, LPARAM lParam, bool shrunk) override;
-    void ReleasePressed(HWND window) override;
-    void StandDown(HWND hoverWindow) override;
+    MessageAnswer ButtonDown(ThemeView& view, HWND window, WPARAM hitCode, LPARAM lParam) override;
+    ShrinkRequest ButtonUp(ThemeView& view, HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk) override;
+    CommandAnswer SystemCommand(ThemeView& view, HWND window, WPARAM command, LPARAM lParam, bool shrunk) override;
+    void ReleasePressed(ThemeView& view, HWND window) override;
+    void StandDown(ThemeView& view, HWND hoverWindow) override;
 
-    void TrackMenu(HWND window, LPARAM screenPoint, MenuTracking mode) override;
-    void StartMenuHook() override;
-    void StopMenuHook() override;
-    void SetPopupMenu(HMENU menu, int item) override;
-    void ZoomRect(const RECT& from, const RECT& to, int steps) override;
+    void ZoomRect(ThemeView& view, const RECT& from, const RECT& to, int steps) override;
 
+    FrameMenus* Menus() override { return menus_; }
+    LRESULT HitTestAt(HWND window, LPARAM screenPoint) override;
     Rect MenuBarStrip(HWND window) override;
     void WithFrameSurface(HWND window, const std::function<void(GdiSurface&)>& use) override;
 

@@ -610,7 +610,8 @@ TEST_F(FrameInputTest, ZoomLeavesTheScreenAsItWas) {
     EXPECT_THROW(
         {
             try {
-                state_->frame->ZoomRect(RECT{0, 0, 0, 0}, RECT{0, 0, 100, 100}, 0);
+                ThemeView view;
+                state_->frame->ZoomRect(view, RECT{0, 0, 0, 0}, RECT{0, 0, 100, 100}, 0);
             } catch (const std::invalid_argument& e) {
                 EXPECT_STREQ(e.what(), "Steps must be a non-zero positive number");
                 throw;
@@ -636,7 +637,8 @@ TEST_F(FrameInputTest, ZoomLeavesTheScreenAsItWas) {
     };
     const std::vector<std::uint32_t> before = snapshot();
     const auto start = std::chrono::steady_clock::now();
-    state_->frame->ZoomRect(RECT{150, 100, 150, 100}, RECT{X0, Y0, X0 + W, Y0 + H}, 20);
+    ThemeView view;
+    state_->frame->ZoomRect(view, RECT{150, 100, 150, 100}, RECT{X0, Y0, X0 + W, Y0 + H}, 20);
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(snapshot(), before);
     EXPECT_GE(took, std::chrono::milliseconds(150)) << "30 iterations of at least 5 ms";
