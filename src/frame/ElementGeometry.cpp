@@ -1,5 +1,6 @@
 #include "frame/ElementGeometry.h"
 
+#include "frame/FrameLayout.h"
 #include "script/drawing/DrawingContext.h"
 
 namespace vt {
@@ -39,25 +40,14 @@ std::int32_t MenuBarHeight(const ThemeState& theme, std::int32_t dpi) {
 
 Rect ComputeClientRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
                        bool hasMenuBar, std::int32_t dpi) {
-    Rect result;
-    if (theme.Elements) {
-        for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
-            TUIElement& element = theme.Elements->At(std::ptrdiff_t(i));
-            if (element.HitCode != kCodeClient || !ElementApplies(element, style)) continue;
-            ComputeElementRect(theme, element, width, height, dpi);
-            result = element.Rect;
-            break;
-        }
-    }
-    if (hasMenuBar && (style & kStyleChild) == 0) result.Top += MenuBarHeight(theme, dpi);
-    return result;
+    FrameLayout layout(theme, LayoutWindow{0, width, height, style, dpi, true});
+    return layout.ClientRect(hasMenuBar);
 }
 
 Rect ComputeMenuBarRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
                         std::int32_t dpi) {
-    Rect bar = ComputeClientRect(theme, style, width, height, false, dpi);
-    bar.Bottom = bar.Top + MenuBarHeight(theme, dpi);
-    return bar;
+    FrameLayout layout(theme, LayoutWindow{0, width, height, style, dpi, true});
+    return layout.MenuBarRect();
 }
 
 }  // namespace vt

@@ -20,20 +20,22 @@ Rect AnchoredRect(const TUIElement& element, std::int32_t width, std::int32_t he
 
 // Stores the anchored rectangle in the element's Rect; an element with an OnCalcRect word then
 // gets the rectangle that word leaves in the theme's drawing context's CurrentRect, and both
-// script stacks are emptied. A failing word's error goes to the caller.
+// script stacks are emptied. A failing word's error goes to the caller. The elements of a list
+// are computed by their window's FrameLayout, which readers take them from; this alone is for an
+// element outside the list (the shrink rectangle).
 void ComputeElementRect(ThemeState& theme, TUIElement& element, std::int32_t width, std::int32_t height,
                         std::int32_t dpi = kBaseDpi);
 
 // The height of the menu bar strip below the caption: the menu font's height and a margin, at `dpi`.
 std::int32_t MenuBarHeight(const ThemeState& theme, std::int32_t dpi = kBaseDpi);
 
-// The rectangle of the first CLIENT element that applies to the style (its OnCalcRect run), or
-// all zero when none does, its top moved down by the menu bar strip when `hasMenuBar`.
+// The rectangle of the first CLIENT element that applies to the style, or all zero when none
+// does, its top moved down by the menu bar strip when `hasMenuBar`: FrameLayout::ClientRect on a
+// layout of its own, for a caller that reads nothing else of the window (a tool, a test).
 Rect ComputeClientRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
                        bool hasMenuBar, std::int32_t dpi = kBaseDpi);
 
-// The menu bar strip: the top of the client rectangle (computed without a menu bar), as high as
-// MenuBarHeight.
+// The menu bar strip, as FrameLayout::MenuBarRect on a layout of its own.
 Rect ComputeMenuBarRect(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
                         std::int32_t dpi = kBaseDpi);
 

@@ -1,7 +1,9 @@
 #include "frame/ElementPainter.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "frame/CaptionLook.h"
 #include "frame/ElementGeometry.h"
 #include "frame/TransparentRuns.h"
 #include "graphics/DpiScaling.h"
@@ -22,36 +24,24 @@ void LoadContext(const PaintPass& pass) {
     pass.surface.SetDpi(pass.dpi);
 }
 
-void DrawBody(const PaintPass& pass, const TUIElement& e) {
+// `r`: the element's rectangle on the pass's window, as its layout computed it.
+void DrawBody(const PaintPass& pass, const TUIElement& e, const Rect& r) {
     DrawingSurface& surface = pass.surface;
     if (e.HitCode == kCodeIcon) {
-        pass.icon.DrawIcon(surface, e.Rect);
+        pass.icon.DrawIcon(surface, r);
         return;
     }
     if (const Bitmap* bitmap = ChooseBitmap(e, pass.active, pass.hoverHere)) {
         if (!ElementApplies(e, pass.style)) return;
-        if (e.Anchor1 & kAnchorStretch) surface.StretchBitmap(*bitmap, e.Rect);
-        else if (e.Anchor1 & kAnchorFill) TileBitmap(surface, e.Rect, *bitmap);
-        else surface.DrawBitmap(*bitmap, e.Rect.Left, e.Rect.Top);
+        if (e.Anchor1 & kAnchorStretch) surface.StretchBitmap(*bitmap, r);
+        else if (e.Anchor1 & kAnchorFill) TileBitmap(surface, r, *bitmap);
+        else surface.DrawBitmap(*bitmap, r.Left, r.Top);
         return;
     }
-    if (e.HitCode != kCodeClient && !e.NoImage) DrawMissingBitmapMark(surface, e.Rect);
+    if (e.HitCode != kCodeClient && !e.NoImage) DrawMissingBitmapMark(surface, r);
 }
 
-// The caption's brush and font, which its text and its words draw with (and which later scripts
-// find on the surface: a theme may measure text in the caption font that way).
-void PrepareCaption(const PaintPass& pass) {
-    DrawingSurface& surface = pass.surface;
-    const ThemeState& theme = pass.theme;
-    if (theme.SolidCaption) {
-        surface.SetBrushKind(BrushStyle::Solid);
-        surface.SetBrushColour(pass.active ? theme.TitleColor : theme.InactiveColor);
-    } else {
-        surface.SetBrushKind(BrushStyle::Clear);
-    }
-    surface.SetFont(pass.active ? theme.TitleFont : theme.InactiveFont);
-}
-
+// The title, read from its source the first time a pass draws it.
 const std::string& Title(const PaintPass& pass) {
     if (pass.titleSource) {
         pass.caption = pass.titleSource->Title();
@@ -60,10 +50,10 @@ const std::string& Title(const PaintPass& pass) {
     return pass.caption;
 }
 
-void DrawCaption(const PaintPass& pass, const TUIElement& e) {
+void DrawCaption(const PaintPass& pass, const TUIElement& e, const Rect& r) {
     DrawingSurface& surface = pass.surface;
     const ThemeState& theme = pass.theme;
-    PrepareCaption(pass);
+    SetCaptionLook(surface, theme, pass.active);
     if (e.OnPaint) {
         pass.theme.Scripts->ExecuteWord(e.OnPaint);
         return;
@@ -73,39 +63,60 @@ void DrawCaption(const PaintPass& pass, const TUIElement& e) {
     // captions do; a centred one that does not fit starts at the caption's left edge.
     if (theme.CenterCaption) {
         const std::string padded = "  " + title + "  ";
-        if (surface.TextExtent(padded).cx <= e.Rect.Width()) {
-            surface.DrawTextCentred(e.Rect, padded);
+        if (surface.TextExtent(padded).cx <= r.Width()) {
+            surface.DrawTextCentred(r, padded);
             return;
         }
-        surface.TextOutClipped(e.Rect.Left, e.Rect.Top, e.Rect,
-                               FitCaption(surface, title, e.Rect.Width()));
+        surface.TextOutClipped(r.Left, r.Top, r, FitCaption(surface, title, r.Width()));
         return;
     }
     // Right-aligned text ends where left-aligned text would start, one pixel in; when it does not
     // fit it is drawn as left-aligned text is.
-    const std::string text = FitCaption(surface, title, e.Rect.Width() - 1);
-    std::int32_t x = e.Rect.Left + 1;
-    if (theme.RightCaption && text == title) x = std::max(x, e.Rect.Right - 1 - surface.TextExtent(text).cx);
-    surface.TextOutClipped(x, e.Rect.Top + 1, e.Rect, text);
+    const std::string text = FitCaption(surface, title, r.Width() - 1);
+    std::int32_t x = r.Left + 1;
+    if (theme.RightCaption && text == title) x = std::max(x, r.Right - 1 - surface.TextExtent(text).cx);
+    surface.TextOutClipped(x, r.Top + 1, r, text);
 }
 
 // Where the element's drawing reaches: its rectangle, and a bitmap drawn once at its corner past
 // it where the bitmap is larger (as scaled bitmaps are by a rounding pixel).
-Rect DrawnExtent(const PaintPass& pass, const TUIElement& e) {
+Rect DrawnExtent(const PaintPass& pass, const TUIElement& e, const Rect& r) {
     const Bitmap* bitmap = e.HitCode == kCodeIcon ? nullptr : ChooseBitmap(e, pass.active, pass.hoverHere);
-    if (!bitmap || (e.Anchor1 & (kAnchorStretch | kAnchorFill)) || !ElementApplies(e, pass.style)) return e.Rect;
-    const Rect image{e.Rect.Left, e.Rect.Top, e.Rect.Left + ScaledSide(bitmap->Width(), pass.dpi),
-                     e.Rect.Top + ScaledSide(bitmap->Height(), pass.dpi)};
-    if (image.IsEmpty()) return e.Rect;
-    return e.Rect.IsEmpty() ? image : Bounds(e.Rect, image);
+    if (!bitmap || (e.Anchor1 & (kAnchorStretch | kAnchorFill)) || !ElementApplies(e, pass.style)) return r;
+    const Rect image{r.Left, r.Top, r.Left + ScaledSide(bitmap->Width(), pass.dpi),
+                     r.Top + ScaledSide(bitmap->Height(), pass.dpi)};
+    if (image.IsEmpty()) return r;
+    return r.IsEmpty() ? image : Bounds(r, image);
 }
 
-// Draws the element at the rectangle it already has: body, then caption text or OnPaint word.
-void DrawElement(const PaintPass& pass, TUIElement& e) {
-    DrawBody(pass, e);
-    if (e.HitCode == kCodeCaption) DrawCaption(pass, e);
+// Draws the element at its rectangle: body, then caption text or OnPaint word.
+void DrawElement(const PaintPass& pass, const TUIElement& e, const Rect& r) {
+    DrawBody(pass, e, r);
+    if (e.HitCode == kCodeCaption) DrawCaption(pass, e, r);
     else if (e.OnPaint) pass.theme.Scripts->ExecuteWord(e.OnPaint);
 }
+
+// The window the pass paints, as its layout is keyed.
+LayoutWindow PassWindow(const PaintPass& pass) {
+    return LayoutWindow{pass.window, pass.width, pass.height, pass.style, pass.dpi, pass.active};
+}
+
+// The pass's layout: the one it was given when that is for its window, else one of its own.
+class PassLayout {
+public:
+    explicit PassLayout(const PaintPass& pass) {
+        if (pass.layout && pass.layout->Window() == PassWindow(pass) && &pass.layout->Theme() == &pass.theme)
+            layout_ = pass.layout;
+        else
+            layout_ = &own_.emplace(pass.theme, PassWindow(pass));
+    }
+    FrameLayout& operator*() const { return *layout_; }
+    FrameLayout* operator->() const { return layout_; }
+
+private:
+    std::optional<FrameLayout> own_;
+    FrameLayout* layout_;
+};
 
 }  // namespace
 
@@ -153,17 +164,18 @@ std::string FitCaption(DrawingSurface& surface, const std::string& text, std::in
     return text.substr(0, end) + kEllipsis;
 }
 
-void PaintElement(const PaintPass& pass, TUIElement& e) {
-    ComputeElementRect(pass.theme, e, pass.width, pass.height, pass.dpi);
-    DrawElement(pass, e);
-}
-
 void PaintElements(const PaintPass& pass) {
     LoadContext(pass);
     SurfaceScope scope(pass.theme.Drawing, pass.surface);
     if (!pass.theme.Elements) return;
+    // Every rectangle first, in order (see FrameLayout), then the drawing from the surface's first
+    // pen, brush and font.
+    PassLayout layout(pass);
+    layout->ComputeAll();
     for (std::size_t i = 0; i < pass.theme.Elements->Count(); ++i) {
-        PaintElement(pass, pass.theme.Elements->At(std::ptrdiff_t(i)));
+        const auto index = std::ptrdiff_t(i);
+        const Rect r = layout->RectAt(index);
+        DrawElement(pass, pass.theme.Elements->At(index), r);
     }
 }
 
@@ -173,28 +185,15 @@ Rect RepaintElementArea(const PaintPass& pass, std::intptr_t first, std::intptr_
     if (!pass.theme.Elements) return {};
     ElementList& elements = *pass.theme.Elements;
     const auto count = std::intptr_t(elements.Count());
-    // Every rectangle as the full paint would have it: OnCalcRect words run once each, in order,
-    // with the caption font and brush on the surface where a caption before them left them. The
-    // drawing below then starts from the surface's first pen, brush and font, as a full paint does.
-    DrawingSurface& surface = pass.surface;
-    const Colour pen = surface.PenColour(), brush = surface.BrushColour();
-    const BrushStyle brushKind = surface.BrushKind();
-    const Font font = surface.CurrentFont();
-    for (std::intptr_t i = 0; i < count; ++i) {
-        TUIElement& e = elements.At(i);
-        ComputeElementRect(pass.theme, e, pass.width, pass.height, pass.dpi);
-        if (e.HitCode == kCodeCaption) PrepareCaption(pass);
-    }
-    surface.SetPenColour(pen);
-    surface.SetBrushColour(brush);
-    surface.SetBrushKind(brushKind);
-    surface.SetFont(font);
+    // Every rectangle as the full paint has it: the same layout.
+    PassLayout layout(pass);
+    layout->ComputeAll();
     Rect area[2];
     std::size_t areas = 0;
     Rect bounds;
     for (std::intptr_t index : {first, second}) {
         if (index < 0 || index >= count) continue;
-        const Rect r = DrawnExtent(pass, elements.At(index));
+        const Rect r = DrawnExtent(pass, elements.At(index), layout->RectAt(index));
         if (r.IsEmpty()) continue;
         area[areas++] = r;
         bounds = bounds.IsEmpty() ? r : Bounds(bounds, r);
@@ -204,9 +203,10 @@ Rect RepaintElementArea(const PaintPass& pass, std::intptr_t first, std::intptr_
     // Whatever lies over or under the named elements is drawn again in list order (its body,
     // caption text and OnPaint word, clipped), so the area ends exactly as a full paint leaves it.
     for (std::intptr_t i = 0; i < count; ++i) {
-        TUIElement& e = elements.At(i);
-        const Rect drawn = DrawnExtent(pass, e);
-        if (std::any_of(area, area + areas, [&](const Rect& r) { return Overlap(r, drawn); })) DrawElement(pass, e);
+        const TUIElement& e = elements.At(i);
+        const Rect r = layout->RectAt(i);
+        const Rect drawn = DrawnExtent(pass, e, r);
+        if (std::any_of(area, area + areas, [&](const Rect& a) { return Overlap(a, drawn); })) DrawElement(pass, e, r);
     }
     return bounds;
 }

@@ -8,6 +8,7 @@
 
 #include "common/Dpi.h"
 #include "common/Rect.h"
+#include "frame/FrameLayout.h"
 #include "graphics/DrawingSurface.h"
 #include "theme/ThemeState.h"
 #include "theme/model/ElementCode.h"
@@ -46,6 +47,9 @@ struct PaintPass {
     mutable std::string caption;
     std::int32_t dpi = kBaseDpi;  // the display scale the window is framed at
     mutable WindowTitleSource* titleSource = nullptr;
+    // The rectangles of the window (the message's, already computed in part); none, or one for
+    // another window: the pass makes its own.
+    FrameLayout* layout = nullptr;
 };
 
 // The bitmap an element shows in a state (null: none in that state). Inactive windows show the
@@ -60,15 +64,16 @@ void DrawMissingBitmapMark(DrawingSurface& surface, const Rect& r);
 // whatever clipping was in force before, which stays: the client area remains excluded).
 void TileBitmap(DrawingSurface& surface, const Rect& r, const Bitmap& bitmap);
 
-// Loads the drawing context for the pass (style, window, surface, active), paints every element
-// in list order, and leaves the context's surface none, also on an error.
+// Loads the drawing context for the pass (style, window, surface, active), computes every
+// element's rectangle in list order (FrameLayout), paints every element in list order, and leaves
+// the context's surface none, also on an error.
 void PaintElements(const PaintPass& pass);
 
 // Hover and press feedback: repaints the area of the elements of the two indexes (one outside the
-// list, such as -1, is skipped) exactly as a full paint of the same state leaves it. The surface is
-// limited to their rectangles, and every element that meets them is drawn again in list order
-// (with its caption text and OnPaint word, which draw within their element's rectangle); the
-// drawing context is loaded as PaintElements does. Returns
+// list, such as -1, is skipped) exactly as a full paint of the same state leaves it. The rectangles
+// are the same layout's; the surface is limited to theirs, and every element that meets them is
+// drawn again in list order (with its caption text and OnPaint word, which draw within their
+// element's rectangle); the drawing context is loaded as PaintElements does. Returns
 // the bounds of the area (empty: nothing was drawn), so that the caller can redraw what it paints
 // after the elements (the menu bar) where the area reaches it.
 Rect RepaintElementArea(const PaintPass& pass, std::intptr_t first, std::intptr_t second);
@@ -76,8 +81,5 @@ Rect RepaintElementArea(const PaintPass& pass, std::intptr_t first, std::intptr_
 // A title that fits in `width` pixels of the surface's current font, or its longest start that
 // fits with "..." after it.
 std::string FitCaption(DrawingSurface& surface, const std::string& text, std::int32_t width);
-
-// Paints one element; the drawing context must be loaded.
-void PaintElement(const PaintPass& pass, TUIElement& element);
 
 }  // namespace vt

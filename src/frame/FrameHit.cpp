@@ -11,30 +11,42 @@ bool Holds(const Rect& r, std::int32_t x, std::int32_t y) {
 
 }  // namespace
 
-FrameHit HitTestElements(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
-                         std::int32_t x, std::int32_t y, bool hasMenuBar, std::int32_t dpi) {
+FrameHit HitTestElements(FrameLayout& layout, std::int32_t x, std::int32_t y, bool hasMenuBar) {
     FrameHit hit;
+    ThemeState& theme = layout.Theme();
     if (!theme.Elements) return hit;
-    const TUIElement* client = nullptr;
+    const std::uint32_t style = layout.Window().style;
+    Rect client;
+    bool clientHit = false;
     for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
         TUIElement& element = theme.Elements->At(std::ptrdiff_t(i));
         if (!ElementApplies(element, style)) continue;
-        ComputeElementRect(theme, element, width, height, dpi);
-        if (!Holds(element.Rect, x, y)) continue;
+        const Rect r = layout.RectAt(std::ptrdiff_t(i));
+        if (!Holds(r, x, y)) continue;
         if (!element.Inverted || hit.code == kCodeNowhere) {
             hit.code = element.HitCode;
             hit.element = &element;
             hit.index = std::ptrdiff_t(i);
         }
-        if (element.HitCode == kCodeClient) client = &element;
+        if (element.HitCode == kCodeClient) {
+            client = r;
+            clientHit = true;
+        }
     }
-    if (hasMenuBar && (style & kStyleChild) == 0 && client) {
-        const Rect& c = client->Rect;
-        if (c.Left <= x && x <= c.Right && c.Top <= y && y <= c.Top + MenuBarHeight(theme, dpi)) hit.code = kCodeMenuBar;
+    if (hasMenuBar && (style & kStyleChild) == 0 && clientHit) {
+        const Rect& c = client;
+        if (c.Left <= x && x <= c.Right && c.Top <= y && y <= c.Top + MenuBarHeight(theme, layout.Window().dpi))
+            hit.code = kCodeMenuBar;
     }
     if (hit.code == kCodeTitle) hit.code = kCodeCaption;
     if (hit.code == kCodeIcon) hit.code = kCodeSysMenu;
     return hit;
+}
+
+FrameHit HitTestElements(ThemeState& theme, std::uint32_t style, std::int32_t width, std::int32_t height,
+                         std::int32_t x, std::int32_t y, bool hasMenuBar, std::int32_t dpi) {
+    FrameLayout layout(theme, LayoutWindow{0, width, height, style, dpi, true});
+    return HitTestElements(layout, x, y, hasMenuBar);
 }
 
 }  // namespace vt

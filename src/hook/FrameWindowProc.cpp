@@ -134,9 +134,11 @@ bool HasRegion(HWND window, HRGN wanted) {
     return wanted && EqualRgn(static_cast<HRGN>(current.get()), wanted);
 }
 
-// The frame's shape follows the elements; SetWindowRgn owns the region once it accepts it.
+// The frame's shape follows the elements; SetWindowRgn owns the region once it accepts it. It
+// sends the program WM_WINDOWPOSCHANGING and WM_WINDOWPOSCHANGED, so the theme is let go first.
 void SetRegion(FrameAppearance& appearance, ThemeView& view, HWND window) {
     UniqueGdiObject region = appearance.BuildRegion(view, window, GetWindowLongPtrA(window, GWL_STYLE), IsShrunk(window));
+    view.Release();
     ClipToWorkArea(window, region);
     if (HasRegion(window, static_cast<HRGN>(region.get()))) return;
     if (SetWindowRgn(window, static_cast<HRGN>(region.get()), TRUE)) region.release();
@@ -318,9 +320,9 @@ LRESULT OnGetMinMaxInfo(FrameAppearance& appearance, const FrameCall& call) {
 // The first WM_SIZE after registration makes the window as large as its client size plus the
 // theme's frame, so the client area keeps the size the program asked for.
 LRESULT OnSize(const FrameTheme& theme, FrameAppearance& appearance, const FrameCall& call) {
+    const SizeFixups fixups = theme.Fixups(call.View());
     UpdateShape(appearance, call.View(), call.window);
     std::optional<SubclassNode> record = Record(call.window);
-    SizeFixups fixups = theme.Fixups(call.View());
     if (!record || record->Has(SubclassNode::NoSizeFixup | SubclassNode::SizeFixed) ||
         (fixups.width == 0 && fixups.height == 0 && fixups.menu == 0)) {
         return call.CallPrevious();

@@ -5,14 +5,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "frame/FrameLayout.h"
 #include "frame/win32/WindowGeometry.h"
 
 namespace vt {
 
-Rect FrameDrawingHost::ElementRect(std::ptrdiff_t index) const {
-    if (!theme_.Elements) throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
-    return theme_.Elements->At(index).Rect;
-}
+Rect FrameDrawingHost::ElementRect(std::ptrdiff_t index) const { return ElementRectForScripts(theme_, index); }
 
 std::string FrameDrawingHost::WindowText(std::uintptr_t window) const {
     return vt::WindowText(reinterpret_cast<HWND>(window));

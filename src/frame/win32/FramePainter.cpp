@@ -1,5 +1,6 @@
 #include "frame/win32/FramePainter.h"
 
+#include <optional>
 #include <string>
 
 #include "common/Notice.h"
@@ -44,19 +45,40 @@ private:
     HWND window_;
 };
 
+// The layout of the window a pass reads: the message's, or one of the pass's own.
+class PassLayout {
+public:
+    PassLayout(const FramePaintTools& tools, HWND window, const WindowGeometry& geometry, bool active) {
+        const LayoutWindow on = LayoutOf(window, geometry, active);
+        layout_ = tools.view ? &tools.view->Layout(tools.theme, on) : &own_.emplace(tools.theme, on);
+    }
+    FrameLayout& Get() const { return *layout_; }
+
+private:
+    std::optional<FrameLayout> own_;
+    FrameLayout* layout_;
+};
+
 // What every pass does before it draws: a surface on the window's DC with the context loaded,
 // the client rectangle (its OnCalcRect run) taken out of the drawing.
 struct FramePass {
-    FramePass(const FramePaintTools& tools, HWND window, HDC dc)
-        : geometry(ReadWindowGeometry(window)), surface(dc, tools.resources), icon(window, surface), title(window) {
-        if (tools.dpi) geometry.dpi = tools.dpi;
+    FramePass(const FramePaintTools& tools, HWND window, HDC dc, bool active)
+        : geometry(Geometry(tools, window)), surface(dc, tools.resources), icon(window, surface), title(window),
+          layout(tools, window, geometry, active) {
         surface.SetDpi(geometry.dpi);
+    }
+
+    static WindowGeometry Geometry(const FramePaintTools& tools, HWND window) {
+        WindowGeometry g = ReadWindowGeometry(window);
+        if (tools.dpi) g.dpi = tools.dpi;
+        return g;
     }
 
     WindowGeometry geometry;
     GdiSurface surface;
     IconPainter icon;
     TitleReader title;
+    PassLayout layout;
     Rect clientArea;  // the client element's rectangle, kept out of the drawing
 };
 
@@ -77,8 +99,7 @@ struct SurfaceOff {
 Rect ExcludeClient(const FramePaintTools& tools, HWND window, FramePass& pass) {
     LoadPassContext(tools.theme.Drawing, window, pass.geometry, pass.surface);
     SurfaceOff off{tools.theme.Drawing};
-    Rect client = ComputeClientRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height,
-                                    pass.geometry.hasMenuBar, pass.geometry.dpi);
+    Rect client = pass.layout.Get().ClientRect(pass.geometry.hasMenuBar);
     pass.surface.ExcludeClipRect(client);
     return client;
 }
@@ -88,7 +109,7 @@ PaintPass MakePaintPass(const FramePaintTools& tools, HWND window, FramePass& pa
                      reinterpret_cast<std::uintptr_t>(window),
                      pass.geometry.width, pass.geometry.height, pass.geometry.style,
                      active,              tools.hoverWindow == window, std::string(), pass.geometry.dpi,
-                     &pass.title};
+                     &pass.title,         &pass.layout.Get()};
 }
 
 // The strip between the caption and the client area, where the menus draw the menu bar; with
@@ -97,8 +118,7 @@ void PaintMenuBarStrip(const FramePaintTools& tools, HWND window, FramePass& pas
     if (!pass.geometry.hasMenuBar || !tools.menus) return;
     LoadPassContext(tools.theme.Drawing, window, pass.geometry, pass.surface);
     SurfaceOff off{tools.theme.Drawing};
-    Rect bar = ComputeMenuBarRect(tools.theme, pass.geometry.style, pass.geometry.width, pass.geometry.height,
-                                  pass.geometry.dpi);
+    Rect bar = pass.layout.Get().MenuBarRect();
     if (area && !Overlap(bar, *area)) return;
     tools.menus->PaintMenuBar(pass.surface, window, pass.geometry.menu, bar);
 }
@@ -108,7 +128,7 @@ void PaintMenuBarStrip(const FramePaintTools& tools, HWND window, FramePass& pas
 template <typename Paint>
 void RunFramePassOnto(const FramePaintTools& tools, HWND window, HDC dc, bool active, Paint paint) {
     if (!tools.theme.Elements) return;
-    FramePass pass(tools, window, dc);
+    FramePass pass(tools, window, dc, active);
     pass.clientArea = ExcludeClient(tools, window, pass);
     paint(MakePaintPass(tools, window, pass, active), pass);
 }
@@ -167,6 +187,8 @@ void RunIdleScripts(const FramePaintTools& tools, HWND window, bool active) {
     LoadPassContext(context, window, g, surface);
     context.IsActive = active;
     SurfaceScope scope(context, surface);
+    // The words read this window's rectangles: those the message computed, anchored ones beyond.
+    PassLayout(tools, window, g, active).Get().Claim();
     for (std::size_t i = 0; i < tools.theme.Elements->Count(); ++i) {
         if (TDefinition* idle = tools.theme.Elements->At(std::ptrdiff_t(i)).OnIdle) tools.theme.Scripts->ExecuteWord(idle);
     }

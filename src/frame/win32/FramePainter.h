@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "frame/win32/FrameMenus.h"
+#include "frame/win32/ThemeView.h"
 #include "graphics/win32/GdiResources.h"
 #include "theme/ThemeState.h"
 
@@ -18,6 +19,9 @@ struct FramePaintTools {
     FrameMenus* menus;        // null: the strip is left to the elements
     HWND hoverWindow;         // the shared area's hover window
     std::int32_t dpi = 0;     // the scale to frame at; 0: the window's own (a preview sets one)
+    // The message's view, whose layout of the window the pass reads and extends (null: the pass
+    // makes a layout of its own).
+    ThemeView* view = nullptr;
 };
 
 // The whole frame: every element, then the menu bar.

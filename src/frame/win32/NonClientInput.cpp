@@ -69,7 +69,7 @@ WPARAM ButtonCommand(HWND window, std::int32_t code) {
 
 }  // namespace
 
-LRESULT NonClientInput::HitTest(HWND window, LPARAM screenPoint) {
+LRESULT NonClientInput::HitTest(ThemeView& view, HWND window, LPARAM screenPoint) {
     if (sharedArea_.IsMapped()) sharedArea_.SetHoverWindow(window);
     if (!theme_.Elements) return HTERROR;
     const WindowGeometry g = ReadWindowGeometry(window);
@@ -78,10 +78,11 @@ LRESULT NonClientInput::HitTest(HWND window, LPARAM screenPoint) {
     FrameInput::HoverMove move;
     {
         ScriptSurface scripts(theme_.Drawing, settings_.calcScripts, resources_, window, g.style, g.dpi);
-        hit = HitTestElements(theme_, g.style, g.width, g.height, x, y, g.hasMenuBar, g.dpi);
+        FrameLayout& layout = view.Layout(theme_, LayoutOf(window, g));
+        hit = HitTestElements(layout, x, y, g.hasMenuBar);
         if (g.style & (kStyleVScroll | kStyleHScroll)) {
             // The program's scroll bars lie over whatever the theme puts there.
-            const Rect area = ComputeClientRect(theme_, g.style, g.width, g.height, g.hasMenuBar, g.dpi);
+            const Rect area = layout.ClientRect(g.hasMenuBar);
             const std::int32_t bar = ScrollBarHit(WindowScrollBars(g, area), x, y, GripHitCode(g, window));
             if (bar != kCodeNowhere) hit.code = bar;
         }
@@ -163,7 +164,8 @@ ShrinkRequest NonClientInput::ButtonUp(HWND window, WPARAM hitCode, LPARAM lPara
     return shrink;
 }
 
-CommandAnswer NonClientInput::SystemCommand(HWND window, WPARAM command, LPARAM lParam, bool shrunk) {
+CommandAnswer NonClientInput::SystemCommand(ThemeView& view, HWND window, WPARAM command, LPARAM lParam,
+                                            bool shrunk) {
     const WPARAM cmd = LOWORD(command) & 0xFFF0;
     switch (cmd) {
     case SC_MAXIMIZE:
@@ -172,7 +174,7 @@ CommandAnswer NonClientInput::SystemCommand(HWND window, WPARAM command, LPARAM 
         if (theme_.ShrinkElement && shrunk) return {Handling::Handled, ShrinkRequest::Unshrink};
         return {};
     case SC_MOUSEMENU: {
-        const LRESULT code = HitTest(window, lParam);
+        const LRESULT code = HitTest(view, window, lParam);
         if (code == kCodeSysMenu || code == kCodeIcon) TrackMenu(window, std::uint32_t(lParam), MenuTracking::WindowMenu);
         else if (code == kCodeMenuBar) TrackMenu(window, std::uint32_t(lParam), MenuTracking::AtPoint);
         return {Handling::Handled, ShrinkRequest::Keep};
@@ -201,19 +203,21 @@ void NonClientInput::Release() {
     input_.ReleasePressed(*theme_.Elements, repaint);
 }
 
-void NonClientInput::ReleaseHover(HWND window, bool shownDown, bool releaseAll) {
+void NonClientInput::ReleaseHover(ThemeView& view, HWND window, bool shownDown, bool releaseAll) {
     if (!theme_.Elements) return;
+    // The exit words read that window's rectangles.
+    view.Layout(theme_, LayoutOf(window, ReadWindowGeometry(window))).Claim();
     WindowRepaints repaint(window, settings_.repaintMessage);
     input_.ReleaseHover(*theme_.Scripts, *theme_.Elements, shownDown, releaseAll, repaint);
 }
 
-void NonClientInput::StandDown(HWND hoverWindow) {
+void NonClientInput::StandDown(ThemeView& view, HWND hoverWindow) {
     if (!input_.HoverActive()) return;
     // Whichever message elsewhere sent it, the hover goes in full at once: a skinned window
     // there takes the hover window over with its own hit test, so no second stand-down (after
     // its cursor is set) would ever come to release what the first one left.
     input_.ForgetHovered();
-    if (hoverWindow) ReleaseHover(hoverWindow, false, true);
+    if (hoverWindow) ReleaseHover(view, hoverWindow, false, true);
 }
 
 bool NonClientInput::TrackMenu(HWND window, std::uint32_t value, MenuTracking mode) {

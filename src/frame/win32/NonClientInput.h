@@ -9,6 +9,7 @@
 #include "frame/FrameInput.h"
 #include "frame/win32/FrameInputHandler.h"
 #include "frame/win32/FrameMenus.h"
+#include "frame/win32/ThemeView.h"
 #include "graphics/win32/GdiResources.h"
 #include "theme/ThemeState.h"
 
@@ -26,16 +27,17 @@ public:
                    const InputSettings& settings)
         : theme_(theme), resources_(resources), sharedArea_(sharedArea), menus_(menus), settings_(settings) {}
 
-    LRESULT HitTest(HWND window, LPARAM screenPoint);
+    // The rectangles are the view's layout of the window.
+    LRESULT HitTest(ThemeView& view, HWND window, LPARAM screenPoint);
     static bool SetFrameCursor(WORD hitCode);
     MessageAnswer ButtonDown(HWND window, WPARAM hitCode, LPARAM lParam);
     ShrinkRequest ButtonUp(HWND window, WPARAM hitCode, LPARAM lParam, bool shrunk);
-    CommandAnswer SystemCommand(HWND window, WPARAM command, LPARAM lParam, bool shrunk);
+    CommandAnswer SystemCommand(ThemeView& view, HWND window, WPARAM command, LPARAM lParam, bool shrunk);
 
     // The pressed button goes when its own window is deactivated (nothing for another window's).
     void ReleasePressed(HWND window);
-    void ReleaseHover(HWND window, bool shownDown, bool releaseAll);
-    void StandDown(HWND hoverWindow);
+    void ReleaseHover(ThemeView& view, HWND window, bool shownDown, bool releaseAll);
+    void StandDown(ThemeView& view, HWND hoverWindow);
     // The theme's elements are going or have come: nothing of the old ones is remembered.
     void ForgetElements() { input_.ForgetElements(); }
 

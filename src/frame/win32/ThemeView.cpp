@@ -16,4 +16,10 @@ void ThemeView::Release() {
     ThemeLock().Release();
 }
 
+FrameLayout& ThemeView::Layout(ThemeState& theme, const LayoutWindow& window) {
+    Hold();
+    if (!layout_ || &layout_->Theme() != &theme || !(layout_->Window() == window)) layout_.emplace(theme, window);
+    return *layout_;
+}
+
 }  // namespace vt

@@ -3,11 +3,20 @@
 // message and hands it to every engine call the message makes: the first call takes the theme
 // lock and the view keeps it until the message ends, so that the whole message sees one theme
 // (a switch on another thread waits for it) and no other thread's pass runs between its calls.
-// It lets go only around calls into the program (Release), whose own handling may run a modal
-// loop for seconds; the next engine call takes the lock again.
+// It lets go only before calls into the program (Release): its own procedure, and what sends it
+// messages (a new shape, a frame change), whose handling may run a modal loop for seconds or wait
+// for another thread; the next engine call takes the lock again.
+//
+// The view also carries the message's element layout: the rectangles are computed once for the
+// window at hand and every engine call of the message reads that pass (see FrameLayout).
 //
 // A caller outside a window procedure (the menus asking the frame, a tool, a test) makes its own
 // view for its call.
+#include <optional>
+
+#include "frame/FrameLayout.h"
+#include "theme/ThemeState.h"
+
 namespace vt {
 
 class ThemeView {
@@ -24,8 +33,13 @@ public:
     void Release();
     bool Held() const { return held_; }
 
+    // The elements' layout on `window` for this message: the one an earlier call of the message
+    // made for the same window, size, style and scale, or a new one. Takes the lock first.
+    FrameLayout& Layout(ThemeState& theme, const LayoutWindow& window);
+
 private:
     bool held_ = false;
+    std::optional<FrameLayout> layout_;
 };
 
 }  // namespace vt

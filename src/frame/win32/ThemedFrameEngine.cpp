@@ -119,7 +119,7 @@ void ThemedFrameEngine::ReleasePressed(ThemeView& view, HWND window) {
 
 void ThemedFrameEngine::StandDown(ThemeView& view, HWND hoverWindow) {
     view.Hold();
-    input_.StandDown(hoverWindow);
+    input_.StandDown(view, hoverWindow);
 }
 
 void ThemedFrameEngine::LoadTheme() {
@@ -166,25 +166,26 @@ void ThemedFrameEngine::UnloadTheme() {
 }
 
 UniqueGdiObject ThemedFrameEngine::BuildRegion(ThemeView& view, HWND window, LONG_PTR style, bool shrunk) {
-    view.Hold();
-    return vt::BuildRegion(theme_, resources_, window, std::uint32_t(style), shrunk, settings_.calcScripts);
+    WindowGeometry g = ReadWindowGeometry(window);
+    g.style = std::uint32_t(style);
+    return vt::BuildRegion(view.Layout(theme_, LayoutOf(window, g)), resources_, window, shrunk, settings_.calcScripts);
 }
 
 FrameBorders ThemedFrameEngine::Borders(ThemeView& view, HWND window, std::int32_t width, std::int32_t height) {
-    view.Hold();
     WindowGeometry g = ReadWindowGeometry(window);
+    g.width = width;
+    g.height = height;
+    FrameLayout& layout = view.Layout(theme_, LayoutOf(window, g));
     ScriptSurface scripts(theme_.Drawing, settings_.calcScripts, resources_, window, g.style, g.dpi);
-    const Rect client =
-        Intersection(ComputeClientRect(theme_, g.style, width, height, false, g.dpi), Rect{0, 0, width, height});
+    const Rect client = Intersection(layout.ClientRect(false), Rect{0, 0, width, height});
     FrameBorders borders{client.Left, client.Top, width - client.Right, height - client.Bottom};
     if (client.IsEmpty()) return FrameBorders{};
     // The top counts to the first caption or title band that shows; without one, like a side.
     std::int32_t captionTop = std::min(borders.left, client.Top);
     for (std::size_t i = 0; theme_.Elements && i < theme_.Elements->Count(); ++i) {
-        TUIElement& e = theme_.Elements->At(std::ptrdiff_t(i));
+        const TUIElement& e = theme_.Elements->At(std::ptrdiff_t(i));
         if ((e.HitCode != kCodeCaption && e.HitCode != kCodeTitle) || !ElementApplies(e, g.style)) continue;
-        ComputeElementRect(theme_, e, width, height, g.dpi);
-        captionTop = std::clamp(e.Rect.Top, 0, client.Top);
+        captionTop = std::clamp(layout.RectAt(std::ptrdiff_t(i)).Top, 0, client.Top);
         break;
     }
     borders.top = captionTop;
@@ -193,31 +194,33 @@ FrameBorders ThemedFrameEngine::Borders(ThemeView& view, HWND window, std::int32
 
 void ThemedFrameEngine::PaintFrame(ThemeView& view, HWND window, bool active) {
     view.Hold();
-    vt::PaintFrame(Tools(), window, active);
+    vt::PaintFrame(Tools(view), window, active);
 }
 
 void ThemedFrameEngine::PaintFrameOnto(ThemeView& view, HWND window, HDC dc, bool active) {
     view.Hold();
-    vt::PaintFrameOnto(Tools(), window, dc, active);
+    vt::PaintFrameOnto(Tools(view), window, dc, active);
 }
 
 SIZE ThemedFrameEngine::FrameInset(ThemeView& view, HWND window, std::int32_t width, std::int32_t height, std::int32_t dpi) {
-    view.Hold();
     WindowGeometry g = ReadWindowGeometry(window);
+    g.width = width;
+    g.height = height;
+    g.dpi = dpi;
+    FrameLayout& layout = view.Layout(theme_, LayoutOf(window, g));
     ScriptSurface scripts(theme_.Drawing, settings_.calcScripts, resources_, window, g.style, dpi);
-    const Rect client =
-        Intersection(ComputeClientRect(theme_, g.style, width, height, g.hasMenuBar, dpi), Rect{0, 0, width, height});
+    const Rect client = Intersection(layout.ClientRect(g.hasMenuBar), Rect{0, 0, width, height});
     return SIZE{width - client.Width(), height - client.Height()};
 }
 
 void ThemedFrameEngine::RepaintElements(ThemeView& view, HWND window, std::intptr_t first, std::intptr_t second, bool active) {
     view.Hold();
-    vt::RepaintElements(Tools(), window, first, second, active);
+    vt::RepaintElements(Tools(view), window, first, second, active);
 }
 
 void ThemedFrameEngine::RunIdleScripts(ThemeView& view, HWND window, bool active) {
     view.Hold();
-    vt::RunIdleScripts(Tools(), window, active);
+    vt::RunIdleScripts(Tools(view), window, active);
 }
 
 void ThemedFrameEngine::SystemColoursChanged(ThemeView& view) {
@@ -237,12 +240,12 @@ LRESULT ThemedFrameEngine::CalcClientArea(ThemeView& view, HWND window, WPARAM w
     const RECT outer = *proposed;
     const std::int32_t W = outer.right - outer.left, H = outer.bottom - outer.top;
     WindowGeometry g = ReadWindowGeometry(window);
-    ScriptSurface scripts(theme_.Drawing, settings_.calcScripts, resources_, window, g.style, g.dpi);
-    Rect client = ComputeClientRect(theme_, g.style, W, H, g.hasMenuBar, g.dpi);
-    client = Intersection(client, Rect{0, 0, W, H});
-    // The program's own scroll bars take their room inside the client element.
     g.width = W;
     g.height = H;
+    FrameLayout& layout = view.Layout(theme_, LayoutOf(window, g));
+    ScriptSurface scripts(theme_.Drawing, settings_.calcScripts, resources_, window, g.style, g.dpi);
+    Rect client = Intersection(layout.ClientRect(g.hasMenuBar), Rect{0, 0, W, H});
+    // The program's own scroll bars take their room inside the client element.
     client = WindowScrollBars(g, client).client;
     if (wParam) {
         *proposed = RECT{outer.left + client.Left, outer.top + client.Top, outer.left + client.Right,
@@ -257,7 +260,7 @@ LRESULT ThemedFrameEngine::CalcClientArea(ThemeView& view, HWND window, WPARAM w
 
 LRESULT ThemedFrameEngine::HitTest(ThemeView& view, HWND window, WPARAM, LPARAM lParam) {
     view.Hold();
-    return input_.HitTest(window, lParam);
+    return input_.HitTest(view, window, lParam);
 }
 
 bool ThemedFrameEngine::SetFrameCursor(HWND, WPARAM, WORD hitCode) { return NonClientInput::SetFrameCursor(hitCode); }
@@ -274,7 +277,7 @@ ShrinkRequest ThemedFrameEngine::ButtonUp(ThemeView& view, HWND window, WPARAM h
 
 CommandAnswer ThemedFrameEngine::SystemCommand(ThemeView& view, HWND window, WPARAM command, LPARAM lParam, bool shrunk) {
     view.Hold();
-    return input_.SystemCommand(window, command, lParam, shrunk);
+    return input_.SystemCommand(view, window, command, lParam, shrunk);
 }
 
 void ThemedFrameEngine::ZoomRect(ThemeView& view, const RECT& from, const RECT& to, int steps) {
@@ -288,10 +291,11 @@ LRESULT ThemedFrameEngine::HitTestAt(HWND window, LPARAM screenPoint) {
 }
 
 Rect ThemedFrameEngine::MenuBarStrip(HWND window) {
-    ThemeGuard guard;
-    WindowGeometry g = ReadWindowGeometry(window);
+    ThemeView view;
+    const WindowGeometry g = ReadWindowGeometry(window);
+    FrameLayout& layout = view.Layout(theme_, LayoutOf(window, g));
     ScriptSurface scripts(theme_.Drawing, settings_.calcScripts, resources_, window, g.style, g.dpi);
-    return ComputeMenuBarRect(theme_, g.style, g.width, g.height, g.dpi);
+    return layout.MenuBarRect();
 }
 
 void ThemedFrameEngine::WithFrameSurface(HWND window, const std::function<void(GdiSurface&)>& use) {

@@ -71,7 +71,9 @@ private:
     void PrepareScaledImages();
     void LoadTheme();
     void UnloadTheme();
-    FramePaintTools Tools() { return FramePaintTools{theme_, resources_, menus_, sharedArea_.HoverWindow()}; }
+    FramePaintTools Tools(ThemeView& view) {
+        return FramePaintTools{theme_, resources_, menus_, sharedArea_.HoverWindow(), 0, &view};
+    }
 
     SharedArea& sharedArea_;
     ThemeState& theme_;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "theme/model/ElementList.h"
+
 namespace vt {
 
 struct WindowGeometry {
@@ -20,6 +22,11 @@ struct WindowGeometry {
 };
 
 WindowGeometry ReadWindowGeometry(HWND window);
+
+// The window as an element layout is keyed; `active`: whose caption font the words measure with.
+inline LayoutWindow LayoutOf(HWND window, const WindowGeometry& g, bool active = true) {
+    return LayoutWindow{reinterpret_cast<std::uintptr_t>(window), g.width, g.height, g.style, g.dpi, active};
+}
 
 // The window's text, at most 255 characters; empty when it has none.
 std::string WindowText(HWND window);

@@ -88,16 +88,15 @@ UniqueGdiObject ElementShape(const Bitmap& image, const Rect& rect, const Rect& 
     return RectsRegion(kept);
 }
 
-UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND window, std::uint32_t style,
-                            bool shrunk, bool calcScripts, std::int32_t dpi) {
+UniqueGdiObject BuildRegion(FrameLayout& layout, GdiResources& resources, HWND window, bool shrunk, bool calcScripts) {
+    ThemeState& theme = layout.Theme();
     UniqueGdiObject region(CreateRectRgn(0, 0, 0, 0));
     if (!region || !theme.Elements) return region;
     HRGN shape = static_cast<HRGN>(region.get());
-    RECT windowRect{};
-    GetWindowRect(window, &windowRect);
-    const std::int32_t W = windowRect.right - windowRect.left, H = windowRect.bottom - windowRect.top;
+    const LayoutWindow& on = layout.Window();
+    const std::int32_t W = on.width, H = on.height, dpi = on.dpi;
+    const std::uint32_t style = on.style;
     const Rect visible{0, 0, W, H};
-    if (dpi == 0) dpi = WindowDpi(window);
 
     ScriptSurface scripts(theme.Drawing, calcScripts, resources, window, style, dpi);
 
@@ -114,14 +113,14 @@ UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND win
         const bool isClient = e.HitCode == kCodeClient, isExclude = e.HitCode == kCodeExclude;
         if (e.NoImage && !isClient && !isExclude) continue;
         if (!ElementApplies(e, style)) continue;
-        ComputeElementRect(theme, e, W, H, dpi);  // a failing OnCalcRect ends the build
+        const Rect r = layout.RectAt(std::ptrdiff_t(i));  // a failing OnCalcRect ends the build
         // A broken image or a refused combination costs this element's part only.
         try {
             UniqueGdiObject piece;
             if (theme.AutoExclude && e.NormalBitmap && !e.NormalBitmap->Empty() && e.NormalBitmap->Transparent())
-                piece = ElementShape(resources.AtDpi(*e.NormalBitmap, dpi), e.Rect, visible, e.Anchor1);
+                piece = ElementShape(resources.AtDpi(*e.NormalBitmap, dpi), r, visible, e.Anchor1);
             // Without its shape (GDI refused it) the element keeps its whole rectangle.
-            if (!piece) piece.reset(CreateRectRgn(e.Rect.Left, e.Rect.Top, e.Rect.Right, e.Rect.Bottom));
+            if (!piece) piece.reset(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
             if (!piece) continue;
             if (isExclude) {
                 joinPending();
@@ -140,6 +139,15 @@ UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND win
         if (cut) CombineRgn(shape, shape, static_cast<HRGN>(cut.get()), RGN_AND);
     }
     return region;
+}
+
+UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND window, std::uint32_t style,
+                            bool shrunk, bool calcScripts, std::int32_t dpi) {
+    RECT windowRect{};
+    GetWindowRect(window, &windowRect);
+    FrameLayout layout(theme, LayoutWindow{reinterpret_cast<std::uintptr_t>(window), windowRect.right - windowRect.left,
+                                           windowRect.bottom - windowRect.top, style, dpi ? dpi : WindowDpi(window), true});
+    return BuildRegion(layout, resources, window, shrunk, calcScripts);
 }
 
 }  // namespace vt

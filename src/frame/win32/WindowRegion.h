@@ -8,16 +8,22 @@
 
 #include "common/Rect.h"
 #include "common/win32/UniqueHandle.h"
+#include "frame/FrameLayout.h"
 #include "graphics/Bitmap.h"
 #include "graphics/win32/GdiResources.h"
 #include "theme/ThemeState.h"
 
 namespace vt {
 
-// The new region (owned by the guard until SetWindowRgn takes it). With no element list it is
-// empty. A failing OnCalcRect word's error goes to the caller, after the region is released.
-// `calcScripts`: the theme has OnCalcRect words (they get a surface on the window). The shape is
-// the frame's at `dpi` (0: the window's own, WindowDpi), cut from the images as drawn at it.
+// The new region (owned by the guard until SetWindowRgn takes it) of the layout's window, from
+// the layout's rectangles. With no element list it is empty. A failing OnCalcRect word's error
+// goes to the caller, after the region is released. `calcScripts`: the theme has OnCalcRect
+// words (they get a surface on the window). The shape is the frame's at the layout's scale, cut
+// from the images as drawn at it.
+UniqueGdiObject BuildRegion(FrameLayout& layout, GdiResources& resources, HWND window, bool shrunk, bool calcScripts);
+
+// The same on a layout of its own for the window as it is, framed at `dpi` (0: the window's own,
+// WindowDpi): for a caller that reads nothing else of the window (a preview, a test).
 UniqueGdiObject BuildRegion(ThemeState& theme, GdiResources& resources, HWND window, std::uint32_t style,
                             bool shrunk, bool calcScripts, std::int32_t dpi = 0);
 

@@ -23,8 +23,8 @@ class ScriptEngine;
 
 class DrawingHost {
 public:
-    // The Rect of element number `index` as last computed; throws std::out_of_range (the list's
-    // index error) outside the list.
+    // The Rect of element number `index` on the window of the running pass; throws
+    // std::out_of_range (the list's index error) outside the list.
     virtual Rect ElementRect(std::ptrdiff_t index) const = 0;
     // The window's text (at most 255 characters); empty for a window without text or no window.
     virtual std::string WindowText(std::uintptr_t window) const = 0;

@@ -5,6 +5,11 @@
 
 namespace vt {
 
+bool operator==(const LayoutWindow& a, const LayoutWindow& b) {
+    return a.window == b.window && a.width == b.width && a.height == b.height && a.style == b.style &&
+           a.dpi == b.dpi && a.active == b.active;
+}
+
 TUIElement& ElementList::Append() {
     elements_.push_back(std::make_unique<TUIElement>());
     return *elements_.back();
