@@ -3,11 +3,13 @@
 // state; the preview of vttheme render equals the live frame; long titles end with "..."; a
 // maximised window fills the work area; each kind of window is framed or left alone; a title that
 // changes all the time never shows the system's caption; a colour scheme change recolours the
-// symbolic colours of an xfwm4 theme live; a maximised window shows the toggled maximise button.
+// symbolic colours of an xfwm4 theme live; a maximised window shows the toggled maximise button;
+// two windows hovered and painted by turns each look as their own full paint.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
+#include <iterator>
 #include <cstdio>
 #include <stdexcept>
 #include <map>
@@ -90,6 +92,10 @@ void SetLeftButton(bool down) {
     SetKeyboardState(keys);
 }
 
+// What the user does to a frame, one step after another; after each, the frame must look exactly
+// as a full paint of the same state draws it.
+enum class Act { Hover, Press, ReleaseAt, Deactivate, Activate, Retitle, DropMaximizeBox };
+
 class LiveFrame : public test::RealModuleTest {
 protected:
     void SetUp() override {
@@ -153,9 +159,12 @@ protected:
     std::map<LRESULT, POINT> FramePoints(HWND w) {
         std::map<LRESULT, std::vector<POINT>> found;
         const RECT client = test::ClientInWindow(w);
+        RECT outer{};
+        GetWindowRect(w, &outer);
+        const int width = outer.right - outer.left, height = outer.bottom - outer.top;
         for (int y = 1; y < client.top; y += 2)
-            for (int x = 1; x < kWidth - 1; x += 2) found[HitTest(w, POINT{x, y})].push_back(POINT{x, y});
-        for (int y = client.top; y < kHeight - 10; y += 9) found[HitTest(w, POINT{1, y})].push_back(POINT{1, y});
+            for (int x = 1; x < width - 1; x += 2) found[HitTest(w, POINT{x, y})].push_back(POINT{x, y});
+        for (int y = client.top; y < height - 10; y += 9) found[HitTest(w, POINT{1, y})].push_back(POINT{1, y});
         std::map<LRESULT, POINT> points;
         for (const auto& [code, at] : found)
             if (code == HTCAPTION || code == HTLEFT || code == HTTOP || code == HTSYSMENU || code >= 256)
@@ -165,13 +174,31 @@ protected:
 
     // Every theme of TestThemes(), a pointer path each, each step against a full repaint.
     void WalkThePointerPath();
+    // Does what the user does in one step of a path (see Act) at `p` of window `w`.
+    void Do(HWND w, Act act, POINT p);
 
     std::vector<UniqueWindow> windows_;
 };
 
-// What the user does to a frame, one step after another; after each, the frame must look exactly
-// as a full paint of the same state draws it.
-enum class Act { Hover, Press, ReleaseAt, Deactivate, Activate, Retitle, DropMaximizeBox };
+void LiveFrame::Do(HWND w, Act act, POINT p) {
+    switch (act) {
+    case Act::Hover: HitTest(w, p); break;
+    case Act::Press:
+        SetLeftButton(true);
+        SendMessageA(w, WM_NCLBUTTONDOWN, WPARAM(HitTest(w, p)), ScreenPoint(w, p));
+        break;
+    case Act::ReleaseAt: {
+        const LRESULT code = HitTest(w, p);
+        SetLeftButton(false);
+        SendMessageA(w, WM_NCLBUTTONUP, WPARAM(code), ScreenPoint(w, p));
+        break;
+    }
+    case Act::Deactivate: SendMessageA(w, WM_NCACTIVATE, FALSE, 0); break;
+    case Act::Activate: SendMessageA(w, WM_NCACTIVATE, TRUE, 0); break;
+    case Act::Retitle: SetWindowTextA(w, "A title changed while the pointer was on the frame"); break;
+    case Act::DropMaximizeBox: SetWindowLongPtrA(w, GWL_STYLE, GetWindowLongPtrA(w, GWL_STYLE) & ~WS_MAXIMIZEBOX); break;
+    }
+}
 struct Step {
     std::string name;
     Act act;
@@ -208,26 +235,7 @@ void LiveFrame::WalkThePointerPath() {
         const std::map<LRESULT, POINT> points = FramePoints(w);
         ASSERT_FALSE(points.empty()) << "the frame answers no hit test";
         for (const Step& step : PointerPath(points)) {
-            const POINT p = step.at ? points.at(step.at) : POINT{};
-            switch (step.act) {
-            case Act::Hover: HitTest(w, p); break;
-            case Act::Press:
-                SetLeftButton(true);
-                SendMessageA(w, WM_NCLBUTTONDOWN, WPARAM(HitTest(w, p)), ScreenPoint(w, p));
-                break;
-            case Act::ReleaseAt: {
-                const LRESULT code = HitTest(w, p);
-                SetLeftButton(false);
-                SendMessageA(w, WM_NCLBUTTONUP, WPARAM(code), ScreenPoint(w, p));
-                break;
-            }
-            case Act::Deactivate: SendMessageA(w, WM_NCACTIVATE, FALSE, 0); break;
-            case Act::Activate: SendMessageA(w, WM_NCACTIVATE, TRUE, 0); break;
-            case Act::Retitle: SetWindowTextA(w, "A title changed while the pointer was on the frame"); break;
-            case Act::DropMaximizeBox:
-                SetWindowLongPtrA(w, GWL_STYLE, GetWindowLongPtrA(w, GWL_STYLE) & ~WS_MAXIMIZEBOX);
-                break;
-            }
+            Do(w, step.act, step.at ? points.at(step.at) : POINT{});
             EXPECT_EQ(AgainstFullPaint(w), "") << step.name;
         }
         windows_.clear();
@@ -235,6 +243,49 @@ void LiveFrame::WalkThePointerPath() {
 }
 
 TEST_F(LiveFrame, EveryStepOfAPointerPathEndsAsAFullPaintWould) { WalkThePointerPath(); }
+
+// Two windows of one theme, of different sizes, styles and states, hovered, hit-tested, retitled
+// and painted by turns: what one message computes for one window never shows in the other's
+// frame, so after every turn each looks exactly as a full paint of itself. (The pointer hovers
+// buttons of the active window only: a theme's hover words may keep a process-wide variable that
+// the other window's paint reads, as harbor's glow does.)
+TEST_F(LiveFrame, TwoWindowsTakingTurnsEachLookAsTheirOwnFullPaint) {
+    constexpr LRESULT kButton = -1;  // the window's first frame button (close, maximise, ...)
+    struct Turn {
+        int window;
+        Act act;
+        LRESULT at;
+    } const turns[] = {
+        {1, Act::Hover, kButton},   {0, Act::Hover, HTCAPTION}, {1, Act::Retitle, 0},     {1, Act::Hover, HTLEFT},
+        {1, Act::Deactivate, 0},    {0, Act::Activate, 0},      {0, Act::Hover, kButton}, {1, Act::Hover, HTCAPTION},
+        {0, Act::Retitle, 0},       {0, Act::Hover, kButton},   {1, Act::Hover, HTTOP},   {0, Act::Hover, HTLEFT},
+    };
+    for (const test::ThemeCase& theme : test::TestThemes()) {
+        SCOPED_TRACE(theme.name);
+        UseTheme(theme.path);
+        // The second opens last: it is the active one, the first inactive.
+        const HWND windows[] = {Open(kTitle), Open("The second, wider window", 520, 300,
+                                                   WS_OVERLAPPEDWINDOW & ~WS_MAXIMIZEBOX)};
+        std::map<LRESULT, POINT> points[2];
+        for (int i = 0; i < 2; ++i) {
+            points[i] = FramePoints(windows[i]);
+            auto button = points[i].lower_bound(256);
+            ASSERT_NE(button, points[i].end()) << "window " << i << " has no frame button";
+            points[i][kButton] = button->second;
+            ASSERT_TRUE(points[i].count(HTCAPTION)) << "window " << i << " has no caption";
+        }
+        for (std::size_t t = 0; t < std::size(turns); ++t) {
+            const Turn& turn = turns[t];
+            const std::map<LRESULT, POINT>& on = points[turn.window];
+            Do(windows[turn.window], turn.act, on.count(turn.at) ? on.at(turn.at) : on.at(HTCAPTION));
+            // The other window painted last, so that its rectangles are the last computed when the
+            // next turn begins.
+            for (int i : {turn.window, 1 - turn.window})
+                EXPECT_EQ(AgainstFullPaint(windows[i]), "") << "turn " << t << ", window " << i;
+        }
+        windows_.clear();
+    }
+}
 
 // vttheme render of the same theme, size, title and state: the preview a user chooses by.
 class Preview {
