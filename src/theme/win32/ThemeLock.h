@@ -2,9 +2,10 @@
 // The lock of the process-wide state drawn from the theme: the theme itself (elements and their
 // rectangles, bitmaps, fonts, settings), the script engine with its stacks, the drawing context,
 // the pointer's hover and pressed state and the GDI forms of the theme. A program may create and
-// paint skinned windows on several GUI threads at once; each frame engine call, each theme switch
-// and each themed button paint runs whole under this lock, so no thread sees another's half-done
-// pass and no theme goes away under a paint.
+// paint skinned windows on several GUI threads at once; the engine work of each frame message
+// (held from the message's first engine call to its end, let go only while the program's
+// own code runs), each theme switch and each themed button paint runs whole under this lock, so
+// no thread sees another's half-done pass and no theme goes away under a paint.
 //
 // Why one lock and not state per thread: a theme is loaded once per process (its scripts are
 // compiled into the one engine and bound to its elements), so per-thread copies would mean one
