@@ -14,14 +14,15 @@ bool Holds(const Rect& r, std::int32_t x, std::int32_t y) {
 FrameHit HitTestElements(FrameLayout& layout, std::int32_t x, std::int32_t y, bool hasMenuBar) {
     FrameHit hit;
     ThemeState& theme = layout.Theme();
-    if (!theme.Elements) return hit;
+    ElementList* elements = layout.WalkAll();
+    if (!elements) return hit;
     const std::uint32_t style = layout.Window().style;
     Rect client;
     bool clientHit = false;
-    for (std::size_t i = 0; i < theme.Elements->Count(); ++i) {
-        TUIElement& element = theme.Elements->At(std::ptrdiff_t(i));
+    for (std::size_t i = 0; i < elements->Count(); ++i) {
+        TUIElement& element = elements->At(std::ptrdiff_t(i));
         if (!ElementApplies(element, style)) continue;
-        const Rect r = layout.RectAt(std::ptrdiff_t(i));
+        const Rect& r = element.Rect;
         if (!Holds(r, x, y)) continue;
         if (!element.Inverted || hit.code == kCodeNowhere) {
             hit.code = element.HitCode;

@@ -22,6 +22,11 @@ void FrameLayout::ComputeAll() {
     if (theme_.Elements) ComputeUpTo(theme_.Elements->Count());
 }
 
+ElementList* FrameLayout::WalkAll() {
+    ComputeAll();
+    return theme_.Elements.get();
+}
+
 Rect FrameLayout::ClientRect(bool hasMenuBar) {
     Rect result;
     for (std::size_t i = 0; theme_.Elements && i < theme_.Elements->Count(); ++i) {
@@ -54,14 +59,18 @@ void FrameLayout::ComputeUpTo(std::size_t count) {
             captionSeen_ = false;
         }
         if (mark.computed >= std::min(count, elements.Count())) return;
-        context.Window = window_.window;
-        context.WindowStyle = window_.style;
-        context.Dpi = window_.dpi;
-        if (context.Surface && !kept) {
-            kept.emplace(*context.Surface);
-            if (captionSeen_) SetCaptionLook(*context.Surface, theme_, window_.active);
-        }
         TUIElement& element = elements.At(std::ptrdiff_t(mark.computed));
+        if (element.OnCalcRect) {
+            context.Window = window_.window;
+            context.WindowStyle = window_.style;
+            context.Dpi = window_.dpi;
+            // The surface takes the caption's look only for words (an element without one is
+            // its anchored rectangle), and gets its own back when the layout is done.
+            if (context.Surface && captionSeen_ && !kept) {
+                kept.emplace(*context.Surface);
+                SetCaptionLook(*context.Surface, theme_, window_.active);
+            }
+        }
         ComputeElementRect(theme_, element, window_.width, window_.height, window_.dpi);
         // The word may have run a pass of its own (a message it caused): then the loop sees the
         // mark gone and starts again.
@@ -69,7 +78,7 @@ void FrameLayout::ComputeUpTo(std::size_t count) {
         ++mark.computed;
         if (element.HitCode == kCodeCaption) {
             captionSeen_ = true;
-            if (context.Surface) SetCaptionLook(*context.Surface, theme_, window_.active);
+            if (kept && context.Surface) SetCaptionLook(*context.Surface, theme_, window_.active);
         }
     }
 }

@@ -33,6 +33,10 @@ public:
     Rect RectAt(std::ptrdiff_t index);
     // Every element's rectangle (a paint reads them all).
     void ComputeAll();
+    // Every element's rectangle computed, and the list whose Rect fields now hold them (null: no
+    // list): for a reader that walks them all with no word running in between, which would be
+    // free to compute another layout.
+    ElementList* WalkAll();
     // Makes the list's rectangles this layout's without computing more, so that the words about
     // to run (idle, hover) read this window's (see ElementRectForScripts).
     void Claim() { ComputeUpTo(0); }
