@@ -97,10 +97,11 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     // Nothing may escape into the host program's message loop: a failure in our drawing falls
     // back to the system's own.
     try {
-        if (button && message == WM_PAINT) {
+        // Most themes draw no buttons: their paints go on without the theme lock. The look
+        // outside it only decides whether to take it; the bitmaps are the theme's, which another
+        // thread may be switching, and are read again under the lock.
+        if (button && message == WM_PAINT && button->Theme().Button.Normal()) {
             EnterWork("ButtonWindowProc");
-            // The bitmaps are the theme's, which another thread may be switching: they are only
-            // read under its lock.
             ThemeGuard guard;
             bool enabled = IsWindowEnabled(window) != FALSE;
             if (Bitmap* bitmap = button->Theme().Button.BitmapFor(enabled, GetFocus() == window)) {
