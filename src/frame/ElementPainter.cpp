@@ -31,7 +31,7 @@ void DrawBody(const PaintPass& pass, const TUIElement& e, const Rect& r) {
         pass.icon.DrawIcon(surface, r);
         return;
     }
-    if (const Bitmap* bitmap = ChooseBitmap(e, pass.active, pass.hoverHere)) {
+    if (const Bitmap* bitmap = ChooseBitmap(e, pass.active, pass.hoverHere, pass.pressedHere)) {
         if (!ElementApplies(e, pass.style)) return;
         if (e.Anchor1 & kAnchorStretch) surface.StretchBitmap(*bitmap, r);
         else if (e.Anchor1 & kAnchorFill) TileBitmap(surface, r, *bitmap);
@@ -81,7 +81,8 @@ void DrawCaption(const PaintPass& pass, const TUIElement& e, const Rect& r) {
 // Where the element's drawing reaches: its rectangle, and a bitmap drawn once at its corner past
 // it where the bitmap is larger (as scaled bitmaps are by a rounding pixel).
 Rect DrawnExtent(const PaintPass& pass, const TUIElement& e, const Rect& r) {
-    const Bitmap* bitmap = e.HitCode == kCodeIcon ? nullptr : ChooseBitmap(e, pass.active, pass.hoverHere);
+    const Bitmap* bitmap =
+        e.HitCode == kCodeIcon ? nullptr : ChooseBitmap(e, pass.active, pass.hoverHere, pass.pressedHere);
     if (!bitmap || (e.Anchor1 & (kAnchorStretch | kAnchorFill)) || !ElementApplies(e, pass.style)) return r;
     const Rect image{r.Left, r.Top, r.Left + ScaledSide(bitmap->Width(), pass.dpi),
                      r.Top + ScaledSide(bitmap->Height(), pass.dpi)};
@@ -120,9 +121,9 @@ private:
 
 }  // namespace
 
-const Bitmap* ChooseBitmap(const TUIElement& e, bool active, bool hoverHere) {
+const Bitmap* ChooseBitmap(const TUIElement& e, bool active, bool hoverHere, bool pressedHere) {
     if (!active) return e.InactiveBitmap;
-    if (e.ShownDown) return e.DownBitmap;
+    if (e.ShownDown && pressedHere) return e.DownBitmap;
     if (e.Hover && e.HoverBitmap && hoverHere) return e.HoverBitmap;
     return e.NormalBitmap;
 }

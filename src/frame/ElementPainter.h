@@ -50,12 +50,15 @@ struct PaintPass {
     // The rectangles of the window (the message's, already computed in part); none, or one for
     // another window: the pass makes its own.
     FrameLayout* layout = nullptr;
+    // This window holds the process's press: the pressed look is shown only where the button
+    // went down (another window of the process may draw an active frame too).
+    bool pressedHere = true;
 };
 
 // The bitmap an element shows in a state (null: none in that state). Inactive windows show the
-// inactive bitmap, a pressed element its down bitmap, a hovered element of the hover window its
-// hover bitmap, anything else the normal one.
-const Bitmap* ChooseBitmap(const TUIElement& element, bool active, bool hoverHere);
+// inactive bitmap, a pressed element of the window that holds the press its down bitmap, a
+// hovered element of the hover window its hover bitmap, anything else the normal one.
+const Bitmap* ChooseBitmap(const TUIElement& element, bool active, bool hoverHere, bool pressedHere = true);
 
 // The mark of a state without a bitmap: a black box with a red outline and both diagonals.
 void DrawMissingBitmapMark(DrawingSurface& surface, const Rect& r);

@@ -109,7 +109,8 @@ PaintPass MakePaintPass(const FramePaintTools& tools, HWND window, FramePass& pa
                      reinterpret_cast<std::uintptr_t>(window),
                      pass.geometry.width, pass.geometry.height, pass.geometry.style,
                      active,              tools.hoverWindow == window, std::string(), pass.geometry.dpi,
-                     &pass.title,         &pass.layout.Get()};
+                     &pass.title,         &pass.layout.Get(),
+                     !tools.pressedWindow || tools.pressedWindow == window};
 }
 
 // The strip between the caption and the client area, where the menus draw the menu bar; with

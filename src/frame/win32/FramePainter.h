@@ -22,6 +22,7 @@ struct FramePaintTools {
     // The message's view, whose layout of the window the pass reads and extends (null: the pass
     // makes a layout of its own).
     ThemeView* view = nullptr;
+    HWND pressedWindow = nullptr;  // the window whose frame button is held down (null: any, a preview)
 };
 
 // The whole frame: every element, then the menu bar.

@@ -36,6 +36,8 @@ public:
 
     // The pressed button goes when its own window is deactivated (nothing for another window's).
     void ReleasePressed(HWND window);
+    // The window whose frame button was pressed last (null: none yet).
+    HWND PressedWindow() const { return pressedWindow_; }
     void ReleaseHover(ThemeView& view, HWND window, bool shownDown, bool releaseAll);
     void StandDown(ThemeView& view, HWND hoverWindow);
     // The theme's elements are going or have come: nothing of the old ones is remembered.

@@ -72,7 +72,7 @@ private:
     void LoadTheme();
     void UnloadTheme();
     FramePaintTools Tools(ThemeView& view) {
-        return FramePaintTools{theme_, resources_, menus_, sharedArea_.HoverWindow(), 0, &view};
+        return FramePaintTools{theme_, resources_, menus_, sharedArea_.HoverWindow(), 0, &view, input_.PressedWindow()};
     }
 
     SharedArea& sharedArea_;

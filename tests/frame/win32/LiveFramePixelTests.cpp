@@ -287,6 +287,36 @@ TEST_F(LiveFrame, TwoWindowsTakingTurnsEachLookAsTheirOwnFullPaint) {
     }
 }
 
+// The press is the process's, but its look is its window's: an owner and its owned window both
+// draw active frames, and a button held down in one never shows pressed in the other.
+TEST_F(LiveFrame, AButtonHeldDownShowsPressedInItsOwnWindowOnly) {
+    for (const test::ThemeCase& theme : test::TestThemes()) {
+        SCOPED_TRACE(theme.name);
+        UseTheme(theme.path);
+        const HWND pressed = Open(kTitle);
+        const HWND other = Open("The owned window", 520, 300, WS_OVERLAPPEDWINDOW, 0, pressed);
+        const std::map<LRESULT, POINT> points = FramePoints(pressed);
+        const auto button = points.lower_bound(256);
+        if (button == points.end() || !points.count(HTCAPTION)) {
+            windows_.clear();
+            continue;
+        }
+        for (HWND w : {pressed, other}) SendMessageA(w, WM_NCACTIVATE, TRUE, 0);
+        // Hovered first: a theme's hover words may light a process-wide look (harbor's glow).
+        HitTest(pressed, button->second);
+        SendMessageA(other, WM_NCPAINT, 1, 0);
+        const std::vector<bool> mask = FrameMask(other);
+        test::PumpMessages();
+        const Picture before = Capture(other);
+        Do(pressed, Act::Press, button->second);
+        SendMessageA(other, WM_NCPAINT, 1, 0);
+        test::PumpMessages();
+        EXPECT_EQ(CompareFrames(before, Capture(other), mask), "");
+        Do(pressed, Act::ReleaseAt, points.at(HTCAPTION));  // off the button: nothing is done
+        windows_.clear();
+    }
+}
+
 // vttheme render of the same theme, size, title and state: the preview a user chooses by.
 class Preview {
 public:
